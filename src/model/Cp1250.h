@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tarvik {
+
+// Scenery texts are CP1250 bytes; they are only turned into UTF-8 where a person reads them.
+std::string Cp1250ToUtf8(std::string_view bytes);
+
+// Characters that CP1250 cannot hold become '?'; malformed UTF-8 bytes likewise.
+std::string Utf8ToCp1250(std::string_view utf8);
+
+bool IsValidUtf8(std::string_view text);
+
+// File paths are bytes: those from the command line are UTF-8, include names come from
+// CP1250 files, so a path is shown as UTF-8 when it is valid and decoded otherwise.
+std::string DisplayPath(std::string_view path);
+
+}  // namespace tarvik

@@ -1,0 +1,86 @@
+#include "LineReader.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tarvik {
+namespace {
+
+constexpr std::size_t kMaxInitialBuffer = std::size_t{1} << 20;
+constexpr std::size_t kMinBuffer = 256;
+constexpr char kEndOfFileMark = 26;
+
+}  // namespace
+
+LineReader::LineReader(std::unique_ptr<FileSource> source) : source_(std::move(source)) {
+    // One byte more than the file lets a small file be read to its end, and its descriptor
+    // closed, by the first fill.
+    const auto size = static_cast<std::uint64_t>(std::max<std::int64_t>(source_->Stamp().size, 0));
+    buffer_.resize(static_cast<std::size_t>(
+        std::clamp<std::uint64_t>(size + 1, kMinBuffer, kMaxInitialBuffer)));
+}
+
+bool LineReader::Fill() {
+    if (sourceDone_) return false;
+    if (begin_ > 0) {
+        std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
+        end_ -= begin_;
+        begin_ = 0;
+    }
+    if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    bool added = false;
+    while (end_ < buffer_.size()) {
+        const std::size_t n = source_->Read(buffer_.data() + end_, buffer_.size() - end_);
+        if (n == 0) {
+            sourceDone_ = true;
+            break;
+        }
+        const char* mark =
+            static_cast<const char*>(std::memchr(buffer_.data() + end_, kEndOfFileMark, n));
+        if (mark) {
+            end_ = static_cast<std::size_t>(mark - buffer_.data());
+            sourceDone_ = true;
+            return true;
+        }
+        end_ += n;
+        added = true;
+    }
+    return added;
+}
+
+bool LineReader::AtEnd() {
+    while (begin_ == end_) {
+        if (!Fill() && begin_ == end_) return true;
+    }
+    return false;
+}
+
+std::string_view LineReader::ReadLine() {
+    if (AtEnd()) return {};
+    ++lineNumber_;
+    for (;;) {
+        const std::size_t available = end_ - begin_;
+        const char* start = buffer_.data() + begin_;
+        const auto* lf =
+            static_cast<const char*>(std::memchr(start + scanned_, '\n', available - scanned_));
+        if (lf) {
+            std::size_t length = static_cast<std::size_t>(lf - start);
+            begin_ += length + 1;
+            scanned_ = 0;
+            if (length > 0 && start[length - 1] == '\r') --length;
+            return {start, length};
+        }
+        scanned_ = available;
+        if (!Fill()) {
+            // The last line has no line feed.
+            start = buffer_.data() + begin_;
+            std::size_t length = end_ - begin_;
+            begin_ = end_;
+            scanned_ = 0;
+            if (length > 0 && start[length - 1] == '\r') --length;
+            return {start, length};
+        }
+    }
+}
+
+}  // namespace tarvik

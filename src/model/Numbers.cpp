@@ -1,0 +1,77 @@
+#include "Numbers.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+#include "Cp1250.h"
+#include "ParseFailure.h"
+
+namespace tarvik {
+namespace {
+
+[[noreturn]] void NotAFloat(std::string_view token) {
+    throw ParseFailure("'" + Cp1250ToUtf8(token) + "' is not a valid floating point value");
+}
+
+[[noreturn]] void NotAnInteger(std::string_view token) {
+    throw ParseFailure("'" + Cp1250ToUtf8(token) + "' is not a valid integer value");
+}
+
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+}  // namespace
+
+double ParseFloat(std::string_view token) {
+    std::string_view body = token;
+    if (!body.empty() && (body.front() == '+' || body.front() == '-')) body.remove_prefix(1);
+    // from_chars would take "inf" and "nan"; a number must start with a digit or the point.
+    if (body.empty() || !(IsDigit(body.front()) || body.front() == '.')) NotAFloat(token);
+
+    const char* first = token.data() + (token.front() == '+' ? 1 : 0);
+    const char* last = token.data() + token.size();
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ptr != last) NotAFloat(token);
+    if (ec == std::errc::result_out_of_range) {
+        // Out of range is either an overflow (rejected) or an underflow towards zero (kept).
+        const std::string copy(first, last);
+        value = std::strtod(copy.c_str(), nullptr);
+        if (std::isinf(value)) NotAFloat(token);
+    } else if (ec != std::errc()) {
+        NotAFloat(token);
+    }
+    return value;
+}
+
+std::int32_t ParseInteger(std::string_view token) {
+    std::string_view digits = token;
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '+' || negative)) digits.remove_prefix(1);
+    if (digits.empty()) NotAnInteger(token);
+    std::int64_t value = 0;
+    for (const char c : digits) {
+        if (!IsDigit(c)) NotAnInteger(token);
+        value = value * 10 + (c - '0');
+        if (value > 2147483648LL) NotAnInteger(token);
+    }
+    if (negative) value = -value;
+    if (value > 2147483647LL) NotAnInteger(token);
+    return static_cast<std::int32_t>(value);
+}
+
+std::int64_t RoundHalfEven(long double value) {
+    // Both bounds are exact in long double; NaN fails both comparisons.
+    constexpr long double kLow = -9223372036854775808.0L;
+    constexpr long double kHigh = 9223372036854775808.0L;
+    const long double rounded = std::nearbyint(value);
+    if (!(rounded >= kLow && rounded < kHigh)) {
+        throw ParseFailure("Invalid floating point operation");
+    }
+    return static_cast<std::int64_t>(rounded);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,172 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <ctime>
+#include <stdexcept>
+#include <string_view>
+#include <vector>
+
+#include "Cp1250.h"
+#include "FileSystem.h"
+#include "Text.h"
+
+namespace tarvik {
+namespace {
+
+// Days from 1970-01-01 to the given civil date (proleptic Gregorian calendar).
+std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+    y -= m <= 2;
+    const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
+    const auto yoe = static_cast<unsigned>(y - era * 400);
+    const unsigned doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const unsigned doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
+}
+
+FileStamp StampOf(const struct stat& st) {
+    return {ToDelphiDate(st.st_mtim.tv_sec, st.st_mtim.tv_nsec),
+            static_cast<std::int64_t>(st.st_size)};
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+// Owns a descriptor; closed once the file has been read to its end.
+class PosixFileSource final : public FileSource {
+  public:
+    PosixFileSource(std::string path, int fd, const struct stat& st)
+        : path_(std::move(path)),
+          fd_(fd),
+          stamp_(StampOf(st)),
+          identity_(std::to_string(st.st_dev) + ":" + std::to_string(st.st_ino)) {}
+    ~PosixFileSource() override { CloseFd(); }
+    PosixFileSource(const PosixFileSource&) = delete;
+    PosixFileSource& operator=(const PosixFileSource&) = delete;
+
+    std::size_t Read(char* buffer, std::size_t size) override {
+        if (fd_ < 0) return 0;
+        for (;;) {
+            const ssize_t n = ::read(fd_, buffer, size);
+            if (n > 0) return static_cast<std::size_t>(n);
+            if (n == 0) {
+                // Deep include chains would otherwise hold a descriptor per level.
+                CloseFd();
+                return 0;
+            }
+            if (errno != EINTR) {
+                throw std::runtime_error("Błąd odczytu pliku " + DisplayPath(path_) + ": " +
+                                         std::strerror(errno));
+            }
+        }
+    }
+    FileStamp Stamp() const override { return stamp_; }
+    std::string Identity() const override { return identity_; }
+
+  private:
+    void CloseFd() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+
+    std::string path_;
+    int fd_;
+    FileStamp stamp_;
+    std::string identity_;
+};
+
+// The entry of a directory that matches a name ignoring the case of A to Z, either as the
+// bytes stand or read as CP1250 (an include written on Windows naming a UTF-8 file name).
+std::optional<std::string> MatchEntry(const std::string& dir, std::string_view name) {
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return std::nullopt;
+    const std::string lowered = AsciiLowerCopy(name);
+    const std::string decoded = AsciiLowerCopy(Cp1250ToUtf8(name));
+    std::optional<std::string> best;
+    while (const dirent* e = ::readdir(d)) {
+        const std::string_view entry = e->d_name;
+        if (EqualsIgnoreCase(entry, lowered) || EqualsIgnoreCase(entry, decoded)) {
+            // Directory order is arbitrary; the smallest name keeps the choice repeatable.
+            if (!best || entry < *best) best = std::string(entry);
+        }
+    }
+    ::closedir(d);
+    return best;
+}
+
+}  // namespace
+
+double ToDelphiDate(std::int64_t seconds, std::int64_t nanoseconds) {
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    struct tm local {};
+    if (!::localtime_r(&t, &local)) return 0;
+    const std::int64_t days = DaysFromCivil(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) -
+                              DaysFromCivil(1899, 12, 30);
+    const double secondOfDay = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec +
+                               static_cast<double>(nanoseconds) / 1e9;
+    return static_cast<double>(days) + secondOfDay / 86400.0;
+}
+
+bool PosixFileSystem::FileExists(const std::string& path) const {
+    return IsRegularFile(path);
+}
+
+std::optional<std::string> PosixFileSystem::Locate(const std::string& path) const {
+    if (path.empty()) return std::nullopt;
+    if (IsRegularFile(path)) return path;
+
+    std::string resolved = path.front() == '/' ? "/" : "";
+    std::size_t pos = 0;
+    while (pos <= path.size()) {
+        std::size_t slash = path.find('/', pos);
+        if (slash == std::string::npos) slash = path.size();
+        const std::string_view part = std::string_view(path).substr(pos, slash - pos);
+        pos = slash + 1;
+        if (part.empty()) continue;
+        const bool joinSlash = !resolved.empty() && resolved.back() != '/';
+        std::string candidate = resolved + (joinSlash ? "/" : "") + std::string(part);
+        if (part != "." && part != ".." && !Exists(candidate)) {
+            const auto entry = MatchEntry(resolved, part);
+            if (!entry) return std::nullopt;
+            candidate = resolved + (joinSlash ? "/" : "") + *entry;
+        }
+        resolved = std::move(candidate);
+    }
+    if (IsRegularFile(resolved)) return resolved;
+    return std::nullopt;
+}
+
+std::optional<FileStamp> PosixFileSystem::Stamp(const std::string& path) const {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    return StampOf(st);
+}
+
+std::unique_ptr<FileSource> PosixFileSystem::Open(const std::string& path) const {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        throw std::runtime_error("Nie można otworzyć pliku " + DisplayPath(path) + ": " +
+                                 std::strerror(errno));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        const int err = errno;
+        ::close(fd);
+        throw std::runtime_error("Nie można otworzyć pliku " + DisplayPath(path) + ": " +
+                                 std::strerror(err ? err : EISDIR));
+    }
+    ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
+    return std::make_unique<PosixFileSource>(path, fd, st);
+}
+
+}  // namespace tarvik

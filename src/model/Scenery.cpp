@@ -1,0 +1,11 @@
+#include "Scenery.h"
+
+namespace tarvik {
+
+void TScenery::FreeScenery() {
+    Segments.Clear();
+    Trainsets.clear();
+    IncFiles.clear();
+}
+
+}  // namespace tarvik

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+
+#include "FileSystem.h"
+#include "Scenery.h"
+#include "UserDialogs.h"
+#include "WorkMode.h"
+
+namespace tarvik {
+
+enum class LoadStatus {
+    Loaded,   // the scenery was read
+    Missing,  // no file at the path; the model was not touched
+    Failed,   // an error ended the parse; the model holds what was read up to it
+};
+
+struct LoadResult {
+    LoadStatus status = LoadStatus::Loaded;
+    std::string error;  // the message of the error that ended the load
+};
+
+// The model's part of opening a scenery: checks the file, resets and frees the model, parses
+// the file with its includes in the given work mode, then finishes the ranges and widens the
+// bounding box, also after an error has ended the parse.
+LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TWorkMode& mode,
+                            const FileSystem& files, UserDialogs& dialogs, StatusSink& status);
+
+// Ranges rounded outwards to tens; ranges that gathered nothing become 0.
+void FinishRanges(SceneryRanges& ranges);
+
+// Widens the box by 2 %; the upper bounds move by 2 % of the already widened extent.
+void WidenBounds(SceneryBounds& bounds);
+
+}  // namespace tarvik

@@ -1,0 +1,356 @@
+#include "SceneryParser.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "Cp1250.h"
+#include "Numbers.h"
+#include "ParseFailure.h"
+#include "Text.h"
+#include "Trainsets.h"
+
+namespace tarvik {
+
+struct SceneryParser::Frame {
+    std::string path;  // as opened
+    std::string identity;
+    LineReader reader;
+    bool firstSegment = false;
+    bool firstInit = false;
+    OriginOffsets origin;
+    OriginOffsets entry;
+    // A top-level include of this file is being read; its end has a step of its own here.
+    bool awaitingInclude = false;
+};
+
+namespace {
+
+std::string_view WithoutFirstFive(std::string_view line) {
+    return line.substr(std::min<std::size_t>(5, line.size()));
+}
+
+std::string LoadingText(const std::string& path) {
+    return "Ładowanie... " + DisplayPath(path);
+}
+
+}  // namespace
+
+SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
+                             UserDialogs& dialogs, StatusSink& status)
+    : scenery_(scenery), mode_(mode), files_(files), dialogs_(dialogs), status_(status) {}
+
+bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount) {
+    return SplitLine(line, ' ', true, "//", true, maxCount, minCount, tokens_, false, dialogs_);
+}
+
+void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment, bool firstInit,
+                                     OriginOffsets origin) {
+    std::vector<std::unique_ptr<Frame>> stack;
+    reading_.clear();
+    try {
+        if (!Enter(stack, IncludeRequest{path, firstInit, origin}, firstSegment)) return;
+        while (!stack.empty()) {
+            Frame& f = *stack.back();
+            if (f.reader.AtEnd()) {
+                Leave(stack);
+                continue;
+            }
+            const std::string_view line = f.reader.ReadLine();
+            const Next next = f.firstInit ? FirstInitLine(f, line) : TopLevelLine(f, line);
+            if (next == Next::StopFile) {
+                Leave(stack);
+            } else if (next == Next::Include) {
+                const bool topLevel = !f.firstInit;
+                f.awaitingInclude = topLevel;
+                if (!Enter(stack, pending_, f.firstSegment) && topLevel) AfterTopLevelInclude(f);
+            }
+        }
+    } catch (const std::exception& e) {
+        if (stack.empty()) throw;
+        const Frame& f = *stack.back();
+        throw std::runtime_error(std::string(e.what()) + " (" + DisplayPath(f.path) + ", wiersz " +
+                                 std::to_string(f.reader.LineNumber()) + ")");
+    }
+}
+
+bool SceneryParser::Enter(std::vector<std::unique_ptr<Frame>>& stack, const IncludeRequest& request,
+                          bool firstSegment) {
+    const std::optional<std::string> located = files_.Locate(request.path);
+    if (!located) return false;
+    status_.StatusText(LoadingText(*located));
+    std::unique_ptr<FileSource> source = files_.Open(*located);
+    std::string identity = source->Identity();
+    if (reading_.contains(identity)) {
+        ReportCycle(*located);
+        return false;
+    }
+    reading_.insert(identity);
+    stack.push_back(std::make_unique<Frame>(
+        *located, std::move(identity), LineReader(std::move(source)), firstSegment,
+        request.firstInit, request.origin, request.origin, false));
+    return true;
+}
+
+void SceneryParser::Leave(std::vector<std::unique_ptr<Frame>>& stack) {
+    const Frame& f = *stack.back();
+    const FileStamp stamp = f.reader.Source().Stamp();
+    scenery_.IncFiles.push_front(TIncFile{f.path, stamp.date, stamp.size});
+    reading_.erase(f.identity);
+    stack.pop_back();
+    if (!stack.empty() && stack.back()->awaitingInclude) AfterTopLevelInclude(*stack.back());
+}
+
+void SceneryParser::AfterTopLevelInclude(Frame& f) {
+    f.awaitingInclude = false;
+    if (!scenery_.Tracks().Empty() || !scenery_.Roads().Empty() || !scenery_.Rivers().Empty()) {
+        f.firstSegment = false;
+    }
+    status_.StatusText(LoadingText(f.path));
+}
+
+void SceneryParser::ReportCycle(const std::string& path) {
+    status_.StatusText("Pominięto cykliczne dołączenie pliku " + DisplayPath(path));
+    if (cycleReported_) return;
+    cycleReported_ = true;
+    dialogs_.MessageBox("Plik " + DisplayPath(path) +
+                            " dołącza sam siebie (wprost lub przez inne pliki). Ponowne "
+                            "dołączenie zostało pominięte.",
+                        "Błąd", MessageIcon::Warning, MessageButtons::Ok);
+}
+
+SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line) {
+    if (line.empty()) return Next::Continue;
+    if (scenery_.SceneryName.empty() && Contains(line, "//$n ")) {
+        scenery_.SceneryName = WithoutFirstFive(line);
+        return Next::Continue;
+    }
+    if (scenery_.SceneryDescription.empty() && Contains(line, "//$d ")) {
+        scenery_.SceneryDescription = WithoutFirstFive(line);
+        return Next::Continue;
+    }
+    if (EqualsIgnoreCase(line, "firstinit")) {
+        f.firstInit = true;
+        return Next::Continue;
+    }
+    Split(line, 1, 0);
+    if (tokens_.Empty()) return Next::Continue;
+    const std::string_view keyword = tokens_[0];
+    if (EqualsIgnoreCase(keyword, "node")) return NodeSection(f, line);
+    if (EqualsIgnoreCase(keyword, "origin")) return OriginStatement(f, line);
+    if (EqualsIgnoreCase(keyword, "endorigin")) {
+        f.origin = f.entry;
+        return Next::Continue;
+    }
+    if (EqualsIgnoreCase(keyword, "include")) {
+        if (!Split(line, 2, 2)) return Next::StopFile;
+        if (tokens_.Count() < 2) return Next::Continue;
+        std::string path;
+        if (!IncludePath(f, tokens_[1], path)) return Next::Continue;
+        pending_ = IncludeRequest{std::move(path), false, f.origin};
+        return Next::Include;
+    }
+    return Next::Continue;
+}
+
+SceneryParser::Next SceneryParser::OriginStatement(Frame& f, std::string_view line) {
+    if (!Split(line, 4, 4)) return Next::StopFile;
+    // The user chose to ignore a short line: it is ignored as a whole.
+    if (tokens_.Count() < 4) return Next::Continue;
+    try {
+        const auto add = [](float& offset, std::string_view token) {
+            if (token.front() != '(') offset = static_cast<float>(offset + ParseFloat(token));
+        };
+        add(f.origin.x, tokens_[1]);
+        add(f.origin.z, tokens_[3]);
+        add(f.origin.y, tokens_[2]);
+    } catch (const ParseFailure&) {
+        dialogs_.MessageBox("Niepoprawny parametr orign - '" + Cp1250ToUtf8(line) + "'!", "Błąd",
+                            MessageIcon::Warning, MessageButtons::Ok);
+    }
+    return Next::Continue;
+}
+
+bool SceneryParser::IncludePath(const Frame& f, std::string_view name, std::string& path) const {
+    const std::size_t dot = name.find_last_of(".\\:");
+    const std::size_t extension =
+        (dot == std::string_view::npos || name[dot] != '.') ? 0 : name.size() - dot;
+    if (extension < 3) return false;
+    std::string relative(name);
+    std::replace(relative.begin(), relative.end(), '\\', '/');
+    const std::size_t slash = f.path.rfind('/');
+    path = (slash == std::string::npos ? std::string() : f.path.substr(0, slash + 1)) + relative;
+    return true;
+}
+
+SceneryParser::Next SceneryParser::NodeSection(Frame& f, std::string_view line) {
+    if (!Split(line, 5, 5)) return Next::StopFile;
+    if (tokens_.Count() < 5) return Next::Continue;
+    const std::string_view kind = tokens_[4];
+    if (EqualsIgnoreCase(kind, "triangles")) {
+        SkipUntilIgnoreCase(f, "endtri");
+    } else if (EqualsIgnoreCase(kind, "lines")) {
+        SkipUntilIgnoreCase(f, "endline");
+    } else if (EqualsIgnoreCase(kind, "track")) {
+        return TrackSection(f, line);
+    } else if (EqualsIgnoreCase(kind, "traction")) {
+        return TractionSection(f, line);
+    }
+    return Next::Continue;
+}
+
+void SceneryParser::SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd) {
+    while (!f.reader.AtEnd()) {
+        if (EqualsIgnoreCase(f.reader.ReadLine(), lowerEnd)) return;
+    }
+}
+
+SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line) {
+    if (!Split(line, 14, 14)) return Next::StopFile;
+    if (tokens_.Count() < 14) return Next::Continue;
+
+    std::string name;
+    if (mode_.OwnerMode && !EqualsIgnoreCase(tokens_[3], "none")) name = CutName(tokens_[3]);
+    const std::string_view subKind = tokens_[5];
+    SegmentKind kind = SegmentKind::Track;
+    int count = 1;
+    if (EqualsIgnoreCase(subKind, "switch")) {
+        count = 2;
+    } else if (EqualsIgnoreCase(subKind, "road")) {
+        kind = SegmentKind::Road;
+    } else if (EqualsIgnoreCase(subKind, "river")) {
+        kind = SegmentKind::River;
+    } else if (!EqualsIgnoreCase(subKind, "normal")) {
+        return Next::Continue;
+    }
+    if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
+    if (!EqualsIgnoreCase(tokens_[13], "vis")) return Next::Continue;
+
+    std::uint8_t velocity = 160;
+    TEventList events;
+    while (!f.reader.AtEnd()) {
+        if (!f.reader.ReadLine().empty()) break;
+    }
+    for (int i = 0; i < count; ++i) {
+        if (!TrackSegment(f, kind, name, i == count - 1, velocity, events)) break;
+    }
+    return Next::Continue;
+}
+
+bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& name, bool last,
+                                 std::uint8_t& velocity, TEventList& events) {
+    std::string_view current;
+    try {
+        current = f.reader.ReadLine();
+        if (!Split(current, 3, 3)) return false;
+        const double x1 = -(ParseFloat(tokens_[0]) + f.origin.x);
+        const double h1 = ParseFloat(tokens_[1]) - f.origin.y;
+        const double y1 = -(ParseFloat(tokens_[2]) + f.origin.z);
+
+        current = f.reader.ReadLine();
+        if (!Split(current, 3, 3)) return false;
+        const double cx1 = -ParseFloat(tokens_[0]);
+        const double cy1 = -ParseFloat(tokens_[2]);
+
+        current = f.reader.ReadLine();
+        if (!Split(current, 3, 3)) return false;
+        const double cx2 = -ParseFloat(tokens_[0]);
+        const double cy2 = -ParseFloat(tokens_[2]);
+
+        current = f.reader.ReadLine();
+        if (!Split(current, 3, 3)) return false;
+        const double x2 = -(ParseFloat(tokens_[0]) + f.origin.x);
+        const double h2 = ParseFloat(tokens_[1]) - f.origin.y;
+        const double y2 = -(ParseFloat(tokens_[2]) + f.origin.z);
+
+        current = f.reader.ReadLine();
+        if (last) {
+            while (!f.reader.AtEnd()) {
+                current = f.reader.ReadLine();
+                Split(current, 2, 0);
+                if (tokens_.Empty()) continue;
+                const std::string_view keyword = tokens_[0];
+                if (EqualsIgnoreCase(keyword, "endtrack")) break;
+                if (EqualsIgnoreCase(keyword, "velocity")) {
+                    velocity = LowByte(RoundHalfEven(ParseFloat(tokens_[1])));
+                } else if (mode_.OwnerMode && StartsWithIgnoreCase(keyword, "event")) {
+                    events.push_back(TEventRef{CutName(keyword), CutName(tokens_[1])});
+                }
+            }
+        }
+
+        SegmentStore& store = scenery_.Segments;
+        if (f.firstSegment) {
+            store.StartBounds(x1, y1, x2, y2);
+            f.firstSegment = false;
+        } else {
+            store.ExtendBounds(x1, y1);
+            store.ExtendBounds(x2, y2);
+        }
+        // A switch's first segment is made before the speed and events are read.
+        store.JoinSegment(store.NewSegment(kind, name, x1, y1,
+                                           last ? std::move(events) : TEventList{}, velocity, h2,
+                                           h1, cx2, cy2, cx1, cy1, x2, y2));
+    } catch (const ParseFailure&) {
+        dialogs_.MessageBox("Błąd przy odczycie drogi! '" + Cp1250ToUtf8(current) + "'", "Błąd",
+                            MessageIcon::Error, MessageButtons::Ok);
+    }
+    return true;
+}
+
+SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view line) {
+    if (!Split(line, 12, 12)) return Next::StopFile;
+    if (tokens_.Count() < 12) return Next::Continue;
+    if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
+
+    std::string_view point = f.reader.ReadLine();
+    if (!Split(point, 3, 3)) return Next::StopFile;
+    const double x1 = -(ParseFloat(tokens_[0]) + f.origin.x);
+    const double y1 = -(ParseFloat(tokens_[2]) + f.origin.z);
+    point = f.reader.ReadLine();
+    if (!Split(point, 3, 3)) return Next::StopFile;
+    const double x2 = -(ParseFloat(tokens_[0]) + f.origin.x);
+    const double y2 = -(ParseFloat(tokens_[2]) + f.origin.z);
+
+    while (!f.reader.AtEnd()) {
+        if (f.reader.ReadLine() == "endtraction") break;
+    }
+    SegmentStore& store = scenery_.Segments;
+    store.JoinSegment(
+        store.NewSegment(SegmentKind::Traction, "", x1, y1, {}, 0, 0, 0, 0, 0, 0, 0, x2, y2));
+    return Next::Continue;
+}
+
+SceneryParser::Next SceneryParser::FirstInitLine(Frame& f, std::string_view line) {
+    if (Contains(line, "include")) {
+        if (!Split(line, 2, 2) || tokens_.Count() < 2) return Next::Continue;
+        std::string path;
+        if (!IncludePath(f, tokens_[1], path)) return Next::Continue;
+        pending_ = IncludeRequest{std::move(path), true, OriginOffsets{}};
+        return Next::Include;
+    }
+    Split(line, 3, 0);
+    if (!tokens_.Empty() && EqualsIgnoreCase(tokens_[0], "trainset")) TrainsetBlock(f);
+    return Next::Continue;
+}
+
+void SceneryParser::TrainsetBlock(Frame& f) {
+    // Copies: the next read reuses the line's buffer.
+    const std::string name(tokens_.GetOrEmpty(1));
+    const std::string track(tokens_.GetOrEmpty(2));
+    TTrainsObj& trainset = AddTrainset(scenery_, name, track, mode_.OwnerMode, dialogs_);
+    while (!f.reader.AtEnd()) {
+        const std::string_view line = f.reader.ReadLine();
+        if (EqualsIgnoreCase(line, "endtrainset")) return;
+        if (Contains(line, "//$o ")) {
+            trainset.Description = WithoutFirstFive(line);
+            continue;
+        }
+        Split(line, 10, 0);
+        if (!tokens_.Empty() && EqualsIgnoreCase(tokens_[0], "node")) {
+            AddVehicle(scenery_, tokens_.GetOrEmpty(3),
+                       VehicleKindOf(tokens_.GetOrEmpty(7), tokens_.GetOrEmpty(9)));
+        }
+    }
+}
+
+}  // namespace tarvik

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+#include "FileSystem.h"
+#include "LineReader.h"
+#include "LineTokenizer.h"
+#include "Scenery.h"
+#include "UserDialogs.h"
+#include "WorkMode.h"
+
+namespace tarvik {
+
+struct OriginOffsets {
+    float x = 0;
+    float y = 0;
+    float z = 0;
+};
+
+// Reads a scenery file with its include files into the model. Includes are read through an
+// explicit stack of open files rather than recursion, so that long include chains cannot
+// exhaust the call stack; the order of everything read is that of nested reading.
+class SceneryParser {
+  public:
+    SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
+                  UserDialogs& dialogs, StatusSink& status);
+
+    // Throws std::runtime_error with the message of an error that ends the load; files whose
+    // reading was cut by it are not recorded in IncFiles.
+    void ParseSceneryFile(const std::string& path, bool firstSegment, bool firstInit,
+                          OriginOffsets origin);
+
+  private:
+    struct Frame;
+    struct IncludeRequest {
+        std::string path;
+        bool firstInit = false;
+        OriginOffsets origin;
+    };
+    enum class Next { Continue, StopFile, Include };
+
+    bool Enter(std::vector<std::unique_ptr<Frame>>& stack, const IncludeRequest& request,
+               bool firstSegment);
+    void Leave(std::vector<std::unique_ptr<Frame>>& stack);
+    void AfterTopLevelInclude(Frame& f);
+
+    Next TopLevelLine(Frame& f, std::string_view line);
+    Next FirstInitLine(Frame& f, std::string_view line);
+    Next NodeSection(Frame& f, std::string_view line);
+    Next TrackSection(Frame& f, std::string_view line);
+    Next TractionSection(Frame& f, std::string_view line);
+    void TrainsetBlock(Frame& f);
+    Next OriginStatement(Frame& f, std::string_view line);
+    bool IncludePath(const Frame& f, std::string_view name, std::string& path) const;
+
+    // False when a short point line was not ignored: the rest of the node is abandoned.
+    bool TrackSegment(Frame& f, SegmentKind kind, const std::string& name, bool last,
+                      std::uint8_t& velocity, TEventList& events);
+    void SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd);
+    bool Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount);
+    void ReportCycle(const std::string& path);
+
+    TScenery& scenery_;
+    const TWorkMode mode_;
+    const FileSystem& files_;
+    UserDialogs& dialogs_;
+    StatusSink& status_;
+    TokenList tokens_;
+    IncludeRequest pending_;
+    std::unordered_set<std::string> reading_;  // identities of the files in the include chain
+    bool cycleReported_ = false;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,249 @@
+#include "SegmentStore.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+#include "Numbers.h"
+#include "Text.h"
+
+namespace tarvik {
+
+void SceneryRanges::Reset() {
+    SpeedMin = 32767;
+    SpeedMax = -32768;
+    HeightMin = 32767;
+    HeightMax = -32768;
+    GradientMin = 32767;
+    GradientMax = -32768;
+}
+
+SegmentStore::SegmentStore() {
+    joinIndex_.reserve(kSegmentKindCount);
+    for (int k = 0; k < kSegmentKindCount; ++k)
+        joinIndex_.emplace_back(pool_);
+}
+
+void SegmentStore::SetOwnerMode(bool ownerMode) {
+    ownerMode_ = ownerMode;
+}
+
+void SegmentStore::Clear() {
+    for (auto& list : lists_)
+        list = SegmentList();
+    for (auto& index : joinIndex_)
+        index.Clear();
+    namedTracks_.clear();
+    boundTrainsets_.clear();
+    pool_.Clear();
+    nextSeq_ = 0;
+}
+
+void SegmentStore::GatherRanges(SegmentKind kind, std::uint8_t velocity, double height1,
+                                double height2, double x1, double y1, double x2, double y2) {
+    if (kind == SegmentKind::Track) {
+        if (velocity > Ranges.SpeedMax) Ranges.SpeedMax = velocity;
+        if (velocity < Ranges.SpeedMin) Ranges.SpeedMin = velocity;
+    }
+    const double high = std::max(height1, height2);
+    if (high > Ranges.HeightMax) Ranges.HeightMax = Low16(RoundHalfEven(high));
+    const double low = std::min(height1, height2);
+    if (low < Ranges.HeightMin) Ranges.HeightMin = Low16(RoundHalfEven(low));
+
+    const double dx = x2 - x1;
+    const double dy = y2 - y1;
+    const double gradient = std::fabs(height2 - height1) / std::sqrt(dx * dx + dy * dy) * 1000;
+    const std::uint8_t g = LowByte(RoundHalfEven(gradient));
+    if (g > Ranges.GradientMax) Ranges.GradientMax = g;
+    if (g < Ranges.GradientMin) Ranges.GradientMin = g;
+}
+
+TSegmentObj* SegmentStore::NewSegment(SegmentKind kind, std::string_view name, double x1, double y1,
+                                      TEventList events, std::uint8_t velocity, double height2,
+                                      double height1, double cx2, double cy2, double cx1,
+                                      double cy1, double x2, double y2) {
+    if (x1 == x2 && y1 == y2) return nullptr;
+    // Ranges first: a rounding that fails leaves no segment behind.
+    GatherRanges(kind, velocity, height1, height2, x1, y1, x2, y2);
+    if (nextSeq_ == 0xFFFFFFFFu) throw std::length_error("Too many segments");
+
+    TSegmentObj& s = pool_.Allocate();
+    const bool curve = cx1 != 0 || cy1 != 0 || cx2 != 0 || cy2 != 0;
+    if (!name.empty() || curve || !events.empty()) {
+        s.extras_ = std::make_unique<TSegmentObj::Extras>();
+        s.extras_->name = CutName(name);
+        if (curve) s.extras_->control = TControlPoints{cx1, cy1, cx2, cy2};
+        s.extras_->events = std::move(events);
+    }
+    s.X1 = x1;
+    s.Y1 = y1;
+    s.X2 = x2;
+    s.Y2 = y2;
+    s.Height1 = height1;
+    s.Height2 = height2;
+    s.Velocity = velocity;
+    s.seq_ = nextSeq_++;
+
+    const int k = static_cast<int>(kind);
+    SegmentList& list = lists_[k];
+    s.next_ = list.head_;
+    s.prevSlot_ = kNoSlot;
+    if (list.head_) list.head_->prevSlot_ = s.slot_;
+    list.head_ = &s;
+    ++list.count_;
+
+    if (kind == SegmentKind::Track && s.HasName()) {
+        // Newer tracks shadow older ones of the same name.
+        namedTracks_.insert_or_assign(AsciiLowerCopy(s.Name()), &s);
+    }
+    IndexInsert(k, s);
+    return &s;
+}
+
+int SegmentStore::MatchSegments(const TSegmentObj& l, const TSegmentObj& o, bool ownerMode) {
+    if (l.IsCurve() || o.IsCurve() || l.Velocity != o.Velocity) return 0;
+    if (ownerMode) {
+        if (!l.HasName() || !o.HasName() || l.Name() != o.Name() || l.HasEvents() ||
+            o.HasEvents()) {
+            return 0;
+        }
+    }
+    const double lvx = l.X2 - l.X1, lvy = l.Y2 - l.Y1, lrise = l.Height2 - l.Height1;
+    const double ovx = o.X2 - o.X1, ovy = o.Y2 - o.Y1, orise = o.Height2 - o.Height1;
+    const double rlvx = l.X1 - l.X2, rlvy = l.Y1 - l.Y2, rlrise = l.Height1 - l.Height2;
+    const double rovx = o.X1 - o.X2, rovy = o.Y1 - o.Y2, rorise = o.Height1 - o.Height2;
+    const auto same = [ownerMode](double ax, double ay, double ar, double bx, double by,
+                                  double br) {
+        return ax == bx && ay == by && (!ownerMode || ar == br);
+    };
+    if (l.X2 == o.X1 && l.Y2 == o.Y1) return same(lvx, lvy, lrise, ovx, ovy, orise) ? 1 : 0;
+    if (l.X2 == o.X2 && l.Y2 == o.Y2) return same(lvx, lvy, lrise, rovx, rovy, rorise) ? 2 : 0;
+    if (l.X1 == o.X1 && l.Y1 == o.Y1) return same(rlvx, rlvy, rlrise, ovx, ovy, orise) ? 3 : 0;
+    if (l.X1 == o.X2 && l.Y1 == o.Y2) return same(rlvx, rlvy, rlrise, rovx, rovy, rorise) ? 4 : 0;
+    return 0;
+}
+
+bool SegmentStore::Joinable(const TSegmentObj& s) const {
+    // Pieces that MatchSegments always refuses need not be found.
+    if (s.IsCurve()) return false;
+    return !ownerMode_ || (s.HasName() && !s.HasEvents());
+}
+
+void SegmentStore::IndexInsert(int kind, const TSegmentObj& s) {
+    if (!Joinable(s)) return;
+    joinIndex_[kind].Insert(s.slot_, SegmentEnd::Start);
+    joinIndex_[kind].Insert(s.slot_, SegmentEnd::End);
+}
+
+void SegmentStore::IndexErase(int kind, const TSegmentObj& s) {
+    if (!Joinable(s)) return;
+    joinIndex_[kind].Erase(s.slot_, SegmentEnd::Start);
+    joinIndex_[kind].Erase(s.slot_, SegmentEnd::End);
+}
+
+void SegmentStore::Remove(int kind, TSegmentObj& o, TSegmentObj& absorber) {
+    IndexErase(kind, o);
+    SegmentList& list = lists_[kind];
+    TSegmentObj* next = o.next_;
+    if (o.prevSlot_ == kNoSlot) {
+        list.head_ = next;
+    } else {
+        pool_.At(o.prevSlot_).next_ = next;
+    }
+    if (next) next->prevSlot_ = o.prevSlot_;
+    --list.count_;
+
+    if (o.flags_ & kBoundToTrainset) {
+        for (TTrainsObj* t : boundTrainsets_) {
+            if (t->Track == &o) t->Track = &absorber;
+        }
+        absorber.flags_ |= kBoundToTrainset;
+    }
+    pool_.Release(o);
+}
+
+void SegmentStore::JoinSegment(TSegmentObj* segment) {
+    if (!segment) return;
+    int kind = -1;
+    for (int k = 0; k < kSegmentKindCount; ++k) {
+        if (lists_[k].head_ == segment) kind = k;
+    }
+    if (kind < 0 || !Joinable(*segment)) return;
+
+    TSegmentObj& s = *segment;
+    const EndPointIndex& index = joinIndex_[kind];
+    IndexErase(kind, s);
+    for (;;) {
+        // The walk from s onwards meets the newest candidate first, so the newest match wins.
+        TSegmentObj* best = nullptr;
+        int bestKind = 0;
+        const auto visit = [&](std::uint32_t slot, SegmentEnd) {
+            TSegmentObj& o = pool_.At(slot);
+            if (best && o.seq_ <= best->seq_) return;
+            const int match = MatchSegments(s, o, ownerMode_);
+            if (match != 0) {
+                best = &o;
+                bestKind = match;
+            }
+        };
+        index.ForEachAt(s.X1, s.Y1, visit);
+        index.ForEachAt(s.X2, s.Y2, visit);
+        if (!best) break;
+
+        TSegmentObj& o = *best;
+        switch (bestKind) {
+            case 1:
+                s.X2 = o.X2, s.Y2 = o.Y2, s.Height2 = o.Height2;
+                break;
+            case 2:
+                s.X2 = o.X1, s.Y2 = o.Y1, s.Height2 = o.Height1;
+                break;
+            case 3:
+                s.X1 = o.X2, s.Y1 = o.Y2, s.Height1 = o.Height2;
+                break;
+            default:
+                s.X1 = o.X1, s.Y1 = o.Y1, s.Height1 = o.Height1;
+                break;
+        }
+        Remove(kind, o, s);
+    }
+    IndexInsert(kind, s);
+}
+
+void SegmentStore::StartBounds(double x1, double y1, double x2, double y2) {
+    Bounds.SceneryMin = {static_cast<float>(std::min(x1, x2)),
+                         static_cast<float>(std::min(y1, y2))};
+    Bounds.SceneryMax = {static_cast<float>(std::max(x1, x2)),
+                         static_cast<float>(std::max(y1, y2))};
+}
+
+void SegmentStore::ExtendBounds(double x, double y) {
+    TPointF& lo = Bounds.SceneryMin;
+    TPointF& hi = Bounds.SceneryMax;
+    if (x < lo.x) {
+        lo.x = static_cast<float>(x);
+    } else if (x > hi.x) {
+        hi.x = static_cast<float>(x);
+    }
+    if (y < lo.y) {
+        lo.y = static_cast<float>(y);
+    } else if (y > hi.y) {
+        hi.y = static_cast<float>(y);
+    }
+}
+
+const TSegmentObj* SegmentStore::FindNamedTrack(std::string_view name) const {
+    const auto it = namedTracks_.find(AsciiLowerCopy(name));
+    return it == namedTracks_.end() ? nullptr : it->second;
+}
+
+void SegmentStore::BindTrack(TTrainsObj& trainset, const TSegmentObj* track) {
+    trainset.Track = track;
+    if (!track) return;
+    // The store owns every segment, so it may mark the one it handed out.
+    TSegmentObj& owned = pool_.At(track->slot_);
+    owned.flags_ |= kBoundToTrainset;
+    boundTrainsets_.push_back(&trainset);
+}
+
+}  // namespace tarvik

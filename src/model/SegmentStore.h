@@ -1,0 +1,142 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <iterator>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "EndPointIndex.h"
+#include "Segment.h"
+#include "SegmentPool.h"
+#include "Trainset.h"
+
+namespace tarvik {
+
+struct TPointF {
+    float x = 0;
+    float y = 0;
+};
+
+// Bounding box of the end points of all track, road and river segments.
+struct SceneryBounds {
+    TPointF SceneryMin;
+    TPointF SceneryMax;
+};
+
+// Value ranges gathered while segments arrive; the load sequence finishes them.
+struct SceneryRanges {
+    std::int16_t SpeedMin = 0;
+    std::int16_t SpeedMax = 0;
+    std::int16_t HeightMin = 0;
+    std::int16_t HeightMax = 0;
+    std::int16_t GradientMin = 0;
+    std::int16_t GradientMax = 0;
+
+    // Extremes that any gathered value replaces.
+    void Reset();
+};
+
+// One segment list, newest first.
+class SegmentList {
+  public:
+    class Iterator {
+      public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = TSegmentObj;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const TSegmentObj*;
+        using reference = const TSegmentObj&;
+
+        Iterator() = default;
+        explicit Iterator(const TSegmentObj* s) : s_(s) {}
+        reference operator*() const { return *s_; }
+        pointer operator->() const { return s_; }
+        Iterator& operator++() {
+            s_ = s_->Next();
+            return *this;
+        }
+        Iterator operator++(int) {
+            Iterator old = *this;
+            ++*this;
+            return old;
+        }
+        bool operator==(const Iterator&) const = default;
+
+      private:
+        const TSegmentObj* s_ = nullptr;
+    };
+
+    const TSegmentObj* Head() const { return head_; }
+    bool Empty() const { return head_ == nullptr; }
+    std::size_t Count() const { return count_; }
+    Iterator begin() const { return Iterator(head_); }
+    Iterator end() const { return Iterator(); }
+
+  private:
+    friend class SegmentStore;
+    TSegmentObj* head_ = nullptr;
+    std::size_t count_ = 0;
+};
+
+// Stores the segments of the four lists as the parser hands them over, gathers the ranges
+// and the bounding box, and joins a new straight piece with identical neighbours.
+class SegmentStore {
+  public:
+    SegmentStore();
+    SegmentStore(const SegmentStore&) = delete;
+    SegmentStore& operator=(const SegmentStore&) = delete;
+
+    const SegmentList& List(SegmentKind kind) const { return lists_[static_cast<int>(kind)]; }
+
+    // The author mode joins only named pieces without events; set before segments arrive.
+    void SetOwnerMode(bool ownerMode);
+    bool OwnerMode() const { return ownerMode_; }
+
+    // Frees every segment; ranges and bounds are left as they are.
+    void Clear();
+
+    // Returns the stored segment, or nullptr when its end points coincide.
+    TSegmentObj* NewSegment(SegmentKind kind, std::string_view name, double x1, double y1,
+                            TEventList events, std::uint8_t velocity, double height2,
+                            double height1, double cx2, double cy2, double cx1, double cy1,
+                            double x2, double y2);
+    void JoinSegment(TSegmentObj* segment);
+    static int MatchSegments(const TSegmentObj& l, const TSegmentObj& o, bool ownerMode);
+
+    // The first box of a load comes from the first segment's two end points.
+    void StartBounds(double x1, double y1, double x2, double y2);
+    void ExtendBounds(double x, double y);
+
+    // The newest track whose name equals the given one, ignoring the case of A to Z.
+    const TSegmentObj* FindNamedTrack(std::string_view name) const;
+    // Records a trainset's track so that a join that absorbs the track re-points it.
+    void BindTrack(TTrainsObj& trainset, const TSegmentObj* track);
+
+    SceneryRanges Ranges;
+    SceneryBounds Bounds;
+
+  private:
+    SegmentList& MutableList(SegmentKind kind) { return lists_[static_cast<int>(kind)]; }
+    bool Joinable(const TSegmentObj& s) const;
+    void IndexInsert(int kind, const TSegmentObj& s);
+    void IndexErase(int kind, const TSegmentObj& s);
+    void Remove(int kind, TSegmentObj& o, TSegmentObj& absorber);
+    void GatherRanges(SegmentKind kind, std::uint8_t velocity, double height1, double height2,
+                      double x1, double y1, double x2, double y2);
+
+    static constexpr std::uint8_t kBoundToTrainset = 1;
+
+    SegmentPool pool_;
+    std::array<SegmentList, kSegmentKindCount> lists_;
+    std::vector<EndPointIndex> joinIndex_;                       // one per list
+    std::unordered_map<std::string, TSegmentObj*> namedTracks_;  // lower-case name -> newest
+    std::vector<TTrainsObj*> boundTrainsets_;
+    std::uint32_t nextSeq_ = 0;
+    bool ownerMode_ = false;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,29 @@
+#include "Text.h"
+
+namespace tarvik {
+
+std::string AsciiLowerCopy(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        c = AsciiLower(c);
+    return out;
+}
+
+bool EqualsIgnoreCase(std::string_view text, std::string_view lowerKeyword) {
+    if (text.size() != lowerKeyword.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (AsciiLower(text[i]) != lowerKeyword[i]) return false;
+    }
+    return true;
+}
+
+bool StartsWithIgnoreCase(std::string_view text, std::string_view lowerPrefix) {
+    return text.size() >= lowerPrefix.size() &&
+           EqualsIgnoreCase(text.substr(0, lowerPrefix.size()), lowerPrefix);
+}
+
+bool Contains(std::string_view text, std::string_view part) {
+    return text.find(part) != std::string_view::npos;
+}
+
+}  // namespace tarvik
