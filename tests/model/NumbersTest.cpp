@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Numbers.h"
+#include "ParseFailure.h"
+
+namespace tarvik {
+namespace {
+
+TEST(ParseFloat, ReadsTheFormsRealFilesHold) {
+    EXPECT_DOUBLE_EQ(ParseFloat("6.55651e-007"), 6.55651e-7);
+    EXPECT_EQ(ParseFloat("-12.5"), -12.5);
+    EXPECT_EQ(ParseFloat("+3"), 3.0);
+    EXPECT_EQ(ParseFloat("1E+3"), 1000.0);
+    EXPECT_EQ(ParseFloat(".5"), 0.5);
+    EXPECT_EQ(ParseFloat("5."), 5.0);
+    EXPECT_TRUE(std::signbit(ParseFloat("-0")));
+    EXPECT_EQ(ParseFloat("1e-400"), 0.0);
+}
+
+TEST(ParseFloat, RejectsWhatIsNotAFiniteNumber) {
+    for (const char* bad : {"", "nan", "NaN", "inf", "-inf", "infinity", "1e400", "-1e400", "1,5",
+                            "1.5x", "1e", "0x10", "+-1", "--1", "+", ".", "1 2", "\t1"}) {
+        EXPECT_THROW(ParseFloat(bad), ParseFailure) << bad;
+    }
+    try {
+        ParseFloat("abc");
+    } catch (const ParseFailure& e) {
+        EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
+    }
+}
+
+TEST(ParseInteger, TakesAnOptionalSignAndTheThirtyTwoBitRange) {
+    EXPECT_EQ(ParseInteger("0"), 0);
+    EXPECT_EQ(ParseInteger("+127"), 127);
+    EXPECT_EQ(ParseInteger("-128"), -128);
+    EXPECT_EQ(ParseInteger("2147483647"), 2147483647);
+    EXPECT_EQ(ParseInteger("-2147483648"), -2147483647 - 1);
+    for (const char* bad : {"", "+", "-", "1.0", "1e19", "2147483648", "-2147483649",
+                            "99999999999999999999", "$10", "0x1", "+-1", "1 "}) {
+        EXPECT_THROW(ParseInteger(bad), ParseFailure) << bad;
+    }
+}
+
+TEST(RoundHalfEven, RoundsHalvesToEvenAndRefusesWhatDoesNotFit) {
+    EXPECT_EQ(RoundHalfEven(12.5), 12);
+    EXPECT_EQ(RoundHalfEven(13.5), 14);
+    EXPECT_EQ(RoundHalfEven(-2.5), -2);
+    EXPECT_EQ(RoundHalfEven(-0.4), 0);
+    EXPECT_EQ(RoundHalfEven(9223372036854775807.0L), INT64_MAX);
+    EXPECT_EQ(RoundHalfEven(-9223372036854775808.0L), INT64_MIN);
+    EXPECT_THROW(RoundHalfEven(1e30), ParseFailure);
+    EXPECT_THROW(RoundHalfEven(-1e300), ParseFailure);
+    EXPECT_THROW(RoundHalfEven(9223372036854775808.0L), ParseFailure);
+    EXPECT_THROW(RoundHalfEven(NAN), ParseFailure);
+    EXPECT_THROW(RoundHalfEven(INFINITY), ParseFailure);
+}
+
+TEST(NarrowFields, KeepTheLowBits) {
+    EXPECT_EQ(LowByte(300), 44);
+    EXPECT_EQ(LowByte(500), 244);
+    EXPECT_EQ(LowByte(-1), 255);
+    EXPECT_EQ(Low16(40000), -25536);
+    EXPECT_EQ(Low16(-32769), 32767);
+}
+
+}  // namespace
+}  // namespace tarvik

@@ -1,0 +1,95 @@
+#pragma once
+
+#include <deque>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "FileSystem.h"
+#include "Scenery.h"
+#include "SceneryLoader.h"
+#include "UserDialogs.h"
+#include "WorkMode.h"
+
+namespace tarvik::test {
+
+// Records every message box and answers from a script; without a scripted answer it picks
+// Ignore for the parse question, No for questions and OK otherwise.
+class ScriptedDialogs final : public UserDialogs {
+  public:
+    struct Message {
+        std::string text;
+        std::string caption;
+        MessageIcon icon;
+        MessageButtons buttons;
+    };
+    struct Query {
+        std::string caption;
+        std::string prompt;
+        std::string initial;
+    };
+
+    MessageAnswer MessageBox(std::string_view text, std::string_view caption, MessageIcon icon,
+                             MessageButtons buttons) override;
+    bool InputQuery(std::string_view caption, std::string_view prompt, std::string& value) override;
+
+    std::vector<Message> messages;
+    std::vector<Query> queries;
+    std::deque<MessageAnswer> answers;
+    std::deque<std::optional<std::string>> inputs;  // nullopt cancels
+};
+
+class RecordingStatus final : public StatusSink {
+  public:
+    void StatusText(std::string_view text) override { texts.emplace_back(text); }
+    std::vector<std::string> texts;
+};
+
+// A temporary folder, removed with its contents.
+class TempDir {
+  public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    // Writes bytes as they are (no line-end conversion); creates folders on the way.
+    std::string Write(const std::string& relative, std::string_view bytes) const;
+
+  private:
+    std::filesystem::path path_;
+};
+
+// Loads a scenery from disk into the model with scripted dialogs.
+LoadResult LoadFile(TScenery& scenery, const std::string& path, const TWorkMode& mode,
+                    ScriptedDialogs& dialogs, RecordingStatus* status = nullptr);
+
+inline TWorkMode UserMode() {
+    return TWorkMode::Make(false, 2);
+}
+inline TWorkMode AuthorMode() {
+    return TWorkMode::Make(true, 7);
+}
+
+// Lines joined with CR LF, as scenery files are written.
+std::string CrLf(std::initializer_list<std::string_view> lines);
+
+// The text of a straight or curved track node in file coordinates (x, height, z).
+struct PieceSpec {
+    std::string name = "none";
+    std::string subKind = "normal";
+    double x1 = 0, h1 = 0, z1 = 0;
+    double x2 = 0, h2 = 0, z2 = 0;
+    double c1x = 0, c1z = 0, c2x = 0, c2z = 0;
+    std::vector<std::string> extraLines;  // velocity and event lines
+};
+std::string TrackNode(const PieceSpec& p);
+
+std::vector<const TSegmentObj*> Segments(const SegmentList& list);
+
+std::optional<std::filesystem::path> SharedSceneries();
+
+}  // namespace tarvik::test
