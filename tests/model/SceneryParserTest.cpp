@@ -269,6 +269,28 @@ TEST_F(ParserTest, SpeedThatCannotBeRoundedLosesTheSegment) {
     EXPECT_EQ(scenery.Tracks().Count(), 1u);
 }
 
+TEST_F(ParserTest, HeightThatCannotBeRoundedLosesTheSegment) {
+    PieceSpec p;
+    p.x2 = 10, p.h2 = 1e300;
+    Load(TrackNode(p) + Piece(20, 0, 30, 0));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Błąd przy odczycie drogi! 'endtrack'");
+    EXPECT_EQ(scenery.Tracks().Count(), 1u);
+}
+
+TEST_F(ParserTest, HugeLinesAndNulBytesAreOrdinaryText) {
+    std::string huge = "node 1 0 x triangles ";
+    huge.append(50u << 20, 'x');
+    std::string text = CrLf({huge, "endtri"});
+    text += std::string("//$n Na\0zwa\r\n", 13);
+    text += Piece(0, 0, 10, 0);
+    text += std::string(50u << 20, ' ');
+    Load(text);
+    EXPECT_EQ(scenery.SceneryName, std::string("Na\0zwa", 6));
+    EXPECT_EQ(scenery.Tracks().Count(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
 TEST_F(ParserTest, ShortPointLineAbandonsTheNodeUnlessIgnored) {
     dialogs.answers = {MessageAnswer::Abort};
     Load(Piece(0, 0, 10, 0) +
