@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvik {
 
@@ -35,9 +36,10 @@ class FileSystem {
     virtual ~FileSystem() = default;
     // True for an existing regular file at exactly this path.
     virtual bool FileExists(const std::string& path) const = 0;
-    // The path of an existing regular file: the path itself, or, because sceneries come from
-    // file systems that ignore case, the path with each component matched ignoring case.
-    virtual std::optional<std::string> Locate(const std::string& path) const = 0;
+    // True for anything at this path: a file or a folder.
+    virtual bool Exists(const std::string& path) const = 0;
+    // Names in a folder ("" is the working folder); empty when it cannot be read.
+    virtual std::vector<std::string> ListDirectory(const std::string& dir) const = 0;
     virtual std::optional<FileStamp> Stamp(const std::string& path) const = 0;
     // Throws std::runtime_error with a message for the user when the file cannot be opened.
     virtual std::unique_ptr<FileSource> Open(const std::string& path) const = 0;
@@ -47,7 +49,8 @@ class FileSystem {
 class PosixFileSystem final : public FileSystem {
   public:
     bool FileExists(const std::string& path) const override;
-    std::optional<std::string> Locate(const std::string& path) const override;
+    bool Exists(const std::string& path) const override;
+    std::vector<std::string> ListDirectory(const std::string& dir) const override;
     std::optional<FileStamp> Stamp(const std::string& path) const override;
     std::unique_ptr<FileSource> Open(const std::string& path) const override;
 };

@@ -63,6 +63,16 @@ std::int32_t ParseInteger(std::string_view token) {
     return static_cast<std::int32_t>(value);
 }
 
+std::int64_t RoundHalfEven(double value) {
+    constexpr double kLow = -9223372036854775808.0;
+    constexpr double kHigh = 9223372036854775808.0;
+    const double rounded = std::nearbyint(value);
+    if (!(rounded >= kLow && rounded < kHigh)) {
+        throw ParseFailure("Invalid floating point operation");
+    }
+    return static_cast<std::int64_t>(rounded);
+}
+
 std::int64_t RoundHalfEven(long double value) {
     // Both bounds are exact in long double; NaN fails both comparisons.
     constexpr long double kLow = -9223372036854775808.0L;

@@ -13,6 +13,7 @@ double ParseFloat(std::string_view token);
 std::int32_t ParseInteger(std::string_view token);
 
 // Nearest whole number, halves to even; ParseFailure when the result does not fit 64 bits.
+std::int64_t RoundHalfEven(double value);
 std::int64_t RoundHalfEven(long double value);
 
 // The narrow fields keep the low bits of a rounded value.

@@ -7,12 +7,9 @@
 #include <cstring>
 #include <ctime>
 #include <stdexcept>
-#include <string_view>
-#include <vector>
 
 #include "Cp1250.h"
 #include "FileSystem.h"
-#include "Text.h"
 
 namespace tarvik {
 namespace {
@@ -37,7 +34,7 @@ bool IsRegularFile(const std::string& path) {
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool Exists(const std::string& path) {
+bool PathExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0;
 }
@@ -85,25 +82,6 @@ class PosixFileSource final : public FileSource {
     std::string identity_;
 };
 
-// The entry of a directory that matches a name ignoring the case of A to Z, either as the
-// bytes stand or read as CP1250 (an include written on Windows naming a UTF-8 file name).
-std::optional<std::string> MatchEntry(const std::string& dir, std::string_view name) {
-    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
-    if (!d) return std::nullopt;
-    const std::string lowered = AsciiLowerCopy(name);
-    const std::string decoded = AsciiLowerCopy(Cp1250ToUtf8(name));
-    std::optional<std::string> best;
-    while (const dirent* e = ::readdir(d)) {
-        const std::string_view entry = e->d_name;
-        if (EqualsIgnoreCase(entry, lowered) || EqualsIgnoreCase(entry, decoded)) {
-            // Directory order is arbitrary; the smallest name keeps the choice repeatable.
-            if (!best || entry < *best) best = std::string(entry);
-        }
-    }
-    ::closedir(d);
-    return best;
-}
-
 }  // namespace
 
 double ToDelphiDate(std::int64_t seconds, std::int64_t nanoseconds) {
@@ -121,29 +99,18 @@ bool PosixFileSystem::FileExists(const std::string& path) const {
     return IsRegularFile(path);
 }
 
-std::optional<std::string> PosixFileSystem::Locate(const std::string& path) const {
-    if (path.empty()) return std::nullopt;
-    if (IsRegularFile(path)) return path;
+bool PosixFileSystem::Exists(const std::string& path) const {
+    return PathExists(path);
+}
 
-    std::string resolved = path.front() == '/' ? "/" : "";
-    std::size_t pos = 0;
-    while (pos <= path.size()) {
-        std::size_t slash = path.find('/', pos);
-        if (slash == std::string::npos) slash = path.size();
-        const std::string_view part = std::string_view(path).substr(pos, slash - pos);
-        pos = slash + 1;
-        if (part.empty()) continue;
-        const bool joinSlash = !resolved.empty() && resolved.back() != '/';
-        std::string candidate = resolved + (joinSlash ? "/" : "") + std::string(part);
-        if (part != "." && part != ".." && !Exists(candidate)) {
-            const auto entry = MatchEntry(resolved, part);
-            if (!entry) return std::nullopt;
-            candidate = resolved + (joinSlash ? "/" : "") + *entry;
-        }
-        resolved = std::move(candidate);
-    }
-    if (IsRegularFile(resolved)) return resolved;
-    return std::nullopt;
+std::vector<std::string> PosixFileSystem::ListDirectory(const std::string& dir) const {
+    std::vector<std::string> names;
+    DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
+    if (!d) return names;
+    while (const dirent* e = ::readdir(d))
+        names.emplace_back(e->d_name);
+    ::closedir(d);
+    return names;
 }
 
 std::optional<FileStamp> PosixFileSystem::Stamp(const std::string& path) const {

@@ -37,7 +37,12 @@ std::string LoadingText(const std::string& path) {
 
 SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
                              UserDialogs& dialogs, StatusSink& status)
-    : scenery_(scenery), mode_(mode), files_(files), dialogs_(dialogs), status_(status) {}
+    : scenery_(scenery),
+      mode_(mode),
+      files_(files),
+      resolver_(files),
+      dialogs_(dialogs),
+      status_(status) {}
 
 bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount) {
     return SplitLine(line, ' ', true, "//", true, maxCount, minCount, tokens_, false, dialogs_);
@@ -75,7 +80,7 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
 
 bool SceneryParser::Enter(std::vector<std::unique_ptr<Frame>>& stack, const IncludeRequest& request,
                           bool firstSegment) {
-    const std::optional<std::string> located = files_.Locate(request.path);
+    const std::optional<std::string> located = resolver_.Locate(request.path);
     if (!located) return false;
     status_.StatusText(LoadingText(*located));
     std::unique_ptr<FileSource> source = files_.Open(*located);

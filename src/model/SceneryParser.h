@@ -10,6 +10,7 @@
 #include "FileSystem.h"
 #include "LineReader.h"
 #include "LineTokenizer.h"
+#include "PathResolver.h"
 #include "Scenery.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
@@ -68,6 +69,7 @@ class SceneryParser {
     TScenery& scenery_;
     const TWorkMode mode_;
     const FileSystem& files_;
+    PathResolver resolver_;
     UserDialogs& dialogs_;
     StatusSink& status_;
     TokenList tokens_;
