@@ -5,15 +5,6 @@
 namespace tarvik {
 namespace {
 
-std::uint64_t Mix(std::uint64_t v) {
-    v ^= v >> 33;
-    v *= 0xff51afd7ed558ccdULL;
-    v ^= v >> 33;
-    v *= 0xc4ceb9fe1a85ec53ULL;
-    v ^= v >> 33;
-    return v;
-}
-
 std::uint64_t Bits(double v) {
     // -0 and 0 compare equal and must land in the same bucket.
     return std::bit_cast<std::uint64_t>(v == 0.0 ? 0.0 : v);
@@ -21,35 +12,42 @@ std::uint64_t Bits(double v) {
 
 }  // namespace
 
-std::size_t EndPointIndex::Hash(double x, double y) {
-    return static_cast<std::size_t>(Mix(Bits(x) * 0x9E3779B97F4A7C15ULL ^ Mix(Bits(y))));
+std::uint32_t EndPointIndex::Hash(double x, double y) {
+    // Coordinates often differ only in their high mantissa bits; the multiplications and the
+    // fold bring every bit of both into the upper half that is kept.
+    std::uint64_t h = Bits(x) * 0x9E3779B97F4A7C15ULL + Bits(y) * 0xC2B2AE3D27D4EB4FULL;
+    h ^= h >> 29;
+    h *= 0xBF58476D1CE4E5B9ULL;
+    return static_cast<std::uint32_t>(h >> 32);
 }
 
-std::size_t EndPointIndex::HashOf(std::uint32_t entry) const {
+std::uint32_t EndPointIndex::HashOf(std::uint32_t entry) const {
     const TSegmentObj& s = pool_->At(entry >> 1);
     const SegmentEnd end = static_cast<SegmentEnd>(entry & 1);
     return Hash(PointX(s, end), PointY(s, end));
 }
 
-void EndPointIndex::Place(std::uint32_t entry) {
-    std::size_t i = HashOf(entry) & mask_;
-    while (entries_[i] != kEmpty)
+void EndPointIndex::Place(Bucket bucket) {
+    std::size_t i = bucket.hash & mask_;
+    while (buckets_[i].entry != kEmpty)
         i = (i + 1) & mask_;
-    entries_[i] = entry;
+    buckets_[i] = bucket;
 }
 
 void EndPointIndex::Grow() {
-    std::vector<std::uint32_t> old = std::move(entries_);
-    entries_.assign(old.empty() ? 64 : old.size() * 2, kEmpty);
-    mask_ = entries_.size() - 1;
-    for (const std::uint32_t entry : old) {
-        if (entry != kEmpty) Place(entry);
+    std::vector<Bucket> old = std::move(buckets_);
+    buckets_.assign(old.empty() ? 64 : old.size() * 2, Bucket{kEmpty, 0});
+    mask_ = buckets_.size() - 1;
+    for (const Bucket& b : old) {
+        if (b.entry != kEmpty) Place(b);
     }
 }
 
 void EndPointIndex::Insert(std::uint32_t slot, SegmentEnd end) {
-    if ((count_ + 1) * 2 > entries_.size()) Grow();
-    Place((slot << 1) | static_cast<std::uint32_t>(end));
+    // Linear probing stays short up to three quarters full.
+    if ((count_ + 1) * 4 > buckets_.size() * 3) Grow();
+    const std::uint32_t entry = (slot << 1) | static_cast<std::uint32_t>(end);
+    Place(Bucket{entry, HashOf(entry)});
     ++count_;
 }
 
@@ -57,28 +55,29 @@ void EndPointIndex::Erase(std::uint32_t slot, SegmentEnd end) {
     if (count_ == 0) return;
     const std::uint32_t wanted = (slot << 1) | static_cast<std::uint32_t>(end);
     std::size_t i = HashOf(wanted) & mask_;
-    while (entries_[i] != wanted) {
-        if (entries_[i] == kEmpty) return;
+    while (buckets_[i].entry != wanted) {
+        if (buckets_[i].entry == kEmpty) return;
         i = (i + 1) & mask_;
     }
     // Backward-shift deletion keeps every probe chain unbroken without tombstones.
     std::size_t hole = i;
-    for (std::size_t j = (hole + 1) & mask_; entries_[j] != kEmpty; j = (j + 1) & mask_) {
-        const std::size_t home = HashOf(entries_[j]) & mask_;
-        // Move entry j into the hole unless its home lies cyclically in (hole, j].
+    for (std::size_t j = (hole + 1) & mask_; buckets_[j].entry != kEmpty; j = (j + 1) & mask_) {
+        const std::size_t home = buckets_[j].hash & mask_;
+        // Move bucket j into the hole unless its home lies cyclically in (hole, j].
         const bool homeBetween =
             hole <= j ? (home > hole && home <= j) : (home > hole || home <= j);
         if (!homeBetween) {
-            entries_[hole] = entries_[j];
+            buckets_[hole] = buckets_[j];
             hole = j;
         }
     }
-    entries_[hole] = kEmpty;
+    buckets_[hole] = Bucket{kEmpty, 0};
     --count_;
 }
 
 void EndPointIndex::Clear() {
-    entries_.clear();
+    buckets_.clear();
+    buckets_.shrink_to_fit();
     mask_ = 0;
     count_ = 0;
 }

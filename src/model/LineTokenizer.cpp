@@ -1,5 +1,8 @@
 #include "LineTokenizer.h"
 
+#include <bit>
+#include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "Cp1250.h"
@@ -7,9 +10,8 @@
 
 namespace tarvik {
 
-std::string_view TokenList::operator[](std::size_t i) const {
-    if (i >= tokens_.size()) throw ParseFailure("Brak parametru nr " + std::to_string(i));
-    return tokens_[i];
+void TokenList::Missing(std::size_t i) {
+    throw ParseFailure("Brak parametru nr " + std::to_string(i));
 }
 
 namespace {
@@ -24,39 +26,81 @@ bool AskAboutShortLine(std::string_view lastToken, std::size_t count, UserDialog
 
 }  // namespace
 
+namespace {
+
+// The line ends where the comment marker first stands.
+const char* CommentStart(const char* begin, const char* end, std::string_view marker) {
+    if (marker.empty()) return end;
+    for (const char* p = begin; p != end;) {
+        const auto* hit = static_cast<const char*>(
+            std::memchr(p, marker.front(), static_cast<std::size_t>(end - p)));
+        if (!hit) return end;
+        if (std::string_view(hit, static_cast<std::size_t>(end - hit)).starts_with(marker)) {
+            return hit;
+        }
+        p = hit + 1;
+    }
+    return end;
+}
+
+// The first separator at or after p, eight bytes at a time.
+const char* FindSeparator(const char* p, const char* end, char separator) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const std::uint64_t pattern = kOnes * static_cast<unsigned char>(separator);
+    while (end - p >= 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        const std::uint64_t x = word ^ pattern;
+        // The lowest marked byte is the first one equal to the separator.
+        const std::uint64_t zero = (x - kOnes) & ~x & kHighs;
+        if (zero != 0) return p + std::countr_zero(zero) / 8;
+        p += 8;
+    }
+    while (p != end && *p != separator)
+        ++p;
+    return p;
+}
+
+bool SplitCollapsed(std::string_view line, char separator, std::string_view marker,
+                    std::size_t maxCount, std::uint8_t minCount, TokenList& tokens,
+                    UserDialogs& dialogs) {
+    const char* p = line.data();
+    const char* const end = CommentStart(p, p + line.size(), marker);
+    for (;;) {
+        while (p != end && *p == separator)
+            ++p;
+        // Nothing but separators after the last token: no count check.
+        if (p == end) return true;
+        const char* const start = p;
+        p = FindSeparator(p, end, separator);
+        const std::string_view token(start, static_cast<std::size_t>(p - start));
+        tokens.Add(token);
+        if (tokens.Count() >= maxCount) return true;
+        if (p == end) {
+            return tokens.Count() >= minCount || AskAboutShortLine(token, tokens.Count(), dialogs);
+        }
+    }
+}
+
+}  // namespace
+
 bool SplitLine(std::string_view Line, char Separator, bool Collapse, std::string_view Marker,
                bool StripComment, std::uint8_t MaxCount, std::uint8_t MinCount, TokenList& Tokens,
                bool Append, UserDialogs& dialogs) {
     if (!Append) Tokens.Clear();
     if (Line.empty()) return true;
+    const std::size_t maxCount = MaxCount == 0 ? 255 : MaxCount;
+    if (Collapse) {
+        return SplitCollapsed(Line, Separator, StripComment ? Marker : std::string_view(), maxCount,
+                              MinCount, Tokens, dialogs);
+    }
     if (StripComment && !Marker.empty()) {
         const std::size_t comment = Line.find(Marker);
         if (comment != std::string_view::npos) Line = Line.substr(0, comment);
         if (Line.empty()) return true;
     }
-    const std::size_t maxCount = MaxCount == 0 ? 255 : MaxCount;
     const std::size_t n = Line.size();
-
-    if (Collapse) {
-        std::size_t i = 0;
-        for (;;) {
-            while (i < n && Line[i] == Separator)
-                ++i;
-            // Nothing but separators after the last token: no count check.
-            if (i == n) return true;
-            const std::size_t start = i;
-            while (i < n && Line[i] != Separator)
-                ++i;
-            const std::string_view token = Line.substr(start, i - start);
-            Tokens.Add(token);
-            if (Tokens.Count() >= maxCount) return true;
-            if (i == n) {
-                return Tokens.Count() >= MinCount ||
-                       AskAboutShortLine(token, Tokens.Count(), dialogs);
-            }
-        }
-    }
-
     std::size_t start = 0;
     for (;;) {
         const std::size_t sep = Line.find(Separator, start);

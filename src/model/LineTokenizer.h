@@ -17,7 +17,10 @@ class TokenList {
     bool Empty() const { return tokens_.empty(); }
 
     // A missing token is a failure of the statement being read (ParseFailure).
-    std::string_view operator[](std::size_t i) const;
+    std::string_view operator[](std::size_t i) const {
+        if (i >= tokens_.size()) Missing(i);
+        return tokens_[i];
+    }
     // For statements that take a missing token as empty.
     std::string_view GetOrEmpty(std::size_t i) const {
         return i < tokens_.size() ? tokens_[i] : std::string_view();
@@ -27,6 +30,7 @@ class TokenList {
     void Add(std::string_view token) { tokens_.push_back(token); }
 
   private:
+    [[noreturn]] static void Missing(std::size_t i);
     std::vector<std::string_view> tokens_;
 };
 

@@ -23,6 +23,34 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// Most numbers in sceneries are short decimals. When the digits fit 53 bits and the power of
+// ten is exact in a double, one correctly rounded division gives the correctly rounded value,
+// the same that from_chars gives.
+bool ParseShortDecimal(std::string_view body, bool negative, double& value) {
+    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    // Fifteen digits at most keep the mantissa below 2^53.
+    if (body.size() > 16 || body.front() == '.') return false;
+    const char* p = body.data();
+    const char* const end = p + body.size();
+    std::uint64_t mantissa = 0;
+    while (p != end && IsDigit(*p))
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+    std::size_t fraction = 0;
+    if (p != end) {
+        if (*p++ != '.' || p == end) return false;
+        const char* const fractionStart = p;
+        while (p != end && IsDigit(*p))
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        if (p != end) return false;
+        fraction = static_cast<std::size_t>(end - fractionStart);
+    }
+    if (body.size() - (fraction > 0 ? 1 : 0) > 15) return false;
+    value = static_cast<double>(mantissa) / kPowers[fraction];
+    if (negative) value = -value;
+    return true;
+}
+
 }  // namespace
 
 double ParseFloat(std::string_view token) {
@@ -31,9 +59,11 @@ double ParseFloat(std::string_view token) {
     // from_chars would take "inf" and "nan"; a number must start with a digit or the point.
     if (body.empty() || !(IsDigit(body.front()) || body.front() == '.')) NotAFloat(token);
 
+    double value = 0;
+    if (ParseShortDecimal(body, token.front() == '-', value)) return value;
+
     const char* first = token.data() + (token.front() == '+' ? 1 : 0);
     const char* last = token.data() + token.size();
-    double value = 0;
     const auto [ptr, ec] = std::from_chars(first, last, value);
     if (ptr != last) NotAFloat(token);
     if (ec == std::errc::result_out_of_range) {

@@ -48,6 +48,11 @@ bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uin
     return SplitLine(line, ' ', true, "//", true, maxCount, minCount, tokens_, false, dialogs_);
 }
 
+bool SceneryParser::Need(std::string_view line, std::uint8_t count) {
+    // The first tokens of a split do not depend on its maximum.
+    return tokens_.Count() >= count || Split(line, count, count);
+}
+
 void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment, bool firstInit,
                                      OriginOffsets origin) {
     std::vector<std::unique_ptr<Frame>> stack;
@@ -137,7 +142,9 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
         f.firstInit = true;
         return Next::Continue;
     }
-    Split(line, 1, 0);
+    // One split serves the short statements; one that needs more tokens than this split
+    // gave splits again with its own counts, which asks the question for a short line.
+    Split(line, kMostTokens, 0);
     if (tokens_.Empty()) return Next::Continue;
     const std::string_view keyword = tokens_[0];
     if (EqualsIgnoreCase(keyword, "node")) return NodeSection(f, line);
@@ -147,7 +154,7 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
         return Next::Continue;
     }
     if (EqualsIgnoreCase(keyword, "include")) {
-        if (!Split(line, 2, 2)) return Next::StopFile;
+        if (!Need(line, 2)) return Next::StopFile;
         if (tokens_.Count() < 2) return Next::Continue;
         std::string path;
         if (!IncludePath(f, tokens_[1], path)) return Next::Continue;
@@ -158,7 +165,7 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
 }
 
 SceneryParser::Next SceneryParser::OriginStatement(Frame& f, std::string_view line) {
-    if (!Split(line, 4, 4)) return Next::StopFile;
+    if (!Need(line, 4)) return Next::StopFile;
     // The user chose to ignore a short line: it is ignored as a whole.
     if (tokens_.Count() < 4) return Next::Continue;
     try {
@@ -188,7 +195,7 @@ bool SceneryParser::IncludePath(const Frame& f, std::string_view name, std::stri
 }
 
 SceneryParser::Next SceneryParser::NodeSection(Frame& f, std::string_view line) {
-    if (!Split(line, 5, 5)) return Next::StopFile;
+    if (!Need(line, 5)) return Next::StopFile;
     if (tokens_.Count() < 5) return Next::Continue;
     const std::string_view kind = tokens_[4];
     if (EqualsIgnoreCase(kind, "triangles")) {
@@ -210,7 +217,7 @@ void SceneryParser::SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd) {
 }
 
 SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line) {
-    if (!Split(line, 14, 14)) return Next::StopFile;
+    if (!Need(line, 14)) return Next::StopFile;
     if (tokens_.Count() < 14) return Next::Continue;
 
     std::string name;
@@ -266,6 +273,7 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
         const double x2 = -(ParseFloat(tokens_[0]) + f.origin.x);
         const double h2 = ParseFloat(tokens_[1]) - f.origin.y;
         const double y2 = -(ParseFloat(tokens_[2]) + f.origin.z);
+        scenery_.Segments.PrefetchJoin(kind, x2, y2);
 
         current = f.reader.ReadLine();
         if (last) {
@@ -303,7 +311,7 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
 }
 
 SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view line) {
-    if (!Split(line, 12, 12)) return Next::StopFile;
+    if (!Need(line, 12)) return Next::StopFile;
     if (tokens_.Count() < 12) return Next::Continue;
     if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
 
@@ -315,6 +323,7 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     if (!Split(point, 3, 3)) return Next::StopFile;
     const double x2 = -(ParseFloat(tokens_[0]) + f.origin.x);
     const double y2 = -(ParseFloat(tokens_[2]) + f.origin.z);
+    scenery_.Segments.PrefetchJoin(SegmentKind::Traction, x2, y2);
 
     while (!f.reader.AtEnd()) {
         if (f.reader.ReadLine() == "endtraction") break;

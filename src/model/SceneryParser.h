@@ -64,6 +64,11 @@ class SceneryParser {
                       std::uint8_t& velocity, TEventList& events);
     void SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd);
     bool Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount);
+    // The tokens of the last split of line, as a split with at most and at least count tokens
+    // would give them.
+    bool Need(std::string_view line, std::uint8_t count);
+    // Enough for the keyword and a node's kind; track and traction nodes read further.
+    static constexpr std::uint8_t kMostTokens = 5;
     void ReportCycle(const std::string& path);
 
     TScenery& scenery_;

@@ -96,7 +96,6 @@ TSegmentObj* SegmentStore::NewSegment(SegmentKind kind, std::string_view name, d
         // Newer tracks shadow older ones of the same name.
         namedTracks_.insert_or_assign(AsciiLowerCopy(s.Name()), &s);
     }
-    IndexInsert(k, s);
     return &s;
 }
 
@@ -172,7 +171,6 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
 
     TSegmentObj& s = *segment;
     const EndPointIndex& index = joinIndex_[kind];
-    IndexErase(kind, s);
     for (;;) {
         // The walk from s onwards meets the newest candidate first, so the newest match wins.
         TSegmentObj* best = nullptr;
@@ -207,6 +205,7 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
         }
         Remove(kind, o, s);
     }
+    // Entered only now, with its final end points, for the segments still to come.
     IndexInsert(kind, s);
 }
 

@@ -99,12 +99,18 @@ class SegmentStore {
     // Frees every segment; ranges and bounds are left as they are.
     void Clear();
 
-    // Returns the stored segment, or nullptr when its end points coincide.
+    // Returns the stored segment, or nullptr when its end points coincide. The parser hands
+    // every new segment to JoinSegment next, which also makes it findable for later joins.
     TSegmentObj* NewSegment(SegmentKind kind, std::string_view name, double x1, double y1,
                             TEventList events, std::uint8_t velocity, double height2,
                             double height1, double cx2, double cy2, double cx1, double cy1,
                             double x2, double y2);
     void JoinSegment(TSegmentObj* segment);
+    // Tells that a segment of this kind ending at (x, y) is coming, so that the memory its join
+    // will look at is loaded while the rest of its node is read.
+    void PrefetchJoin(SegmentKind kind, double x, double y) const {
+        joinIndex_[static_cast<int>(kind)].Prefetch(x, y);
+    }
     static int MatchSegments(const TSegmentObj& l, const TSegmentObj& o, bool ownerMode);
 
     // The first box of a load comes from the first segment's two end points.

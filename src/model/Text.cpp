@@ -9,14 +9,6 @@ std::string AsciiLowerCopy(std::string_view text) {
     return out;
 }
 
-bool EqualsIgnoreCase(std::string_view text, std::string_view lowerKeyword) {
-    if (text.size() != lowerKeyword.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (AsciiLower(text[i]) != lowerKeyword[i]) return false;
-    }
-    return true;
-}
-
 bool StartsWithIgnoreCase(std::string_view text, std::string_view lowerPrefix) {
     return text.size() >= lowerPrefix.size() &&
            EqualsIgnoreCase(text.substr(0, lowerPrefix.size()), lowerPrefix);

@@ -15,7 +15,13 @@ constexpr char AsciiLower(char c) {
 }
 
 std::string AsciiLowerCopy(std::string_view text);
-bool EqualsIgnoreCase(std::string_view text, std::string_view lowerKeyword);
+inline bool EqualsIgnoreCase(std::string_view text, std::string_view lowerKeyword) {
+    if (text.size() != lowerKeyword.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (AsciiLower(text[i]) != lowerKeyword[i]) return false;
+    }
+    return true;
+}
 bool StartsWithIgnoreCase(std::string_view text, std::string_view lowerPrefix);
 bool Contains(std::string_view text, std::string_view part);
 

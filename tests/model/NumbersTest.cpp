@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdlib>
+#include <random>
+#include <string>
 
 #include "Numbers.h"
 #include "ParseFailure.h"
@@ -28,6 +31,27 @@ TEST(ParseFloat, RejectsWhatIsNotAFiniteNumber) {
         ParseFloat("abc");
     } catch (const ParseFailure& e) {
         EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
+    }
+}
+
+TEST(ParseFloat, ShortDecimalsReadExactlyAsTheGeneralConversion) {
+    std::mt19937_64 rng(5);
+    for (int i = 0; i < 200000; ++i) {
+        const int intDigits = static_cast<int>(rng() % 9);
+        const int fracDigits = static_cast<int>(rng() % 10);
+        std::string text = rng() % 3 == 0 ? "-" : "";
+        text += intDigits == 0 ? "0" : "";
+        for (int d = 0; d < intDigits; ++d)
+            text += static_cast<char>('0' + rng() % 10);
+        if (fracDigits > 0) text += '.';
+        for (int d = 0; d < fracDigits; ++d)
+            text += static_cast<char>('0' + rng() % 10);
+        ASSERT_EQ(ParseFloat(text), std::strtod(text.c_str(), nullptr)) << text;
+    }
+    for (const char* text :
+         {"0.1", "0.3", "1234567890.12345", "123456789012345.6", "0.000000000000001",
+          "9007199254740993", "2.2250738585072014e-308", "4.9e-324"}) {
+        EXPECT_EQ(ParseFloat(text), std::strtod(text, nullptr)) << text;
     }
 }
 
