@@ -36,7 +36,7 @@ void EndPointIndex::Place(Bucket bucket) {
 
 void EndPointIndex::Grow() {
     std::vector<Bucket> old = std::move(buckets_);
-    buckets_.assign(old.empty() ? 64 : old.size() * 2, Bucket{kEmpty, 0});
+    buckets_.assign(old.empty() ? 4096 : old.size() * 2, Bucket{kEmpty, 0});
     mask_ = buckets_.size() - 1;
     for (const Bucket& b : old) {
         if (b.entry != kEmpty) Place(b);

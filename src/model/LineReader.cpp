@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "ByteSearch.h"
+
 namespace tarvik {
 namespace {
 
@@ -61,9 +63,8 @@ std::string_view LineReader::ReadLine() {
     for (;;) {
         const std::size_t available = end_ - begin_;
         const char* start = buffer_.data() + begin_;
-        const auto* lf =
-            static_cast<const char*>(std::memchr(start + scanned_, '\n', available - scanned_));
-        if (lf) {
+        const char* const lf = FindByte(start + scanned_, start + available, '\n');
+        if (lf != start + available) {
             std::size_t length = static_cast<std::size_t>(lf - start);
             begin_ += length + 1;
             scanned_ = 0;

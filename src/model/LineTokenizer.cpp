@@ -1,10 +1,9 @@
 #include "LineTokenizer.h"
 
-#include <bit>
-#include <cstdint>
 #include <cstring>
 #include <string>
 
+#include "ByteSearch.h"
 #include "Cp1250.h"
 #include "ParseFailure.h"
 
@@ -43,25 +42,6 @@ const char* CommentStart(const char* begin, const char* end, std::string_view ma
     return end;
 }
 
-// The first separator at or after p, eight bytes at a time.
-const char* FindSeparator(const char* p, const char* end, char separator) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-    const std::uint64_t pattern = kOnes * static_cast<unsigned char>(separator);
-    while (end - p >= 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        const std::uint64_t x = word ^ pattern;
-        // The lowest marked byte is the first one equal to the separator.
-        const std::uint64_t zero = (x - kOnes) & ~x & kHighs;
-        if (zero != 0) return p + std::countr_zero(zero) / 8;
-        p += 8;
-    }
-    while (p != end && *p != separator)
-        ++p;
-    return p;
-}
-
 bool SplitCollapsed(std::string_view line, char separator, std::string_view marker,
                     std::size_t maxCount, std::uint8_t minCount, TokenList& tokens,
                     UserDialogs& dialogs) {
@@ -73,7 +53,7 @@ bool SplitCollapsed(std::string_view line, char separator, std::string_view mark
         // Nothing but separators after the last token: no count check.
         if (p == end) return true;
         const char* const start = p;
-        p = FindSeparator(p, end, separator);
+        p = FindByte(p, end, separator);
         const std::string_view token(start, static_cast<std::size_t>(p - start));
         tokens.Add(token);
         if (tokens.Count() >= maxCount) return true;

@@ -6,6 +6,7 @@
 #include "Cp1250.h"
 #include "Numbers.h"
 #include "ParseFailure.h"
+#include "PointLine.h"
 #include "Text.h"
 #include "Trainsets.h"
 
@@ -45,12 +46,32 @@ SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const Fil
       status_(status) {}
 
 bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount) {
+    lastMaxCount_ = maxCount;
     return SplitLine(line, ' ', true, "//", true, maxCount, minCount, tokens_, false, dialogs_);
+}
+
+bool SceneryParser::ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight) {
+    if (ReadPointLine(line, v)) return true;
+    if (!Split(line, 3, 3)) return false;
+    v[0] = ParseFloat(tokens_[0]);
+    // Control vectors and traction points never look at the height.
+    if (withHeight) v[1] = ParseFloat(tokens_[1]);
+    v[2] = ParseFloat(tokens_[2]);
+    return true;
 }
 
 bool SceneryParser::Need(std::string_view line, std::uint8_t count) {
     // The first tokens of a split do not depend on its maximum.
-    return tokens_.Count() >= count || Split(line, count, count);
+    if (tokens_.Count() >= count) return true;
+    if (tokens_.Empty() || tokens_.Count() < lastMaxCount_) return Split(line, count, count);
+    // The last split stopped at its maximum. Unless the last token ends the line (then the
+    // full split asks about the short line), the rest of the line continues the split.
+    const std::string_view last = tokens_[tokens_.Count() - 1];
+    const std::string_view rest =
+        line.substr(static_cast<std::size_t>(last.data() + last.size() - line.data()));
+    if (rest.empty() || rest.starts_with("//")) return Split(line, count, count);
+    lastMaxCount_ = count;
+    return SplitLine(rest, ' ', true, "//", true, count, count, tokens_, true, dialogs_);
 }
 
 void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment, bool firstInit,
@@ -252,27 +273,28 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
                                  std::uint8_t& velocity, TEventList& events) {
     std::string_view current;
     try {
+        std::array<double, 3> v{};
         current = f.reader.ReadLine();
-        if (!Split(current, 3, 3)) return false;
-        const double x1 = -(ParseFloat(tokens_[0]) + f.origin.x);
-        const double h1 = ParseFloat(tokens_[1]) - f.origin.y;
-        const double y1 = -(ParseFloat(tokens_[2]) + f.origin.z);
+        if (!ReadPoint(current, v, true)) return false;
+        const double x1 = -(v[0] + f.origin.x);
+        const double h1 = v[1] - f.origin.y;
+        const double y1 = -(v[2] + f.origin.z);
 
         current = f.reader.ReadLine();
-        if (!Split(current, 3, 3)) return false;
-        const double cx1 = -ParseFloat(tokens_[0]);
-        const double cy1 = -ParseFloat(tokens_[2]);
+        if (!ReadPoint(current, v, false)) return false;
+        const double cx1 = -v[0];
+        const double cy1 = -v[2];
 
         current = f.reader.ReadLine();
-        if (!Split(current, 3, 3)) return false;
-        const double cx2 = -ParseFloat(tokens_[0]);
-        const double cy2 = -ParseFloat(tokens_[2]);
+        if (!ReadPoint(current, v, false)) return false;
+        const double cx2 = -v[0];
+        const double cy2 = -v[2];
 
         current = f.reader.ReadLine();
-        if (!Split(current, 3, 3)) return false;
-        const double x2 = -(ParseFloat(tokens_[0]) + f.origin.x);
-        const double h2 = ParseFloat(tokens_[1]) - f.origin.y;
-        const double y2 = -(ParseFloat(tokens_[2]) + f.origin.z);
+        if (!ReadPoint(current, v, true)) return false;
+        const double x2 = -(v[0] + f.origin.x);
+        const double h2 = v[1] - f.origin.y;
+        const double y2 = -(v[2] + f.origin.z);
         scenery_.Segments.PrefetchJoin(kind, x2, y2);
 
         current = f.reader.ReadLine();
@@ -315,14 +337,13 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     if (tokens_.Count() < 12) return Next::Continue;
     if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
 
-    std::string_view point = f.reader.ReadLine();
-    if (!Split(point, 3, 3)) return Next::StopFile;
-    const double x1 = -(ParseFloat(tokens_[0]) + f.origin.x);
-    const double y1 = -(ParseFloat(tokens_[2]) + f.origin.z);
-    point = f.reader.ReadLine();
-    if (!Split(point, 3, 3)) return Next::StopFile;
-    const double x2 = -(ParseFloat(tokens_[0]) + f.origin.x);
-    const double y2 = -(ParseFloat(tokens_[2]) + f.origin.z);
+    std::array<double, 3> v{};
+    if (!ReadPoint(f.reader.ReadLine(), v, false)) return Next::StopFile;
+    const double x1 = -(v[0] + f.origin.x);
+    const double y1 = -(v[2] + f.origin.z);
+    if (!ReadPoint(f.reader.ReadLine(), v, false)) return Next::StopFile;
+    const double x2 = -(v[0] + f.origin.x);
+    const double y2 = -(v[2] + f.origin.z);
     scenery_.Segments.PrefetchJoin(SegmentKind::Traction, x2, y2);
 
     while (!f.reader.AtEnd()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -64,6 +65,9 @@ class SceneryParser {
                       std::uint8_t& velocity, TEventList& events);
     void SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd);
     bool Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount);
+    // A point line, split with at most and at least 3 tokens and converted; false when the
+    // user did not ignore a short line.
+    bool ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight);
     // The tokens of the last split of line, as a split with at most and at least count tokens
     // would give them.
     bool Need(std::string_view line, std::uint8_t count);
@@ -78,6 +82,7 @@ class SceneryParser {
     UserDialogs& dialogs_;
     StatusSink& status_;
     TokenList tokens_;
+    std::uint8_t lastMaxCount_ = 0;  // maximum of the split that filled tokens_
     IncludeRequest pending_;
     std::unordered_set<std::string> reading_;  // identities of the files in the include chain
     bool cycleReported_ = false;

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace tarvik {
+
+// The common shape of a point line, three short decimals separated by spaces, read in one
+// pass. Returns false, having read nothing, for any line it does not recognise; the caller
+// then splits and converts it the general way, which gives the same numbers for the lines
+// this accepts.
+bool ReadPointLine(std::string_view line, std::array<double, 3>& values);
+
+}  // namespace tarvik
