@@ -35,7 +35,7 @@ void EndPointIndex::Place(Bucket bucket) {
 }
 
 void EndPointIndex::Grow() {
-    std::vector<Bucket> old = std::move(buckets_);
+    auto old = std::move(buckets_);
     buckets_.assign(old.empty() ? 4096 : old.size() * 2, Bucket{kEmpty, 0});
     mask_ = buckets_.size() - 1;
     for (const Bucket& b : old) {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "HugePageAllocator.h"
 #include "SegmentPool.h"
 
 namespace tarvik {
@@ -63,7 +64,7 @@ class EndPointIndex {
     void Place(Bucket bucket);
 
     const SegmentPool* pool_;
-    std::vector<Bucket> buckets_;
+    std::vector<Bucket, HugePageAllocator<Bucket>> buckets_;
     std::size_t mask_ = 0;
     std::size_t count_ = 0;
 };

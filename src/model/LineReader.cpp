@@ -50,34 +50,34 @@ bool LineReader::Fill() {
     return added;
 }
 
-bool LineReader::AtEnd() {
+bool LineReader::AtEndAfterFill() {
     while (begin_ == end_) {
         if (!Fill() && begin_ == end_) return true;
     }
     return false;
 }
 
-std::string_view LineReader::ReadLine() {
+std::string_view LineReader::ReadLineAcrossFill() {
     if (AtEnd()) return {};
     ++lineNumber_;
+    // Bytes after begin_ known to hold no line feed, so that a long line is searched once.
+    std::size_t scanned = 0;
     for (;;) {
         const std::size_t available = end_ - begin_;
         const char* start = buffer_.data() + begin_;
-        const char* const lf = FindByte(start + scanned_, start + available, '\n');
+        const char* const lf = FindByte(start + scanned, start + available, '\n');
         if (lf != start + available) {
             std::size_t length = static_cast<std::size_t>(lf - start);
             begin_ += length + 1;
-            scanned_ = 0;
             if (length > 0 && start[length - 1] == '\r') --length;
             return {start, length};
         }
-        scanned_ = available;
+        scanned = available;
         if (!Fill()) {
             // The last line has no line feed.
             start = buffer_.data() + begin_;
             std::size_t length = end_ - begin_;
             begin_ = end_;
-            scanned_ = 0;
             if (length > 0 && start[length - 1] == '\r') --length;
             return {start, length};
         }

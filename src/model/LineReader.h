@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "ByteSearch.h"
 #include "FileSystem.h"
 
 namespace tarvik {
@@ -17,21 +18,33 @@ class LineReader {
   public:
     explicit LineReader(std::unique_ptr<FileSource> source);
 
-    bool AtEnd();
+    bool AtEnd() { return begin_ == end_ && AtEndAfterFill(); }
     // The next line; empty once the end has been reached.
-    std::string_view ReadLine();
+    std::string_view ReadLine() {
+        // Most lines lie whole in the buffer.
+        const char* const start = buffer_.data() + begin_;
+        const char* const available = buffer_.data() + end_;
+        const char* const lf = FindByte(start, available, '\n');
+        if (lf == available) return ReadLineAcrossFill();
+        ++lineNumber_;
+        auto length = static_cast<std::size_t>(lf - start);
+        begin_ += length + 1;
+        if (length > 0 && start[length - 1] == '\r') --length;
+        return {start, length};
+    }
     // Number of the line last returned, counted from 1.
     std::uint64_t LineNumber() const { return lineNumber_; }
     const FileSource& Source() const { return *source_; }
 
   private:
     bool Fill();
+    bool AtEndAfterFill();
+    std::string_view ReadLineAcrossFill();
 
     std::unique_ptr<FileSource> source_;
     std::vector<char> buffer_;
-    std::size_t begin_ = 0;    // start of unread data
-    std::size_t end_ = 0;      // end of valid data
-    std::size_t scanned_ = 0;  // bytes after begin_ known to hold no line feed
+    std::size_t begin_ = 0;  // start of unread data
+    std::size_t end_ = 0;    // end of valid data
     bool sourceDone_ = false;
     std::uint64_t lineNumber_ = 0;
 };

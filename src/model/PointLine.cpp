@@ -26,7 +26,8 @@ std::uint64_t EightDigits(std::uint64_t digits) {
 
 // Appends the run of digits at p to mantissa and returns its length. Eight bytes are looked
 // at in one step, which spares the branch per digit that mispredicts at every number's end.
-std::size_t DigitRun(const char* p, const char* end, std::uint64_t& mantissa) {
+[[gnu::always_inline]] inline std::size_t DigitRun(const char* p, const char* end,
+                                                   std::uint64_t& mantissa) {
     std::size_t count = 0;
     while (end - p >= 8) {
         std::uint64_t word;
@@ -52,12 +53,21 @@ std::size_t DigitRun(const char* p, const char* end, std::uint64_t& mantissa) {
 
 }  // namespace
 
-bool ReadPointLine(std::string_view line, std::array<double, 3>& values) {
+bool ReadPointLine(std::string_view line, std::array<double, 3>& values, bool withMiddle) {
     const char* p = line.data();
     const char* const end = p + line.size();
     for (double& value : values) {
         while (p != end && *p == ' ')
             ++p;
+        if (!withMiddle && &value == &values[1]) {
+            // Any token will do, unless a comment inside it leaves the line short.
+            const char* const start = p;
+            for (; p != end && *p != ' '; ++p) {
+                if (*p == '/' && p + 1 != end && p[1] == '/') return false;
+            }
+            if (p == start) return false;
+            continue;
+        }
         const bool negative = p != end && *p == '-';
         if (negative) ++p;
         std::uint64_t mantissa = 0;

@@ -51,7 +51,7 @@ bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uin
 }
 
 bool SceneryParser::ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight) {
-    if (ReadPointLine(line, v)) return true;
+    if (ReadPointLine(line, v, withHeight)) return true;
     if (!Split(line, 3, 3)) return false;
     v[0] = ParseFloat(tokens_[0]);
     // Control vectors and traction points never look at the height.
@@ -301,6 +301,8 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
         if (last) {
             while (!f.reader.AtEnd()) {
                 current = f.reader.ReadLine();
+                // The usual end line needs no split to be known.
+                if (current == "endtrack") break;
                 Split(current, 2, 0);
                 if (tokens_.Empty()) continue;
                 const std::string_view keyword = tokens_[0];
