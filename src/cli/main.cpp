@@ -1,9 +1,10 @@
+#include <QGuiApplication>
 #include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
 #include "DumpCommand.h"
+#include "RenderCommand.h"
 
 namespace {
 
@@ -12,7 +13,20 @@ constexpr const char* kUsage =
     "\n"
     "commands:\n"
     "  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]\n"
-    "      load a scenery and print its model as JSON\n";
+    "      load a scenery and print its model as JSON\n"
+    "  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]\n"
+    "         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]\n"
+    "         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]\n"
+    "         [--precision 1..10] [--on-parse-error ignore|abort]\n"
+    "      load a scenery and write its map as a PNG or BMP picture\n";
+
+// Standard error carries the scenery's messages; Qt's notes about the environment (no runtime
+// folder, no screen) do not belong there.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg) {
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    }
+}
 
 }  // namespace
 
@@ -28,6 +42,13 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "dump") return tarvik::RunDump(args, stdout, stderr);
+    if (command == "render") {
+        // Drawing text needs the fonts of a GUI application, but no screen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(QuietQtMessages);
+        QGuiApplication app(argc, argv);
+        return tarvik::RunRender(args, stderr);
+    }
     std::fprintf(stderr, "tarvik: unknown command '%s'\n%s", command.c_str(), kUsage);
     return 2;
 }

@@ -5,6 +5,9 @@
 
 namespace tarvik {
 
+// The program's title, the caption of its general error reports.
+inline constexpr const char* kApplicationTitle = "Tarvik Track Viewer";
+
 enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };
 enum class MessageAnswer { Ok, Yes, No, Abort, Retry, Ignore, Cancel };

@@ -1,0 +1,96 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "ColorSlots.h"
+#include "MapOptions.h"
+#include "SettingsStore.h"
+#include "UserDialogs.h"
+
+namespace tarvik {
+
+struct WindowBounds {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    bool operator==(const WindowBounds&) const = default;
+};
+
+struct RecentItem {
+    std::string name;
+    std::string file;
+    bool operator==(const RecentItem&) const = default;
+};
+
+struct EditorSlot {
+    std::string name;
+    std::string exe;
+    std::string param;
+    bool operator==(const EditorSlot&) const = default;
+};
+
+inline constexpr int kMaxRecentFiles = 9;
+inline constexpr int kEditorSlots = 9;
+inline constexpr const char* kDefaultRunSimParam = "-s %s -v %v";
+
+// Every stored setting of the program with its default. The defaults of window bounds depend
+// on the screen and on the other windows; ReadFinishStartup computes them.
+struct AppSettings {
+    int MRUListPos = 5;
+    std::array<RecentItem, kMaxRecentFiles> Recent{};
+    WindowBounds Main;
+    bool MainMaximized = false;
+    WindowBounds MiniMap;
+    WindowBounds Legend;  // left and top only
+    WindowBounds TrackList;
+    WindowBounds Launcher;
+    ColorSlots Colors;
+    MapOptions Map;  // the layer and sign switches, map type, transparency and "on map" checks
+    bool LegendShow = true;
+    bool MiniMapShow = true;
+    bool TrackListShow = false;
+    bool AnimateZoom = false;
+    std::string SimFile;
+    std::string RunSimParam = kDefaultRunSimParam;
+    int Editors = 9;
+    std::array<EditorSlot, kEditorSlots> EditorSlots{};
+    bool OwnerMode = false;
+    int InterpolateStepsMode = 2;
+
+    // Recent-files items in use: the low byte of MRUListPos, at most nine.
+    int RecentCount() const;
+    // Editor slots read at start: Editors limited to 0..9.
+    int EditorCount() const;
+
+    bool operator==(const AppSettings&) const = default;
+};
+
+// Sizes of windows as designed, for the defaults of their bounds.
+struct DesignedSizes {
+    int screenWidth = 1024;
+    int screenHeight = 768;
+    int miniMapWidth = 165;
+    int miniMapHeight = 140;
+    int trackListWidth = 260;
+    int launcherWidth = 420;
+    int launcherHeight = 360;
+};
+
+// The first half of the settings, read as the main window is created: recent files, main
+// window bounds, drawing switches, window toggles. Each key is one step: a value that cannot be
+// read is reported, and it and the rest of its step keep their defaults.
+void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
+                            UserDialogs& dialogs);
+
+// The second half, read once the main window stands: colours, the other windows' bounds, the
+// launcher, the editors and the work mode.
+void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
+                               UserDialogs& dialogs);
+
+// Writes every setting at close, in the stored order, and flushes the file; a failure is
+// reported and returns false.
+bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dialogs);
+
+}  // namespace tarvik

@@ -1,0 +1,260 @@
+#include "RenderCommand.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QString>
+#include <charconv>
+#include <optional>
+#include <sstream>
+
+#include "AppSettings.h"
+#include "CliLoading.h"
+#include "ConsoleDialogs.h"
+#include "ImageFiles.h"
+#include "LegendPicture.h"
+#include "MiniMap.h"
+#include "PaintMap.h"
+#include "ViewState.h"
+
+namespace tarvik {
+namespace {
+
+constexpr const char* kRenderUsage =
+    " -o FILE [--size WxH] [--map velocity|height|gradient|plain] [--layers LIST]\n"
+    "       [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] [--white]\n"
+    "       [--view MINX,MINY,MAXX,MAXY] [--settings FILE]\n"
+    "  LIST: comma-separated; layers from tracks,roads,rivers,traction; signs from\n"
+    "  speed,gradient; overlays from legend,minimap\n";
+
+// Mini-map size of the viewer's window as it first opens.
+constexpr int kMiniMapWidth = 165;
+constexpr int kMiniMapHeight = 140;
+
+struct RenderOptions {
+    std::string output;
+    int width = 800;
+    int height = 600;
+    MapOptions map;
+    bool noOverlays = false;
+    bool white = false;
+    std::optional<std::array<float, 4>> view;
+    std::string settings;
+};
+
+std::vector<std::string> SplitList(const std::string& list) {
+    std::vector<std::string> items;
+    std::stringstream in(list);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        if (!item.empty()) items.push_back(item);
+    }
+    return items;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) return false;
+    const auto number = [](std::string_view t, int& v) {
+        const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+        return ec == std::errc() && ptr == t.data() + t.size() && v >= 1 && v <= 65535;
+    };
+    const std::string_view t = text;
+    return number(t.substr(0, x), width) && number(t.substr(x + 1), height);
+}
+
+bool ParseView(const std::string& text, std::array<float, 4>& view) {
+    const std::vector<std::string> parts = SplitList(text);
+    if (parts.size() != 4) return false;
+    for (std::size_t i = 0; i < 4; ++i) {
+        const std::string& p = parts[i];
+        const auto [ptr, ec] = std::from_chars(p.data(), p.data() + p.size(), view[i]);
+        if (ec != std::errc() || ptr != p.data() + p.size()) return false;
+    }
+    return view[0] < view[2] && view[1] < view[3];
+}
+
+// Returns a problem text, or nothing when the option was taken.
+std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args, std::size_t& i,
+                                            RenderOptions& o) {
+    const std::string& a = args[i];
+    const auto value = [&]() -> const std::string* {
+        return i + 1 < args.size() ? &args[++i] : nullptr;
+    };
+    if (a == "--no-overlays") {
+        o.noOverlays = true;
+    } else if (a == "--transparent") {
+        o.map.PaintTransparent = true;
+    } else if (a == "--white") {
+        o.white = true;
+    } else if (a == "-o" || a == "--size" || a == "--map" || a == "--layers" || a == "--signs" ||
+               a == "--overlays" || a == "--view" || a == "--settings") {
+        const std::string* v = value();
+        if (!v) return a + " needs a value";
+        if (a == "-o") {
+            o.output = *v;
+        } else if (a == "--settings") {
+            o.settings = *v;
+        } else if (a == "--size") {
+            if (!ParseSize(*v, o.width, o.height)) return "--size takes WxH, each 1 to 65535";
+        } else if (a == "--view") {
+            std::array<float, 4> view{};
+            if (!ParseView(*v, view)) return "--view takes MINX,MINY,MAXX,MAXY with MIN below MAX";
+            o.view = view;
+        } else if (a == "--map") {
+            if (*v == "velocity") {
+                o.map.Type = MapType::Velocity;
+            } else if (*v == "height") {
+                o.map.Type = MapType::Hipsometric;
+            } else if (*v == "gradient") {
+                o.map.Type = MapType::Elevation;
+            } else if (*v == "plain") {
+                o.map.Type = MapType::Normal;
+            } else {
+                return "--map takes velocity, height, gradient or plain";
+            }
+        } else if (a == "--layers") {
+            o.map.PaintTrack = o.map.PaintRoad = o.map.PaintRiver = o.map.PaintTraction = false;
+            for (const std::string& item : SplitList(*v)) {
+                if (item == "tracks") {
+                    o.map.PaintTrack = true;
+                } else if (item == "roads") {
+                    o.map.PaintRoad = true;
+                } else if (item == "rivers") {
+                    o.map.PaintRiver = true;
+                } else if (item == "traction") {
+                    o.map.PaintTraction = true;
+                } else {
+                    return "unknown layer " + item;
+                }
+            }
+        } else if (a == "--signs") {
+            o.map.PaintSpeedLimit = o.map.PaintElevation = false;
+            for (const std::string& item : SplitList(*v)) {
+                if (item == "speed") {
+                    o.map.PaintSpeedLimit = true;
+                } else if (item == "gradient") {
+                    o.map.PaintElevation = true;
+                } else {
+                    return "unknown sign " + item;
+                }
+            }
+        } else {
+            o.map.LegendOnMap = o.map.MiniMapOnMap = false;
+            for (const std::string& item : SplitList(*v)) {
+                if (item == "legend") {
+                    o.map.LegendOnMap = true;
+                } else if (item == "minimap") {
+                    o.map.MiniMapOnMap = true;
+                } else {
+                    return "unknown overlay " + item;
+                }
+            }
+        }
+    } else {
+        return "unknown option " + a;
+    }
+    return std::nullopt;
+}
+
+// The legend and the mini-map as the viewer shows them with "Rysuj na mapie".
+class CommandOverlays final : public MapOverlays {
+  public:
+    CommandOverlays(QImage legend, MiniMap& miniMap, const ViewState& view,
+                    const SceneryBounds& bounds)
+        : legend_(std::move(legend)), miniMap_(miniMap), view_(view), bounds_(bounds) {}
+
+    const QImage& LegendPicture() override { return legend_; }
+    bool MiniMapWindowVisible() const override { return false; }
+    void RefreshMiniMap() override { miniMap_.Refresh(view_, bounds_); }
+    const QImage& MiniMapPicture() override { return miniMap_.Picture(); }
+
+  private:
+    QImage legend_;
+    MiniMap& miniMap_;
+    const ViewState& view_;
+    const SceneryBounds& bounds_;
+};
+
+bool EndsWith(const std::string& text, std::string_view suffix) {
+    if (text.size() < suffix.size()) return false;
+    for (std::size_t i = 0; i < suffix.size(); ++i) {
+        const char c = text[text.size() - suffix.size() + i];
+        if ((c >= 'A' && c <= 'Z' ? c + 32 : c) != suffix[i]) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int RunRender(const std::vector<std::string>& args, std::FILE* err) {
+    LoadOptions load;
+    RenderOptions o;
+    o.map.PaintTransparent = false;
+    std::string problem;
+    for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
+        if (TakeLoadOption(args, i, load, problem) != OptionResult::NotMine) continue;
+        if (auto p = TakeRenderOption(args, i, o)) problem = *p;
+    }
+    if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
+    if (problem.empty() && o.output.empty()) problem = "no output file given (-o FILE)";
+    const bool png = EndsWith(o.output, ".png");
+    const bool bmp = EndsWith(o.output, ".bmp");
+    if (problem.empty() && !png && !bmp) problem = "the output file must end in .png or .bmp";
+    if (!problem.empty()) {
+        std::fprintf(err, "tarvik render: %s\nusage: tarvik render %s%s", problem.c_str(),
+                     kLoadUsage, kRenderUsage);
+        return 2;
+    }
+
+    ConsoleDialogs dialogs(err, load.onParseError);
+    AppSettings settings;
+    if (!o.settings.empty()) {
+        SettingsStore store(QString::fromStdString(o.settings));
+        ReadFinishStartupSettings(store, settings, DesignedSizes{}, dialogs);
+    }
+
+    TScenery scenery;
+    const LoadResult result = LoadForCommand(load, scenery, err);
+    if (result.status == LoadStatus::Missing) return 1;
+    if (result.status == LoadStatus::Failed) {
+        std::fprintf(err, "%s: %s\n", kApplicationTitle, result.error.c_str());
+    }
+
+    const TWorkMode mode = load.Mode();
+    o.map.LegendOnMapEnabled = o.map.LegendOnMap;
+    o.map.MiniMapOnMapEnabled = o.map.MiniMapOnMap;
+    const MapSources sources{scenery, o.map, settings.Colors, mode};
+    const SceneryBounds& bounds = scenery.Bounds();
+    ViewState view{bounds.SceneryMin, bounds.SceneryMax, 0};
+    if (o.view) view = {{(*o.view)[0], (*o.view)[1]}, {(*o.view)[2], (*o.view)[3]}, 0};
+
+    MiniMap miniMap;
+    if (o.map.MiniMapOnMap && !o.noOverlays) {
+        miniMap.Resize(kMiniMapWidth, kMiniMapHeight);
+        miniMap.Rebuild(sources);
+    }
+    CommandOverlays overlays(MakeLegendPicture(o.map.Type, scenery.Ranges(), settings.Colors),
+                             miniMap, view, bounds);
+    QImage picture(o.width, o.height, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    {
+        QPainter painter(&picture);
+        const PaintHooks hooks{nullptr, &dialogs, {}, 0xFFFFFFFFu};
+        view.MapScale = PaintMap(painter, static_cast<std::uint16_t>(o.width),
+                                 static_cast<std::uint16_t>(o.height), view.ViewMin, view.ViewMax,
+                                 nullptr, o.white, o.noOverlays, sources, &overlays, hooks);
+    }
+    if (view.MapScale == 0) {
+        std::fprintf(err, "tarvik render: the view is empty; nothing was drawn\n");
+        return 1;
+    }
+    const QString path = QString::fromStdString(o.output);
+    const bool written = png ? picture.save(path, "PNG") : SaveBmp24(picture, path);
+    if (!written) {
+        std::fprintf(err, "tarvik render: cannot write %s\n", o.output.c_str());
+        return 1;
+    }
+    return result.status == LoadStatus::Failed ? 1 : 0;
+}
+
+}  // namespace tarvik

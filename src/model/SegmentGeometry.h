@@ -1,0 +1,30 @@
+#pragma once
+
+#include "Segment.h"
+#include "SegmentStore.h"
+#include "WorkMode.h"
+
+namespace tarvik {
+
+struct TPointD {
+    double x = 0;
+    double y = 0;
+};
+
+// What is computed on one segment. Curves are sampled at the work mode's InterpolateSteps
+// points, read on every call, so a change of the work mode applies at once.
+
+// The point at parameter t in [0, 1]: the start point at 0, the end point at 1.
+TPointD SegmentPoint(const TSegmentObj& s, double t);
+
+// Length in metres; with horizontalOnly the length in the horizontal plane, otherwise with
+// the height difference between the ends.
+double SegmentLength(const TSegmentObj& s, bool horizontalOnly, const TWorkMode& mode);
+
+// Gradient in per mille, up and down alike.
+float SegmentGradient(const TSegmentObj& s, const TWorkMode& mode);
+
+// Whether the segment may show inside the world rectangle rectMin..rectMax.
+bool SegmentVisible(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode);
+
+}  // namespace tarvik

@@ -1,0 +1,146 @@
+#include "LayerPainter.h"
+
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+#include "QtColor.h"
+#include "ScaleColor.h"
+#include "SegmentGeometry.h"
+
+namespace tarvik {
+
+void RunawayGuard::Count() {
+    if (++count_ < hooks_.runawayLimit) return;
+    if (!hooks_.dialogs) {
+        count_ = 0;
+        return;
+    }
+    const MessageAnswer answer = hooks_.dialogs->MessageBox(
+        "Wykryto błąd przetwarzania danych. Co uczynić?\rkliknij PRZERWIJ - aby zamknąć "
+        "program,\rkliknij PONÓW - aby przerwać wykonywaną funkcję,\rkliknij IGNORUJ - aby "
+        "kontynuować działanie mimo to.",
+        "Błąd przetwarzania", MessageIcon::Error, MessageButtons::AbortRetryIgnore);
+    if (answer == MessageAnswer::Abort) std::exit(1);
+    if (answer == MessageAnswer::Retry) throw DrawingAbandoned{};
+    count_ = 0;
+}
+
+int LayerPainter::WidthFor(double metres) const {
+    return std::max(1, static_cast<int>(std::nearbyint(metres * view_.Scale())));
+}
+
+bool LayerPainter::Ends(const TSegmentObj& s, QPoint& a, QPoint& b) {
+    guard_.Count();
+    if (!SegmentVisible(s, view_.Min(), view_.Max(), sources_.mode)) return false;
+    a = view_.Map(s.X1, s.Y1);
+    b = view_.Map(s.X2, s.Y2);
+    return a != b;
+}
+
+void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
+    const TControlPoints* c = s.Control();
+    if (!c) {
+        p_.drawLine(a, b);
+        return;
+    }
+    QPainterPath path(a);
+    path.cubicTo(view_.Map(s.X1 + c->CX1, s.Y1 + c->CY1), view_.Map(s.X2 + c->CX2, s.Y2 + c->CY2),
+                 b);
+    p_.drawPath(path);
+}
+
+void LayerPainter::PaintPlain(const SegmentList& list, const QPen& pen) {
+    p_.setPen(pen);
+    QPoint a, b;
+    for (const TSegmentObj& s : list) {
+        if (Ends(s, a, b)) DrawSegment(s, a, b);
+    }
+}
+
+namespace {
+
+QPen SolidPen(TColor color, int width) {
+    QPen pen(ToQColor(color), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    return pen;
+}
+
+}  // namespace
+
+void LayerPainter::PaintRivers() {
+    PaintPlain(sources_.scenery.Rivers(), SolidPen(sources_.colors.River, WidthFor(15)));
+}
+
+void LayerPainter::PaintRoads() {
+    PaintPlain(sources_.scenery.Roads(), SolidPen(sources_.colors.Road, WidthFor(5)));
+}
+
+void LayerPainter::PaintTraction() {
+    QPen pen(ToQColor(sources_.colors.Traction), 1, Qt::CustomDashLine, Qt::FlatCap);
+    pen.setDashPattern({1, 1});
+    PaintPlain(sources_.scenery.Tractions(), pen);
+}
+
+void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground, bool noOverlays) {
+    const MapOptions& o = sources_.options;
+    const ColorSlots& colors = sources_.colors;
+    const SceneryRanges& r = sources_.scenery.Ranges();
+    const bool needGradient = o.PaintElevation || o.Type == MapType::Elevation;
+    const bool byMapType = !noOverlays || whiteBackground;
+    const int s = static_cast<int>(std::nearbyint(16 * view_.Scale()));
+    const bool signs = (o.PaintSpeedLimit || o.PaintElevation) && s > 8;
+    SignCache signCache(s);
+    const int h = s / 2;
+
+    QPen pen = SolidPen(colors.Track, WidthFor(1.435));
+    TColor current = colors.Track;
+    p_.setPen(pen);
+    QPoint a, b;
+    for (const TSegmentObj& seg : sources_.scenery.Tracks()) {
+        if (!Ends(seg, a, b)) continue;
+        const float g = needGradient ? SegmentGradient(seg, sources_.mode) : 0.0f;
+        TColor color = colors.Track;
+        if (selected && (&seg == selected || (seg.HasName() && selected->HasName() &&
+                                              seg.Name() == selected->Name()))) {
+            color = 0xFFFFFF;
+        } else if (byMapType) {
+            switch (o.Type) {
+                case MapType::Velocity:
+                    color = ScaleColor(colors.SpeedScale(), r.SpeedMax, r.SpeedMin, seg.Velocity,
+                                       colors.Track);
+                    break;
+                case MapType::Hipsometric:
+                    color = ScaleColor(colors.HipsometricScale(), r.HeightMax, r.HeightMin,
+                                       static_cast<float>((seg.Height1 + seg.Height2) / 2),
+                                       colors.Track);
+                    break;
+                case MapType::Elevation:
+                    color = ScaleColor(colors.ElevationScale(), r.GradientMax, r.GradientMin, g,
+                                       colors.Track);
+                    break;
+                case MapType::Normal:
+                    break;
+            }
+        }
+        if (color != current) {
+            current = color;
+            pen.setColor(ToQColor(color));
+            p_.setPen(pen);
+        }
+        DrawSegment(seg, a, b);
+        if (!signs) continue;
+        if (o.PaintSpeedLimit && seg.Velocity != 160) {
+            const QImage& sign = signCache.Speed(seg.Velocity / 10);
+            for (const QPoint end : {a, b})
+                p_.drawImage(end.x() - h, end.y() - h, sign);
+        }
+        if (o.PaintElevation && g >= 1.0f) {
+            const QImage& sign = signCache.Gradient(static_cast<int>(std::nearbyint(g)));
+            for (const QPoint end : {a, b})
+                p_.drawImage(end.x() - h, end.y() + h, sign);
+        }
+    }
+}
+
+}  // namespace tarvik

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QPainter>
+#include <cstdint>
+
+#include "MapView.h"
+#include "PaintMap.h"
+#include "Signs.h"
+
+namespace tarvik {
+
+// Thrown out of a drawing that the user abandons at the runaway question.
+struct DrawingAbandoned {};
+
+// Counts the segments of one drawing and asks, once the limit is reached, whether to go on: a
+// segment list that never ends is a sign of a damaged model.
+class RunawayGuard {
+  public:
+    explicit RunawayGuard(const PaintHooks& hooks) : hooks_(hooks) {}
+    void Count();
+
+  private:
+    const PaintHooks& hooks_;
+    std::uint32_t count_ = 0;
+};
+
+// Draws one layer of segments: culls each against the view, skips those that fall on one
+// pixel, and draws lines and cubic curves with the layer's pen. Tracks are coloured one by one
+// and may carry signs at their ends.
+class LayerPainter {
+  public:
+    LayerPainter(QPainter& painter, const MapView& view, const MapSources& sources,
+                 RunawayGuard& guard)
+        : p_(painter), view_(view), sources_(sources), guard_(guard) {}
+
+    void PaintRivers();
+    void PaintRoads();
+    void PaintTraction();
+    // selected: the segment to highlight with all segments of its name, or null.
+    void PaintTracks(const TSegmentObj* selected, bool whiteBackground, bool noOverlays);
+
+  private:
+    int WidthFor(double metres) const;
+    void PaintPlain(const SegmentList& list, const QPen& pen);
+    void DrawSegment(const TSegmentObj& s, QPoint a, QPoint b);
+    // The picture points of both ends, or false when the segment is culled or on one pixel.
+    bool Ends(const TSegmentObj& s, QPoint& a, QPoint& b);
+
+    QPainter& p_;
+    const MapView& view_;
+    const MapSources& sources_;
+    RunawayGuard& guard_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,107 @@
+#include "LegendPicture.h"
+
+#include <QPainter>
+#include <QString>
+#include <cmath>
+
+#include "Fonts.h"
+#include "QtColor.h"
+#include "ScaleColor.h"
+
+namespace tarvik {
+namespace {
+
+constexpr QRgb kLegendBackground = 0xFFFFFFE1;  // $E1FFFF
+
+struct ScaleLegend {
+    const char* title;
+    int lo;
+    int hi;
+    ColorScale scale;
+    int innerX[2];
+    int maxX;
+};
+
+void Label(QPainter& p, int x, int y, const QString& text) {
+    p.drawText(QRect(x, y, 100, 20), Qt::AlignLeft | Qt::AlignTop, text);
+}
+
+}  // namespace
+
+QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots& colors) {
+    QImage picture(100, 90, QImage::Format_RGB32);
+    picture.fill(kLegendBackground);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(SmallFont());
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
+
+    ScaleLegend legend{};
+    bool withScale = true;
+    switch (type) {
+        case MapType::Velocity:
+            legend = {"Tory - Vmax [km/h]:", r.SpeedMin, r.SpeedMax,
+                      colors.SpeedScale(),   {29, 54},   78};
+            break;
+        case MapType::Hipsometric:
+            legend = {"Tory - Wysokość [m]:",    r.HeightMin, r.HeightMax,
+                      colors.HipsometricScale(), {29, 54},    78};
+            break;
+        case MapType::Elevation:
+            legend = {"Tory - Wzniesi. [‰]:",  r.GradientMin, r.GradientMax,
+                      colors.ElevationScale(), {29, 56},      81};
+            break;
+        case MapType::Normal:
+            withScale = false;
+            break;
+    }
+    if (withScale) {
+        Label(p, 3, 0, QString::fromUtf8(legend.title));
+        if (legend.hi == legend.lo) {
+            p.setPen(QPen(ToQColor(colors.Track), 3));
+            p.drawLine(10, 17, 90, 17);
+        } else {
+            for (int x = 10; x <= 90; ++x) {
+                p.setPen(QPen(
+                    ToQColor(ScaleColor(legend.scale, 90, 10, static_cast<float>(x), colors.Track)),
+                    1));
+                p.drawLine(x, 16, x, 19);
+            }
+            p.setPen(Qt::black);
+            const int third = (legend.hi - legend.lo) / 3;
+            Label(p, legend.innerX[0], 22, QString::number(legend.lo + third));
+            Label(p, legend.innerX[1], 22, QString::number(legend.lo + third * 2));
+        }
+        p.setPen(Qt::black);
+        Label(p, 5, 22, QString::number(legend.lo));
+        Label(p, legend.maxX, 22, QString::number(legend.hi));
+    }
+    p.end();
+
+    for (int i = 40; i <= 160; i += 10) {
+        const int x = static_cast<int>(std::nearbyint((i - 40) / 120.0 * 80)) + 10;
+        for (int y = 19; y <= (i % 20 == 0 ? 22 : 20); ++y)
+            picture.setPixel(x, y, qRgb(0, 0, 0));
+    }
+
+    p.begin(&picture);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setFont(SmallFont());
+    p.setPen(Qt::NoPen);
+    p.setBrush(ToQColor(colors.Traction));
+    for (const int x : {12, 16, 20})
+        p.drawRect(x, 49, 2, 2);
+    p.setBrush(ToQColor(colors.River));
+    p.drawRect(12, 60, 10, 10);
+    p.setBrush(ToQColor(colors.Road));
+    p.drawRect(12, 75, 10, 10);
+    p.setPen(Qt::black);
+    p.setBrush(Qt::NoBrush);
+    Label(p, 35, 45, QStringLiteral("Trakcja"));
+    Label(p, 35, 60, QStringLiteral("Rzeka"));
+    Label(p, 35, 75, QStringLiteral("Droga"));
+    return picture;
+}
+
+}  // namespace tarvik

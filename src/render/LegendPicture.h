@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QImage>
+
+#include "ColorSlots.h"
+#include "MapOptions.h"
+#include "SegmentStore.h"
+
+namespace tarvik {
+
+// The legend: the track colour scale of the map type with its range, and samples of the
+// traction, river and road colours; 100 x 90 pixels.
+QImage MakeLegendPicture(MapType type, const SceneryRanges& ranges, const ColorSlots& colors);
+
+}  // namespace tarvik

@@ -1,0 +1,61 @@
+#include "MiniMap.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace tarvik {
+namespace {
+
+bool EmptyBox(const SceneryBounds& b) {
+    return b.SceneryMin.x == b.SceneryMax.x || b.SceneryMin.y == b.SceneryMax.y;
+}
+
+}  // namespace
+
+void MiniMap::Resize(int width, int height) {
+    cache_ = QImage(width, height, QImage::Format_RGB32);
+    picture_ = QImage(width, height, QImage::Format_RGB32);
+}
+
+void MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {
+    const SceneryBounds& bounds = sources.scenery.Bounds();
+    if (EmptyBox(bounds) || cache_.isNull()) return;
+    TPointF min = bounds.SceneryMin;
+    TPointF max = bounds.SceneryMax;
+    QPainter p(&cache_);
+    scale_ = PaintMap(p, static_cast<std::uint16_t>(cache_.width()),
+                      static_cast<std::uint16_t>(cache_.height()), min, max, nullptr, false, true,
+                      sources, nullptr, hooks);
+    offX_ = -min.x;
+    offY_ = -min.y;
+}
+
+void MiniMap::Refresh(const ViewState& view, const SceneryBounds& bounds) {
+    if (EmptyBox(bounds) || picture_.isNull()) return;
+    const auto at = [this](float world, float offset) {
+        return static_cast<int>(std::nearbyint((world + offset) * scale_));
+    };
+    const int left = at(view.ViewMin.x, offX_) + 1;
+    const int top = at(view.ViewMin.y, offY_) + 1;
+    const int right = at(view.ViewMax.x, offX_);
+    const int bottom = at(view.ViewMax.y, offY_);
+    QPainter p(&picture_);
+    p.drawImage(0, 0, cache_);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(QColor(255, 0, 0), 2));
+    p.setBrush(Qt::NoBrush);
+    if (right - 3 < left && bottom - 3 < top) {
+        p.drawLine(left - 4, top - 4, right + 4, bottom + 4);
+        p.drawLine(left - 4, bottom + 4, right + 4, top - 4);
+    } else {
+        p.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+    }
+}
+
+QPointF MiniMap::ClickToWorld(int x, int y) const {
+    if (scale_ == 0) return {};
+    return {std::nearbyint(x / static_cast<double>(scale_) - offX_),
+            std::nearbyint(y / static_cast<double>(scale_) - offY_)};
+}
+
+}  // namespace tarvik

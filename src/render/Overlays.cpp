@@ -1,0 +1,62 @@
+#include "Overlays.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+
+#include "Fonts.h"
+
+namespace tarvik {
+
+QImage MakeScaleBar(double m) {
+    double d = ScaleDistances.back();
+    for (const std::uint16_t candidate : ScaleDistances) {
+        if (candidate * m >= 50) {
+            d = candidate;
+            break;
+        }
+    }
+    const int length = static_cast<int>(std::nearbyint(d * m));
+    QImage bar(length + 50, 16, QImage::Format_RGB32);
+    bar.fill(QColor(0xFF, 0xFF, 0xE1));
+    QPainter p(&bar);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(Qt::NoBrush);
+    const QPoint line[] = {{12, 5}, {12, 12}, {length + 12, 12}, {length + 12, 5}};
+    p.drawPolyline(line, 4);
+    const auto whole = static_cast<long>(d);
+    const QString label =
+        whole >= 1000 ? QString::number(whole / 1000) + "km" : QString::number(whole) + "m";
+    p.setFont(SmallFont());
+    p.drawText(QRect(length + 22, 2, 200, 20), Qt::AlignLeft | Qt::AlignTop, label);
+    for (int j = 1; j <= 9; ++j) {
+        const int x = static_cast<int>(std::nearbyint(d * j * m)) / 10 + 12;
+        p.drawLine(x, j % 2 ? 9 : 7, x, 12);
+    }
+    return bar;
+}
+
+void BlendOverlay(const QImage& source, QImage& picture, int x, int y, int a) {
+    const int cols = std::min(source.width(), picture.width() - x);
+    const int rows = std::min(source.height(), picture.height() - y);
+    if (cols <= 0 || rows <= 0) return;
+    const QImage s = source.format() == QImage::Format_RGB32
+                         ? source
+                         : source.convertToFormat(QImage::Format_RGB32);
+    for (int i = 0; i < rows; ++i) {
+        if (y + i < 0) continue;
+        const auto* from = reinterpret_cast<const QRgb*>(s.constScanLine(i));
+        auto* to = reinterpret_cast<QRgb*>(picture.scanLine(y + i));
+        for (int k = 0; k < cols; ++k) {
+            if (x + k < 0) continue;
+            const QRgb over = from[k];
+            const QRgb under = to[x + k];
+            const auto mix = [a](int o, int u) { return ((100 - a) * o + a * u) / 100; };
+            to[x + k] = qRgb(mix(qRed(over), qRed(under)), mix(qGreen(over), qGreen(under)),
+                             mix(qBlue(over), qBlue(under)));
+        }
+    }
+}
+
+}  // namespace tarvik
