@@ -28,6 +28,11 @@ void Label(QPainter& p, int x, int y, const QString& text) {
 
 }  // namespace
 
+std::array<int, 4> LegendLabels(int lo, int hi) {
+    const int third = (hi - lo) / 3;
+    return {lo, lo + third, lo + third * 2, hi};
+}
+
 QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots& colors) {
     QImage picture(100, 90, QImage::Format_RGB32);
     picture.fill(kLegendBackground);
@@ -69,9 +74,9 @@ QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots&
                 p.drawLine(x, 16, x, 19);
             }
             p.setPen(Qt::black);
-            const int third = (legend.hi - legend.lo) / 3;
-            Label(p, legend.innerX[0], 22, QString::number(legend.lo + third));
-            Label(p, legend.innerX[1], 22, QString::number(legend.lo + third * 2));
+            const std::array<int, 4> labels = LegendLabels(legend.lo, legend.hi);
+            Label(p, legend.innerX[0], 22, QString::number(labels[1]));
+            Label(p, legend.innerX[1], 22, QString::number(labels[2]));
         }
         p.setPen(Qt::black);
         Label(p, 5, 22, QString::number(legend.lo));

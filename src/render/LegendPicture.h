@@ -1,12 +1,16 @@
 #pragma once
 
 #include <QImage>
+#include <array>
 
 #include "ColorSlots.h"
 #include "MapOptions.h"
 #include "SegmentStore.h"
 
 namespace tarvik {
+
+// The four labels of a scale over lo..hi: lo, the two inner thirds, hi.
+std::array<int, 4> LegendLabels(int lo, int hi);
 
 // The legend: the track colour scale of the map type with its range, and samples of the
 // traction, river and road colours; 100 x 90 pixels.

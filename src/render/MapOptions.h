@@ -20,6 +20,8 @@ struct MapOptions {
     bool MiniMapOnMap = false;
     bool MiniMapOnMapEnabled = false;
     bool PaintTransparent = true;
+
+    bool operator==(const MapOptions&) const = default;
 };
 
 }  // namespace tarvik

@@ -8,14 +8,20 @@
 
 namespace tarvik {
 
-QImage MakeScaleBar(double m) {
-    double d = ScaleDistances.back();
+double ScaleBarDistance(double m) {
     for (const std::uint16_t candidate : ScaleDistances) {
-        if (candidate * m >= 50) {
-            d = candidate;
-            break;
-        }
+        if (candidate * m >= 50) return candidate;
     }
+    return ScaleDistances.back();
+}
+
+QString ScaleBarLabel(double distance) {
+    const auto whole = static_cast<long>(distance);
+    return whole >= 1000 ? QString::number(whole / 1000) + "km" : QString::number(whole) + "m";
+}
+
+QImage MakeScaleBar(double m) {
+    const double d = ScaleBarDistance(m);
     const int length = static_cast<int>(std::nearbyint(d * m));
     QImage bar(length + 50, 16, QImage::Format_RGB32);
     bar.fill(QColor(0xFF, 0xFF, 0xE1));
@@ -25,11 +31,8 @@ QImage MakeScaleBar(double m) {
     p.setBrush(Qt::NoBrush);
     const QPoint line[] = {{12, 5}, {12, 12}, {length + 12, 12}, {length + 12, 5}};
     p.drawPolyline(line, 4);
-    const auto whole = static_cast<long>(d);
-    const QString label =
-        whole >= 1000 ? QString::number(whole / 1000) + "km" : QString::number(whole) + "m";
     p.setFont(SmallFont());
-    p.drawText(QRect(length + 22, 2, 200, 20), Qt::AlignLeft | Qt::AlignTop, label);
+    p.drawText(QRect(length + 22, 2, 200, 20), Qt::AlignLeft | Qt::AlignTop, ScaleBarLabel(d));
     for (int j = 1; j <= 9; ++j) {
         const int x = static_cast<int>(std::nearbyint(d * j * m)) / 10 + 12;
         p.drawLine(x, j % 2 ? 9 : 7, x, 12);

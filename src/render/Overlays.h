@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <array>
 #include <cstdint>
 
@@ -9,6 +10,10 @@ namespace tarvik {
 // Candidate lengths of the scale bar, in metres.
 inline constexpr std::array<std::uint16_t, 15> ScaleDistances = {
     1, 2, 5, 10, 20, 50, 100, 200, 500, 1000, 2000, 5000, 10000, 20000, 50000};
+
+// The length of the scale bar in metres for m pixels per metre, and its label ("200m", "50km").
+double ScaleBarDistance(double m);
+QString ScaleBarLabel(double distance);
 
 // The scale bar for m pixels per metre: the first candidate at least 50 pixels long.
 QImage MakeScaleBar(double m);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 #include <QString>
+#include <cmath>
 
 namespace tarvik {
 namespace {
@@ -31,6 +32,16 @@ void DrawSign(QImage& marker, const QPolygon& triangle, const QString& text, QPo
 }
 
 }  // namespace
+
+std::optional<int> SpeedSignNumber(std::uint8_t velocity) {
+    if (velocity == 160) return std::nullopt;
+    return velocity / 10;
+}
+
+std::optional<int> GradientSignNumber(float gradient) {
+    if (!(gradient >= 1.0f)) return std::nullopt;
+    return static_cast<int>(std::nearbyint(gradient));
+}
 
 void MakeSpeedSign(int number, QImage& marker) {
     const int s = marker.width();

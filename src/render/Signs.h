@@ -1,13 +1,21 @@
 #pragma once
 
 #include <QImage>
+#include <cstdint>
 #include <map>
+#include <optional>
 #include <utility>
 
 namespace tarvik {
 
 // The transparent colour of the marker bitmap.
 inline constexpr QRgb kMarkerTransparent = 0xFF008000;
+
+// The number of a track end's speed sign: its line speed in tens of km/h; none at the default
+// 160 km/h.
+std::optional<int> SpeedSignNumber(std::uint8_t velocity);
+// The number of a gradient sign: the gradient rounded; none below 1 per mille.
+std::optional<int> GradientSignNumber(float gradient);
 
 // The speed-limit sign (a white triangle pointing down) showing number, drawn into an s x s
 // marker bitmap that is first filled with the transparent colour.

@@ -1,0 +1,86 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+
+#include "SegmentGeometry.h"
+#include "SegmentStore.h"
+
+namespace tarvik {
+namespace {
+
+class GeometryTest : public ::testing::Test {
+  protected:
+    GeometryTest() { store.Ranges.Reset(); }
+    const TSegmentObj& Straight(double x1, double y1, double x2, double y2, double h1 = 0,
+                                double h2 = 0) {
+        return *store.NewSegment(SegmentKind::Road, "", x1, y1, {}, 160, h2, h1, 0, 0, 0, 0, x2,
+                                 y2);
+    }
+    // A quarter circle of radius r from (r, 0) to (0, r), as its cubic approximation.
+    const TSegmentObj& QuarterCircle(double r) {
+        const double k = 0.5522847498 * r;
+        return *store.NewSegment(SegmentKind::Road, "", r, 0, {}, 160, 0, 0, k, 0, 0, k, 0, r);
+    }
+    SegmentStore store;
+};
+
+TEST_F(GeometryTest, EndsOfTheParameterAreTheEndPoints) {
+    for (const TSegmentObj* s : {&Straight(1, 2, 30, -4), &QuarterCircle(50)}) {
+        const TPointD start = SegmentPoint(*s, 0);
+        const TPointD end = SegmentPoint(*s, 1);
+        EXPECT_EQ(start.x, s->X1);
+        EXPECT_EQ(start.y, s->Y1);
+        EXPECT_EQ(end.x, s->X2);
+        EXPECT_EQ(end.y, s->Y2);
+    }
+}
+
+TEST_F(GeometryTest, CurveLengthGrowsTowardsTheArcWhileStraightLengthStays) {
+    const TSegmentObj& curve = QuarterCircle(100);
+    const TSegmentObj& line = Straight(0, 0, 30, 40);
+    const double chord = std::sqrt(2.0) * 100;
+    EXPECT_DOUBLE_EQ(SegmentLength(curve, true, TWorkMode::Make(false, 1)), chord);
+    double previous = 0;
+    for (int position = 1; position <= 10; ++position) {
+        const double length = SegmentLength(curve, true, TWorkMode::Make(true, position));
+        EXPECT_GT(length, previous);
+        previous = length;
+        EXPECT_EQ(SegmentLength(line, true, TWorkMode::Make(position % 2 == 0, position)), 50);
+    }
+    EXPECT_NEAR(previous, std::numbers::pi * 50, 0.05);
+}
+
+TEST_F(GeometryTest, LengthWithHeightAndGradient) {
+    const TSegmentObj& up = Straight(0, 0, 1000, 0, 10, 15);
+    const TSegmentObj& down = Straight(0, 0, 0, 1000, 15, 10);
+    const TWorkMode mode = TWorkMode::Make(false, 2);
+    EXPECT_DOUBLE_EQ(SegmentLength(up, false, mode), std::sqrt(1000.0 * 1000 + 25));
+    EXPECT_FLOAT_EQ(SegmentGradient(up, mode), 5.0f);
+    EXPECT_FLOAT_EQ(SegmentGradient(down, mode), 5.0f);
+}
+
+TEST_F(GeometryTest, CullingByEndsSidesAndSamples) {
+    const TPointF lo{0, 0};
+    const TPointF hi{100, 100};
+    const TWorkMode two = TWorkMode::Make(false, 1);
+    const TWorkMode three = TWorkMode::Make(false, 2);
+    // An end on the border is inside for the end test.
+    EXPECT_TRUE(SegmentVisible(Straight(100, 50, 200, 50), lo, hi, two));
+    // Both ends beyond one edge: invisible even for a curve bulging into the view.
+    const TSegmentObj& bulge =
+        *store.NewSegment(SegmentKind::Road, "", -10, 0, {}, 160, 0, 0, 0, 0, 500, 50, -10, 100);
+    EXPECT_FALSE(SegmentVisible(bulge, lo, hi, TWorkMode::Make(true, 10)));
+    // Crossing the whole view: found only through its middle sample, which needs N = 3.
+    const TSegmentObj& across = Straight(-50, 50, 150, 50);
+    EXPECT_FALSE(SegmentVisible(across, lo, hi, two));
+    EXPECT_TRUE(SegmentVisible(across, lo, hi, three));
+    // A middle sample exactly on the border is not strictly inside.
+    EXPECT_FALSE(SegmentVisible(Straight(-50, 100, 150, 100), lo, hi, three));
+    // Crossing a corner of the view is missed with few samples.
+    EXPECT_FALSE(SegmentVisible(Straight(-10, 30, 50, -30), lo, hi, three));
+    EXPECT_TRUE(SegmentVisible(Straight(-10, 30, 50, -30), lo, hi, TWorkMode::Make(false, 5)));
+}
+
+}  // namespace
+}  // namespace tarvik

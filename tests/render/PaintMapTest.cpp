@@ -1,0 +1,251 @@
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <string>
+
+#include "ElapsedText.h"
+#include "MapView.h"
+#include "PaintMap.h"
+#include "QtColor.h"
+#include "Scenery.h"
+#include "Signs.h"
+#include "TestSupport.h"
+
+namespace tarvik {
+namespace {
+
+// A scenery built in memory and drawn into a picture.
+class PaintTest : public ::testing::Test {
+  protected:
+    PaintTest() { scenery.Segments.Ranges.Reset(); }
+
+    TSegmentObj* Add(SegmentKind kind, double x1, double y1, double x2, double y2,
+                     std::uint8_t velocity = 160, std::string_view name = "", double h1 = 0,
+                     double h2 = 0) {
+        return scenery.Segments.NewSegment(kind, name, x1, y1, {}, velocity, h2, h1, 0, 0, 0, 0, x2,
+                                           y2);
+    }
+
+    // Draws min..max into a picture of w x h; returns the scale.
+    float Paint(TPointF min, TPointF max, int w, int h, const TSegmentObj* selected = nullptr,
+                bool noOverlays = true) {
+        picture = QImage(w, h, QImage::Format_RGB32);
+        picture.fill(Qt::magenta);
+        QPainter p(&picture);
+        const MapSources sources{scenery, options, colors, mode};
+        viewMin = min;
+        viewMax = max;
+        return PaintMap(p, static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h), viewMin,
+                        viewMax, selected, false, noOverlays, sources, nullptr, hooks);
+    }
+
+    // Pixels of colour c in column x.
+    int ColumnCount(int x, TColor c) const {
+        int n = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            n += picture.pixel(x, y) == ToRgb(c);
+        return n;
+    }
+    int CountOf(QRgb c, QRect area) const {
+        int n = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y) {
+            for (int x = area.left(); x <= area.right(); ++x) {
+                n += area.contains(x, y) && picture.valid(x, y) && picture.pixel(x, y) == c;
+            }
+        }
+        return n;
+    }
+
+    TScenery scenery;
+    MapOptions options;
+    ColorSlots colors;
+    TWorkMode mode = TWorkMode::Make(false, 2);
+    PaintHooks hooks;
+    QImage picture;
+    TPointF viewMin, viewMax;
+};
+
+TEST(MapView, FitWidensTheRectangleToThePicture) {
+    TPointF min{0, 0};
+    TPointF max{1000, 1000};
+    const MapView view = MapView::Fit(min, max, 400, 300);
+    EXPECT_DOUBLE_EQ(view.Scale(), 0.3);
+    EXPECT_NEAR(min.x, -166.6667f, 1e-3);
+    EXPECT_NEAR(max.x, 1166.6667f, 1e-3);
+    EXPECT_EQ(min.y, 0);
+    EXPECT_EQ(max.y, 1000);
+    // Pixels round halves to even.
+    TPointF lo{0, 0};
+    TPointF hi{40, 40};
+    const MapView half = MapView::Fit(lo, hi, 20, 20);
+    EXPECT_EQ(half.Map(5, 3), QPoint(2, 2));
+    EXPECT_EQ(half.Map(7, -7), QPoint(4, -4));
+}
+
+TEST_F(PaintTest, PenWidthsFollowTheScale) {
+    options.PaintTraction = false;
+    colors.Background = 0x000000;
+    colors.Road = 0x00FF00;
+    colors.River = 0xFF0000;
+    options.Type = MapType::Normal;
+    colors.Track = 0x0000FF;
+    Add(SegmentKind::River, 0, 100, 400, 100);
+    Add(SegmentKind::Road, 0, 200, 400, 200);
+    Add(SegmentKind::Track, 0, 300, 400, 300);
+    // 0..800 x 0..400 metres on 400 x 200 pixels: half a pixel per metre.
+    EXPECT_FLOAT_EQ(Paint({0, 0}, {800, 400}, 400, 200), 0.5f);
+    EXPECT_EQ(ColumnCount(100, colors.River), 8);  // round(7.5)
+    EXPECT_EQ(ColumnCount(100, colors.Road), 2);   // round(2.5), halves to even
+    EXPECT_EQ(ColumnCount(100, colors.Track), 1);  // round(0.7175)
+    Paint({0, 0}, {20000, 10000}, 400, 200);
+    EXPECT_EQ(ColumnCount(2, colors.River), 1);
+    EXPECT_EQ(ColumnCount(2, colors.Road), 1);
+    EXPECT_EQ(ColumnCount(2, colors.Track), 1);
+}
+
+TEST_F(PaintTest, SegmentOnOnePixelIsNotDrawn) {
+    colors.Track = 0xFFFFFF;
+    options.Type = MapType::Normal;
+    Add(SegmentKind::Track, 100.2, 100, 100.4, 100);
+    Paint({0, 0}, {400, 200}, 400, 200);
+    EXPECT_EQ(CountOf(0xFFFFFFFF, QRect(0, 0, 400, 200)), 0);
+}
+
+TEST_F(PaintTest, EveryLayerOffLeavesTheBackground) {
+    options.PaintRiver = options.PaintRoad = options.PaintTrack = options.PaintTraction = false;
+    Add(SegmentKind::Track, 0, 0, 100, 100);
+    Paint({0, 0}, {100, 100}, 50, 50);
+    EXPECT_EQ(CountOf(ToRgb(colors.Background), QRect(0, 0, 50, 50)), 2500);
+}
+
+TEST_F(PaintTest, EmptyRectangleDrawsNothing) {
+    Add(SegmentKind::Track, 0, 0, 100, 100);
+    EXPECT_EQ(Paint({5, 0}, {5, 100}, 50, 50), 0);
+    EXPECT_EQ(picture.pixel(10, 10), QColor(Qt::magenta).rgb());
+}
+
+TEST_F(PaintTest, TracksAreColouredByTheMapType) {
+    Add(SegmentKind::Track, 0, 10, 100, 10, 40, "", 0, 0);
+    Add(SegmentKind::Track, 0, 50, 100, 50, 160, "", 50, 50);
+    Add(SegmentKind::Track, 0, 90, 100, 90, 100, "", 0, 5);
+    SceneryRanges& r = scenery.Segments.Ranges;
+    r = {40, 160, 0, 50, 0, 50};
+    options.PaintTraction = false;
+    options.Type = MapType::Velocity;
+    colors.Speed4 = 0x123456;
+    // The main window's drawing (with overlays) colours by the map type.
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, false);
+    EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Speed1));
+    EXPECT_EQ(picture.pixel(50, 50), ToRgb(colors.Speed4));
+    // The mini-map's drawing keeps the plain track colour.
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, true);
+    EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Track));
+    options.Type = MapType::Hipsometric;
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, false);
+    EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Hipsometric1));
+    EXPECT_EQ(picture.pixel(50, 50), ToRgb(colors.Hipsometric4));
+    options.Type = MapType::Elevation;
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, false);
+    EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Elevation1));
+    EXPECT_EQ(picture.pixel(50, 90), ToRgb(colors.Elevation4));
+}
+
+TEST_F(PaintTest, SelectedTrackIsWhiteWithEveryPieceOfItsName) {
+    options.Type = MapType::Normal;
+    const TSegmentObj* a = Add(SegmentKind::Track, 0, 10, 100, 10, 160, "zwr1");
+    Add(SegmentKind::Track, 0, 50, 100, 50, 160, "zwr1");
+    Add(SegmentKind::Track, 0, 90, 100, 90, 160, "other");
+    Add(SegmentKind::Track, 10, 0, 10, 100);
+    Paint({0, 0}, {100, 100}, 100, 100, a);
+    EXPECT_EQ(picture.pixel(50, 10), 0xFFFFFFFF);
+    EXPECT_EQ(picture.pixel(50, 50), 0xFFFFFFFF);
+    EXPECT_EQ(picture.pixel(50, 90), ToRgb(colors.Track));
+    EXPECT_EQ(picture.pixel(10, 30), ToRgb(colors.Track));
+}
+
+TEST(Signs, NumbersOfTheSigns) {
+    EXPECT_FALSE(SpeedSignNumber(160).has_value());
+    EXPECT_EQ(SpeedSignNumber(40), 4);
+    EXPECT_EQ(SpeedSignNumber(5), 0);
+    EXPECT_EQ(SpeedSignNumber(255), 25);
+    EXPECT_FALSE(GradientSignNumber(0.9f).has_value());
+    EXPECT_EQ(GradientSignNumber(1.0f), 1);
+    EXPECT_EQ(GradientSignNumber(12.5f), 12);
+}
+
+TEST(Signs, MarkerIsATriangleOnTheTransparentColour) {
+    QImage marker(64, 64, QImage::Format_RGB32);
+    MakeSpeedSign(4, marker);
+    EXPECT_EQ(marker.pixel(1, 63), kMarkerTransparent);
+    EXPECT_EQ(marker.pixel(32, 62), 0xFF000000);  // the black edge at the point
+    EXPECT_EQ(marker.pixel(48, 10), 0xFFFFFFFF);
+    MakeGradientSign(12, marker);
+    EXPECT_EQ(marker.pixel(1, 1), kMarkerTransparent);
+    EXPECT_EQ(marker.pixel(62, 1), kMarkerTransparent);
+    EXPECT_EQ(marker.pixel(32, 62), 0xFF000000);  // the black base
+    int white = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 64; ++x)
+            white += marker.pixel(x, y) == 0xFFFFFFFF;
+    }
+    EXPECT_GT(white, 400);
+}
+
+TEST_F(PaintTest, SignsAppearFromNinePixelMarkersOn) {
+    options.PaintSpeedLimit = true;
+    options.PaintElevation = true;
+    options.Type = MapType::Normal;
+    Add(SegmentKind::Track, 100, 100, 300, 100, 40, "", 0, 10);
+    // m = 0.5: markers of 8 pixels, no signs.
+    Paint({0, 0}, {800, 400}, 400, 200);
+    EXPECT_EQ(CountOf(0xFFFFFFFF, QRect(0, 0, 400, 200)), 0);
+    // m = 0.5625: markers of 9 pixels; a speed sign above and a gradient sign below each end.
+    Paint({0, 0}, {800, 400}, 450, 225);
+    const QPoint end = QPoint(56, 56);
+    EXPECT_GT(CountOf(0xFFFFFFFF, QRect(end.x() - 4, end.y() - 4, 9, 5)), 3);
+    EXPECT_GT(CountOf(0xFFFFFFFF, QRect(end.x() - 4, end.y() + 5, 9, 9)), 3);
+    EXPECT_GT(CountOf(0xFFFFFFFF, QRect(169 - 4, end.y() - 4, 9, 5)), 3);
+}
+
+TEST_F(PaintTest, DefaultSpeedAndFlatTrackCarryNoSigns) {
+    options.PaintSpeedLimit = true;
+    options.PaintElevation = true;
+    options.Type = MapType::Normal;
+    Add(SegmentKind::Track, 100, 100, 300, 100, 160, "", 0, 0.1);
+    Paint({0, 0}, {800, 400}, 800, 400);
+    EXPECT_EQ(CountOf(0xFFFFFFFF, QRect(0, 0, 800, 400)), 0);
+}
+
+TEST_F(PaintTest, DrawingTimeAndStatusTexts) {
+    test::RecordingStatus status;
+    hooks.status = &status;
+    Add(SegmentKind::Track, 0, 0, 100, 100);
+    Paint({0, 0}, {100, 100}, 50, 50, nullptr, true);
+    EXPECT_EQ(status.texts, std::vector<std::string>{"Rysowanie..."});
+    Paint({0, 0}, {100, 100}, 50, 50, nullptr, false);
+    ASSERT_EQ(status.texts.size(), 3u);
+    EXPECT_TRUE(status.texts[2].starts_with("Rysowanie: 0:0")) << status.texts[2];
+    EXPECT_EQ(ElapsedText("Wczyt.+Optymaliz.+Rys.: ", std::chrono::milliseconds(65250)),
+              "Wczyt.+Optymaliz.+Rys.: 1:05.250");
+}
+
+TEST_F(PaintTest, RunawayGuardAsksAndRetryKeepsThePreviousPicture) {
+    test::ScriptedDialogs dialogs;
+    hooks.dialogs = &dialogs;
+    hooks.runawayLimit = 3;
+    for (int i = 0; i < 5; ++i)
+        Add(SegmentKind::Track, 0, i * 10.0, 100, i * 10.0 + 5);
+    dialogs.answers = {MessageAnswer::Ignore};
+    Paint({0, 0}, {100, 100}, 50, 50);
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].caption, "Błąd przetwarzania");
+    EXPECT_TRUE(dialogs.messages[0].text.starts_with("Wykryto błąd przetwarzania danych."));
+    EXPECT_NE(picture.pixel(25, 25), QColor(Qt::magenta).rgb());
+    dialogs.answers = {MessageAnswer::Retry};
+    EXPECT_GT(Paint({0, 0}, {100, 100}, 50, 50), 0);
+    EXPECT_EQ(CountOf(QColor(Qt::magenta).rgb(), QRect(0, 0, 50, 50)), 2500);
+}
+
+}  // namespace
+}  // namespace tarvik
