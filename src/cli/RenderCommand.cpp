@@ -14,6 +14,7 @@
 #include "LegendPicture.h"
 #include "MiniMap.h"
 #include "PaintMap.h"
+#include "SegmentGrid.h"
 #include "ViewState.h"
 
 namespace tarvik {
@@ -223,7 +224,8 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     const TWorkMode mode = load.Mode();
     o.map.LegendOnMapEnabled = o.map.LegendOnMap;
     o.map.MiniMapOnMapEnabled = o.map.MiniMapOnMap;
-    const MapSources sources{scenery, o.map, settings.Colors, mode};
+    const SceneryIndex index(scenery);
+    const MapSources sources{scenery, o.map, settings.Colors, mode, &index};
     const SceneryBounds& bounds = scenery.Bounds();
     ViewState view{bounds.SceneryMin, bounds.SceneryMax, 0};
     if (o.view) view = {{(*o.view)[0], (*o.view)[1]}, {(*o.view)[2], (*o.view)[3]}, 0};

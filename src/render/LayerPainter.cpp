@@ -2,8 +2,10 @@
 
 #include <QPainterPath>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
 #include "QtColor.h"
 #include "ScaleColor.h"
@@ -51,12 +53,22 @@ void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
     p_.drawPath(path);
 }
 
-void LayerPainter::PaintPlain(const SegmentList& list, const QPen& pen) {
+template <typename Visit>
+void LayerPainter::ForEachSegment(const SegmentList& list, const SegmentGrid* grid, Visit&& visit) {
+    if (grid) {
+        grid->ForEachCandidate(view_.Min(), view_.Max(), visit);
+    } else {
+        for (const TSegmentObj& s : list)
+            visit(s);
+    }
+}
+
+void LayerPainter::PaintPlain(const SegmentList& list, const SegmentGrid* grid, const QPen& pen) {
     p_.setPen(pen);
     QPoint a, b;
-    for (const TSegmentObj& s : list) {
+    ForEachSegment(list, grid, [&](const TSegmentObj& s) {
         if (Ends(s, a, b)) DrawSegment(s, a, b);
-    }
+    });
 }
 
 namespace {
@@ -69,17 +81,20 @@ QPen SolidPen(TColor color, int width) {
 }  // namespace
 
 void LayerPainter::PaintRivers() {
-    PaintPlain(sources_.scenery.Rivers(), SolidPen(sources_.colors.River, WidthFor(15)));
+    PaintPlain(sources_.scenery.Rivers(), sources_.index ? &sources_.index->rivers : nullptr,
+               SolidPen(sources_.colors.River, WidthFor(15)));
 }
 
 void LayerPainter::PaintRoads() {
-    PaintPlain(sources_.scenery.Roads(), SolidPen(sources_.colors.Road, WidthFor(5)));
+    PaintPlain(sources_.scenery.Roads(), sources_.index ? &sources_.index->roads : nullptr,
+               SolidPen(sources_.colors.Road, WidthFor(5)));
 }
 
 void LayerPainter::PaintTraction() {
     QPen pen(ToQColor(sources_.colors.Traction), 1, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({1, 1});
-    PaintPlain(sources_.scenery.Tractions(), pen);
+    PaintPlain(sources_.scenery.Tractions(), sources_.index ? &sources_.index->tractions : nullptr,
+               pen);
 }
 
 void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground, bool noOverlays) {
@@ -93,12 +108,15 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground
     SignCache signCache(s);
     const int h = s / 2;
 
+    // Line speeds are bytes: their colours are worked out once a drawing.
+    std::array<std::optional<TColor>, 256> speedColors;
     QPen pen = SolidPen(colors.Track, WidthFor(1.435));
     TColor current = colors.Track;
     p_.setPen(pen);
     QPoint a, b;
-    for (const TSegmentObj& seg : sources_.scenery.Tracks()) {
-        if (!Ends(seg, a, b)) continue;
+    const SegmentGrid* grid = sources_.index ? &sources_.index->tracks : nullptr;
+    ForEachSegment(sources_.scenery.Tracks(), grid, [&](const TSegmentObj& seg) {
+        if (!Ends(seg, a, b)) return;
         const float g = needGradient ? SegmentGradient(seg, sources_.mode) : 0.0f;
         TColor color = colors.Track;
         if (selected && (&seg == selected || (seg.HasName() && selected->HasName() &&
@@ -106,10 +124,15 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground
             color = 0xFFFFFF;
         } else if (byMapType) {
             switch (o.Type) {
-                case MapType::Velocity:
-                    color = ScaleColor(colors.SpeedScale(), r.SpeedMax, r.SpeedMin, seg.Velocity,
-                                       colors.Track);
+                case MapType::Velocity: {
+                    std::optional<TColor>& known = speedColors[seg.Velocity];
+                    if (!known) {
+                        known = ScaleColor(colors.SpeedScale(), r.SpeedMax, r.SpeedMin,
+                                           seg.Velocity, colors.Track);
+                    }
+                    color = *known;
                     break;
+                }
                 case MapType::Hipsometric:
                     color = ScaleColor(colors.HipsometricScale(), r.HeightMax, r.HeightMin,
                                        static_cast<float>((seg.Height1 + seg.Height2) / 2),
@@ -129,18 +152,18 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground
             p_.setPen(pen);
         }
         DrawSegment(seg, a, b);
-        if (!signs) continue;
-        if (o.PaintSpeedLimit && seg.Velocity != 160) {
-            const QImage& sign = signCache.Speed(seg.Velocity / 10);
+        if (!signs) return;
+        if (const auto speed = SpeedSignNumber(seg.Velocity); o.PaintSpeedLimit && speed) {
+            const QImage& sign = signCache.Speed(*speed);
             for (const QPoint end : {a, b})
                 p_.drawImage(end.x() - h, end.y() - h, sign);
         }
-        if (o.PaintElevation && g >= 1.0f) {
-            const QImage& sign = signCache.Gradient(static_cast<int>(std::nearbyint(g)));
+        if (const auto gradient = GradientSignNumber(g); o.PaintElevation && gradient) {
+            const QImage& sign = signCache.Gradient(*gradient);
             for (const QPoint end : {a, b})
                 p_.drawImage(end.x() - h, end.y() + h, sign);
         }
-    }
+    });
 }
 
 }  // namespace tarvik

@@ -5,6 +5,7 @@
 
 #include "MapView.h"
 #include "PaintMap.h"
+#include "SegmentGrid.h"
 #include "Signs.h"
 
 namespace tarvik {
@@ -41,7 +42,10 @@ class LayerPainter {
 
   private:
     int WidthFor(double metres) const;
-    void PaintPlain(const SegmentList& list, const QPen& pen);
+    // Calls visit for the segments of list that may show, in list order.
+    template <typename Visit>
+    void ForEachSegment(const SegmentList& list, const SegmentGrid* grid, Visit&& visit);
+    void PaintPlain(const SegmentList& list, const SegmentGrid* grid, const QPen& pen);
     void DrawSegment(const TSegmentObj& s, QPoint a, QPoint b);
     // The picture points of both ends, or false when the segment is culled or on one pixel.
     bool Ends(const TSegmentObj& s, QPoint& a, QPoint& b);

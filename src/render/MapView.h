@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QPoint>
-#include <cmath>
 
 #include "SegmentStore.h"
 
@@ -20,10 +19,20 @@ class MapView {
     int Width() const { return width_; }
     int Height() const { return height_; }
 
-    // Nearest pixel, halves to even.
+    // Nearest pixel, halves to even; points far beyond the picture are held at a distance
+    // that still converts to int.
     QPoint Map(double x, double y) const {
-        return {static_cast<int>(std::nearbyint((x - min_.x) * m_)),
-                static_cast<int>(std::nearbyint((y - min_.y) * m_))};
+        return {ToPixel((x - min_.x) * m_), ToPixel((y - min_.y) * m_)};
+    }
+
+    static int ToPixel(double v) {
+        constexpr double kLimit = 1 << 30;
+        if (!(v > -kLimit)) return -(1 << 30);
+        if (v > kLimit) return 1 << 30;
+        // Adding and taking away 1.5 * 2^52 rounds to a whole number, halves to even, in the
+        // default rounding mode, without a library call.
+        constexpr double kMagic = 6755399441055744.0;
+        return static_cast<int>((v + kMagic) - kMagic);
     }
 
   private:

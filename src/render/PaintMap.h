@@ -13,12 +13,16 @@
 
 namespace tarvik {
 
-// What a drawing shows: the model, the switches, the colours and the work mode.
+class SceneryIndex;
+
+// What a drawing shows: the model, the switches, the colours and the work mode, and, when the
+// owner of the model keeps one, the grids that find the segments of a small view quickly.
 struct MapSources {
     const TScenery& scenery;
     const MapOptions& options;
     const ColorSlots& colors;
     const TWorkMode& mode;
+    const SceneryIndex* index = nullptr;
 };
 
 // The legend and the mini-map of the main window, for the overlay step.

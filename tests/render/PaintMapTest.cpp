@@ -2,6 +2,8 @@
 
 #include <QImage>
 #include <QPainter>
+#include <cmath>
+#include <random>
 #include <string>
 
 #include "ElapsedText.h"
@@ -9,6 +11,7 @@
 #include "PaintMap.h"
 #include "QtColor.h"
 #include "Scenery.h"
+#include "SegmentGrid.h"
 #include "Signs.h"
 #include "TestSupport.h"
 
@@ -81,6 +84,52 @@ TEST(MapView, FitWidensTheRectangleToThePicture) {
     const MapView half = MapView::Fit(lo, hi, 20, 20);
     EXPECT_EQ(half.Map(5, 3), QPoint(2, 2));
     EXPECT_EQ(half.Map(7, -7), QPoint(4, -4));
+}
+
+TEST(MapView, PixelsRoundHalvesToEvenAndStayInRange) {
+    EXPECT_EQ(MapView::ToPixel(2.5), 2);
+    EXPECT_EQ(MapView::ToPixel(3.5), 4);
+    EXPECT_EQ(MapView::ToPixel(-2.5), -2);
+    EXPECT_EQ(MapView::ToPixel(-2.6), -3);
+    EXPECT_EQ(MapView::ToPixel(1e300), 1 << 30);
+    EXPECT_EQ(MapView::ToPixel(-1e300), -(1 << 30));
+    EXPECT_EQ(MapView::ToPixel(NAN), -(1 << 30));
+}
+
+// The grid only spares the culling of far segments: pictures drawn through it are the same.
+TEST_F(PaintTest, DrawingThroughTheGridGivesTheSamePicture) {
+    std::mt19937 rng(9);
+    std::uniform_real_distribution<double> at(0, 1000);
+    for (int i = 0; i < 3000; ++i) {
+        const double x = at(rng), y = at(rng);
+        const double dx = (at(rng) - 500) / 10, dy = (at(rng) - 500) / 10;
+        const auto kind = static_cast<SegmentKind>(i % 4);
+        if (i % 5 == 0) {
+            scenery.Segments.NewSegment(kind, "", x, y, {}, static_cast<std::uint8_t>(i), 0, 0, dy,
+                                        -dx, -dy, dx, x + dx, y + dy);
+        } else {
+            Add(kind, x, y, x + dx, y + dy, static_cast<std::uint8_t>(i));
+        }
+    }
+    // A very long one, kept aside by the grid.
+    Add(SegmentKind::Track, -5000, -5000, 6000, 6000);
+    scenery.Segments.Ranges = {0, 250, 0, 0, 0, 0};
+    options.PaintTraction = true;
+    const SceneryIndex index(scenery);
+    for (const auto& [lo, hi] : {std::pair{TPointF{0, 0}, TPointF{1000, 1000}},
+                                 std::pair{TPointF{100, 200}, TPointF{160, 240}},
+                                 std::pair{TPointF{-300, -300}, TPointF{-100, -100}},
+                                 std::pair{TPointF{990, 10}, TPointF{1400, 80}}}) {
+        Paint(lo, hi, 320, 240, nullptr, false);
+        const QImage plain = picture;
+        const MapSources sources{scenery, options, colors, mode, &index};
+        QImage indexed(320, 240, QImage::Format_RGB32);
+        QPainter p(&indexed);
+        TPointF a = lo, b = hi;
+        PaintMap(p, 320, 240, a, b, nullptr, false, false, sources, nullptr);
+        p.end();
+        EXPECT_EQ(indexed, plain) << lo.x << "," << lo.y;
+    }
 }
 
 TEST_F(PaintTest, PenWidthsFollowTheScale) {

@@ -1,0 +1,137 @@
+// Times drawing a large scenery at 1920 x 1080: the whole view and a view of 1 % of its area.
+// The scenery is built in memory: runs of track pieces over a 50 km square, each piece
+// continuing the one before it with a new length or direction, so that nothing joins; a fifth
+// of the pieces are curves. The small view has the picture's proportions, so that the
+// rectangle drawn, after fitting, is 1 % of the scenery's area.
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <numbers>
+#include <random>
+#include <string>
+
+#include "PaintMap.h"
+#include "SceneryLoader.h"
+#include "SegmentGrid.h"
+
+namespace {
+
+using namespace tarvik;
+
+void Build(TScenery& scenery, long count, unsigned seed) {
+    std::mt19937_64 rng(seed);
+    std::uniform_real_distribution<double> unit(0, 1);
+    SegmentStore& store = scenery.Segments;
+    store.Ranges.Reset();
+    long made = 0;
+    bool first = true;
+    while (made < count) {
+        double x = unit(rng) * 50000;
+        double y = unit(rng) * 50000;
+        double heading = unit(rng) * 2 * std::numbers::pi;
+        double h = unit(rng) * 300;
+        const auto velocity = static_cast<std::uint8_t>(40 + 10 * (rng() % 13));
+        for (int piece = 0; piece < 400 && made < count; ++piece) {
+            const bool curve = rng() % 5 == 0;
+            const double length = 20 + unit(rng) * 80;
+            const double turn = curve ? (unit(rng) - 0.5) * 0.4 : (unit(rng) - 0.5) * 0.02;
+            double x2 = x + length * std::cos(heading + turn);
+            double y2 = y + length * std::sin(heading + turn);
+            // Runs turn back at the edges, so the pieces cover the square evenly.
+            if (x2 < 0 || x2 > 50000 || y2 < 0 || y2 > 50000) {
+                heading += std::numbers::pi;
+                x2 = x + length * std::cos(heading + turn);
+                y2 = y + length * std::sin(heading + turn);
+            }
+            const double h2 = h + (unit(rng) - 0.5) * 0.5;
+            const double k = length / 3;
+            const double c1x = curve ? k * std::cos(heading) : 0;
+            const double c1y = curve ? k * std::sin(heading) : 0;
+            const double c2x = curve ? -k * std::cos(heading + 2 * turn) : 0;
+            const double c2y = curve ? -k * std::sin(heading + 2 * turn) : 0;
+            if (first) {
+                store.StartBounds(x, y, x2, y2);
+                first = false;
+            } else {
+                store.ExtendBounds(x, y);
+                store.ExtendBounds(x2, y2);
+            }
+            store.JoinSegment(store.NewSegment(SegmentKind::Track, "", x, y, {}, velocity, h2, h,
+                                               c2x, c2y, c1x, c1y, x2, y2));
+            ++made;
+            x = x2;
+            y = y2;
+            h = h2;
+            heading += curve ? 2 * turn : turn;
+        }
+    }
+    FinishRanges(store.Ranges);
+    WidenBounds(store.Bounds);
+}
+
+double BestMs(const MapSources& sources, TPointF min, TPointF max, int runs) {
+    QImage target(1920, 1080, QImage::Format_RGB32);
+    double best = 1e300;
+    for (int i = 0; i < runs; ++i) {
+        TPointF lo = min;
+        TPointF hi = max;
+        QPainter p(&target);
+        const auto start = std::chrono::steady_clock::now();
+        PaintMap(p, 1920, 1080, lo, hi, nullptr, false, false, sources, nullptr);
+        const std::chrono::duration<double, std::milli> took =
+            std::chrono::steady_clock::now() - start;
+        best = std::min(best, took.count());
+    }
+    return best;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const long count = argc > 1 ? std::atol(argv[1]) : 1000000;
+    const int runs = argc > 2 ? std::atoi(argv[2]) : 5;
+    if (count < 1000 || runs < 1) {
+        std::fprintf(stderr, "usage: tarvik-render-bench [SEGMENTS >= 1000] [RUNS >= 1]\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    TScenery scenery;
+    Build(scenery, count, 1);
+    long curves = 0;
+    for (const TSegmentObj& s : scenery.Tracks())
+        curves += s.IsCurve();
+    const MapOptions options;
+    const ColorSlots colors;
+    const TWorkMode mode;
+    const SceneryIndex index(scenery);
+    const MapSources sources{scenery, options, colors, mode, &index};
+
+    const SceneryBounds& b = scenery.Bounds();
+    const double w = static_cast<double>(b.SceneryMax.x) - b.SceneryMin.x;
+    const double h = static_cast<double>(b.SceneryMax.y) - b.SceneryMin.y;
+    const double cx = b.SceneryMin.x + w / 2;
+    const double cy = b.SceneryMin.y + h / 2;
+    const double partW = std::sqrt(0.01 * w * h * 1920 / 1080);
+    const double partH = partW * 1080 / 1920;
+    const TPointF partMin{static_cast<float>(cx - partW / 2), static_cast<float>(cy - partH / 2)};
+    const TPointF partMax{static_cast<float>(cx + partW / 2), static_cast<float>(cy + partH / 2)};
+
+    const double whole = BestMs(sources, b.SceneryMin, b.SceneryMax, runs);
+    const double part = BestMs(sources, partMin, partMax, runs);
+    std::printf("track segments stored: %zu (curves %ld, %.1f %%)\n", scenery.Tracks().Count(),
+                curves, 100.0 * curves / static_cast<double>(scenery.Tracks().Count()));
+    std::printf("picture 1920 x 1080, velocity map, rivers, roads and tracks, best of %d\n", runs);
+    std::printf("whole view: %8.1f ms   target <= 250 ms: %s\n", whole,
+                whole <= 250 ? "met" : "NOT met");
+    std::printf("1 %% view:   %8.1f ms   target <= 25 ms: %s\n", part,
+                part <= 25 ? "met" : "NOT met");
+    std::printf("whole / 1 %%: %7.1f     target >= 20: %s\n", whole / part,
+                whole / part >= 20 ? "met" : "NOT met");
+    return 0;
+}
