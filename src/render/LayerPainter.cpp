@@ -41,12 +41,25 @@ bool LayerPainter::Ends(const TSegmentObj& s, QPoint& a, QPoint& b) {
     return a != b;
 }
 
+void LayerPainter::Flush() {
+    if (lines_.empty()) return;
+    p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    lines_.clear();
+}
+
+void LayerPainter::SetPen(const QPen& pen) {
+    Flush();
+    p_.setPen(pen);
+}
+
 void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
     const TControlPoints* c = s.Control();
     if (!c) {
-        p_.drawLine(a, b);
+        // Straight pieces of one pen go to the painter together, in their order.
+        lines_.emplace_back(a, b);
         return;
     }
+    Flush();
     QPainterPath path(a);
     path.cubicTo(view_.Map(s.X1 + c->CX1, s.Y1 + c->CY1), view_.Map(s.X2 + c->CX2, s.Y2 + c->CY2),
                  b);
@@ -64,11 +77,12 @@ void LayerPainter::ForEachSegment(const SegmentList& list, const SegmentGrid* gr
 }
 
 void LayerPainter::PaintPlain(const SegmentList& list, const SegmentGrid* grid, const QPen& pen) {
-    p_.setPen(pen);
+    SetPen(pen);
     QPoint a, b;
     ForEachSegment(list, grid, [&](const TSegmentObj& s) {
         if (Ends(s, a, b)) DrawSegment(s, a, b);
     });
+    Flush();
 }
 
 namespace {
@@ -112,7 +126,7 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground
     std::array<std::optional<TColor>, 256> speedColors;
     QPen pen = SolidPen(colors.Track, WidthFor(1.435));
     TColor current = colors.Track;
-    p_.setPen(pen);
+    SetPen(pen);
     QPoint a, b;
     const SegmentGrid* grid = sources_.index ? &sources_.index->tracks : nullptr;
     ForEachSegment(sources_.scenery.Tracks(), grid, [&](const TSegmentObj& seg) {
@@ -149,10 +163,12 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground
         if (color != current) {
             current = color;
             pen.setColor(ToQColor(color));
-            p_.setPen(pen);
+            SetPen(pen);
         }
         DrawSegment(seg, a, b);
         if (!signs) return;
+        // Signs cover the lines drawn so far.
+        Flush();
         if (const auto speed = SpeedSignNumber(seg.Velocity); o.PaintSpeedLimit && speed) {
             const QImage& sign = signCache.Speed(*speed);
             for (const QPoint end : {a, b})
@@ -164,6 +180,7 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground
                 p_.drawImage(end.x() - h, end.y() + h, sign);
         }
     });
+    Flush();
 }
 
 }  // namespace tarvik

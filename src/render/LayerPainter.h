@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QLine>
 #include <QPainter>
 #include <cstdint>
+#include <vector>
 
 #include "MapView.h"
 #include "PaintMap.h"
@@ -47,6 +49,9 @@ class LayerPainter {
     void ForEachSegment(const SegmentList& list, const SegmentGrid* grid, Visit&& visit);
     void PaintPlain(const SegmentList& list, const SegmentGrid* grid, const QPen& pen);
     void DrawSegment(const TSegmentObj& s, QPoint a, QPoint b);
+    void SetPen(const QPen& pen);
+    // Draws the straight pieces gathered so far.
+    void Flush();
     // The picture points of both ends, or false when the segment is culled or on one pixel.
     bool Ends(const TSegmentObj& s, QPoint& a, QPoint& b);
 
@@ -54,6 +59,7 @@ class LayerPainter {
     const MapView& view_;
     const MapSources& sources_;
     RunawayGuard& guard_;
+    std::vector<QLine> lines_;
 };
 
 }  // namespace tarvik
