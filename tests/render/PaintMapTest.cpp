@@ -13,6 +13,7 @@
 #include "Scenery.h"
 #include "SegmentGrid.h"
 #include "Signs.h"
+#include "ViewState.h"
 #include "TestSupport.h"
 
 namespace tarvik {
@@ -84,6 +85,36 @@ TEST(MapView, FitWidensTheRectangleToThePicture) {
     const MapView half = MapView::Fit(lo, hi, 20, 20);
     EXPECT_EQ(half.Map(5, 3), QPoint(2, 2));
     EXPECT_EQ(half.Map(7, -7), QPoint(4, -4));
+}
+
+TEST(ViewState, ClampPullsABigViewBackToTheScenery) {
+    const SceneryBounds bounds{{0, 0}, {100, 50}};
+    ViewState wide{{-10, 10}, {120, 20}, 0};
+    ClampToScenery(wide, bounds);
+    EXPECT_EQ(wide.ViewMin.x, 0);
+    EXPECT_EQ(wide.ViewMax.x, 100);
+    EXPECT_EQ(wide.ViewMin.y, 10);  // inside on y: kept
+    ViewState tall{{10, -5}, {20, 60}, 0};
+    ClampToScenery(tall, bounds);
+    EXPECT_EQ(tall.ViewMin.y, 0);
+    EXPECT_EQ(tall.ViewMax.y, 50);
+    // Smaller than the scenery both ways: untouched, even where it reaches beyond it.
+    ViewState small{{-10, -10}, {20, 20}, 0};
+    ClampToScenery(small, bounds);
+    EXPECT_EQ(small.ViewMin.x, -10);
+    // Wide but only beyond one side: untouched on that axis.
+    ViewState shifted{{50, 0}, {200, 10}, 0};
+    ClampToScenery(shifted, bounds);
+    EXPECT_EQ(shifted.ViewMin.x, 50);
+}
+
+TEST(ViewState, CenterViewKeepsTheSize) {
+    ViewState view{{0, 0}, {40, 20}, 0};
+    CenterView(view, 100.5, -7);
+    EXPECT_FLOAT_EQ(view.ViewMin.x, 80.5f);
+    EXPECT_FLOAT_EQ(view.ViewMax.x, 120.5f);
+    EXPECT_FLOAT_EQ(view.ViewMin.y, -17);
+    EXPECT_FLOAT_EQ(view.ViewMax.y, 3);
 }
 
 TEST(MapView, PixelsRoundHalvesToEvenAndStayInRange) {
