@@ -47,18 +47,20 @@ JsonWriter& JsonWriter::String(std::string_view utf8) {
     return *this;
 }
 
-JsonWriter& JsonWriter::Number(double value) {
+template <typename Real>
+JsonWriter& JsonWriter::Shortest(Real value) {
     if (!std::isfinite(value)) return Null();
     char text[32];
     const auto result = std::to_chars(text, text + sizeof text, value);
     return Raw(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
 }
 
+JsonWriter& JsonWriter::Number(double value) {
+    return Shortest(value);
+}
+
 JsonWriter& JsonWriter::Number(float value) {
-    if (!std::isfinite(value)) return Null();
-    char text[32];
-    const auto result = std::to_chars(text, text + sizeof text, value);
-    return Raw(std::string_view(text, static_cast<std::size_t>(result.ptr - text)));
+    return Shortest(value);
 }
 
 JsonWriter& JsonWriter::Integer(std::int64_t value) {

@@ -29,6 +29,8 @@ class JsonWriter {
     void Flush();
 
   private:
+    template <typename Real>
+    JsonWriter& Shortest(Real value);
     void MaybeFlush() {
         if (buffer_.size() >= kFlushSize) Flush();
     }

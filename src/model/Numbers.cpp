@@ -27,8 +27,6 @@ bool IsDigit(char c) {
 // ten is exact in a double, one correctly rounded division gives the correctly rounded value,
 // the same that from_chars gives.
 bool ParseShortDecimal(std::string_view body, bool negative, double& value) {
-    static constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                         1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     // Fifteen digits at most keep the mantissa below 2^53.
     if (body.size() > 16 || body.front() == '.') return false;
     const char* p = body.data();
@@ -46,8 +44,7 @@ bool ParseShortDecimal(std::string_view body, bool negative, double& value) {
         fraction = static_cast<std::size_t>(end - fractionStart);
     }
     if (body.size() - (fraction > 0 ? 1 : 0) > 15) return false;
-    value = static_cast<double>(mantissa) / kPowers[fraction];
-    if (negative) value = -value;
+    value = ShortDecimal(mantissa, fraction, negative);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -8,6 +9,16 @@ namespace tarvik {
 // A decimal number with "." as separator, an optional sign and exponent; NaN, infinities and
 // values beyond the double range are rejected with ParseFailure.
 double ParseFloat(std::string_view token);
+
+// The value of a decimal with at most fifteen digits, given as its digits without the point
+// and the number of digits after the point: one correctly rounded division, as both the digits
+// and the power of ten are exact doubles.
+inline double ShortDecimal(std::uint64_t digits, std::size_t fraction, bool negative) {
+    constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                  1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const double value = static_cast<double>(digits) / kPowers[fraction];
+    return negative ? -value : value;
+}
 
 // A whole number in decimal with an optional sign, in the 32-bit range.
 std::int32_t ParseInteger(std::string_view token);

@@ -4,11 +4,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "Numbers.h"
+
 namespace tarvik {
 namespace {
 
-constexpr double kPowers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                              1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 constexpr std::uint64_t kIntPowers[] = {1,      10,      100,      1000,     10000,
                                         100000, 1000000, 10000000, 100000000};
 
@@ -85,8 +85,7 @@ bool ReadPointLine(std::string_view line, std::array<double, 3>& values, bool wi
         // the line or a comment.
         if (whole + fraction > 15) return false;
         if (p != end && *p != ' ' && !(*p == '/' && p + 1 != end && p[1] == '/')) return false;
-        value = static_cast<double>(mantissa) / kPowers[fraction];
-        if (negative) value = -value;
+        value = ShortDecimal(mantissa, fraction, negative);
         // A comment right after the first or second number leaves the line short.
         if (p != end && *p == '/' && &value != &values.back()) return false;
     }
