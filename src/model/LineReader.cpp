@@ -40,11 +40,13 @@ bool LineReader::Fill() {
         const char* mark =
             static_cast<const char*>(std::memchr(buffer_.data() + end_, kEndOfFileMark, n));
         if (mark) {
+            filled_ += static_cast<std::size_t>(mark - (buffer_.data() + end_));
             end_ = static_cast<std::size_t>(mark - buffer_.data());
             sourceDone_ = true;
             return true;
         }
         end_ += n;
+        filled_ += n;
         added = true;
     }
     return added;

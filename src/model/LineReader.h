@@ -35,6 +35,8 @@ class LineReader {
     // Number of the line last returned, counted from 1.
     std::uint64_t LineNumber() const { return lineNumber_; }
     const FileSource& Source() const { return *source_; }
+    // Bytes of the file consumed by the lines returned so far.
+    std::uint64_t BytesRead() const { return filled_ - (end_ - begin_); }
 
   private:
     bool Fill();
@@ -47,6 +49,7 @@ class LineReader {
     std::size_t end_ = 0;    // end of valid data
     bool sourceDone_ = false;
     std::uint64_t lineNumber_ = 0;
+    std::uint64_t filled_ = 0;  // bytes taken from the source into the buffer
 };
 
 }  // namespace tarvik

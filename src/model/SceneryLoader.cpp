@@ -35,13 +35,16 @@ void WidenBounds(SceneryBounds& b) {
     hi.y = static_cast<float>(hi.y + (static_cast<long double>(hi.y) - lo.y) * 0.02L);
 }
 
+bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDialogs& dialogs) {
+    if (files.FileExists(path)) return true;
+    dialogs.MessageBox("Plik o nazwie " + DisplayPath(path) + " nie istnieje!", "Brak pliku",
+                       MessageIcon::Error, MessageButtons::Ok);
+    return false;
+}
+
 LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TWorkMode& mode,
                             const FileSystem& files, UserDialogs& dialogs, StatusSink& status) {
-    if (!files.FileExists(path)) {
-        dialogs.MessageBox("Plik o nazwie " + DisplayPath(path) + " nie istnieje!", "Brak pliku",
-                           MessageIcon::Error, MessageButtons::Ok);
-        return {LoadStatus::Missing, {}};
-    }
+    if (!CheckSceneryExists(path, files, dialogs)) return {LoadStatus::Missing, {}};
     scenery.SceneryName.clear();
     scenery.SceneryDescription.clear();
     scenery.FreeScenery();

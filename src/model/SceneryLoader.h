@@ -20,6 +20,9 @@ struct LoadResult {
     std::string error;  // the message of the error that ended the load
 };
 
+// Tells the user when there is no file at the path; true when there is one.
+bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDialogs& dialogs);
+
 // The model's part of opening a scenery: checks the file, resets and frees the model, parses
 // the file with its includes in the given work mode, then finishes the ranges and widens the
 // bounding box, also after an error has ended the parse.

@@ -87,6 +87,7 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
                 continue;
             }
             const std::string_view line = f.reader.ReadLine();
+            if (++linesSinceProgress_ == kProgressLines) ReportProgress(f);
             const Next next = f.firstInit ? FirstInitLine(f, line) : TopLevelLine(f, line);
             if (next == Next::StopFile) {
                 Leave(stack);
@@ -137,6 +138,13 @@ void SceneryParser::AfterTopLevelInclude(Frame& f) {
         f.firstSegment = false;
     }
     status_.StatusText(LoadingText(f.path));
+}
+
+void SceneryParser::ReportProgress(const Frame& f) {
+    linesSinceProgress_ = 0;
+    const std::int64_t size = f.reader.Source().Stamp().size;
+    status_.Progress(f.path, f.reader.BytesRead(),
+                     static_cast<std::uint64_t>(std::max<std::int64_t>(size, 0)));
 }
 
 void SceneryParser::ReportCycle(const std::string& path) {

@@ -74,6 +74,9 @@ class SceneryParser {
     // Enough for the keyword and a node's kind; track and traction nodes read further.
     static constexpr std::uint8_t kMostTokens = 5;
     void ReportCycle(const std::string& path);
+    // Lines between two progress reports: a few hundred reports for the largest sceneries.
+    static constexpr std::uint32_t kProgressLines = 1u << 16;
+    void ReportProgress(const Frame& f);
 
     TScenery& scenery_;
     const TWorkMode mode_;
@@ -86,6 +89,7 @@ class SceneryParser {
     IncludeRequest pending_;
     std::unordered_set<std::string> reading_;  // identities of the files in the include chain
     bool cycleReported_ = false;
+    std::uint32_t linesSinceProgress_ = 0;
 };
 
 }  // namespace tarvik

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -32,6 +33,10 @@ class StatusSink {
   public:
     virtual ~StatusSink() = default;
     virtual void StatusText(std::string_view text) = 0;
+    // How far the reading of one file has come, now and then during a long load, so that a
+    // window can show it and repaint.
+    virtual void Progress(std::string_view /*path*/, std::uint64_t /*done*/,
+                          std::uint64_t /*total*/) {}
 };
 
 }  // namespace tarvik
