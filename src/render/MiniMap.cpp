@@ -15,6 +15,9 @@ bool EmptyBox(const SceneryBounds& b) {
 void MiniMap::Resize(int width, int height) {
     cache_ = QImage(width, height, QImage::Format_RGB32);
     picture_ = QImage(width, height, QImage::Format_RGB32);
+    // Blended onto the map before the first rebuild, it must not show stale memory.
+    cache_.fill(Qt::white);
+    picture_.fill(Qt::white);
 }
 
 void MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {

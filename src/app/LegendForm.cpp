@@ -1,0 +1,47 @@
+#include "LegendForm.h"
+
+#include <QCloseEvent>
+#include <QPainter>
+#include <QShowEvent>
+
+#include "LegendPicture.h"
+
+namespace tarvik {
+
+TLegendForm::TLegendForm(const MapOptions& options, const TScenery& scenery,
+                         const ColorSlots& colors, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      options_(options),
+      scenery_(scenery),
+      colors_(colors) {
+    setWindowTitle(QStringLiteral("Legenda"));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE1));
+    setPalette(pal);
+    setAutoFillBackground(true);
+    // The map's overlay step may blend the picture before the window was ever shown.
+    Rebuild();
+    setFixedSize(picture_.size());
+}
+
+void TLegendForm::Rebuild() {
+    picture_ = MakeLegendPicture(options_.Type, scenery_.Ranges(), colors_);
+    update();
+}
+
+void TLegendForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Rebuild();
+}
+
+void TLegendForm::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (onUserClose) onUserClose();
+}
+
+void TLegendForm::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.drawImage(0, 0, picture_);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,814 @@
+#include "MainWindow.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStatusBar>
+#include <QToolButton>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include "ColorsForm.h"
+#include "Cp1250.h"
+#include "ElapsedText.h"
+#include "FileChanges.h"
+#include "LegendForm.h"
+#include "MapWidget.h"
+#include "QtColor.h"
+#include "SceneryLoader.h"
+#include "WorkModeForm.h"
+
+namespace tarvik {
+namespace {
+
+constexpr int kMinimumWidth = 415;
+constexpr int kMinimumHeight = 440;
+
+QString Utf8(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+ShiftSet ToShift(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
+    ShiftSet s = 0;
+    if (keys & Qt::ShiftModifier) s |= kShift;
+    if (keys & Qt::AltModifier) s |= kAlt;
+    if (keys & Qt::ControlModifier) s |= kCtrl;
+    if (keys & Qt::MetaModifier) s |= kOtherKey;
+    if (buttons & Qt::LeftButton) s |= kLeft;
+    if (buttons & Qt::RightButton) s |= kRight;
+    if (buttons & Qt::MiddleButton) s |= kMiddle;
+    return s;
+}
+
+// The application-wide cursor for the length of a scope.
+class OverrideCursor {
+  public:
+    explicit OverrideCursor(const QCursor& cursor) { QApplication::setOverrideCursor(cursor); }
+    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
+};
+
+}  // namespace
+
+// Status texts of loading and drawing go to the status line, which is painted at once; during
+// a load the window also repaints, without taking the user's input in the middle of it.
+class TForm1::StatusBarSink final : public StatusSink {
+  public:
+    explicit StatusBarSink(TForm1& window) : window_(window) {}
+
+    void StatusText(std::string_view text) override { window_.SetStatusText(text); }
+
+    void Progress(std::string_view path, std::uint64_t done, std::uint64_t total) override {
+        const int percent =
+            total == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(100, done * 100 / total));
+        window_.SetStatusText("Ładowanie... " + DisplayPath(path) + " (" + std::to_string(percent) +
+                              "%)");
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    }
+
+  private:
+    TForm1& window_;
+};
+
+TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files)
+    : dialogs_(dialogs),
+      files_(files),
+      statusSink_(std::make_unique<StatusBarSink>(*this)),
+      clock_([] { return std::chrono::steady_clock::now(); }),
+      actions_(CreateMainActions(*this, cursors_)) {
+    setObjectName("Form1");
+    setWindowTitle(kApplicationTitle);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(800, 600);
+
+    map_ = new MapWidget(this);
+    setCentralWidget(map_);
+    status_ = new QLabel(this);
+    status_->setObjectName("StatusBar1");
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    legend_ = new TLegendForm(options_, scenery_, colors_, this);
+    miniMap_ = new TMiniMapForm(*this, this);
+    colorsForm_ = new TColorsForm(colors_, dialogs_, this);
+    workModeForm_ = new TWorkModeForm(mode_, dialogs_, this);
+    keyWindows_ = {this, legend_, miniMap_};
+
+    helpFile_ = QCoreApplication::applicationDirPath() + "/Zorvan.chm";
+    actions_.HelpMenuItem->setEnabled(QFileInfo(helpFile_).isFile());
+    recent_.SetCount(5);
+    ConnectActions();
+    SyncOptions();
+    actions_.LegendToolButton->setChecked(actions_.ShowLegend->isChecked());
+    actions_.MiniMapToolButton->setChecked(actions_.ShowMiniMap->isChecked());
+    actions_.TrackListToolButton->setChecked(actions_.ShowTrackList->isChecked());
+    actions_.TrackListToolButton->setEnabled(mode_.OwnerMode);
+    actions_.TrackListMenu->setEnabled(mode_.OwnerMode);
+    actions_.LegendOnMap->setEnabled(false);
+    actions_.MiniMapOnMap->setEnabled(false);
+
+    map_->onPress = [this](QMouseEvent* e) { Image1MouseDown(e); };
+    map_->onMove = [this](QMouseEvent* e) { Image1MouseMove(e); };
+    map_->onRelease = [this](QMouseEvent* e) { Image1MouseUp(e); };
+    map_->onResized = [this] { ResizeMap(); };
+    legend_->onUserClose = [this] {
+        actions_.ShowLegend->setChecked(false);
+        ShowLegendClick(legend_);
+    };
+    miniMap_->onUserClose = [this] {
+        actions_.ShowMiniMap->setChecked(false);
+        ShowMiniMapClick(miniMap_);
+    };
+    qApp->installEventFilter(this);
+    connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
+        if (s == Qt::ApplicationActive) CheckFilesChanged();
+    });
+}
+
+TForm1::~TForm1() {
+    qApp->removeEventFilter(this);
+}
+
+void TForm1::SetCommands(MainCommands commands) {
+    commands_ = std::move(commands);
+    actions_.EditSource->setEnabled(static_cast<bool>(commands_.editorSettings));
+    actions_.EditorSettings->setEnabled(static_cast<bool>(commands_.editorSettings));
+    actions_.AboutMenuItem->setEnabled(static_cast<bool>(commands_.about));
+    for (QAction* item : actions_.EditorItems)
+        item->setEnabled(static_cast<bool>(commands_.editFiles));
+    if (SceneryLoaded()) EnableAfterFirstLoad();
+}
+
+void TForm1::AddKeyWindow(QWidget* window) {
+    keyWindows_.push_back(window);
+}
+
+void TForm1::ShowToolWindows() {
+    if (actions_.ShowMiniMap->isChecked()) ShowMiniMapClick(actions_.ShowMiniMap);
+    if (actions_.ShowLegend->isChecked()) ShowLegendClick(actions_.ShowLegend);
+    ShowTrackListClick();
+}
+
+void TForm1::ConnectActions() {
+    MainActions& a = actions_;
+    connect(a.OpenMenuItem, &QAction::triggered, this, [this] { OpenButtonClick(); });
+    connect(a.OpenToolButton, &QToolButton::clicked, this, [this] { OpenButtonClick(); });
+    for (QAction* item : a.MRUList) {
+        connect(item, &QAction::triggered, this, [this, item] {
+            LoadScenery(recent_
+                            .Item(static_cast<int>(
+                                std::find(actions_.MRUList.begin(), actions_.MRUList.end(), item) -
+                                actions_.MRUList.begin()))
+                            .path);
+        });
+    }
+    const auto command = [this](std::function<void()> MainCommands::*member) {
+        return [this, member] {
+            if (commands_.*member) (commands_.*member)();
+        };
+    };
+    connect(a.EditSource, &QAction::triggered, this, command(&MainCommands::editorSettings));
+    connect(a.EditorSettings, &QAction::triggered, this, command(&MainCommands::editorSettings));
+    connect(a.Zapiszobrazsceneriidopliku1, &QAction::triggered, this,
+            command(&MainCommands::saveImage));
+    connect(a.SaveToolButton, &QToolButton::clicked, this, command(&MainCommands::saveImage));
+    connect(a.Drukujobrazscenerii1, &QAction::triggered, this, command(&MainCommands::print));
+    connect(a.PrintToolButton, &QToolButton::clicked, this, command(&MainCommands::print));
+    connect(a.PrintPreviewMenuItem, &QAction::triggered, this,
+            command(&MainCommands::printPreview));
+    connect(a.Uruchomsymulator1, &QAction::triggered, this, command(&MainCommands::runSimulator));
+    connect(a.RunSimToolButton, &QToolButton::clicked, this, command(&MainCommands::runSimulator));
+    connect(a.SceneryProperyty, &QAction::triggered, this,
+            command(&MainCommands::sceneryProperties));
+    connect(a.AboutMenuItem, &QAction::triggered, this, command(&MainCommands::about));
+    connect(a.EditSourceToolButton, &QToolButton::clicked, this, [this] {
+        if (commands_.editFiles) commands_.editFiles(0);
+    });
+    for (std::size_t i = 0; i < a.EditorItems.size(); ++i) {
+        connect(a.EditorItems[i], &QAction::triggered, this, [this, i] {
+            if (commands_.editFiles) commands_.editFiles(static_cast<int>(i));
+        });
+    }
+    connect(a.Zamknij1, &QAction::triggered, this, [this] { close(); });
+    connect(a.PaintToolButton, &QToolButton::clicked, this,
+            [this] { RedrawMap(RedrawCause::Button); });
+
+    connect(a.apa1, &QAction::triggered, this, [this] { SelectTool(MapTool::Hand); });
+    connect(a.Lupa1, &QAction::triggered, this, [this] { SelectTool(MapTool::Zoom); });
+    connect(a.Linijka1, &QAction::triggered, this, [this] { SelectTool(MapTool::Ruler); });
+    connect(a.HandToolButton, &QToolButton::clicked, this, [this] { SelectTool(MapTool::Hand); });
+    connect(a.ZoomToolButton, &QToolButton::clicked, this, [this] { SelectTool(MapTool::Zoom); });
+    connect(a.LengthToolButton, &QToolButton::clicked, this,
+            [this] { SelectTool(MapTool::Ruler); });
+
+    connect(a.ShowLegend, &QAction::triggered, this,
+            [this] { ShowLegendClick(actions_.ShowLegend); });
+    connect(a.ShowMiniMap, &QAction::triggered, this,
+            [this] { ShowMiniMapClick(actions_.ShowMiniMap); });
+    connect(a.ShowTrackList, &QAction::triggered, this, [this] { ShowTrackListClick(); });
+    connect(a.LegendToolButton, &QToolButton::clicked, this, [this] {
+        actions_.ShowLegend->toggle();
+        ShowLegendClick(actions_.LegendToolButton);
+    });
+    connect(a.MiniMapToolButton, &QToolButton::clicked, this, [this] {
+        actions_.ShowMiniMap->toggle();
+        ShowMiniMapClick(actions_.MiniMapToolButton);
+    });
+    connect(a.TrackListToolButton, &QToolButton::clicked, this, [this] {
+        actions_.ShowTrackList->toggle();
+        ShowTrackListClick();
+    });
+    for (QAction* onMap : {a.LegendOnMap, a.MiniMapOnMap}) {
+        connect(onMap, &QAction::triggered, this, [this] {
+            SyncOptions();
+            RedrawMap(RedrawCause::OnMap);
+        });
+    }
+    connect(a.PaintTransparentMenu, &QAction::triggered, this,
+            [this] { PaintTransparentMenuClick(); });
+    for (QAction* layer : {a.PaintTrack, a.PaintTraction, a.PaintRoad, a.PaintRiver}) {
+        connect(layer, &QAction::triggered, this, [this] { PaintTrackClick(); });
+    }
+    for (QAction* marks : {a.PaintSpeedLimit, a.PaintElevation}) {
+        connect(marks, &QAction::triggered, this, [this] {
+            SyncOptions();
+            RedrawMap(RedrawCause::Marks);
+        });
+    }
+    for (QAction* type :
+         {a.MapTypeVelocity, a.MapTypeHipsometric, a.MapTypeElevation, a.MapTypeNormal}) {
+        connect(type, &QAction::triggered, this, [this, type] { MapTypeVelocityClick(type); });
+    }
+    connect(a.Kolory, &QAction::triggered, this, [this] { KoloryClick(); });
+    connect(a.WorkMode, &QAction::triggered, this, [this] { WorkModeClick(); });
+    connect(a.HelpMenuItem, &QAction::triggered, this, [this] { HelpButtonClick(); });
+}
+
+void TForm1::SyncOptions() {
+    const MainActions& a = actions_;
+    options_.PaintRiver = a.PaintRiver->isChecked();
+    options_.PaintRoad = a.PaintRoad->isChecked();
+    options_.PaintTrack = a.PaintTrack->isChecked();
+    options_.PaintTraction = a.PaintTraction->isChecked();
+    options_.PaintSpeedLimit = a.PaintSpeedLimit->isChecked();
+    options_.PaintElevation = a.PaintElevation->isChecked();
+    options_.LegendOnMap = a.LegendOnMap->isChecked();
+    options_.LegendOnMapEnabled = a.LegendOnMap->isEnabled();
+    options_.MiniMapOnMap = a.MiniMapOnMap->isChecked();
+    options_.MiniMapOnMapEnabled = a.MiniMapOnMap->isEnabled();
+    options_.PaintTransparent = a.PaintTransparentMenu->isChecked();
+    if (a.MapTypeHipsometric->isChecked()) {
+        options_.Type = MapType::Hipsometric;
+    } else if (a.MapTypeElevation->isChecked()) {
+        options_.Type = MapType::Elevation;
+    } else if (a.MapTypeNormal->isChecked()) {
+        options_.Type = MapType::Normal;
+    } else {
+        options_.Type = MapType::Velocity;
+    }
+}
+
+bool TForm1::SceneryLoaded() const {
+    return actions_.PaintToolButton->isEnabled();
+}
+
+QString TForm1::StatusText() const {
+    return status_->text();
+}
+
+void TForm1::SetStatusText(std::string_view text) {
+    status_->setText(Utf8(text));
+    status_->repaint();
+}
+
+// ---- Loading -------------------------------------------------------------------------------
+
+void TForm1::LoadScenery(std::string path) {
+    if (!CheckSceneryExists(path, files_, dialogs_)) return;
+    const auto start = clock_();
+    LoadResult result;
+    {
+        const OverrideCursor busy(cursors_.Cursor(CursorTable::kLoading));
+        const struct Busy {
+            bool& flag;
+            explicit Busy(bool& f) : flag(f) { flag = true; }
+            ~Busy() { flag = false; }
+        } loading(loading_);
+        SetStatusText("Wczytywanie scenerii...");
+        if (commands_.sceneryReplaced) commands_.sceneryReplaced();
+        if (trackList_) trackList_->ClearList();
+        // The grids point into the model, so they go before it.
+        index_.reset();
+        result = LoadSceneryModel(scenery_, path, mode_, files_, dialogs_, *statusSink_);
+        index_ = std::make_unique<SceneryIndex>(scenery_);
+        view_.ViewMin = scenery_.Bounds().SceneryMin;
+        view_.ViewMax = scenery_.Bounds().SceneryMax;
+        AddRecentFile(path, Cp1250ToUtf8(scenery_.SceneryName));
+        if (!SceneryLoaded()) {
+            SelectTool(MapTool::Zoom);
+            EnableAfterFirstLoad();
+        }
+        if (trackList_) {
+            if (actions_.ShowTrackList->isChecked() && !trackList_->IsShown()) {
+                trackList_->ShowWindow();
+            }
+            if (trackList_->IsShown()) {
+                SetStatusText("Tworzenie listy nazwanych torów...");
+                trackList_->BuildTrackList();
+            }
+        }
+        if (actions_.ShowLegend->isChecked()) {
+            if (legend_->isVisible()) {
+                legend_->Rebuild();
+            } else {
+                legend_->show();
+            }
+        }
+        RedrawMap(RedrawCause::Load);
+        const QString name = scenery_.SceneryName.empty()
+                                 ? Utf8(DisplayPath(path))
+                                 : Utf8(Cp1250ToUtf8(scenery_.SceneryName));
+        setWindowTitle(name + " - " + kApplicationTitle);
+        // Linux paths have no short form; the launcher and the timetables take the path.
+        sceneryShortPath_ = path;
+        const auto elapsed =
+            std::chrono::duration_cast<std::chrono::milliseconds>(clock_() - start);
+        SetStatusText(ElapsedText("Wczyt.+Optymaliz.+Rys.: ", elapsed));
+    }
+    if (result.status == LoadStatus::Failed) {
+        dialogs_.MessageBox(result.error, kApplicationTitle, MessageIcon::Error,
+                            MessageButtons::Ok);
+    }
+}
+
+void TForm1::EnableAfterFirstLoad() {
+    MainActions& a = actions_;
+    for (QToolButton* b :
+         {a.PaintToolButton, a.ZoomToolButton, a.HandToolButton, a.LengthToolButton}) {
+        b->setEnabled(true);
+    }
+    for (QAction* item : {a.apa1, a.Lupa1, a.Linijka1})
+        item->setEnabled(true);
+    const bool save = static_cast<bool>(commands_.saveImage);
+    const bool print = static_cast<bool>(commands_.print);
+    const bool preview = static_cast<bool>(commands_.printPreview);
+    const bool run = static_cast<bool>(commands_.runSimulator);
+    a.SaveToolButton->setEnabled(save);
+    a.Zapiszobrazsceneriidopliku1->setEnabled(save);
+    a.PrintToolButton->setEnabled(print);
+    a.Drukujobrazscenerii1->setEnabled(print);
+    a.PrintPreviewMenuItem->setEnabled(preview);
+    a.RunSimToolButton->setEnabled(run);
+    a.Uruchomsymulator1->setEnabled(run);
+    a.EditSourceToolButton->setEnabled(static_cast<bool>(commands_.editFiles));
+    a.SceneryProperyty->setEnabled(static_cast<bool>(commands_.sceneryProperties));
+}
+
+void TForm1::AddRecentFile(const std::string& path, const std::string& name) {
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    recent_.Add(path, name);
+    ShowRecentFiles();
+}
+
+void TForm1::ShowRecentFiles() {
+    for (int i = 0; i < RecentFiles::kItems; ++i) {
+        QAction* item = actions_.MRUList[static_cast<std::size_t>(i)];
+        const RecentFileItem& r = recent_.Item(i);
+        item->setText(Utf8(r.caption));
+        const QString hint = Utf8(DisplayPath(r.path));
+        item->setStatusTip(hint);
+        item->setToolTip(hint);
+        item->setVisible(i < recent_.Count() && r.visible);
+    }
+}
+
+void TForm1::CheckFilesChanged() {
+    if (loading_ || checkingFiles_ || scenery_.IncFiles.empty()) return;
+    checkingFiles_ = true;
+    if (UpdateFileStamps(scenery_.IncFiles, files_) &&
+        dialogs_.MessageBox("Plik lub pliki załadowane uległy zmianie. Czy przeładować?",
+                            "Zmiana pliku", MessageIcon::Question,
+                            MessageButtons::YesNo) == MessageAnswer::Yes) {
+        const std::string top = scenery_.IncFiles.front().FileName;
+        checkingFiles_ = false;
+        LoadScenery(top);
+        return;
+    }
+    checkingFiles_ = false;
+}
+
+void TForm1::OpenButtonClick() {
+    const std::optional<std::string> path = dialogs_.OpenFileName(
+        "Wybierz plik scenerii", "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*", true);
+    if (path) LoadScenery(*path);
+}
+
+// ---- Drawing -------------------------------------------------------------------------------
+
+PaintHooks TForm1::MainPaintHooks() {
+    PaintHooks hooks;
+    hooks.status = statusSink_.get();
+    hooks.dialogs = &dialogs_;
+    hooks.drawingCursor = [this](bool drawing) {
+        if (drawing) {
+            QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kDrawing));
+        } else {
+            QApplication::restoreOverrideCursor();
+        }
+    };
+    return hooks;
+}
+
+void TForm1::RedrawMap(RedrawCause cause) {
+    if (!SceneryLoaded()) return;
+    SyncOptions();
+    ClampToScenery(view_, scenery_.Bounds());
+    switch (cause) {
+        case RedrawCause::Load:
+        case RedrawCause::Layer:
+        case RedrawCause::ShowLegend:
+        case RedrawCause::ShowMiniMap:
+        case RedrawCause::Transparency:
+        case RedrawCause::MapType:
+            miniMap_->Refresh(true);
+            break;
+        default:
+            break;
+    }
+    QImage& picture = map_->Picture();
+    if (picture.width() < 1 || picture.height() < 1) return;
+    const int width = std::min(picture.width(), 65535);
+    const int height = std::min(picture.height(), 65535);
+    float scale = 0;
+    {
+        QPainter painter(&picture);
+        const TSegmentObj* selected = trackList_ ? trackList_->SelectedSegment() : nullptr;
+        scale = PaintMap(painter, static_cast<std::uint16_t>(width),
+                         static_cast<std::uint16_t>(height), view_.ViewMin, view_.ViewMax, selected,
+                         false, false, Sources(), this, MainPaintHooks());
+    }
+    // An empty view draws nothing; the last usable scale stays for the tools.
+    if (scale != 0) view_.MapScale = scale;
+    map_->ClearFeedback();
+}
+
+void TForm1::ResizeMap() {
+    map_->Picture().fill(ToRgb(colors_.Background));
+    RedrawMap(RedrawCause::Resize);
+    map_->update();
+}
+
+MapSources TForm1::Sources() const {
+    return MapSources{scenery_, options_, colors_, mode_, index_.get()};
+}
+
+PaintHooks TForm1::MiniMapPaintHooks() {
+    return MainPaintHooks();
+}
+
+void TForm1::CenterOn(double x, double y) {
+    CenterView(view_, x, y);
+    RedrawMap(RedrawCause::Navigation);
+}
+
+const QImage& TForm1::LegendPicture() {
+    if (legend_->Picture().isNull()) legend_->Rebuild();
+    return legend_->Picture();
+}
+
+bool TForm1::MiniMapWindowVisible() const {
+    return miniMap_->isVisible();
+}
+
+void TForm1::RefreshMiniMap() {
+    miniMap_->Refresh(false);
+}
+
+const QImage& TForm1::MiniMapPicture() {
+    return miniMap_->Picture();
+}
+
+// ---- Window toggles and drawing options ----------------------------------------------------
+
+void TForm1::ShowLegendClick(QObject* sender) {
+    MainActions& a = actions_;
+    a.LegendToolButton->setChecked(a.ShowLegend->isChecked());
+    if (a.ShowLegend->isChecked()) {
+        if (!legend_->isVisible() && sender != legend_) legend_->show();
+        a.LegendOnMap->setEnabled(true);
+        RedrawMap(RedrawCause::ShowLegend);
+        return;
+    }
+    if (legend_->isVisible() && sender != legend_) legend_->hide();
+    a.LegendOnMap->setEnabled(false);
+    // A legend drawn on the map would otherwise stay there until the next drawing.
+    if (a.LegendOnMap->isChecked()) RedrawMap(RedrawCause::OnMap);
+}
+
+void TForm1::ShowMiniMapClick(QObject* sender) {
+    MainActions& a = actions_;
+    a.MiniMapToolButton->setChecked(a.ShowMiniMap->isChecked());
+    if (a.ShowMiniMap->isChecked()) {
+        if (!miniMap_->isVisible() && sender != miniMap_) miniMap_->show();
+        a.MiniMapOnMap->setEnabled(true);
+        RedrawMap(RedrawCause::ShowMiniMap);
+        return;
+    }
+    if (miniMap_->isVisible() && sender != miniMap_) miniMap_->hide();
+    a.MiniMapOnMap->setEnabled(false);
+    if (a.MiniMapOnMap->isChecked()) RedrawMap(RedrawCause::OnMap);
+}
+
+void TForm1::ShowTrackListClick() {
+    MainActions& a = actions_;
+    a.TrackListToolButton->setChecked(a.ShowTrackList->isChecked());
+    if (!trackList_) return;
+    if (a.ShowTrackList->isChecked() && a.ShowTrackList->isEnabled() &&
+        a.TrackListMenu->isEnabled()) {
+        trackList_->ShowWindow();
+        if (trackList_->ListEmpty()) trackList_->BuildTrackList();
+    } else {
+        trackList_->HideWindow();
+    }
+}
+
+void TForm1::SelectTool(MapTool tool) {
+    MainActions& a = actions_;
+    navigator_.SetTool(tool);
+    switch (tool) {
+        case MapTool::Hand:
+            a.HandToolButton->setChecked(true);
+            a.apa1->setChecked(true);
+            SetMapCursor(CursorTable::kHand);
+            break;
+        case MapTool::Zoom:
+            a.ZoomToolButton->setChecked(true);
+            a.Lupa1->setChecked(true);
+            SetMapCursor(CursorTable::kZoomIn);
+            break;
+        case MapTool::Ruler:
+            a.LengthToolButton->setChecked(true);
+            a.Linijka1->setChecked(true);
+            SetMapCursor(kCrossCursor);
+            break;
+        case MapTool::None:
+            SetMapCursor(kDefaultCursor);
+            break;
+    }
+}
+
+void TForm1::SetMapCursor(int slot) {
+    if (slot == mapCursor_) return;
+    mapCursor_ = slot;
+    if (slot == kCrossCursor) {
+        map_->setCursor(Qt::CrossCursor);
+    } else if (slot == kDefaultCursor) {
+        map_->setCursor(Qt::ArrowCursor);
+    } else {
+        map_->setCursor(cursors_.Cursor(slot));
+    }
+}
+
+void TForm1::PaintTrackClick() {
+    RedrawMap(RedrawCause::Layer);
+}
+
+void TForm1::ToggleLayer(QAction* layer) {
+    layer->toggle();
+    SyncOptions();
+    PaintTrackClick();
+}
+
+void TForm1::PaintTransparentMenuClick() {
+    // The menu item has flipped its own check mark.
+    SyncOptions();
+    if ((options_.LegendOnMap && options_.LegendOnMapEnabled) ||
+        (options_.MiniMapOnMap && options_.MiniMapOnMapEnabled)) {
+        RedrawMap(RedrawCause::Transparency);
+    }
+}
+
+void TForm1::MapTypeVelocityClick(QAction* item) {
+    const MapType before = options_.Type;
+    item->setChecked(true);
+    SyncOptions();
+    if (options_.Type == before) return;
+    if (legend_->isVisible()) legend_->Rebuild();
+    RedrawMap(RedrawCause::MapType);
+}
+
+void TForm1::KoloryClick() {
+    if (!colorsForm_->Execute()) return;
+    if (SceneryLoaded()) {
+        RedrawMap(RedrawCause::Colors);
+    } else {
+        ResizeMap();
+    }
+    legend_->Rebuild();
+}
+
+void TForm1::WorkModeClick() {
+    if (workModeForm_->Execute() && !scenery_.IncFiles.empty() &&
+        dialogs_.MessageBox("Czy przeładować scenerię teraz?", "Zmiany w scenerii",
+                            MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
+        LoadScenery(scenery_.IncFiles.front().FileName);
+    }
+    actions_.TrackListToolButton->setEnabled(mode_.OwnerMode);
+    actions_.TrackListMenu->setEnabled(mode_.OwnerMode);
+    ShowTrackListClick();
+}
+
+void TForm1::HelpButtonClick() {
+    if (!actions_.HelpMenuItem->isEnabled()) return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile_));
+}
+
+// ---- Navigation ----------------------------------------------------------------------------
+
+void TForm1::ApplyPress(const PressEffect& effect) {
+    if (effect.warpPointer) QCursor::setPos(map_->mapToGlobal(map_->rect().center()));
+    if (effect.grab) {
+        SetMapCursor(CursorTable::kGrab);
+        if (!grabbing_) QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kGrab));
+        grabbing_ = true;
+    }
+    if (effect.showAll) map_->Picture().fill(ToRgb(colors_.Background));
+    if (effect.redraw) RedrawMap(RedrawCause::Navigation);
+}
+
+void TForm1::Image1MouseDown(QMouseEvent* event) {
+    if (!SceneryLoaded()) return;
+    MouseButton button;
+    switch (event->button()) {
+        case Qt::LeftButton:
+            button = MouseButton::Left;
+            break;
+        case Qt::RightButton:
+            button = MouseButton::Right;
+            break;
+        case Qt::MiddleButton:
+            button = MouseButton::Middle;
+            break;
+        default:
+            return;
+    }
+    const QPoint p = event->position().toPoint();
+    ApplyPress(navigator_.Press(button, ToShift(event->modifiers(), event->buttons()), p.x(), p.y(),
+                                map_->width(), map_->height(), view_, scenery_.Bounds()));
+}
+
+void TForm1::Image1MouseMove(QMouseEvent* event) {
+    if (!SceneryLoaded()) {
+        SetMapCursor(kDefaultCursor);
+        return;
+    }
+    const ShiftSet shift = ToShift(event->modifiers(), event->buttons());
+    const QPoint p = event->position().toPoint();
+    const MapTool tool = navigator_.Tool();
+    if (tool == MapTool::Ruler && shift == kLeft) {
+        if (navigator_.PressPending()) {
+            map_->ShowRubberLine({navigator_.PressX(), navigator_.PressY()}, p);
+        }
+        return;
+    }
+    if (tool == MapTool::Hand && (shift == kLeft || shift == kRight)) {
+        if (navigator_.PressPending()) {
+            map_->ShowDrag({p.x() - navigator_.PressX(), p.y() - navigator_.PressY()});
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        return;
+    }
+    SetMapCursor(navigator_.CursorAt(shift, p.x(), p.y(), map_->width(), map_->height(), view_));
+}
+
+void TForm1::Image1MouseUp(QMouseEvent* event) {
+    if (grabbing_) {
+        grabbing_ = false;
+        QApplication::restoreOverrideCursor();
+        SetMapCursor(CursorTable::kHand);
+    }
+    const QPoint p = event->position().toPoint();
+    const ReleaseEffect effect = navigator_.Release(p.x(), p.y(), view_);
+    if (effect.kind == ReleaseEffect::Kind::Measured) {
+        dialogs_.MessageBox(
+            "Odległość między wybranymi punktami wynosi ok. " + RulerDistanceText(effect.distance),
+            "Linijka", MessageIcon::Information, MessageButtons::Ok);
+        map_->ClearFeedback();
+    }
+    if (effect.redraw) RedrawMap(RedrawCause::Navigation);
+}
+
+void TForm1::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    if (!SceneryLoaded()) return;
+    const QPoint angle = event->angleDelta();
+    const int delta = angle.y() != 0 ? angle.y() : angle.x();
+    ApplyPress(navigator_.Wheel(ToShift(event->modifiers(), Qt::NoButton), delta, map_->width(),
+                                map_->height(), view_, scenery_.Bounds()));
+}
+
+// ---- Keys and activation -------------------------------------------------------------------
+
+bool TForm1::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) CheckFilesChanged();
+    return QMainWindow::event(event);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType()) return false;
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return false;
+    const QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (std::find(keyWindows_.begin(), keyWindows_.end(), window) == keyWindows_.end()) {
+        return false;
+    }
+    if (!KeyCommandFor(key->key(), key->modifiers())) return false;
+    FormKeyUp(key->key(), key->modifiers());
+    return true;
+}
+
+void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
+    const std::optional<KeyCommand> command = KeyCommandFor(key, modifiers);
+    if (!command) return;
+    MainActions& a = actions_;
+    const auto run = [](const std::function<void()>& f) {
+        if (f) f();
+    };
+    switch (*command) {
+        case KeyCommand::Help:
+            HelpButtonClick();
+            break;
+        case KeyCommand::RunSimulator:
+            if (a.RunSimToolButton->isEnabled()) run(commands_.runSimulator);
+            break;
+        case KeyCommand::Close:
+            close();
+            break;
+        case KeyCommand::HandTool:
+            SelectTool(MapTool::Hand);
+            break;
+        case KeyCommand::ZoomTool:
+            SelectTool(MapTool::Zoom);
+            break;
+        case KeyCommand::RulerTool:
+            SelectTool(MapTool::Ruler);
+            break;
+        case KeyCommand::ToggleRoads:
+            ToggleLayer(a.PaintRoad);
+            break;
+        case KeyCommand::ToggleRivers:
+            ToggleLayer(a.PaintRiver);
+            break;
+        case KeyCommand::ToggleTracks:
+            ToggleLayer(a.PaintTrack);
+            break;
+        case KeyCommand::ToggleTraction:
+            ToggleLayer(a.PaintTraction);
+            break;
+        case KeyCommand::EditFiles:
+            if (commands_.editFiles) commands_.editFiles(0);
+            break;
+        case KeyCommand::ToggleLegend:
+            a.ShowLegend->toggle();
+            ShowLegendClick(a.ShowLegend);
+            break;
+        case KeyCommand::ToggleMiniMap:
+            a.ShowMiniMap->toggle();
+            ShowMiniMapClick(a.ShowMiniMap);
+            break;
+        case KeyCommand::Open:
+            OpenButtonClick();
+            break;
+        case KeyCommand::Print:
+            if (a.PrintToolButton->isEnabled()) run(commands_.print);
+            break;
+        case KeyCommand::Save:
+            if (a.SaveToolButton->isEnabled()) run(commands_.saveImage);
+            break;
+        case KeyCommand::EditorSettings:
+            run(commands_.editorSettings);
+            break;
+        case KeyCommand::ToggleLegendOnMap:
+            a.LegendOnMap->toggle();
+            SyncOptions();
+            RedrawMap(RedrawCause::OnMap);
+            break;
+        case KeyCommand::ToggleMiniMapOnMap:
+            a.MiniMapOnMap->toggle();
+            SyncOptions();
+            RedrawMap(RedrawCause::OnMap);
+            break;
+        case KeyCommand::PrintPreview:
+            if (a.PrintPreviewMenuItem->isEnabled()) run(commands_.printPreview);
+            break;
+    }
+}
+
+}  // namespace tarvik

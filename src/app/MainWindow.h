@@ -1,0 +1,190 @@
+#pragma once
+
+#include <QMainWindow>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ColorSlots.h"
+#include "Cursors.h"
+#include "FileSystem.h"
+#include "MainActions.h"
+#include "MapOptions.h"
+#include "MiniMapForm.h"
+#include "Navigation.h"
+#include "PaintMap.h"
+#include "RecentFiles.h"
+#include "Scenery.h"
+#include "SegmentGrid.h"
+#include "TrackListWindow.h"
+#include "ViewState.h"
+#include "ViewerDialogs.h"
+#include "WorkMode.h"
+
+class QLabel;
+
+namespace tarvik {
+
+class MapWidget;
+class TColorsForm;
+class TLegendForm;
+class TWorkModeForm;
+
+// Why the map is drawn again: some causes rebuild the mini-map's picture of the whole scenery.
+enum class RedrawCause {
+    Button,
+    Load,
+    Layer,
+    ShowLegend,
+    ShowMiniMap,
+    Transparency,
+    MapType,
+    Marks,
+    OnMap,
+    Navigation,
+    Colors,
+    Resize,
+};
+
+// Commands whose windows are built apart from the main window. An item whose command is not
+// given stays disabled.
+struct MainCommands {
+    std::function<void()> saveImage;
+    std::function<void()> print;
+    std::function<void()> printPreview;
+    std::function<void()> runSimulator;
+    std::function<void()> sceneryProperties;
+    std::function<void()> editorSettings;
+    std::function<void(int slot)> editFiles;
+    std::function<void()> about;
+    // Runs before a load frees the model, for windows that hold results computed from it.
+    std::function<void()> sceneryReplaced;
+};
+
+// The main window: owns the scenery model and the view, draws the map, and carries the menus,
+// the tool bar, the navigation tools and the status line.
+class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
+  public:
+    TForm1(ViewerDialogs& dialogs, const FileSystem& files);
+    ~TForm1() override;
+
+    void SetCommands(MainCommands commands);
+    void SetTrackList(TrackListWindow* list) { trackList_ = list; }
+    // Key releases of these windows act as the main window's own.
+    void AddKeyWindow(QWidget* window);
+    // Shows the tool windows that their menu items ask for, once the program has started.
+    void ShowToolWindows();
+
+    // Takes its own copy of the path: the recent-files list it may come from changes meanwhile.
+    void LoadScenery(std::string path);
+    void CheckFilesChanged();
+    void RedrawMap(RedrawCause cause);
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+
+    bool SceneryLoaded() const;
+    const TScenery& Scenery() const { return scenery_; }
+    const ViewState& View() const override { return view_; }
+    ViewState& View() { return view_; }
+    const MapOptions& Options() const { return options_; }
+    ColorSlots& Colors() { return colors_; }
+    TWorkMode& Mode() { return mode_; }
+    RecentFiles& Recent() { return recent_; }
+    const MainActions& Actions() const { return actions_; }
+    MapWidget& Map() { return *map_; }
+    TLegendForm& Legend() { return *legend_; }
+    TMiniMapForm& MiniMapWindow() { return *miniMap_; }
+    TColorsForm& ColorsForm() { return *colorsForm_; }
+    TWorkModeForm& WorkModeForm() { return *workModeForm_; }
+    const CursorTable& Cursors() const { return cursors_; }
+    const std::string& SceneryShortPath() const { return sceneryShortPath_; }
+    QString StatusText() const;
+    void SetStatusText(std::string_view text);
+    // The recent-files menu items take the list's captions, paths and visibility.
+    void ShowRecentFiles();
+    // For tests of the timing text.
+    void SetClock(std::function<std::chrono::steady_clock::time_point()> clock) {
+        clock_ = std::move(clock);
+    }
+
+    // Command handlers.
+    void OpenButtonClick();
+    void ShowLegendClick(QObject* sender);
+    void ShowMiniMapClick(QObject* sender);
+    void ShowTrackListClick();
+    void SelectTool(MapTool tool);
+    void PaintTrackClick();
+    void PaintTransparentMenuClick();
+    void MapTypeVelocityClick(QAction* item);
+    void KoloryClick();
+    void WorkModeClick();
+    void HelpButtonClick();
+
+  protected:
+    bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    class StatusBarSink;
+
+    void ConnectActions();
+    void SyncOptions();
+    void EnableAfterFirstLoad();
+    void AddRecentFile(const std::string& path, const std::string& name);
+    void ApplyPress(const PressEffect& effect);
+    void ResizeMap();
+    void ToggleLayer(QAction* layer);
+    void Image1MouseDown(QMouseEvent* event);
+    void Image1MouseMove(QMouseEvent* event);
+    void Image1MouseUp(QMouseEvent* event);
+    void SetMapCursor(int slot);
+    PaintHooks MainPaintHooks();
+
+    // MapOverlays
+    const QImage& LegendPicture() override;
+    bool MiniMapWindowVisible() const override;
+    void RefreshMiniMap() override;
+    const QImage& MiniMapPicture() override;
+    // MiniMapHost
+    MapSources Sources() const override;
+    PaintHooks MiniMapPaintHooks() override;
+
+  public:
+    void CenterOn(double x, double y) override;
+
+  private:
+    ViewerDialogs& dialogs_;
+    const FileSystem& files_;
+    CursorTable cursors_;
+    TScenery scenery_;
+    std::unique_ptr<SceneryIndex> index_;
+    ViewState view_;
+    MapOptions options_;
+    ColorSlots colors_;
+    TWorkMode mode_;
+    RecentFiles recent_;
+    MapNavigator navigator_;
+    MainCommands commands_;
+    TrackListWindow* trackList_ = nullptr;
+    std::vector<QWidget*> keyWindows_;
+    std::unique_ptr<StatusBarSink> statusSink_;
+    std::function<std::chrono::steady_clock::time_point()> clock_;
+    std::string sceneryShortPath_;
+    QString helpFile_;
+    int mapCursor_ = kDefaultCursor;
+    bool grabbing_ = false;
+    bool loading_ = false;
+    bool checkingFiles_ = false;
+
+    MainActions actions_;
+    MapWidget* map_ = nullptr;
+    QLabel* status_ = nullptr;
+    TLegendForm* legend_ = nullptr;
+    TMiniMapForm* miniMap_ = nullptr;
+    TColorsForm* colorsForm_ = nullptr;
+    TWorkModeForm* workModeForm_ = nullptr;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+#include <functional>
+
+#include "MiniMap.h"
+#include "PaintMap.h"
+#include "ViewState.h"
+
+namespace tarvik {
+
+// What the mini-map window reads from the main window and asks of it.
+class MiniMapHost {
+  public:
+    virtual ~MiniMapHost() = default;
+    virtual MapSources Sources() const = 0;
+    virtual PaintHooks MiniMapPaintHooks() = 0;
+    virtual const ViewState& View() const = 0;
+    // Centres the main view on a world point and redraws the main map.
+    virtual void CenterOn(double x, double y) = 0;
+};
+
+// The mini-map window ("Miniaturka"): a resizable stay-on-top tool window with the whole
+// scenery small and a red frame around the main view; a press centres the main view there.
+class TMiniMapForm : public QWidget {
+  public:
+    static constexpr int kDefaultWidth = 165;
+    static constexpr int kDefaultHeight = 140;
+
+    TMiniMapForm(MiniMapHost& host, QWidget* parent);
+
+    // Draws the window picture again, with rebuild first the cached scenery picture. A hidden
+    // window and an empty bounding box are left alone.
+    void Refresh(bool rebuild);
+    const QImage& Picture() const { return miniMap_.Picture(); }
+    const MiniMap& Map() const { return miniMap_; }
+
+    // Called when the user closes the window; hiding it from the program does not call it.
+    std::function<void()> onUserClose;
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    MiniMapHost& host_;
+    MiniMap miniMap_;
+    // The cache was resized (its contents discarded) and not drawn since.
+    bool cacheStale_ = true;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,187 @@
+#include "Navigation.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace tarvik {
+namespace {
+
+int BandOf(int position, int size) {
+    if (position < kEdgeBand) return -1;
+    if (position >= size - kEdgeBand) return 1;
+    return 0;
+}
+
+// Digits of v rounded to the given decimals, halves away from zero, with the decimal comma
+// and groups of thousands set apart by a space.
+std::string FormatNumber(double v, int decimals, bool grouped) {
+    const double factor = decimals == 0 ? 1 : 10;
+    const double rounded = std::round(v * factor) / factor;
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
+    const std::string digits = buffer;
+    const std::size_t point = digits.find('.');
+    const std::size_t whole = point == std::string::npos ? digits.size() : point;
+    const std::size_t sign = digits[0] == '-' ? 1 : 0;
+    std::string text;
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (grouped && i > sign && i < whole && (whole - i) % 3 == 0) text += ' ';
+        text += i == point ? ',' : digits[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+bool UsableScale(float scale) {
+    return std::isfinite(scale) && scale > 0;
+}
+
+PressEffect MapNavigator::Press(MouseButton button, ShiftSet shift, int x, int y, int width,
+                                int height, ViewState& view, const SceneryBounds& extent) {
+    PressEffect effect;
+    pending_ = false;
+    if (!UsableScale(view.MapScale)) return effect;
+    const double w = static_cast<double>(view.ViewMax.x) - view.ViewMin.x;
+    const double h = static_cast<double>(view.ViewMax.y) - view.ViewMin.y;
+    const double px = x / static_cast<double>(view.MapScale) + view.ViewMin.x;
+    const double py = y / static_cast<double>(view.MapScale) + view.ViewMin.y;
+
+    const int dx = BandOf(x, width);
+    const int dy = BandOf(y, height);
+    if (dx != 0 || dy != 0) {
+        if (dx != 0) {
+            view.ViewMin.x = static_cast<float>(view.ViewMin.x + dx * w * 0.25);
+            view.ViewMax.x = static_cast<float>(view.ViewMax.x + dx * w * 0.25);
+        }
+        if (dy != 0) {
+            view.ViewMin.y = static_cast<float>(view.ViewMin.y + dy * h * 0.25);
+            view.ViewMax.y = static_cast<float>(view.ViewMax.y + dy * h * 0.25);
+        }
+        effect.redraw = true;
+        return effect;
+    }
+
+    if (tool_ == MapTool::Hand || tool_ == MapTool::Ruler) {
+        pending_ = true;
+        pressWorldX_ = px;
+        pressWorldY_ = py;
+        pressX_ = x;
+        pressY_ = y;
+        effect.grab = tool_ == MapTool::Hand;
+        return effect;
+    }
+    if (tool_ == MapTool::Zoom) {
+        if (button != MouseButton::Middle && shift != (kAlt | kLeft)) {
+            CenterView(view, px, py);
+            effect.warpPointer = true;
+        }
+        if (button == MouseButton::Left && shift == kLeft && w > kZoomLimit && h > kZoomLimit) {
+            view.ViewMin = {static_cast<float>(view.ViewMin.x + 0.25 * w),
+                            static_cast<float>(view.ViewMin.y + 0.25 * h)};
+            view.ViewMax = {static_cast<float>(view.ViewMax.x - 0.25 * w),
+                            static_cast<float>(view.ViewMax.y - 0.25 * h)};
+        }
+        bool showAll = false;
+        if (button == MouseButton::Right || shift == (kShift | kLeft)) {
+            const float extentW = extent.SceneryMax.x - extent.SceneryMin.x;
+            const float extentH = extent.SceneryMax.y - extent.SceneryMin.y;
+            if (view.ViewMax.x - view.ViewMin.x < extentW &&
+                view.ViewMax.y - view.ViewMin.y < extentH) {
+                view.ViewMin = {static_cast<float>(view.ViewMin.x - 0.5 * w),
+                                static_cast<float>(view.ViewMin.y - 0.5 * h)};
+                view.ViewMax = {static_cast<float>(view.ViewMax.x + 0.5 * w),
+                                static_cast<float>(view.ViewMax.y + 0.5 * h)};
+            }
+            showAll = view.ViewMax.x - view.ViewMin.x >= extentW ||
+                      view.ViewMax.y - view.ViewMin.y >= extentH;
+        }
+        if (button == MouseButton::Middle || shift == (kAlt | kLeft) || shift == (kAlt | kRight) ||
+            showAll) {
+            view.ViewMin = extent.SceneryMin;
+            view.ViewMax = extent.SceneryMax;
+            effect.showAll = true;
+        }
+    }
+    effect.redraw = true;
+    return effect;
+}
+
+ReleaseEffect MapNavigator::Release(int x, int y, ViewState& view) {
+    ReleaseEffect effect;
+    if (!pending_ || !UsableScale(view.MapScale)) return effect;
+    const double qx = x / static_cast<double>(view.MapScale) + view.ViewMin.x;
+    const double qy = y / static_cast<double>(view.MapScale) + view.ViewMin.y;
+    if (tool_ == MapTool::Ruler) {
+        effect.kind = ReleaseEffect::Kind::Measured;
+        effect.distance = std::sqrt((qx - pressWorldX_) * (qx - pressWorldX_) +
+                                    (qy - pressWorldY_) * (qy - pressWorldY_));
+    } else if (tool_ == MapTool::Hand) {
+        const double deltaX = qx - pressWorldX_;
+        const double deltaY = qy - pressWorldY_;
+        view.ViewMin = {static_cast<float>(view.ViewMin.x - deltaX),
+                        static_cast<float>(view.ViewMin.y - deltaY)};
+        view.ViewMax = {static_cast<float>(view.ViewMax.x - deltaX),
+                        static_cast<float>(view.ViewMax.y - deltaY)};
+        effect.kind = ReleaseEffect::Kind::Dragged;
+        effect.redraw = true;
+    }
+    return effect;
+}
+
+int MapNavigator::CursorAt(ShiftSet shift, int x, int y, int width, int height,
+                           const ViewState& view) const {
+    const int dx = BandOf(x, width);
+    const int dy = BandOf(y, height);
+    if (dx < 0 && dy < 0) return 10;
+    if (dx < 0 && dy > 0) return 11;
+    if (dx > 0 && dy < 0) return 12;
+    if (dx > 0 && dy > 0) return 13;
+    if (dx < 0) return 6;
+    if (dx > 0) return 7;
+    if (dy < 0) return 8;
+    if (dy > 0) return 9;
+    switch (tool_) {
+        case MapTool::Zoom: {
+            const bool small = view.ViewMax.x - view.ViewMin.x <= kZoomLimit ||
+                               view.ViewMax.y - view.ViewMin.y <= kZoomLimit;
+            return shift == kCtrl || small ? 5 : 1;
+        }
+        case MapTool::Ruler:
+            return kCrossCursor;
+        case MapTool::Hand:
+            return 3;
+        case MapTool::None:
+            break;
+    }
+    return kDefaultCursor;
+}
+
+PressEffect MapNavigator::Wheel(ShiftSet keys, int delta, int width, int height, ViewState& view,
+                                const SceneryBounds& extent) {
+    const int wp = width;
+    const int hp = height;
+    if (keys == 0) {
+        return delta > 0 ? Press(MouseButton::Left, kLeft, wp / 2, 1, wp, hp, view, extent)
+                         : Press(MouseButton::Left, kLeft, wp / 2, hp - 1, wp, hp, view, extent);
+    }
+    if (keys == kShift) {
+        return delta >= 0 ? Press(MouseButton::Left, kLeft, wp - 1, hp / 2, wp, hp, view, extent)
+                          : Press(MouseButton::Left, kLeft, 1, hp / 2, wp, hp, view, extent);
+    }
+    if (keys == kCtrl) {
+        return delta >= 0 ? Press(MouseButton::Left, kLeft, wp / 2, hp / 2, wp, hp, view, extent)
+                          : Press(MouseButton::Right, kShift | kLeft, wp / 2, hp / 2, wp, hp, view,
+                                  extent);
+    }
+    return {};
+}
+
+std::string RulerDistanceText(double d) {
+    if (d >= 10000) return FormatNumber(d / 1000, 0, true) + " km";
+    if (d >= 1000) return FormatNumber(d / 1000, 1, false) + " km";
+    if (d >= 10) return FormatNumber(d, 0, false) + " m";
+    return FormatNumber(d, 1, false) + " m";
+}
+
+}  // namespace tarvik

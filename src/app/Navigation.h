@@ -1,0 +1,86 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "SegmentStore.h"
+#include "ViewState.h"
+
+namespace tarvik {
+
+enum class MapTool { None, Hand, Zoom, Ruler };
+enum class MouseButton { Left, Right, Middle };
+
+// The held modifier keys and mouse buttons, always compared as a whole set.
+using ShiftSet = unsigned;
+inline constexpr ShiftSet kShift = 1;
+inline constexpr ShiftSet kAlt = 2;
+inline constexpr ShiftSet kCtrl = 4;
+inline constexpr ShiftSet kLeft = 8;
+inline constexpr ShiftSet kRight = 16;
+inline constexpr ShiftSet kMiddle = 32;
+// A key the commands do not know of (Meta) makes a set that matches none of theirs.
+inline constexpr ShiftSet kOtherKey = 64;
+
+// The cursor a position asks for: a cursor slot, or one of these.
+inline constexpr int kDefaultCursor = 0;
+inline constexpr int kCrossCursor = -1;
+
+// Width of the bands along the picture's edges that scroll the view.
+inline constexpr int kEdgeBand = 30;
+// A view this small in either direction is not zoomed in further.
+inline constexpr double kZoomLimit = 60;
+
+struct PressEffect {
+    bool redraw = false;
+    bool warpPointer = false;  // move the pointer to the centre of the map frame
+    bool showAll = false;      // the picture is filled with the background before the redraw
+    bool grab = false;         // the hand tool took hold: the grabbing cursor everywhere
+};
+
+struct ReleaseEffect {
+    enum class Kind { None, Measured, Dragged } kind = Kind::None;
+    double distance = 0;  // metres, for Measured
+    bool redraw = false;
+};
+
+// How the map tools, the edge bands and the wheel change the view. Pixel positions are those
+// of the map picture; the view's MapScale converts them into world points.
+class MapNavigator {
+  public:
+    MapTool Tool() const { return tool_; }
+    void SetTool(MapTool tool) { tool_ = tool; }
+
+    bool PressPending() const { return pending_; }
+    int PressX() const { return pressX_; }
+    int PressY() const { return pressY_; }
+
+    PressEffect Press(MouseButton button, ShiftSet shift, int x, int y, int width, int height,
+                      ViewState& view, const SceneryBounds& extent);
+    ReleaseEffect Release(int x, int y, ViewState& view);
+
+    // The cursor for a pointer over (x, y) when no drag is shown.
+    int CursorAt(ShiftSet shift, int x, int y, int width, int height, const ViewState& view) const;
+
+    // The wheel as a press on a fixed pixel of the picture; nothing when the modifiers do not
+    // take part.
+    PressEffect Wheel(ShiftSet keys, int delta, int width, int height, ViewState& view,
+                      const SceneryBounds& extent);
+
+  private:
+    MapTool tool_ = MapTool::None;
+    bool pending_ = false;
+    double pressWorldX_ = 0;
+    double pressWorldY_ = 0;
+    int pressX_ = 0;
+    int pressY_ = 0;
+};
+
+// A scale that turns pixels into metres without dividing by zero or by garbage.
+bool UsableScale(float scale);
+
+// The ruler's distance as the message shows it, with the decimal comma: "12 km", "9,5 km",
+// "1000 m", "10,0 m".
+std::string RulerDistanceText(double metres);
+
+}  // namespace tarvik

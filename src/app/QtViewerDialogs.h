@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "ViewerDialogs.h"
+
+namespace tarvik {
+
+// The viewer's dialogs as Qt shows them, each modal over the parent window.
+class QtViewerDialogs final : public ViewerDialogs {
+  public:
+    void SetParent(QWidget* parent) { parent_ = parent; }
+
+    MessageAnswer MessageBox(std::string_view text, std::string_view caption, MessageIcon icon,
+                             MessageButtons buttons) override;
+    bool InputQuery(std::string_view caption, std::string_view prompt, std::string& value) override;
+    std::optional<std::string> OpenFileName(std::string_view title, std::string_view filter,
+                                            bool fileMustExist) override;
+    std::optional<TColor> ChooseColor(TColor initial) override;
+
+  private:
+    QPointer<QWidget> parent_;
+};
+
+}  // namespace tarvik

@@ -1,0 +1,433 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QWheelEvent>
+#include <filesystem>
+
+#include "ColorsForm.h"
+#include "LegendForm.h"
+#include "MainWindow.h"
+#include "MapWidget.h"
+#include "ScriptedViewerDialogs.h"
+#include "WorkModeForm.h"
+
+namespace tarvik {
+namespace {
+
+using test::PieceSpec;
+
+PieceSpec Piece(double PieceSpec::*member, double value) {
+    PieceSpec p;
+    p.*member = value;
+    return p;
+}
+
+std::size_t Count(const SegmentList& list) {
+    return list.Count();
+}
+
+// A press of the left button at a pixel; QTest takes (0, 0) for the widget's centre.
+void PressAt(QWidget* widget, QPoint p) {
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(p), widget->mapToGlobal(QPointF(p)),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &press);
+}
+
+// Two tracks along the file's x and z axes, 1000 m each: the map runs from -1000 to 0.
+std::string SquareScenery(const std::string& nameLine = "") {
+    std::string text = nameLine.empty() ? "" : nameLine + "\r\n";
+    text += test::TrackNode(Piece(&PieceSpec::x2, 1000));
+    text += test::TrackNode(Piece(&PieceSpec::z2, 1000));
+    return text;
+}
+
+class MainWindowTest : public ::testing::Test {
+  protected:
+    MainWindowTest() : window(dialogs, files) {
+        window.resize(800, 600);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    }
+
+    std::string Write(const std::string& name, const std::string& text) {
+        return dir.Write(name, text);
+    }
+    std::string LoadSquare() {
+        const std::string path = Write("kwadrat.scn", SquareScenery());
+        window.LoadScenery(path);
+        return path;
+    }
+    QToolButton* Button(const char* name) { return window.findChild<QToolButton*>(name); }
+    QAction* Action(const char* name) { return window.findChild<QAction*>(name); }
+    QWidget* Map() { return &window.Map(); }
+    // The world point under a pixel of the map picture.
+    QPointF World(QPoint p) const {
+        const ViewState& v = window.View();
+        return {p.x() / static_cast<double>(v.MapScale) + v.ViewMin.x,
+                p.y() / static_cast<double>(v.MapScale) + v.ViewMin.y};
+    }
+    std::vector<std::string> Captions() {
+        std::vector<std::string> out;
+        for (const auto& m : dialogs.Messages())
+            out.push_back(m.caption);
+        return out;
+    }
+
+    test::TempDir dir;
+    test::ScriptedViewerDialogs dialogs;
+    PosixFileSystem files;
+    TForm1 window;
+};
+
+TEST_F(MainWindowTest, FirstLoadEnablesTheToolsAndSetsTheCaption) {
+    EXPECT_EQ(window.windowTitle(), "Tarvik Track Viewer");
+    const char* tools[] = {"PaintToolButton", "ZoomToolButton", "HandToolButton",
+                           "LengthToolButton"};
+    for (const char* name : tools)
+        EXPECT_FALSE(Button(name)->isEnabled()) << name;
+    for (const char* name : {"apa1", "Lupa1", "Linijka1"})
+        EXPECT_FALSE(Action(name)->isEnabled()) << name;
+    EXPECT_TRUE(Button("OpenToolButton")->isEnabled());
+    EXPECT_TRUE(Button("LegendToolButton")->isEnabled());
+
+    int saves = 0;
+    MainCommands commands;
+    commands.saveImage = [&] { ++saves; };
+    window.SetCommands(commands);
+    const std::string path = LoadSquare();
+    for (const char* name : tools)
+        EXPECT_TRUE(Button(name)->isEnabled()) << name;
+    for (const char* name : {"apa1", "Lupa1", "Linijka1", "Zapiszobrazsceneriidopliku1"})
+        EXPECT_TRUE(Action(name)->isEnabled()) << name;
+    EXPECT_TRUE(Button("ZoomToolButton")->isChecked());
+    EXPECT_TRUE(Action("Lupa1")->isChecked());
+    EXPECT_TRUE(Button("SaveToolButton")->isEnabled());
+    // Commands whose windows are not there stay disabled.
+    EXPECT_FALSE(Button("PrintToolButton")->isEnabled());
+    EXPECT_FALSE(Action("Uruchomsymulator1")->isEnabled());
+    EXPECT_EQ(window.windowTitle().toStdString(), path + " - Tarvik Track Viewer");
+    EXPECT_TRUE(window.StatusText().startsWith("Wczyt.+Optymaliz.+Rys.: "));
+    EXPECT_GT(window.View().MapScale, 0);
+    EXPECT_EQ(window.SceneryShortPath(), path);
+    QTest::keyRelease(&window, Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(saves, 1);
+
+    // A later load keeps the chosen tool.
+    Button("HandToolButton")->click();
+    window.LoadScenery(Write("nazwa.scn", SquareScenery("//$n Stacja W\xF3lka")));
+    EXPECT_TRUE(Button("HandToolButton")->isChecked());
+    EXPECT_EQ(window.windowTitle().toStdString(), "Stacja Wólka - Tarvik Track Viewer");
+    EXPECT_TRUE(dialogs.Messages().empty());
+}
+
+TEST_F(MainWindowTest, MissingFileLeavesTheScenery) {
+    const std::string path = LoadSquare();
+    const QString title = window.windowTitle();
+    window.LoadScenery(dir.Path().string() + "/brak.scn");
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text,
+              "Plik o nazwie " + dir.Path().string() + "/brak.scn nie istnieje!");
+    EXPECT_EQ(dialogs.Messages()[0].caption, "Brak pliku");
+    EXPECT_EQ(dialogs.Messages()[0].icon, MessageIcon::Error);
+    EXPECT_EQ(window.windowTitle(), title);
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 2u);
+}
+
+TEST_F(MainWindowTest, TimingTextAndParseErrorAfterTheCompletionSteps) {
+    using namespace std::chrono;
+    const auto t0 = steady_clock::time_point{};
+    int calls = 0;
+    window.SetClock([&] { return calls++ == 0 ? t0 : t0 + milliseconds(65250); });
+    const std::string path = Write(
+        "blad.scn", SquareScenery() + "node -1 0 none track normal 1 2 3 4 5 1.5 flat vis\r\n");
+    window.LoadScenery(path);
+    EXPECT_EQ(window.StatusText(), "Wczyt.+Optymaliz.+Rys.: 1:05.250");
+    ASSERT_FALSE(dialogs.Messages().empty());
+    const auto& last = dialogs.Messages().back();
+    EXPECT_EQ(last.caption, "Tarvik Track Viewer");
+    EXPECT_NE(last.text.find("'1.5' is not a valid integer value"), std::string::npos);
+    // The part read before the error is drawn.
+    EXPECT_TRUE(Button("PaintToolButton")->isEnabled());
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 2u);
+}
+
+TEST_F(MainWindowTest, RecentFilesMenu) {
+    window.Recent().SetCount(9);
+    const std::string a = Write("a.scn", SquareScenery());
+    const std::string b = Write("b.scn", SquareScenery("//$n Bobrowo"));
+    window.LoadScenery(a);
+    window.LoadScenery(b);
+    QAction* first = Action("MRUList1");
+    QAction* second = Action("MRUList2");
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(first->text(), "Bobrowo");
+    EXPECT_EQ(first->statusTip().toStdString(), b);
+    EXPECT_EQ(second->text(), "a.scn");
+    EXPECT_FALSE(Action("MRUList3")->isVisible());
+    window.LoadScenery(b);
+    EXPECT_EQ(first->statusTip().toStdString(), b);
+    EXPECT_EQ(second->statusTip().toStdString(), a);
+
+    second->trigger();
+    EXPECT_EQ(window.windowTitle().toStdString(), a + " - Tarvik Track Viewer");
+    EXPECT_EQ(first->statusTip().toStdString(), a);
+
+    // A listed file that has gone is reported and stays listed.
+    std::filesystem::remove(b);
+    second->trigger();
+    EXPECT_EQ(Captions(), std::vector<std::string>{"Brak pliku"});
+    EXPECT_TRUE(second->isVisible());
+}
+
+TEST_F(MainWindowTest, ChangedFilesOfferAReload) {
+    const std::string path = LoadSquare();
+    window.CheckFilesChanged();
+    EXPECT_TRUE(dialogs.Messages().empty());
+
+    Write("kwadrat.scn", SquareScenery() + test::TrackNode(Piece(&PieceSpec::x2, -500)));
+    dialogs.basic.answers.push_back(MessageAnswer::No);
+    window.CheckFilesChanged();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text,
+              "Plik lub pliki załadowane uległy zmianie. Czy przeładować?");
+    EXPECT_EQ(dialogs.Messages()[0].caption, "Zmiana pliku");
+    EXPECT_EQ(dialogs.Messages()[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 2u);
+    // No silences the question until a file changes again.
+    window.CheckFilesChanged();
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+
+    Write("kwadrat.scn", SquareScenery() + test::TrackNode(Piece(&PieceSpec::x2, -700)) +
+                             test::TrackNode(Piece(&PieceSpec::z2, -700)));
+    dialogs.basic.answers.push_back(MessageAnswer::Yes);
+    QApplication::sendEvent(&window, new QEvent(QEvent::WindowActivate));
+    EXPECT_EQ(dialogs.Messages().size(), 2u);
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 4u);
+    EXPECT_EQ(window.Scenery().IncFiles.front().FileName, path);
+}
+
+TEST_F(MainWindowTest, ZoomClicksAndEdgeBands) {
+    LoadSquare();
+    const ViewState start = window.View();
+    const double width = start.ViewMax.x - start.ViewMin.x;
+    // X = 29 lies in the left band and scrolls by a quarter of the view's width.
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(29, 300));
+    EXPECT_NEAR(window.View().ViewMin.x, start.ViewMin.x - width * 0.25, 1e-3);
+    EXPECT_NEAR(window.View().ViewMax.x - window.View().ViewMin.x, width, 1e-3);
+
+    // X = 30 is inside: the zoom tool centres there and halves the view.
+    const QPointF target = World(QPoint(30, 300));
+    const double before = window.View().ViewMax.x - window.View().ViewMin.x;
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(30, 300));
+    const ViewState& v = window.View();
+    EXPECT_NEAR(v.ViewMax.x - v.ViewMin.x, before / 2, 1e-2);
+    EXPECT_NEAR((v.ViewMin.y + v.ViewMax.y) / 2, target.y(), 1e-2);
+
+    // Ctrl + click only centres; the middle button shows all again.
+    const double zoomed = v.ViewMax.x - v.ViewMin.x;
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::ControlModifier, QPoint(300, 300));
+    EXPECT_NEAR(window.View().ViewMax.x - window.View().ViewMin.x, zoomed, 1e-2);
+    QTest::mouseClick(Map(), Qt::MiddleButton, Qt::NoModifier, QPoint(300, 300));
+    EXPECT_NEAR(window.View().ViewMax.x - window.View().ViewMin.x, width, 1e-2);
+}
+
+TEST_F(MainWindowTest, HandDragKeepsTheGrabbedPointUnderThePointer) {
+    LoadSquare();
+    // Zoomed in, so that the moved view is not pulled back into the scenery.
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    Button("HandToolButton")->click();
+    const QPointF grabbed = World(QPoint(200, 200));
+    QTest::mousePress(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+    EXPECT_EQ(QApplication::overrideCursor()->pixmap().cacheKey(),
+              window.Cursors().Cursor(CursorTable::kGrab).pixmap().cacheKey());
+    QMouseEvent move(QEvent::MouseMove, QPointF(260, 230), Map()->mapToGlobal(QPointF(260, 230)),
+                     Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(Map(), &move);
+    QTest::mouseRelease(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(260, 230));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    const QPointF now = World(QPoint(260, 230));
+    EXPECT_NEAR(now.x(), grabbed.x(), 0.5 / window.View().MapScale);
+    EXPECT_NEAR(now.y(), grabbed.y(), 0.5 / window.View().MapScale);
+}
+
+TEST_F(MainWindowTest, RulerMessage) {
+    LoadSquare();
+    QTest::keyRelease(&window, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(Button("LengthToolButton")->isChecked());
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text, "Odległość między wybranymi punktami wynosi ok. 0,0 m");
+    EXPECT_EQ(dialogs.Messages()[0].caption, "Linijka");
+    EXPECT_EQ(dialogs.Messages()[0].icon, MessageIcon::Information);
+}
+
+TEST_F(MainWindowTest, WheelScrollsAndZooms) {
+    LoadSquare();
+    const auto wheel = [&](int delta, Qt::KeyboardModifiers keys) {
+        QWheelEvent e(QPointF(300, 300), Map()->mapToGlobal(QPointF(300, 300)), QPoint(),
+                      QPoint(0, delta), Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        // Qt passes on only the wheel events of the window system; this one goes to the window.
+        QApplication::sendEvent(&window, &e);
+        return window.View();
+    };
+    const ViewState start = window.View();
+    const double h = start.ViewMax.y - start.ViewMin.y;
+    const double w = start.ViewMax.x - start.ViewMin.x;
+    // Forward: the view moves up by a quarter (and is pulled back into the scenery when the
+    // whole scenery was in view, so zoom in first).
+    wheel(120, Qt::ControlModifier);
+    const ViewState in = window.View();
+    EXPECT_NEAR(in.ViewMax.x - in.ViewMin.x, w / 2, 1e-2);
+    const ViewState up = wheel(120, Qt::NoModifier);
+    EXPECT_NEAR(up.ViewMin.y, in.ViewMin.y - (in.ViewMax.y - in.ViewMin.y) * 0.25, 1e-2);
+    const ViewState left = wheel(-120, Qt::ShiftModifier);
+    EXPECT_NEAR(left.ViewMin.x, up.ViewMin.x - (up.ViewMax.x - up.ViewMin.x) * 0.25, 1e-2);
+    // Alt, or Ctrl with Shift, does nothing.
+    const ViewState same = wheel(120, Qt::AltModifier);
+    EXPECT_FLOAT_EQ(same.ViewMin.x, left.ViewMin.x);
+    EXPECT_FLOAT_EQ(wheel(120, Qt::ControlModifier | Qt::ShiftModifier).ViewMin.y, same.ViewMin.y);
+    // Ctrl with the hand tool leaves the view.
+    Button("HandToolButton")->click();
+    EXPECT_FLOAT_EQ(wheel(-120, Qt::ControlModifier).ViewMin.x, same.ViewMin.x);
+    (void)h;
+}
+
+TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
+    LoadSquare();
+    QAction* tracks = Action("PaintTrack");
+    ASSERT_TRUE(tracks->isChecked());
+    QTest::keyPress(&window, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(tracks->isChecked());
+    QTest::keyRelease(&window, Qt::Key_T, Qt::ControlModifier);
+    EXPECT_FALSE(tracks->isChecked());
+    EXPECT_FALSE(window.Options().PaintTrack);
+    QTest::keyRelease(&window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyRelease(&window, Qt::Key_T, Qt::NoModifier);
+    EXPECT_FALSE(tracks->isChecked());
+    // Key releases in the tool windows act as the main window's own.
+    window.ShowToolWindows();
+    QTest::keyRelease(&window.Legend(), Qt::Key_T, Qt::ControlModifier);
+    EXPECT_TRUE(tracks->isChecked());
+    // Triggering a menu item's shortcut does nothing by itself: only the key handling acts.
+    EXPECT_TRUE(Action("PaintRoad")->shortcut().isEmpty());
+    EXPECT_TRUE(Action("PaintRoad")->text().endsWith("\tCtrl+D"));
+    EXPECT_TRUE(Action("EditSource")->text().endsWith("\tCtrl+Alt+E"));
+
+    QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_FALSE(Action("ShowLegend")->isChecked());
+    EXPECT_FALSE(window.Legend().isVisible());
+    EXPECT_FALSE(Action("LegendOnMap")->isEnabled());
+    EXPECT_FALSE(Button("LegendToolButton")->isChecked());
+    QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
+    EXPECT_TRUE(window.Legend().isVisible());
+    EXPECT_TRUE(Action("LegendOnMap")->isEnabled());
+}
+
+TEST_F(MainWindowTest, ToolWindowsFollowTheirItems) {
+    LoadSquare();
+    window.ShowToolWindows();
+    EXPECT_TRUE(window.MiniMapWindow().isVisible());
+    EXPECT_TRUE(window.Legend().isVisible());
+    // Closing the legend by hand unchecks its item and disables "Rysuj na mapie".
+    window.Legend().close();
+    EXPECT_FALSE(Action("ShowLegend")->isChecked());
+    EXPECT_FALSE(Action("LegendOnMap")->isEnabled());
+    Button("LegendToolButton")->click();
+    EXPECT_TRUE(window.Legend().isVisible());
+    EXPECT_TRUE(Action("ShowLegend")->isChecked());
+
+    // A press at the mini-map's top-left corner centres the main view on the scenery's corner,
+    // in whole metres.
+    const QPointF corner = window.MiniMapWindow().Map().ClickToWorld(0, 0);
+    PressAt(&window.MiniMapWindow(), QPoint(0, 0));
+    const ViewState& v = window.View();
+    EXPECT_NEAR((v.ViewMin.x + v.ViewMax.x) / 2, corner.x(), 1e-2);
+    EXPECT_NEAR((v.ViewMin.y + v.ViewMax.y) / 2, corner.y(), 1e-2);
+    EXPECT_EQ(corner.x(), std::round(corner.x()));
+
+    window.MiniMapWindow().close();
+    EXPECT_FALSE(Action("ShowMiniMap")->isChecked());
+    EXPECT_FALSE(Action("MiniMapOnMap")->isEnabled());
+    EXPECT_FALSE(Button("MiniMapToolButton")->isChecked());
+}
+
+TEST_F(MainWindowTest, MapTypesAndLayersRedraw) {
+    LoadSquare();
+    const QImage before = window.Map().Picture().copy();
+    Action("MapTypeNormal")->trigger();
+    EXPECT_EQ(window.Options().Type, MapType::Normal);
+    // Clicking the checked type again keeps it checked.
+    Action("MapTypeNormal")->trigger();
+    EXPECT_TRUE(Action("MapTypeNormal")->isChecked());
+    EXPECT_EQ(window.Options().Type, MapType::Normal);
+    Action("PaintTrack")->trigger();
+    Action("PaintRoad")->trigger();
+    Action("PaintRiver")->trigger();
+    // Nothing but the background (and the scale bar at the lower left) is left.
+    const QImage& p = window.Map().Picture();
+    EXPECT_EQ(QColor(p.pixel(p.width() / 2, p.height() / 2)), QColor(0, 128, 0));
+    EXPECT_NE(before, p);
+}
+
+TEST_F(MainWindowTest, ColourDialogDefaultsThenCancelKeepsTheColours) {
+    LoadSquare();
+    window.Colors().Background = RGBColor(10, 20, 30);
+    window.RedrawMap(RedrawCause::Colors);
+    const QImage before = window.Map().Picture().copy();
+    QTimer::singleShot(0, [&] {
+        window.ColorsForm().findChild<QPushButton*>("DefaultButton")->click();
+        window.ColorsForm().findChild<QPushButton*>("CancelButton")->click();
+    });
+    Action("Kolory")->trigger();
+    EXPECT_EQ(window.Colors().Background, RGBColor(10, 20, 30));
+    EXPECT_EQ(window.Map().Picture(), before);
+
+    QTimer::singleShot(0, [&] {
+        window.ColorsForm().findChild<QPushButton*>("DefaultButton")->click();
+        window.ColorsForm().findChild<QPushButton*>("OkButton")->click();
+    });
+    Action("Kolory")->trigger();
+    EXPECT_EQ(window.Colors(), ColorSlots{});
+    const QImage& p = window.Map().Picture();
+    EXPECT_EQ(QColor(p.pixel(p.width() / 2, p.height() / 2)), QColor(0, 128, 0));
+}
+
+TEST_F(MainWindowTest, WorkModeDialogAsksForAReloadOnlyWithAScenery) {
+    const auto confirm = [&] {
+        QTimer::singleShot(0, [&] {
+            window.WorkModeForm().findChild<QWidget*>("OwnerMode")->setFocus();
+            QTest::mouseClick(window.WorkModeForm().findChild<QWidget*>("OwnerMode"),
+                              Qt::LeftButton);
+            window.WorkModeForm().findChild<QPushButton*>("BitBtn1")->click();
+        });
+        Action("WorkMode")->trigger();
+    };
+    confirm();
+    EXPECT_TRUE(dialogs.Messages().empty());
+    EXPECT_TRUE(window.Mode().OwnerMode);
+    EXPECT_TRUE(Button("TrackListToolButton")->isEnabled());
+    EXPECT_TRUE(Action("TrackListMenu")->isEnabled());
+
+    LoadSquare();
+    dialogs.basic.answers.push_back(MessageAnswer::Yes);
+    const int loadsBefore = static_cast<int>(
+        std::distance(window.Scenery().IncFiles.begin(), window.Scenery().IncFiles.end()));
+    confirm();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text, "Czy przeładować scenerię teraz?");
+    EXPECT_EQ(dialogs.Messages()[0].caption, "Zmiany w scenerii");
+    EXPECT_EQ(static_cast<int>(std::distance(window.Scenery().IncFiles.begin(),
+                                             window.Scenery().IncFiles.end())),
+              loadsBefore);
+    EXPECT_TRUE(window.StatusText().startsWith("Wczyt.+Optymaliz.+Rys.: "));
+}
+
+}  // namespace
+}  // namespace tarvik
