@@ -297,17 +297,22 @@ void TForm1::LoadScenery(std::string path) {
     {
         const OverrideCursor busy(cursors_.Cursor(CursorTable::kLoading));
         const struct Busy {
-            bool& flag;
-            explicit Busy(bool& f) : flag(f) { flag = true; }
-            ~Busy() { flag = false; }
-        } loading(loading_);
+            TForm1& w;
+            explicit Busy(TForm1& window) : w(window) { w.loading_ = true; }
+            ~Busy() {
+                w.loading_ = false;
+                w.modelReady_ = true;
+            }
+        } loading(*this);
         SetStatusText("Wczytywanie scenerii...");
         if (commands_.sceneryReplaced) commands_.sceneryReplaced();
         if (trackList_) trackList_->ClearList();
         // The grids point into the model, so they go before it.
         index_.reset();
+        modelReady_ = false;
         result = LoadSceneryModel(scenery_, path, mode_, files_, dialogs_, *statusSink_);
         index_ = std::make_unique<SceneryIndex>(scenery_);
+        modelReady_ = true;
         view_.ViewMin = scenery_.Bounds().SceneryMin;
         view_.ViewMax = scenery_.Bounds().SceneryMax;
         AddRecentFile(path, Cp1250ToUtf8(scenery_.SceneryName));
@@ -427,7 +432,9 @@ PaintHooks TForm1::MainPaintHooks() {
 }
 
 void TForm1::RedrawMap(RedrawCause cause) {
-    if (!SceneryLoaded()) return;
+    // The window repaints during a load (a resize may ask for a drawing); the half-read model
+    // is not drawn.
+    if (!SceneryLoaded() || ModelBusy()) return;
     SyncOptions();
     ClampToScenery(view_, scenery_.Bounds());
     switch (cause) {

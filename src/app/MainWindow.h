@@ -149,6 +149,7 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     const QImage& MiniMapPicture() override;
     // MiniMapHost
     MapSources Sources() const override;
+    bool ModelBusy() const override { return loading_ && !modelReady_; }
     PaintHooks MiniMapPaintHooks() override;
 
   public:
@@ -176,6 +177,7 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     int mapCursor_ = kDefaultCursor;
     bool grabbing_ = false;
     bool loading_ = false;
+    bool modelReady_ = true;  // false while a load is replacing the model
     bool checkingFiles_ = false;
 
     MainActions actions_;

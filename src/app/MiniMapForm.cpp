@@ -18,7 +18,7 @@ TMiniMapForm::TMiniMapForm(MiniMapHost& host, QWidget* parent)
 }
 
 void TMiniMapForm::Refresh(bool rebuild) {
-    if (!isVisible()) return;
+    if (!isVisible() || host_.ModelBusy()) return;
     const MapSources sources = host_.Sources();
     const SceneryBounds& bounds = sources.scenery.Bounds();
     if (bounds.SceneryMin.x == bounds.SceneryMax.x || bounds.SceneryMin.y == bounds.SceneryMax.y)

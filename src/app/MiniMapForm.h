@@ -15,6 +15,8 @@ class MiniMapHost {
   public:
     virtual ~MiniMapHost() = default;
     virtual MapSources Sources() const = 0;
+    // While the model is being replaced nothing may be drawn from it.
+    virtual bool ModelBusy() const = 0;
     virtual PaintHooks MiniMapPaintHooks() = 0;
     virtual const ViewState& View() const = 0;
     // Centres the main view on a world point and redraws the main map.

@@ -376,6 +376,31 @@ TEST_F(MainWindowTest, MapTypesAndLayersRedraw) {
     EXPECT_NE(before, p);
 }
 
+TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
+    LoadSquare();
+    window.ShowToolWindows();
+    const auto cacheKey = [&] { return window.MiniMapWindow().Map().Cache().cacheKey(); };
+    const auto rebuilds = [&](const std::function<void()>& change) {
+        const qint64 before = cacheKey();
+        change();
+        return cacheKey() != before;
+    };
+    EXPECT_TRUE(rebuilds([&] { Action("PaintRoad")->trigger(); }));
+    EXPECT_TRUE(rebuilds([&] { Action("MapTypeElevation")->trigger(); }));
+    EXPECT_FALSE(rebuilds([&] { Action("MapTypeElevation")->trigger(); }));
+    EXPECT_FALSE(rebuilds([&] { Action("PaintSpeedLimit")->trigger(); }));
+    EXPECT_FALSE(rebuilds([&] { Action("MiniMapOnMap")->trigger(); }));
+    EXPECT_FALSE(rebuilds([&] { Button("PaintToolButton")->click(); }));
+    EXPECT_TRUE(rebuilds([&] { Action("PaintTransparentMenu")->trigger(); }));
+    // Transparency alone redraws only when something is drawn on the map.
+    Action("MiniMapOnMap")->trigger();
+    EXPECT_FALSE(rebuilds([&] { Action("PaintTransparentMenu")->trigger(); }));
+    EXPECT_FALSE(rebuilds([&] { QTest::mouseClick(Map(), Qt::LeftButton, {}, {300, 300}); }));
+    // A hidden mini-map is left alone.
+    window.MiniMapWindow().close();
+    EXPECT_FALSE(rebuilds([&] { Action("PaintRoad")->trigger(); }));
+}
+
 TEST_F(MainWindowTest, ColourDialogDefaultsThenCancelKeepsTheColours) {
     LoadSquare();
     window.Colors().Background = RGBColor(10, 20, 30);

@@ -72,6 +72,7 @@ class FakeHost final : public MiniMapHost {
     }
 
     MapSources Sources() const override { return {scenery, options, colors, mode}; }
+    bool ModelBusy() const override { return false; }
     PaintHooks MiniMapPaintHooks() override {
         ++rebuilds;
         return {};

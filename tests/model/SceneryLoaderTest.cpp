@@ -135,6 +135,37 @@ TEST(LoadSceneryModel, RecordsTheModificationTimeOfEachFile) {
     EXPECT_GT(stamp->date, 36526);
 }
 
+TEST(LoadSceneryModel, ReportsHowFarALongFileHasBeenRead) {
+    class ProgressLog final : public StatusSink {
+      public:
+        void StatusText(std::string_view) override {}
+        void Progress(std::string_view path, std::uint64_t done, std::uint64_t total) override {
+            reports.push_back({std::string(path), done, total});
+        }
+        struct Report {
+            std::string path;
+            std::uint64_t done, total;
+        };
+        std::vector<Report> reports;
+    } log;
+    test::TempDir dir;
+    // 200,000 comment lines of 10 bytes each.
+    std::string text;
+    for (int i = 0; i < 200000; ++i)
+        text += "// 345678\n";
+    const std::string path = dir.Write("long.scn", text);
+    TScenery scenery;
+    test::ScriptedDialogs dialogs;
+    PosixFileSystem files;
+    LoadSceneryModel(scenery, path, test::UserMode(), files, dialogs, log);
+    ASSERT_EQ(log.reports.size(), 3u);
+    for (std::size_t i = 0; i < log.reports.size(); ++i) {
+        EXPECT_EQ(log.reports[i].path, path);
+        EXPECT_EQ(log.reports[i].total, 2000000u);
+        EXPECT_EQ(log.reports[i].done, (i + 1) * 65536u * 10u);
+    }
+}
+
 TEST(ToDelphiDate, CountsDaysFromTheEndOf1899InLocalTime) {
     setenv("TZ", "UTC", 1);
     tzset();
