@@ -505,32 +505,30 @@ const QImage& TForm1::MiniMapPicture() {
 // ---- Window toggles and drawing options ----------------------------------------------------
 
 void TForm1::ShowLegendClick(QObject* sender) {
-    MainActions& a = actions_;
-    a.LegendToolButton->setChecked(a.ShowLegend->isChecked());
-    if (a.ShowLegend->isChecked()) {
-        if (!legend_->isVisible() && sender != legend_) legend_->show();
-        a.LegendOnMap->setEnabled(true);
-        RedrawMap(RedrawCause::ShowLegend);
-        return;
-    }
-    if (legend_->isVisible() && sender != legend_) legend_->hide();
-    a.LegendOnMap->setEnabled(false);
-    // A legend drawn on the map would otherwise stay there until the next drawing.
-    if (a.LegendOnMap->isChecked()) RedrawMap(RedrawCause::OnMap);
+    const MainActions& a = actions_;
+    ShowToolWindowClick(*legend_, *a.ShowLegend, *a.LegendToolButton, *a.LegendOnMap,
+                        RedrawCause::ShowLegend, sender);
 }
 
 void TForm1::ShowMiniMapClick(QObject* sender) {
-    MainActions& a = actions_;
-    a.MiniMapToolButton->setChecked(a.ShowMiniMap->isChecked());
-    if (a.ShowMiniMap->isChecked()) {
-        if (!miniMap_->isVisible() && sender != miniMap_) miniMap_->show();
-        a.MiniMapOnMap->setEnabled(true);
-        RedrawMap(RedrawCause::ShowMiniMap);
+    const MainActions& a = actions_;
+    ShowToolWindowClick(*miniMap_, *a.ShowMiniMap, *a.MiniMapToolButton, *a.MiniMapOnMap,
+                        RedrawCause::ShowMiniMap, sender);
+}
+
+void TForm1::ShowToolWindowClick(QWidget& window, const QAction& show, QToolButton& button,
+                                 QAction& onMap, RedrawCause cause, const QObject* sender) {
+    button.setChecked(show.isChecked());
+    if (show.isChecked()) {
+        if (!window.isVisible() && sender != &window) window.show();
+        onMap.setEnabled(true);
+        RedrawMap(cause);
         return;
     }
-    if (miniMap_->isVisible() && sender != miniMap_) miniMap_->hide();
-    a.MiniMapOnMap->setEnabled(false);
-    if (a.MiniMapOnMap->isChecked()) RedrawMap(RedrawCause::OnMap);
+    if (window.isVisible() && sender != &window) window.hide();
+    onMap.setEnabled(false);
+    // A window drawn on the map would otherwise stay there until the next drawing.
+    if (onMap.isChecked()) RedrawMap(RedrawCause::OnMap);
 }
 
 void TForm1::ShowTrackListClick() {

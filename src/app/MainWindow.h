@@ -23,7 +23,9 @@
 #include "ViewerDialogs.h"
 #include "WorkMode.h"
 
+class QAction;
 class QLabel;
+class QToolButton;
 
 namespace tarvik {
 
@@ -130,6 +132,9 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     class StatusBarSink;
 
     void ConnectActions();
+    // The legend's and the mini-map's "Pokaż": the window, its button and "Rysuj na mapie".
+    void ShowToolWindowClick(QWidget& window, const QAction& show, QToolButton& button,
+                             QAction& onMap, RedrawCause cause, const QObject* sender);
     void SyncOptions();
     void EnableAfterFirstLoad();
     void AddRecentFile(const std::string& path, const std::string& name);
