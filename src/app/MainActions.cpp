@@ -79,6 +79,7 @@ QToolButton* Button(QToolBar* bar, const char* name, const QString& hint, const 
     button->setObjectName(name);
     button->setToolTip(hint);
     button->setStatusTip(hint);
+    button->setToolTipDuration(10000);
     button->setIcon(icon);
     button->setText(text.isEmpty() ? hint : text);
     button->setToolButtonStyle(text.isEmpty() ? Qt::ToolButtonIconOnly

@@ -77,16 +77,18 @@ class TForm1::StatusBarSink final : public StatusSink {
     TForm1& window_;
 };
 
-TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files)
+TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& store,
+               StartupHooks hooks)
     : dialogs_(dialogs),
       files_(files),
+      store_(store),
+      hooks_(std::move(hooks)),
       statusSink_(std::make_unique<StatusBarSink>(*this)),
       clock_([] { return std::chrono::steady_clock::now(); }),
       actions_(CreateMainActions(*this, cursors_)) {
     setObjectName("Form1");
     setWindowTitle(kApplicationTitle);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    resize(800, 600);
 
     map_ = new MapWidget(this);
     setCentralWidget(map_);
@@ -95,24 +97,33 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files)
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    legend_ = new TLegendForm(options_, scenery_, colors_, this);
-    miniMap_ = new TMiniMapForm(*this, this);
-    colorsForm_ = new TColorsForm(colors_, dialogs_, this);
-    workModeForm_ = new TWorkModeForm(mode_, dialogs_, this);
-    keyWindows_ = {this, legend_, miniMap_};
-
     helpFile_ = QCoreApplication::applicationDirPath() + "/Zorvan.chm";
     actions_.HelpMenuItem->setEnabled(QFileInfo(helpFile_).isFile());
-    recent_.SetCount(5);
-    ConnectActions();
-    SyncOptions();
-    actions_.LegendToolButton->setChecked(actions_.ShowLegend->isChecked());
-    actions_.MiniMapToolButton->setChecked(actions_.ShowMiniMap->isChecked());
-    actions_.TrackListToolButton->setChecked(actions_.ShowTrackList->isChecked());
-    actions_.TrackListToolButton->setEnabled(mode_.OwnerMode);
-    actions_.TrackListMenu->setEnabled(mode_.OwnerMode);
     actions_.LegendOnMap->setEnabled(false);
     actions_.MiniMapOnMap->setEnabled(false);
+    ConnectActions();
+    ApplyFormCreateSettings();
+    keyWindows_ = {this};
+
+    const auto step = [this](std::string_view text, const std::function<void(TForm1&)>& create) {
+        if (!text.empty() && hooks_.progress) hooks_.progress(text);
+        if (create) create(*this);
+    };
+    step({}, hooks_.createEditorDialog);
+    colorsForm_ = new TColorsForm(colors_, dialogs_, this);
+    step("20% Legenda", {});
+    legend_ = new TLegendForm(options_, scenery_, colors_, this);
+    step("30% MiniMap", {});
+    miniMap_ = new TMiniMapForm(*this, this);
+    keyWindows_.push_back(legend_);
+    keyWindows_.push_back(miniMap_);
+    step("40% TrackList", hooks_.createTrackList);
+    step("50% RunSim", hooks_.createLauncher);
+    step("60% Properyty", hooks_.createTrackProperties);
+    step("70% SceneryProperyty", hooks_.createStatistics);
+    step("80% WorkMode", {});
+    workModeForm_ = new TWorkModeForm(mode_, dialogs_, this);
+    step("90% Czyt. konfig...", hooks_.createTimetable);
 
     map_->onPress = [this](QMouseEvent* e) { Image1MouseDown(e); };
     map_->onMove = [this](QMouseEvent* e) { Image1MouseMove(e); };
@@ -148,12 +159,6 @@ void TForm1::SetCommands(MainCommands commands) {
 
 void TForm1::AddKeyWindow(QWidget* window) {
     keyWindows_.push_back(window);
-}
-
-void TForm1::ShowToolWindows() {
-    if (actions_.ShowMiniMap->isChecked()) ShowMiniMapClick(actions_.ShowMiniMap);
-    if (actions_.ShowLegend->isChecked()) ShowLegendClick(actions_.ShowLegend);
-    ShowTrackListClick();
 }
 
 void TForm1::ConnectActions() {

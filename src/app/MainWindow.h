@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "AppSettings.h"
 #include "ColorSlots.h"
 #include "Cursors.h"
 #include "FileSystem.h"
@@ -18,6 +19,7 @@
 #include "RecentFiles.h"
 #include "Scenery.h"
 #include "SegmentGrid.h"
+#include "SettingsStore.h"
 #include "TrackListWindow.h"
 #include "ViewState.h"
 #include "ViewerDialogs.h"
@@ -65,21 +67,44 @@ struct MainCommands {
     std::function<void()> sceneryReplaced;
 };
 
+// The windows built apart from the main window, created at their place in the start-up order
+// (each given the main window), and the progress text shown before each step.
+struct StartupHooks {
+    std::function<void(std::string_view text)> progress;
+    std::function<void(class TForm1&)> createEditorDialog;
+    std::function<void(class TForm1&)> createTrackList;
+    std::function<void(class TForm1&)> createLauncher;
+    std::function<void(class TForm1&)> createTrackProperties;
+    std::function<void(class TForm1&)> createStatistics;
+    std::function<void(class TForm1&)> createTimetable;
+    // Adds the edit verb to the desktop registration, once the editors are known.
+    std::function<void(class TForm1&)> registerEditVerb;
+};
+
 // The main window: owns the scenery model and the view, draws the map, and carries the menus,
 // the tool bar, the navigation tools and the status line.
 class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
   public:
-    TForm1(ViewerDialogs& dialogs, const FileSystem& files);
+    // Creating the main window reads the first half of the settings; the other windows follow
+    // in the start-up order.
+    TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& store,
+           StartupHooks hooks = {});
     ~TForm1() override;
 
     void SetCommands(MainCommands commands);
     void SetTrackList(TrackListWindow* list) { trackList_ = list; }
     // Key releases of these windows act as the main window's own.
     void AddKeyWindow(QWidget* window);
-    // Shows the tool windows that their menu items ask for, once the program has started.
-    void ShowToolWindows();
 
     // Takes its own copy of the path: the recent-files list it may come from changes meanwhile.
+    // The second half of the settings, the other windows' places, the mini-map and the work
+    // mode.
+    void FinishStartup();
+    // The arguments after the program's name: "/o", "/e" or "/p" and a path, or a path.
+    void RunCommandLine(const QStringList& arguments);
+    // Every setting as the windows and items hold it now.
+    AppSettings CollectSettings() const;
+
     void LoadScenery(std::string path);
     void CheckFilesChanged();
     void RedrawMap(RedrawCause cause);
@@ -125,6 +150,7 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
 
   protected:
     bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
@@ -132,6 +158,8 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     class StatusBarSink;
 
     void ConnectActions();
+    void ApplyFormCreateSettings();
+    void ApplyFinishStartupSettings();
     // The legend's and the mini-map's "Pokaż": the window, its button and "Rysuj na mapie".
     void ShowToolWindowClick(QWidget& window, const QAction& show, QToolButton& button,
                              QAction& onMap, RedrawCause cause, const QObject* sender);
@@ -163,6 +191,11 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
   private:
     ViewerDialogs& dialogs_;
     const FileSystem& files_;
+    SettingsStore& store_;
+    StartupHooks hooks_;
+    // The values read at start; those whose windows hold them are taken back from the windows
+    // at close, the others are written as they were read.
+    AppSettings settings_;
     CursorTable cursors_;
     TScenery scenery_;
     std::unique_ptr<SceneryIndex> index_;

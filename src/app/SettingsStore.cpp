@@ -85,18 +85,25 @@ TColor SettingsStore::ReadColorDef(std::string_view name, std::string_view defau
 
 void SettingsStore::WriteBool(std::string_view name, bool value) {
     settings_->setValue(Key(name), value ? 1 : 0);
+    Written(name);
 }
 
 void SettingsStore::WriteInteger(std::string_view name, int value) {
     settings_->setValue(Key(name), value);
+    Written(name);
 }
 
 void SettingsStore::WriteString(std::string_view name, std::string_view value) {
     settings_->setValue(Key(name), FromView(value));
+    Written(name);
 }
 
 void SettingsStore::WriteColor(std::string_view name, TColor value) {
     WriteString(name, ColorToText(value));
+}
+
+void SettingsStore::Written(std::string_view name) const {
+    if (observer_) observer_(Key(name));
 }
 
 void SettingsStore::Flush() {

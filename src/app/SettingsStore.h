@@ -2,6 +2,7 @@
 
 #include <QSettings>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -50,11 +51,20 @@ class SettingsStore {
     // Writes everything to the file; throws SettingsError when the file cannot be written.
     void Flush();
 
+    // Told of every value written, as "Key/Name" ("Name" for the settings key itself): the
+    // order of writes cannot be seen in the file, which keeps its groups sorted.
+    void SetWriteObserver(std::function<void(const QString& key)> observer) {
+        observer_ = std::move(observer);
+    }
+
   private:
     QString Key(std::string_view name) const;
     bool Has(std::string_view name) const;
 
+    void Written(std::string_view name) const;
+
     std::unique_ptr<QSettings> settings_;
+    std::function<void(const QString& key)> observer_;
     QString group_;
 };
 

@@ -50,7 +50,7 @@ std::string SquareScenery(const std::string& nameLine = "") {
 
 class MainWindowTest : public ::testing::Test {
   protected:
-    MainWindowTest() : window(dialogs, files) {
+    MainWindowTest() : window(dialogs, files, store) {
         window.resize(800, 600);
         window.show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -83,6 +83,7 @@ class MainWindowTest : public ::testing::Test {
     test::TempDir dir;
     test::ScriptedViewerDialogs dialogs;
     PosixFileSystem files;
+    SettingsStore store{QString::fromStdString((dir.Path() / "Zorvan.conf").string())};
     TForm1 window;
 };
 
@@ -312,7 +313,7 @@ TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
     QTest::keyRelease(&window, Qt::Key_T, Qt::NoModifier);
     EXPECT_FALSE(tracks->isChecked());
     // Key releases in the tool windows act as the main window's own.
-    window.ShowToolWindows();
+    window.FinishStartup();
     QTest::keyRelease(&window.Legend(), Qt::Key_T, Qt::ControlModifier);
     EXPECT_TRUE(tracks->isChecked());
     // Triggering a menu item's shortcut does nothing by itself: only the key handling acts.
@@ -332,7 +333,7 @@ TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
 
 TEST_F(MainWindowTest, ToolWindowsFollowTheirItems) {
     LoadSquare();
-    window.ShowToolWindows();
+    window.FinishStartup();
     EXPECT_TRUE(window.MiniMapWindow().isVisible());
     EXPECT_TRUE(window.Legend().isVisible());
     // Closing the legend by hand unchecks its item and disables "Rysuj na mapie".
@@ -378,7 +379,7 @@ TEST_F(MainWindowTest, MapTypesAndLayersRedraw) {
 
 TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
     LoadSquare();
-    window.ShowToolWindows();
+    window.FinishStartup();
     const auto cacheKey = [&] { return window.MiniMapWindow().Map().Cache().cacheKey(); };
     const auto rebuilds = [&](const std::function<void()>& change) {
         const qint64 before = cacheKey();

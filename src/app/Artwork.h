@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QIcon>
+#include <QImage>
+
+namespace tarvik {
+
+inline constexpr const char* kVersion = TARVIK_VERSION;
+
+// The program's pictures, drawn rather than shipped: the splash picture (also shown by the
+// about box) and the application icon.
+QImage MakeSplashPicture(int width, int height);
+QIcon MakeApplicationIcon();
+
+}  // namespace tarvik

@@ -1,0 +1,143 @@
+#include "ViewerStartup.h"
+
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QProxyStyle>
+#include <QSocketNotifier>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "AboutForm.h"
+#include "Artwork.h"
+#include "DesktopRegistration.h"
+#include "MainWindow.h"
+#include "QtViewerDialogs.h"
+#include "SplashScreenForm.h"
+
+namespace tarvik {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: tarvik-viewer [SCENERY]\n"
+    "       tarvik-viewer /o SCENERY    open the scenery\n"
+    "       tarvik-viewer /e SCENERY    open it, edit its files, close\n"
+    "       tarvik-viewer /p SCENERY    open it, print its map, close\n"
+    "       tarvik-viewer --help | --version\n";
+
+// Hints of the controls show after 750 ms.
+class HintStyle final : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ToolTip_WakeUpDelay) return 750;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// A termination request from the system (log-out, kill) closes the main window the usual way,
+// so that the settings are written. The signal handler only writes to a pipe.
+int closePipe[2] = {-1, -1};
+
+void OnTerminate(int) {
+    const char byte = 1;
+    [[maybe_unused]] const ssize_t n = write(closePipe[1], &byte, 1);
+}
+
+void InstallTerminationHandler() {
+    if (pipe(closePipe) != 0) return;
+    struct sigaction action;
+    std::memset(&action, 0, sizeof action);
+    action.sa_handler = OnTerminate;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGINT, SIGHUP})
+        sigaction(signal, &action, nullptr);
+}
+
+bool HasDisplay() {
+    return !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+}
+
+}  // namespace
+
+int RunViewer(int argc, char** argv) {
+    if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tarvik-viewer %s\n", kVersion);
+        return 0;
+    }
+    if (!HasDisplay()) {
+        std::fputs(
+            "tarvik-viewer: no display to open the window on (DISPLAY and "
+            "WAYLAND_DISPLAY are not set)\n",
+            stderr);
+        return 1;
+    }
+    InstallTerminationHandler();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(kApplicationTitle);
+    QApplication::setDesktopFileName("tarvik-viewer");
+    QApplication::setWindowIcon(MakeApplicationIcon());
+    QApplication::setStyle(new HintStyle);
+
+    auto splash = std::make_unique<TSplashScreenForm>(nullptr, true);
+    splash->show();
+    splash->repaint();
+    QCoreApplication::processEvents();
+    splash->ShowProgress("0% Czyt. konfig....");
+
+    QtViewerDialogs dialogs;
+    const PosixFileSystem files;
+    SettingsStore store;
+    StartupHooks hooks;
+    hooks.progress = [&splash](std::string_view text) {
+        if (splash) splash->ShowProgress(text);
+    };
+    std::unique_ptr<TForm1> window;
+    try {
+        window = std::make_unique<TForm1>(dialogs, files, store, hooks);
+        dialogs.SetParent(window.get());
+        window->show();
+        RegisterSceneryFileType(DesktopRegistration::InDataHome(),
+                                QCoreApplication::applicationFilePath());
+        MainCommands commands;
+        commands.about = [w = window.get()] {
+            TAboutForm about(w, [](const QUrl& url) { QDesktopServices::openUrl(url); });
+            about.exec();
+        };
+        window->SetCommands(std::move(commands));
+        window->FinishStartup();
+    } catch (const std::exception& e) {
+        splash.reset();
+        dialogs.MessageBox(e.what(), kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
+        if (!window) return 1;
+    }
+    splash.reset();
+
+    QStringList arguments = QCoreApplication::arguments().mid(1, 2);
+    window->RunCommandLine(arguments);
+    // "/e" and "/p" close the window before the event loop would start.
+    if (!window->isVisible()) return 0;
+    // Watched only from here on, so that a request during a load waits for its end.
+    std::unique_ptr<QSocketNotifier> terminate;
+    if (closePipe[0] >= 0) {
+        terminate = std::make_unique<QSocketNotifier>(closePipe[0], QSocketNotifier::Read);
+        QObject::connect(terminate.get(), &QSocketNotifier::activated, window.get(), [&window] {
+            char byte = 0;
+            [[maybe_unused]] const ssize_t n = read(closePipe[0], &byte, 1);
+            window->close();
+        });
+    }
+    return QApplication::exec();
+}
+
+}  // namespace tarvik
