@@ -22,6 +22,7 @@
 #include "MapWidget.h"
 #include "QtColor.h"
 #include "SceneryLoader.h"
+#include "SceneryProperytyForm.h"
 #include "WorkModeForm.h"
 
 namespace tarvik {
@@ -102,6 +103,12 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     actions_.LegendOnMap->setEnabled(false);
     actions_.MiniMapOnMap->setEnabled(false);
     ConnectActions();
+    MainCommands own;
+    own.saveImage = [this] { SaveImageButtonClick(); };
+    own.print = [this] { PrintButtonClick(); };
+    own.printPreview = [this] { PrintPreviewMenuItemClick(); };
+    own.sceneryProperties = [this] { SceneryProperytyClick(); };
+    AddCommands(own);
     ApplyFormCreateSettings();
     keyWindows_ = {this};
 
@@ -120,7 +127,9 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     step("40% TrackList", hooks_.createTrackList);
     step("50% RunSim", hooks_.createLauncher);
     step("60% Properyty", hooks_.createTrackProperties);
-    step("70% SceneryProperyty", hooks_.createStatistics);
+    step("70% SceneryProperyty", {});
+    statistics_ = new TSceneryProperytyForm(
+        scenery_, mode_, colors_, cursors_, [this] { return sceneryShortPath_; }, this);
     step("80% WorkMode", {});
     workModeForm_ = new TWorkModeForm(mode_, dialogs_, this);
     step("90% Czyt. konfig...", hooks_.createTimetable);
@@ -147,14 +156,52 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(this);
 }
 
-void TForm1::SetCommands(MainCommands commands) {
-    commands_ = std::move(commands);
+void TForm1::AddCommands(const MainCommands& commands) {
+    const auto take = [](auto& mine, const auto& given) {
+        if (given) mine = given;
+    };
+    take(commands_.saveImage, commands.saveImage);
+    take(commands_.print, commands.print);
+    take(commands_.printPreview, commands.printPreview);
+    take(commands_.runSimulator, commands.runSimulator);
+    take(commands_.sceneryProperties, commands.sceneryProperties);
+    take(commands_.editorSettings, commands.editorSettings);
+    take(commands_.editFiles, commands.editFiles);
+    take(commands_.about, commands.about);
+    if (commands.sceneryReplaced) {
+        if (commands_.sceneryReplaced) {
+            commands_.sceneryReplaced = [first = commands_.sceneryReplaced,
+                                         then = commands.sceneryReplaced] {
+                first();
+                then();
+            };
+        } else {
+            commands_.sceneryReplaced = commands.sceneryReplaced;
+        }
+    }
     actions_.EditSource->setEnabled(static_cast<bool>(commands_.editorSettings));
     actions_.EditorSettings->setEnabled(static_cast<bool>(commands_.editorSettings));
     actions_.AboutMenuItem->setEnabled(static_cast<bool>(commands_.about));
-    for (QAction* item : actions_.EditorItems)
-        item->setEnabled(static_cast<bool>(commands_.editFiles));
+    // Which editor slots can be chosen is the editors' business; without them none can.
+    if (!commands_.editFiles) {
+        for (QAction* item : actions_.EditorItems)
+            item->setEnabled(false);
+    }
     if (SceneryLoaded()) EnableAfterFirstLoad();
+}
+
+void TForm1::AddSettingsParticipant(std::function<void(const AppSettings&)> apply,
+                                    std::function<void(AppSettings&)> collect) {
+    settingsParticipants_.push_back({std::move(apply), std::move(collect)});
+}
+
+void TForm1::SetTrackList(TrackListWindow* list) {
+    trackList_ = list;
+    if (trackList_) trackList_->SetAnimateZoom(actions_.AnimateZoom->isChecked());
+}
+
+void TForm1::SetAnimateZoom(bool animate) {
+    actions_.AnimateZoom->setChecked(animate);
 }
 
 void TForm1::AddKeyWindow(QWidget* window) {
@@ -218,6 +265,7 @@ void TForm1::ConnectActions() {
     connect(a.ShowMiniMap, &QAction::triggered, this,
             [this] { ShowMiniMapClick(actions_.ShowMiniMap); });
     connect(a.ShowTrackList, &QAction::triggered, this, [this] { ShowTrackListClick(); });
+    connect(a.AnimateZoom, &QAction::triggered, this, [this] { AnimateZoomClick(); });
     connect(a.LegendToolButton, &QToolButton::clicked, this, [this] {
         actions_.ShowLegend->toggle();
         ShowLegendClick(actions_.LegendToolButton);
@@ -310,6 +358,7 @@ void TForm1::LoadScenery(std::string path) {
             }
         } loading(*this);
         SetStatusText("Wczytywanie scenerii...");
+        statistics_->Invalidate();
         if (commands_.sceneryReplaced) commands_.sceneryReplaced();
         if (trackList_) trackList_->ClearList();
         // The grids point into the model, so they go before it.
@@ -417,7 +466,9 @@ void TForm1::CheckFilesChanged() {
 void TForm1::OpenButtonClick() {
     const std::optional<std::string> path = dialogs_.OpenFileName(
         "Wybierz plik scenerii", "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*", true);
-    if (path) LoadScenery(*path);
+    if (!path) return;
+    lastOpenedPath_ = *path;
+    LoadScenery(*path);
 }
 
 // ---- Drawing -------------------------------------------------------------------------------
@@ -547,6 +598,10 @@ void TForm1::ShowTrackListClick() {
     } else {
         trackList_->HideWindow();
     }
+}
+
+void TForm1::AnimateZoomClick() {
+    if (trackList_) trackList_->SetAnimateZoom(actions_.AnimateZoom->isChecked());
 }
 
 void TForm1::SelectTool(MapTool tool) {

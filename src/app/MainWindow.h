@@ -34,6 +34,7 @@ namespace tarvik {
 class MapWidget;
 class TColorsForm;
 class TLegendForm;
+class TSceneryProperytyForm;
 class TWorkModeForm;
 
 // Why the map is drawn again: some causes rebuild the mini-map's picture of the whole scenery.
@@ -75,7 +76,6 @@ struct StartupHooks {
     std::function<void(class TForm1&)> createTrackList;
     std::function<void(class TForm1&)> createLauncher;
     std::function<void(class TForm1&)> createTrackProperties;
-    std::function<void(class TForm1&)> createStatistics;
     std::function<void(class TForm1&)> createTimetable;
     // Adds the edit verb to the desktop registration, once the editors are known.
     std::function<void(class TForm1&)> registerEditVerb;
@@ -91,8 +91,17 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
            StartupHooks hooks = {});
     ~TForm1() override;
 
-    void SetCommands(MainCommands commands);
-    void SetTrackList(TrackListWindow* list) { trackList_ = list; }
+    // Commands given here take the place of those given before; the handlers of a new load
+    // run after the earlier ones.
+    void AddCommands(const MainCommands& commands);
+    // Windows that keep settings of their own: apply runs when the second half of the settings
+    // has been read, collect when the settings are written at close.
+    void AddSettingsParticipant(std::function<void(const AppSettings&)> apply,
+                                std::function<void(AppSettings&)> collect);
+    void SetTrackList(TrackListWindow* list);
+    TrackListWindow* TrackList() const { return trackList_; }
+    // The list's own animation button reports its state here.
+    void SetAnimateZoom(bool animate);
     // Key releases of these windows act as the main window's own.
     void AddKeyWindow(QWidget* window);
 
@@ -119,11 +128,20 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     TWorkMode& Mode() { return mode_; }
     RecentFiles& Recent() { return recent_; }
     const MainActions& Actions() const { return actions_; }
+    MainActions& Actions() { return actions_; }
+    // What the main window draws with, for the windows that draw the same way.
+    MapSources Sources() const override;
+    PaintHooks MainPaintHooks();
+    ViewerDialogs& Dialogs() { return dialogs_; }
+    const FileSystem& Files() const { return files_; }
     MapWidget& Map() { return *map_; }
     TLegendForm& Legend() { return *legend_; }
     TMiniMapForm& MiniMapWindow() { return *miniMap_; }
     TColorsForm& ColorsForm() { return *colorsForm_; }
     TWorkModeForm& WorkModeForm() { return *workModeForm_; }
+    TSceneryProperytyForm& StatisticsForm() { return *statistics_; }
+    // The path last chosen in the open dialog in this run, the title of print jobs.
+    const std::string& LastOpenedPath() const { return lastOpenedPath_; }
     const CursorTable& Cursors() const { return cursors_; }
     const std::string& SceneryShortPath() const { return sceneryShortPath_; }
     QString StatusText() const;
@@ -140,6 +158,7 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     void ShowLegendClick(QObject* sender);
     void ShowMiniMapClick(QObject* sender);
     void ShowTrackListClick();
+    void AnimateZoomClick();
     void SelectTool(MapTool tool);
     void PaintTrackClick();
     void PaintTransparentMenuClick();
@@ -147,6 +166,10 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     void KoloryClick();
     void WorkModeClick();
     void HelpButtonClick();
+    void SaveImageButtonClick();
+    void PrintButtonClick();
+    void PrintPreviewMenuItemClick();
+    void SceneryProperytyClick();
 
   protected:
     bool event(QEvent* event) override;
@@ -173,7 +196,6 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     void Image1MouseMove(QMouseEvent* event);
     void Image1MouseUp(QMouseEvent* event);
     void SetMapCursor(int slot);
-    PaintHooks MainPaintHooks();
 
     // MapOverlays
     const QImage& LegendPicture() override;
@@ -181,7 +203,6 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     void RefreshMiniMap() override;
     const QImage& MiniMapPicture() override;
     // MiniMapHost
-    MapSources Sources() const override;
     bool ModelBusy() const override { return loading_ && !modelReady_; }
     PaintHooks MiniMapPaintHooks() override;
 
@@ -208,9 +229,15 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     MainCommands commands_;
     TrackListWindow* trackList_ = nullptr;
     std::vector<QWidget*> keyWindows_;
+    struct SettingsParticipant {
+        std::function<void(const AppSettings&)> apply;
+        std::function<void(AppSettings&)> collect;
+    };
+    std::vector<SettingsParticipant> settingsParticipants_;
     std::unique_ptr<StatusBarSink> statusSink_;
     std::function<std::chrono::steady_clock::time_point()> clock_;
     std::string sceneryShortPath_;
+    std::string lastOpenedPath_;
     QString helpFile_;
     int mapCursor_ = kDefaultCursor;
     bool grabbing_ = false;
@@ -225,6 +252,7 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     TMiniMapForm* miniMap_ = nullptr;
     TColorsForm* colorsForm_ = nullptr;
     TWorkModeForm* workModeForm_ = nullptr;
+    TSceneryProperytyForm* statistics_ = nullptr;
 };
 
 }  // namespace tarvik

@@ -96,6 +96,9 @@ void TForm1::ApplyFinishStartupSettings() {
     Place(*legend_, s.Legend, false);
     mode_ = TWorkMode::Make(s.OwnerMode, s.InterpolateStepsMode);
     workModeForm_->SyncFromMode();
+    for (const SettingsParticipant& p : settingsParticipants_) {
+        if (p.apply) p.apply(s);
+    }
 }
 
 void TForm1::FinishStartup() {
@@ -158,6 +161,9 @@ AppSettings TForm1::CollectSettings() const {
     s.AnimateZoom = a.AnimateZoom->isChecked();
     s.OwnerMode = mode_.OwnerMode;
     s.InterpolateStepsMode = mode_.InterpolateStepsMode;
+    for (const SettingsParticipant& p : settingsParticipants_) {
+        if (p.collect) p.collect(s);
+    }
     return s;
 }
 

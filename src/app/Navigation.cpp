@@ -1,7 +1,8 @@
 #include "Navigation.h"
 
 #include <cmath>
-#include <cstdio>
+
+#include "NumberText.h"
 
 namespace tarvik {
 namespace {
@@ -10,25 +11,6 @@ int BandOf(int position, int size) {
     if (position < kEdgeBand) return -1;
     if (position >= size - kEdgeBand) return 1;
     return 0;
-}
-
-// Digits of v rounded to the given decimals, halves away from zero, with the decimal comma
-// and groups of thousands set apart by a space.
-std::string FormatNumber(double v, int decimals, bool grouped) {
-    const double factor = decimals == 0 ? 1 : 10;
-    const double rounded = std::round(v * factor) / factor;
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, rounded);
-    const std::string digits = buffer;
-    const std::size_t point = digits.find('.');
-    const std::size_t whole = point == std::string::npos ? digits.size() : point;
-    const std::size_t sign = digits[0] == '-' ? 1 : 0;
-    std::string text;
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (grouped && i > sign && i < whole && (whole - i) % 3 == 0) text += ' ';
-        text += i == point ? ',' : digits[i];
-    }
-    return text;
 }
 
 }  // namespace
@@ -178,10 +160,10 @@ PressEffect MapNavigator::Wheel(ShiftSet keys, int delta, int width, int height,
 }
 
 std::string RulerDistanceText(double d) {
-    if (d >= 10000) return FormatNumber(d / 1000, 0, true) + " km";
-    if (d >= 1000) return FormatNumber(d / 1000, 1, false) + " km";
-    if (d >= 10) return FormatNumber(d, 0, false) + " m";
-    return FormatNumber(d, 1, false) + " m";
+    if (d >= 10000) return FormatFixed(d / 1000, 0, true) + " km";
+    if (d >= 1000) return FormatFixed(d / 1000, 1, false) + " km";
+    if (d >= 10) return FormatFixed(d, 0, false) + " m";
+    return FormatFixed(d, 1, false) + " m";
 }
 
 }  // namespace tarvik

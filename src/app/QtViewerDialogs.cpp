@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 #include "QtColor.h"
 
@@ -130,6 +132,30 @@ std::optional<std::string> QtViewerDialogs::OpenFileName(std::string_view title,
     const QStringList files = dialog.selectedFiles();
     if (files.isEmpty()) return std::nullopt;
     return QFile::encodeName(files.front()).toStdString();
+}
+
+std::optional<std::string> QtViewerDialogs::SaveFileName(std::string_view title,
+                                                         std::string_view filter,
+                                                         int& filterIndex) {
+    QFileDialog dialog(parent_, FromUtf8(title));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    const QStringList filters = NameFilters(filter);
+    dialog.setNameFilters(filters);
+    if (filterIndex >= 1 && filterIndex <= filters.size()) {
+        dialog.selectNameFilter(filters[filterIndex - 1]);
+    }
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty()) return std::nullopt;
+    filterIndex = static_cast<int>(filters.indexOf(dialog.selectedNameFilter())) + 1;
+    return QFile::encodeName(files.front()).toStdString();
+}
+
+bool QtViewerDialogs::PrintDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent_);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 std::optional<TColor> QtViewerDialogs::ChooseColor(TColor initial) {

@@ -17,7 +17,10 @@ class QtViewerDialogs final : public ViewerDialogs {
     bool InputQuery(std::string_view caption, std::string_view prompt, std::string& value) override;
     std::optional<std::string> OpenFileName(std::string_view title, std::string_view filter,
                                             bool fileMustExist) override;
+    std::optional<std::string> SaveFileName(std::string_view title, std::string_view filter,
+                                            int& filterIndex) override;
     std::optional<TColor> ChooseColor(TColor initial) override;
+    bool PrintDialog(QPrinter& printer) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -17,6 +17,8 @@ class TrackListWindow {
     virtual void BuildTrackList() = 0;
     // The track segment of the selected entry, or null.
     virtual const TSegmentObj* SelectedSegment() const = 0;
+    // Mirrors "Animowane powiększenie" of the main menu on the list's own button.
+    virtual void SetAnimateZoom(bool animate) = 0;
 };
 
 }  // namespace tarvik

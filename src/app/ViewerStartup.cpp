@@ -66,7 +66,7 @@ bool HasDisplay() {
 
 }  // namespace
 
-int RunViewer(int argc, char** argv) {
+int RunViewer(int argc, char** argv, const std::function<void(StartupHooks&)>& installWindows) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
         std::fputs(kUsage, stdout);
         return 0;
@@ -99,6 +99,7 @@ int RunViewer(int argc, char** argv) {
     const PosixFileSystem files;
     SettingsStore store;
     StartupHooks hooks;
+    if (installWindows) installWindows(hooks);
     hooks.progress = [&splash](std::string_view text) {
         if (splash) splash->ShowProgress(text);
     };
@@ -114,7 +115,7 @@ int RunViewer(int argc, char** argv) {
             TAboutForm about(w, [](const QUrl& url) { QDesktopServices::openUrl(url); });
             about.exec();
         };
-        window->SetCommands(std::move(commands));
+        window->AddCommands(commands);
         window->FinishStartup();
     } catch (const std::exception& e) {
         splash.reset();

@@ -10,10 +10,10 @@
 #include "AppSettings.h"
 #include "CliLoading.h"
 #include "ConsoleDialogs.h"
-#include "ImageFiles.h"
 #include "LegendPicture.h"
 #include "MiniMap.h"
 #include "PaintMap.h"
+#include "PictureWriter.h"
 #include "SegmentGrid.h"
 #include "ViewState.h"
 
@@ -199,8 +199,13 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
     if (problem.empty() && o.output.empty()) problem = "no output file given (-o FILE)";
     const bool png = EndsWith(o.output, ".png");
-    const bool bmp = EndsWith(o.output, ".bmp");
-    if (problem.empty() && !png && !bmp) problem = "the output file must end in .png or .bmp";
+    std::optional<PictureFormat> format;
+    if (EndsWith(o.output, ".bmp")) format = PictureFormat::Bmp;
+    if (EndsWith(o.output, ".gif")) format = PictureFormat::Gif;
+    if (EndsWith(o.output, ".jpg") || EndsWith(o.output, ".jpeg")) format = PictureFormat::Jpeg;
+    if (problem.empty() && !png && !format) {
+        problem = "the output file must end in .png, .bmp, .gif, .jpg or .jpeg";
+    }
     if (!problem.empty()) {
         std::fprintf(err, "tarvik render: %s\nusage: tarvik render %s%s", problem.c_str(),
                      kLoadUsage, kRenderUsage);
@@ -250,10 +255,13 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         std::fprintf(err, "tarvik render: the view is empty; nothing was drawn\n");
         return 1;
     }
-    const QString path = QString::fromStdString(o.output);
-    const bool written = png ? picture.save(path, "PNG") : SaveBmp24(picture, path);
-    if (!written) {
-        std::fprintf(err, "tarvik render: cannot write %s\n", o.output.c_str());
+    if (png) {
+        if (!picture.save(QString::fromStdString(o.output), "PNG")) {
+            std::fprintf(err, "tarvik render: cannot write %s\n", o.output.c_str());
+            return 1;
+        }
+    } else if (const std::optional<std::string> error = WritePicture(picture, o.output, *format)) {
+        std::fprintf(err, "tarvik render: %s\n", error->c_str());
         return 1;
     }
     return result.status == LoadStatus::Failed ? 1 : 0;

@@ -5,6 +5,7 @@
 
 #include "DumpCommand.h"
 #include "RenderCommand.h"
+#include "StatsCommand.h"
 
 namespace {
 
@@ -18,7 +19,9 @@ constexpr const char* kUsage =
     "         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]\n"
     "         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]\n"
     "         [--precision 1..10] [--on-parse-error ignore|abort]\n"
-    "      load a scenery and write its map as a PNG or BMP picture\n";
+    "      load a scenery and write its map as a PNG, BMP, GIF or JPEG picture\n"
+    "  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]\n"
+    "      load a scenery and print its statistics as JSON\n";
 
 // Standard error carries the scenery's messages; Qt's notes about the environment (no runtime
 // folder, no screen) do not belong there.
@@ -42,6 +45,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "dump") return tarvik::RunDump(args, stdout, stderr);
+    if (command == "stats") return tarvik::RunStats(args, stdout, stderr);
     if (command == "render") {
         // Drawing text needs the fonts of a GUI application, but no screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

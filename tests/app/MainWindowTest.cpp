@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, FirstLoadEnablesTheToolsAndSetsTheCaption) {
     int saves = 0;
     MainCommands commands;
     commands.saveImage = [&] { ++saves; };
-    window.SetCommands(commands);
+    window.AddCommands(commands);
     const std::string path = LoadSquare();
     for (const char* name : tools)
         EXPECT_TRUE(Button(name)->isEnabled()) << name;
@@ -111,7 +111,8 @@ TEST_F(MainWindowTest, FirstLoadEnablesTheToolsAndSetsTheCaption) {
     EXPECT_TRUE(Action("Lupa1")->isChecked());
     EXPECT_TRUE(Button("SaveToolButton")->isEnabled());
     // Commands whose windows are not there stay disabled.
-    EXPECT_FALSE(Button("PrintToolButton")->isEnabled());
+    EXPECT_TRUE(Button("PrintToolButton")->isEnabled());
+    EXPECT_FALSE(Button("RunSimToolButton")->isEnabled());
     EXPECT_FALSE(Action("Uruchomsymulator1")->isEnabled());
     EXPECT_EQ(window.windowTitle().toStdString(), path + " - Tarvik Track Viewer");
     EXPECT_TRUE(window.StatusText().startsWith("Wczyt.+Optymaliz.+Rys.: "));

@@ -214,14 +214,14 @@ TEST_F(ShellTest, CommandLine) {
     MainCommands commands;
     commands.editFiles = [&](int slot) { edits += slot == 0; };
     commands.print = [&] { ++prints; };
-    w->SetCommands(commands);
+    w->AddCommands(commands);
     w->RunCommandLine({"/e", QString::fromStdString(scenery)});
     EXPECT_EQ(edits, 1);
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(QFile::exists(ConfPath()));
 
     auto again = Start();
-    again->SetCommands(commands);
+    again->AddCommands(commands);
     again->RunCommandLine({"/p", QString::fromStdString(scenery)});
     EXPECT_EQ(prints, 1);
     EXPECT_FALSE(again->isVisible());

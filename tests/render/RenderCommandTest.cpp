@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 
 #include "QtColor.h"
@@ -39,6 +40,22 @@ TEST(TarvikRender, WritesPngAndBmpOfTheAskedSize) {
     EXPECT_EQ(header[28], 24);  // bits per pixel
 }
 
+TEST(TarvikRender, WritesGifAndJpegByTheirExtensions) {
+    test::TempDir dir;
+    for (const char* name : {"map.gif", "map.jpg", "map.JPEG"}) {
+        const std::string path = (dir.Path() / name).string();
+        EXPECT_EQ(Render({kDemo, "-o", path, "--size", "120x90"}), 0) << name;
+        EXPECT_EQ(QImage(QString::fromStdString(path)).size(), QSize(120, 90)) << name;
+    }
+    std::ifstream gif(dir.Path() / "map.gif", std::ios::binary);
+    char magic[3];
+    gif.read(magic, 3);
+    EXPECT_EQ(std::string(magic, 3), "GIF");
+    // A folder in the way is reported and nothing else is written.
+    std::filesystem::create_directories(dir.Path() / "taken.gif");
+    EXPECT_EQ(Render({kDemo, "-o", (dir.Path() / "taken.gif").string()}), 1);
+}
+
 TEST(TarvikRender, ColoursComeFromTheSettingsFile) {
     test::TempDir dir;
     const std::string settings = dir.Write("Zorvan.conf", "[Colors]\nBackground=$00102030\n");
@@ -58,7 +75,7 @@ TEST(TarvikRender, WrongUsageAndMissingFiles) {
     for (const std::vector<std::string>& args :
          std::vector<std::vector<std::string>>{{kDemo},
                                                {"-o", out},
-                                               {kDemo, "-o", (dir.Path() / "m.jpg").string()},
+                                               {kDemo, "-o", (dir.Path() / "m.tif").string()},
                                                {kDemo, "-o", out, "--size", "0x10"},
                                                {kDemo, "-o", out, "--size", "10"},
                                                {kDemo, "-o", out, "--map", "speed"},

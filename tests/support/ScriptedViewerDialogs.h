@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPrinter>
+#include <QString>
 #include <deque>
 #include <optional>
 #include <string>
@@ -33,6 +35,28 @@ class ScriptedViewerDialogs final : public ViewerDialogs {
         fileRequests.push_back({std::string(title), std::string(filter), fileMustExist});
         return Take(openAnswers);
     }
+    std::optional<std::string> SaveFileName(std::string_view title, std::string_view filter,
+                                            int& filterIndex) override {
+        fileRequests.push_back({std::string(title), std::string(filter), false});
+        saveFilterShown.push_back(filterIndex);
+        if (saveAnswers.empty()) return std::nullopt;
+        const SaveAnswer answer = saveAnswers.front();
+        saveAnswers.pop_front();
+        if (!answer.path) return std::nullopt;
+        filterIndex = answer.filterIndex;
+        return answer.path;
+    }
+    bool PrintDialog(QPrinter& printer) override {
+        ++printRequests;
+        if (printAnswers.empty()) return false;
+        const std::optional<PrintAnswer> answer = printAnswers.front();
+        printAnswers.pop_front();
+        if (!answer) return false;
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(answer->pdfPath));
+        printer.setCopyCount(answer->copies);
+        return true;
+    }
     std::optional<TColor> ChooseColor(TColor initial) override {
         colorRequests.push_back(initial);
         return Take(colorAnswers);
@@ -43,6 +67,19 @@ class ScriptedViewerDialogs final : public ViewerDialogs {
     ScriptedDialogs basic;
     std::vector<FileRequest> fileRequests;
     std::deque<std::optional<std::string>> openAnswers;
+    struct SaveAnswer {
+        std::optional<std::string> path;  // nothing cancels
+        int filterIndex = 1;
+    };
+    std::deque<SaveAnswer> saveAnswers;
+    std::vector<int> saveFilterShown;
+    // A confirmed print dialog prints into a PDF file.
+    struct PrintAnswer {
+        std::string pdfPath;
+        int copies = 1;
+    };
+    std::deque<std::optional<PrintAnswer>> printAnswers;
+    int printRequests = 0;
     std::vector<TColor> colorRequests;
     std::deque<std::optional<TColor>> colorAnswers;
 

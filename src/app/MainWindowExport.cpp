@@ -1,0 +1,127 @@
+// The map leaving the main window: saved as a picture, printed, or previewed in the colours of
+// a printout, each drawn from the current view.
+#include <QPainter>
+#include <QPrinter>
+
+#include "Artwork.h"
+#include "Cp1250.h"
+#include "MainWindow.h"
+#include "MapWidget.h"
+#include "PicSizeForm.h"
+#include "PictureWriter.h"
+#include "QtColor.h"
+#include "SceneryProperytyForm.h"
+
+namespace tarvik {
+namespace {
+
+constexpr const char* kPictureFilter =
+    "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg";
+
+QString BannerText() {
+    return QString("Tarvik Track Viewer %1 © 2026").arg(kVersion);
+}
+
+// The banner's top-left corner at (5, 5), over whatever is drawn there.
+void DrawBanner(QPainter& painter, const QFont& font) {
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(5, 5 + painter.fontMetrics().ascent(), BannerText());
+}
+
+PictureFormat FormatOfFilter(int filterIndex) {
+    switch (filterIndex) {
+        case 2:
+            return PictureFormat::Gif;
+        case 3:
+            return PictureFormat::Jpeg;
+        default:
+            return PictureFormat::Bmp;
+    }
+}
+
+}  // namespace
+
+void TForm1::SaveImageButtonClick() {
+    if (!SceneryLoaded()) return;
+    int filterIndex = 1;
+    const std::optional<std::string> path =
+        dialogs_.SaveFileName("Zapisz mapę jako...", kPictureFilter, filterIndex);
+    if (!path) return;
+    QSize size;
+    {
+        TPicSizeForm sizeForm(this);
+        sizeForm.exec();
+        size = sizeForm.PictureSize();
+    }
+    QImage picture(size, QImage::Format_RGB32);
+    picture.fill(ToRgb(colors_.Background));
+    {
+        QPainter painter(&picture);
+        PaintMap(painter, static_cast<std::uint16_t>(size.width()),
+                 static_cast<std::uint16_t>(size.height()), view_.ViewMin, view_.ViewMax, nullptr,
+                 false, false, Sources(), this, MainPaintHooks());
+        DrawBanner(painter, QFont());
+    }
+    if (const std::optional<std::string> error =
+            WritePicture(picture, *path, FormatOfFilter(filterIndex))) {
+        dialogs_.MessageBox(*error, kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
+    }
+}
+
+void TForm1::PrintButtonClick() {
+    QPrinter printer(QPrinter::PrinterResolution);
+    if (!dialogs_.PrintDialog(printer)) return;
+    printer.setDocName(QString::fromStdString(DisplayPath(lastOpenedPath_)));
+    // A printer that cannot make copies itself gets one page per copy.
+    int pages = 1;
+    if (!printer.supportsMultipleCopies()) {
+        pages = std::max(1, printer.copyCount());
+        printer.setCopyCount(1);
+    }
+    QPainter painter;
+    if (!painter.begin(&printer)) {
+        dialogs_.MessageBox("Nie można rozpocząć wydruku na " + printer.printerName().toStdString(),
+                            kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
+    QFont banner("Small Fonts", 6);
+    banner.setStyleHint(QFont::SansSerif);
+    try {
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0) printer.newPage();
+            const int width = std::min(printer.width(), 65535);
+            const int height = std::min(printer.height(), 65535);
+            PaintMap(painter, static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height),
+                     view_.ViewMin, view_.ViewMax, nullptr, true, false, Sources(), this,
+                     MainPaintHooks());
+            DrawBanner(painter, banner);
+        }
+    } catch (const std::exception& e) {
+        painter.end();
+        dialogs_.MessageBox(e.what(), kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
+    painter.end();
+}
+
+void TForm1::PrintPreviewMenuItemClick() {
+    if (!SceneryLoaded()) return;
+    QImage& picture = map_->Picture();
+    if (picture.width() < 1 || picture.height() < 1) return;
+    {
+        // The navigation tools keep the scale of the last ordinary drawing.
+        QPainter painter(&picture);
+        PaintMap(painter, static_cast<std::uint16_t>(std::min(picture.width(), 65535)),
+                 static_cast<std::uint16_t>(std::min(picture.height(), 65535)), view_.ViewMin,
+                 view_.ViewMax, nullptr, true, false, Sources(), this, MainPaintHooks());
+    }
+    map_->update();
+}
+
+void TForm1::SceneryProperytyClick() {
+    if (!SceneryLoaded()) return;
+    statistics_->exec();
+}
+
+}  // namespace tarvik

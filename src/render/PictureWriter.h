@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QImage>
+#include <QRgb>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+namespace tarvik {
+
+// Picture formats, numbered as the entries of the save dialog's filter.
+enum class PictureFormat { Bmp = 1, Gif = 2, Jpeg = 3 };
+
+// Writes picture under path (file-system bytes) in format: BMP with 24 bits per pixel; GIF
+// with the fixed 256-colour palette, each pixel taking the nearest colour; JPEG at quality
+// 100 with the floating-point DCT and progressive scans. The file appears under its name only
+// once it has been written whole, so a failed write leaves nothing there (an existing file
+// stays as it was). Returns the reason of a failure, for the user.
+std::optional<std::string> WritePicture(const QImage& picture, const std::string& path,
+                                        PictureFormat format);
+
+// The GIF palette: a 6 x 6 x 6 colour cube, the standard named colours and a grey ramp; 256
+// different colours.
+const std::array<QRgb, 256>& HalftonePalette();
+// Index of the palette colour nearest to c (by the sum of squared differences of red, green
+// and blue; the first of equals).
+std::uint8_t NearestPaletteIndex(QRgb c);
+
+}  // namespace tarvik

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvik {
+
+// Paths here are file-system bytes with '/' between folders.
+
+// The folder of a path with its trailing separator; empty for a bare file name.
+std::string FolderPart(std::string_view path);
+// The name after the last separator.
+std::string FilePart(std::string_view path);
+// Linux has no short (8.3) names: the short form of a path is the full path itself, relative
+// paths taken from the current folder. The scenery and the simulator must go through the same
+// conversion so that the relative-path test of "%r" can find the simulator's folder.
+std::string ShortPathName(std::string_view path);
+
+// Every occurrence of what, from left to right; inserted text is not searched again.
+std::string ReplaceAll(std::string text, std::string_view what, std::string_view with);
+
+struct RunParams {
+    bool ok = true;
+    std::string params;  // the command line; when !ok, as far as it was expanded
+    std::string simulatorFolder;  // the folder "%r" looked for, for the error message
+};
+
+// Expands the simulator's parameter template: "%s" the scenery's file name, "%r" its folder
+// relative to the simulator's folder, "%p" its folder, "%v" the vehicle; then every backslash
+// becomes a slash. Fails when "%r" is used and the scenery does not lie in or below the
+// simulator's folder.
+RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShortPath,
+                          std::string_view simulatorShortPath, std::string_view vehicle);
+
+// An editor's parameters with each "%f" replaced by the file's path as it is; empty parameters
+// mean "%f".
+std::string ExpandEditorParams(std::string_view params, std::string_view file);
+
+// Splits a parameter string into arguments the way a shell splits words: blanks separate,
+// single quotes keep everything, double quotes keep blanks, a backslash keeps the next
+// character (inside double quotes only before '"', '\\', '$' and '`'). Nothing is expanded.
+std::vector<std::string> SplitWords(std::string_view params);
+
+}  // namespace tarvik

@@ -1,0 +1,7 @@
+#include "LauncherWindows.h"
+
+namespace tarvik {
+
+void InstallLauncherWindows(StartupHooks&) {}
+
+}  // namespace tarvik

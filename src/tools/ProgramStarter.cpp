@@ -1,0 +1,90 @@
+#include "ProgramStarter.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <cstdio>
+#include <fstream>
+
+#include "LaunchParams.h"
+
+namespace tarvik {
+namespace {
+
+QString Decoded(const std::string& bytes) {
+    return QFile::decodeName(QByteArray::fromStdString(bytes));
+}
+
+std::string Encoded(const QString& text) {
+    return QFile::encodeName(text).toStdString();
+}
+
+bool EndsWithExe(const std::string& program) {
+    const std::string name = FilePart(program);
+    if (name.size() < 4) return false;
+    std::string extension = name.substr(name.size() - 4);
+    for (char& c : extension) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
+    }
+    return extension == ".exe";
+}
+
+}  // namespace
+
+bool IsWindowsExecutable(const std::string& program) {
+    if (!EndsWithExe(program)) return false;
+    // A native program or script may carry the name of the Windows one it stands for.
+    std::ifstream file(program, std::ios::binary);
+    char head[4] = {};
+    file.read(head, sizeof head);
+    const std::string_view start(head, static_cast<std::size_t>(file.gcount()));
+    return start.substr(0, 4) != "\x7f" "ELF" && start.substr(0, 2) != "#!";
+}
+
+ProgramStart PrepareStart(const std::string& program, const std::string& parameters,
+                          const std::string& workingDirectory) {
+    ProgramStart start;
+    start.workingDirectory = workingDirectory;
+    start.arguments = SplitWords(parameters);
+    // A relative name would be looked up on the PATH, or in the new working folder.
+    const QFileInfo file(Decoded(program));
+    start.program = file.isFile() ? Encoded(file.absoluteFilePath()) : program;
+    if (IsWindowsExecutable(start.program)) {
+        const QString wine = QStandardPaths::findExecutable(QStringLiteral("wine"));
+        if (!wine.isEmpty()) {
+            start.arguments.insert(start.arguments.begin(), start.program);
+            start.program = Encoded(wine);
+        }
+    }
+    return start;
+}
+
+void StartDetached(const ProgramStart& start) {
+    QProcess process;
+    process.setProgram(Decoded(start.program));
+    QStringList arguments;
+    for (const std::string& argument : start.arguments)
+        arguments << Decoded(argument);
+    process.setArguments(arguments);
+    if (!start.workingDirectory.empty()) {
+        process.setWorkingDirectory(Decoded(start.workingDirectory));
+    }
+    process.setStandardInputFile(QProcess::nullDevice());
+    if (!process.startDetached()) {
+        std::fprintf(stderr, "tarvik-viewer: %s: %s\n", start.program.c_str(),
+                     process.errorString().toLocal8Bit().constData());
+    }
+}
+
+std::string DesktopTextEditor() {
+    for (const char* name : {"gnome-text-editor", "gedit", "kate", "mousepad", "xed", "pluma",
+                             "featherpad", "xdg-open"}) {
+        const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        if (!path.isEmpty()) return Encoded(path);
+    }
+    return "xdg-open";
+}
+
+}  // namespace tarvik

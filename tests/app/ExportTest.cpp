@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QSlider>
+#include <QSpinBox>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "MainWindow.h"
+#include "MapWidget.h"
+#include "SceneryProperytyForm.h"
+#include "ScriptedViewerDialogs.h"
+
+namespace tarvik {
+namespace {
+
+// Acts on the next modal dialog of the given name once it is open.
+void WhenModal(const char* name, std::function<void(QWidget*)> act) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal->objectName() != name) return;
+        timer->stop();
+        timer->deleteLater();
+        act(modal);
+    });
+    timer->start();
+}
+
+void SetSize(QWidget* form, const QString& width, const QString& height) {
+    auto* w = form->findChild<QSpinBox*>("SpinEdit1");
+    auto* h = form->findChild<QSpinBox*>("SpinEdit2");
+    EXPECT_EQ(w->value(), 800);
+    EXPECT_EQ(h->value(), 600);
+    w->findChild<QLineEdit*>()->setText(width);
+    h->findChild<QLineEdit*>()->setText(height);
+    form->close();
+}
+
+std::string Bytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class ExportTest : public ::testing::Test {
+  protected:
+    ExportTest() : window(dialogs, files, store) {
+        window.resize(640, 480);
+        window.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        scenery = dir.Write("s.scn", test::TrackNode([] {
+                                         test::PieceSpec p;
+                                         p.x2 = 1000;
+                                         p.extraLines = {"velocity 60"};
+                                         return p;
+                                     }()) +
+                                         test::TrackNode([] {
+                                             test::PieceSpec p;
+                                             p.z1 = p.z2 = 400;
+                                             p.x2 = 3000;
+                                             p.extraLines = {"velocity 100"};
+                                             return p;
+                                         }()));
+        window.LoadScenery(scenery);
+    }
+    QAction* Action(const char* name) { return window.findChild<QAction*>(name); }
+    std::string Out(const char* name) const { return (dir.Path() / name).string(); }
+
+    test::TempDir dir;
+    test::ScriptedViewerDialogs dialogs;
+    PosixFileSystem files;
+    SettingsStore store{QString::fromStdString((dir.Path() / "Zorvan.conf").string())};
+    TForm1 window;
+    std::string scenery;
+};
+
+TEST_F(ExportTest, SavesInTheFormatOfTheFilterEntry) {
+    EXPECT_TRUE(window.findChild<QToolButton*>("SaveToolButton")->isEnabled());
+    dialogs.saveAnswers.push_back({Out("map.bmp"), 2});
+    WhenModal("PicSizeForm", [](QWidget* form) { SetSize(form, "800", "600"); });
+    QTest::keyRelease(&window, Qt::Key_S, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.fileRequests.size(), 1u);
+    EXPECT_EQ(dialogs.fileRequests[0].title, "Zapisz mapę jako...");
+    EXPECT_EQ(dialogs.fileRequests[0].filter,
+              "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg");
+    EXPECT_EQ(Bytes(Out("map.bmp")).substr(0, 3), "GIF");
+    const QImage saved(QString::fromStdString(Out("map.bmp")));
+    EXPECT_EQ(saved.size(), QSize(800, 600));
+    // The view was widened in place to the picture's proportions.
+    const ViewState& v = window.View();
+    EXPECT_NEAR((v.ViewMax.x - v.ViewMin.x) / (v.ViewMax.y - v.ViewMin.y), 800.0 / 600, 1e-3);
+
+    // A field without a number counts as 10; a tiny picture is still written.
+    dialogs.saveAnswers.push_back({Out("tiny.jpg"), 3});
+    WhenModal("PicSizeForm", [](QWidget* form) { SetSize(form, "", "abc"); });
+    Action("Zapiszobrazsceneriidopliku1")->trigger();
+    EXPECT_EQ(QImage(QString::fromStdString(Out("tiny.jpg"))).size(), QSize(10, 10));
+    EXPECT_NE(Bytes(Out("tiny.jpg")).find("\xFF\xC2"), std::string::npos);
+
+    dialogs.saveAnswers.push_back({Out("big.bmp"), 1});
+    WhenModal("PicSizeForm", [](QWidget* form) { SetSize(form, "3000", "5"); });
+    Action("Zapiszobrazsceneriidopliku1")->trigger();
+    EXPECT_EQ(QImage(QString::fromStdString(Out("big.bmp"))).size(), QSize(3000, 10));
+    EXPECT_TRUE(dialogs.Messages().empty());
+
+    // Cancelling the save dialog does nothing.
+    dialogs.saveAnswers.push_back({std::nullopt, 1});
+    Action("Zapiszobrazsceneriidopliku1")->trigger();
+    EXPECT_EQ(dialogs.fileRequests.size(), 4u);
+}
+
+TEST_F(ExportTest, AFailedWriteIsReportedAndTheWindowGoesOn) {
+    std::filesystem::create_directories(dir.Path() / "folder.gif");
+    dialogs.saveAnswers.push_back({Out("folder.gif"), 2});
+    WhenModal("PicSizeForm", [](QWidget* form) { form->close(); });
+    Action("Zapiszobrazsceneriidopliku1")->trigger();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].caption, "Tarvik Track Viewer");
+    EXPECT_NE(dialogs.Messages()[0].text.find("folder.gif"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "folder.gif"));
+    window.RedrawMap(RedrawCause::Button);
+    EXPECT_TRUE(window.StatusText().startsWith("Rysowanie: "));
+}
+
+TEST_F(ExportTest, PrintsOnePagePerCopyOnWhite) {
+    window.Colors().Background = RGBColor(200, 10, 10);
+    dialogs.printAnswers.push_back(test::ScriptedViewerDialogs::PrintAnswer{Out("map.pdf"), 3});
+    QTest::keyRelease(&window, Qt::Key_P, Qt::ControlModifier);
+    ASSERT_EQ(dialogs.printRequests, 1);
+    const std::string pdf = Bytes(Out("map.pdf"));
+    ASSERT_FALSE(pdf.empty());
+    EXPECT_NE(pdf.find("/Count 3"), std::string::npos);
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (!pdftoppm.isEmpty()) {
+        ASSERT_EQ(QProcess::execute(pdftoppm, {"-png", "-r", "20", "-f", "1", "-l", "1",
+                                               QString::fromStdString(Out("map.pdf")),
+                                               QString::fromStdString(Out("page"))}),
+                  0);
+        QImage page;
+        for (const auto& e : std::filesystem::directory_iterator(dir.Path())) {
+            if (e.path().filename().string().starts_with("page")) {
+                page.load(QString::fromStdString(e.path().string()));
+            }
+        }
+        ASSERT_FALSE(page.isNull());
+        // The configured red background is not printed (the renderer may leave a shade off
+        // pure white).
+        const QRgb paper = page.pixel(page.width() / 2, page.height() / 3);
+        EXPECT_GE(qRed(paper), 250);
+        EXPECT_GE(qGreen(paper), 250);
+        EXPECT_GE(qBlue(paper), 250);
+    }
+    // A cancelled dialog prints nothing.
+    dialogs.printAnswers.push_back(std::nullopt);
+    Action("Drukujobrazscenerii1")->trigger();
+    EXPECT_EQ(dialogs.printRequests, 2);
+}
+
+TEST_F(ExportTest, PreviewDrawsOnWhiteAndKeepsTheScale) {
+    const float scale = window.View().MapScale;
+    const QImage before = window.Map().Picture().copy();
+    QTest::keyRelease(&window, Qt::Key_P, Qt::AltModifier);
+    const QImage& preview = window.Map().Picture();
+    EXPECT_EQ(window.View().MapScale, scale);
+    EXPECT_EQ(preview.pixel(preview.width() / 2, 5), qRgb(255, 255, 255));
+    EXPECT_NE(before, preview);
+    window.RedrawMap(RedrawCause::Button);
+    EXPECT_EQ(window.Map().Picture().pixel(preview.width() / 2, 5), qRgb(0, 128, 0));
+}
+
+TEST_F(ExportTest, StatisticsAreComputedOncePerLoad) {
+    TSceneryProperytyForm& form = window.StatisticsForm();
+    const auto text = [&](const char* name) { return form.findChild<QLabel*>(name)->text(); };
+    WhenModal("SceneryProperytyForm", [](QWidget* w) { w->close(); });
+    Action("SceneryProperyty")->trigger();
+    EXPECT_TRUE(form.Computed());
+    EXPECT_EQ(text("SrVel"), "90 km/h");
+    EXPECT_EQ(text("TrackLength"), "4,0");
+    EXPECT_EQ(text("TrackCount"), "2");
+    EXPECT_EQ(text("SrElevation"), "0,0 ‰");
+    EXPECT_EQ(text("RAM"), "0,00 MB");
+    EXPECT_EQ(text("StaticText1").toStdString(), scenery);
+    const QString km2 = text("Pow");
+    EXPECT_TRUE(km2.endsWith(" km2"));
+
+    // A change of the work mode does not recompute what was shown.
+    window.Mode() = TWorkMode::Make(true, 10);
+    WhenModal("SceneryProperytyForm", [&](QWidget* w) {
+        auto* button = w->findChild<QToolButton*>("SpeedButton1");
+        auto* tree = w->findChild<QTreeWidget*>("LoadedFiles");
+        EXPECT_FALSE(tree->isVisible());
+        button->click();
+        EXPECT_EQ(button->text(), "<<");
+        EXPECT_TRUE(tree->isVisible());
+        ASSERT_EQ(tree->topLevelItemCount(), 1);
+        EXPECT_TRUE(tree->topLevelItem(0)->text(0).endsWith(" kB)"));
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(tree, &escape);
+        EXPECT_FALSE(tree->isVisible());
+        EXPECT_EQ(button->text(), ">>");
+        // Moving a slider draws its graph to the new scale.
+        auto* slider = w->findChild<QSlider*>("SpeedMax");
+        const QImage graph = window.StatisticsForm().SpeedGraph();
+        slider->setValue(slider->maximum());
+        EXPECT_NE(window.StatisticsForm().SpeedGraph(), graph);
+        w->close();
+    });
+    Action("SceneryProperyty")->trigger();
+    EXPECT_EQ(text("SrVel"), "90 km/h");
+    window.LoadScenery(scenery);
+    EXPECT_FALSE(form.Computed());
+}
+
+}  // namespace
+}  // namespace tarvik

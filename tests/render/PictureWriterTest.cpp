@@ -1,0 +1,145 @@
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QImage>
+#include <filesystem>
+#include <fstream>
+#include <set>
+
+#include "PictureWriter.h"
+#include "TestSupport.h"
+
+namespace tarvik {
+namespace {
+
+// Stripes of a few colours, one of them not in the palette.
+QImage TestPicture(int w, int h) {
+    QImage image(w, h, QImage::Format_RGB32);
+    for (int y = 0; y < h; ++y) {
+        for (int x = 0; x < w; ++x) {
+            const QRgb colours[] = {qRgb(0, 128, 0), qRgb(255, 0, 0), qRgb(192, 192, 192),
+                                    qRgb(10, 20, 250)};
+            image.setPixel(x, y, colours[(x / 4) % 4]);
+        }
+    }
+    return image;
+}
+
+std::string Bytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::vector<std::string> FilesIn(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir))
+        names.push_back(e.path().filename().string());
+    return names;
+}
+
+TEST(PictureWriterTest, PaletteIsAFixedSetOf256Colours) {
+    const auto& palette = HalftonePalette();
+    EXPECT_EQ(std::set<QRgb>(palette.begin(), palette.end()).size(), 256u);
+    // The cube's corners and the named colours are there exactly.
+    for (const QRgb c : {qRgb(0, 0, 0), qRgb(255, 255, 255), qRgb(255, 0, 0), qRgb(0, 128, 0),
+                         qRgb(192, 192, 192), qRgb(128, 128, 128), qRgb(51, 102, 153)}) {
+        EXPECT_EQ(palette[NearestPaletteIndex(c)], c);
+    }
+    // Others take the nearest entry.
+    EXPECT_EQ(palette[NearestPaletteIndex(qRgb(10, 20, 250))], qRgb(0, 0, 255));
+    EXPECT_EQ(palette[NearestPaletteIndex(qRgb(250, 130, 5))], qRgb(255, 153, 0));
+}
+
+TEST(PictureWriterTest, EachFormatReadsBack) {
+    test::TempDir dir;
+    const QImage picture = TestPicture(33, 17);
+    const std::string bmp = (dir.Path() / "a.bmp").string();
+    ASSERT_FALSE(WritePicture(picture, bmp, PictureFormat::Bmp));
+    const std::string bmpBytes = Bytes(bmp);
+    ASSERT_GT(bmpBytes.size(), 54u);
+    EXPECT_EQ(bmpBytes.substr(0, 2), "BM");
+    EXPECT_EQ(static_cast<unsigned char>(bmpBytes[28]), 24);  // bits per pixel
+    EXPECT_EQ(bmpBytes.size(), 54u + ((33 * 3 + 3) & ~3) * 17u);
+    EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32), picture);
+
+    // GIF data under a name ending in .bmp: the format is chosen, not guessed.
+    const std::string gif = (dir.Path() / "b.bmp").string();
+    ASSERT_FALSE(WritePicture(picture, gif, PictureFormat::Gif));
+    EXPECT_EQ(Bytes(gif).substr(0, 3), "GIF");
+    int error = 0;
+    GifFileType* file = DGifOpenFileName(gif.c_str(), &error);
+    ASSERT_NE(file, nullptr);
+    ASSERT_EQ(DGifSlurp(file), GIF_OK);
+    EXPECT_EQ(file->SWidth, 33);
+    EXPECT_EQ(file->SHeight, 17);
+    ASSERT_NE(file->SColorMap, nullptr);
+    EXPECT_EQ(file->SColorMap->ColorCount, 256);
+    ASSERT_EQ(file->ImageCount, 1);
+    const auto colourAt = [&](int x, int y) {
+        const GifByteType index = file->SavedImages[0].RasterBits[y * 33 + x];
+        const GifColorType c = file->SColorMap->Colors[index];
+        return qRgb(c.Red, c.Green, c.Blue);
+    };
+    EXPECT_EQ(colourAt(0, 0), qRgb(0, 128, 0));
+    EXPECT_EQ(colourAt(4, 3), qRgb(255, 0, 0));
+    EXPECT_EQ(colourAt(8, 16), qRgb(192, 192, 192));
+    EXPECT_EQ(colourAt(12, 5), qRgb(0, 0, 255));  // the nearest, not dithered
+    EXPECT_EQ(colourAt(13, 6), qRgb(0, 0, 255));
+    DGifCloseFile(file, &error);
+
+    const std::string jpg = (dir.Path() / "c.jpg").string();
+    ASSERT_FALSE(WritePicture(picture, jpg, PictureFormat::Jpeg));
+    const std::string jpegBytes = Bytes(jpg);
+    EXPECT_EQ(jpegBytes.substr(0, 2), "\xFF\xD8");
+    // A progressive frame (SOF2) of three components.
+    const std::size_t sof = jpegBytes.find("\xFF\xC2");
+    ASSERT_NE(sof, std::string::npos);
+    EXPECT_EQ(static_cast<unsigned char>(jpegBytes[sof + 9]), 3);
+    EXPECT_EQ(jpegBytes.find("\xFF\xC0"), std::string::npos);
+    const QImage back(QString::fromStdString(jpg));
+    EXPECT_EQ(back.size(), QSize(33, 17));
+    EXPECT_FALSE(back.isGrayscale());
+    EXPECT_NEAR(qRed(back.pixel(5, 5)), 255, 8);  // quality 100 keeps the colours close
+
+    const std::string tiny = (dir.Path() / "d.gif").string();
+    ASSERT_FALSE(WritePicture(TestPicture(10, 10), tiny, PictureFormat::Gif));
+    EXPECT_EQ(QImage(QString::fromStdString(tiny)).size(), QSize(10, 10));
+    // Nothing but the written files is left in the folder.
+    EXPECT_EQ(FilesIn(dir.Path()).size(), 4u);
+}
+
+TEST(PictureWriterTest, AFailedWriteLeavesNothingUnderTheName) {
+    test::TempDir dir;
+    const QImage picture = TestPicture(20, 20);
+    for (const PictureFormat format :
+         {PictureFormat::Bmp, PictureFormat::Gif, PictureFormat::Jpeg}) {
+        const std::optional<std::string> missing =
+            WritePicture(picture, (dir.Path() / "no/such/folder/a.bmp").string(), format);
+        ASSERT_TRUE(missing);
+        EXPECT_NE(missing->find("no/such/folder/a.bmp"), std::string::npos) << *missing;
+
+        // A folder in the way.
+        std::filesystem::create_directories(dir.Path() / "taken.gif");
+        const std::optional<std::string> folder =
+            WritePicture(picture, (dir.Path() / "taken.gif").string(), format);
+        ASSERT_TRUE(folder);
+        EXPECT_TRUE(std::filesystem::is_directory(dir.Path() / "taken.gif"));
+        EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"taken.gif"});
+    }
+    if (geteuid() != 0) {
+        std::filesystem::create_directories(dir.Path() / "locked");
+        std::filesystem::permissions(dir.Path() / "locked", std::filesystem::perms::owner_read |
+                                                                std::filesystem::perms::owner_exec);
+        EXPECT_TRUE(
+            WritePicture(picture, (dir.Path() / "locked/a.jpg").string(), PictureFormat::Jpeg));
+        std::filesystem::permissions(dir.Path() / "locked", std::filesystem::perms::owner_all);
+    }
+    // An existing file is replaced only by a complete picture.
+    const std::string kept = dir.Write("kept.bmp", "old");
+    EXPECT_FALSE(WritePicture(picture, kept, PictureFormat::Gif));
+    EXPECT_EQ(Bytes(kept).substr(0, 3), "GIF");
+}
+
+}  // namespace
+}  // namespace tarvik
