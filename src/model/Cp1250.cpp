@@ -120,4 +120,10 @@ std::string DisplayPath(std::string_view path) {
     return IsValidUtf8(path) ? std::string(path) : Cp1250ToUtf8(path);
 }
 
+std::string MessageExcerpt(std::string_view cp1250) {
+    constexpr std::size_t kLimit = 1000;
+    if (cp1250.size() <= kLimit) return Cp1250ToUtf8(cp1250);
+    return Cp1250ToUtf8(cp1250.substr(0, kLimit)) + "…";
+}
+
 }  // namespace tarvik

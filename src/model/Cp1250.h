@@ -17,4 +17,8 @@ bool IsValidUtf8(std::string_view text);
 // CP1250 files, so a path is shown as UTF-8 when it is valid and decoded otherwise.
 std::string DisplayPath(std::string_view path);
 
+// Scenery text quoted in a message, in UTF-8: cut after a thousand characters, so that a
+// damaged file with endless lines cannot make a message box endless.
+std::string MessageExcerpt(std::string_view cp1250);
+
 }  // namespace tarvik

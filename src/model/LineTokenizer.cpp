@@ -17,7 +17,7 @@ namespace {
 
 bool AskAboutShortLine(std::string_view lastToken, std::size_t count, UserDialogs& dialogs) {
     const std::string text =
-        "Błąd parsowania!\n\r" + Cp1250ToUtf8(lastToken) + " " + std::to_string(count);
+        "Błąd parsowania!\n\r" + MessageExcerpt(lastToken) + " " + std::to_string(count);
     const MessageAnswer answer = dialogs.MessageBox(text, "Błąd parsowania", MessageIcon::Error,
                                                     MessageButtons::AbortRetryIgnore);
     return answer == MessageAnswer::Ignore;

@@ -12,11 +12,11 @@ namespace tarvik {
 namespace {
 
 [[noreturn]] void NotAFloat(std::string_view token) {
-    throw ParseFailure("'" + Cp1250ToUtf8(token) + "' is not a valid floating point value");
+    throw ParseFailure("'" + MessageExcerpt(token) + "' is not a valid floating point value");
 }
 
 [[noreturn]] void NotAnInteger(std::string_view token) {
-    throw ParseFailure("'" + Cp1250ToUtf8(token) + "' is not a valid integer value");
+    throw ParseFailure("'" + MessageExcerpt(token) + "' is not a valid integer value");
 }
 
 bool IsDigit(char c) {

@@ -205,7 +205,7 @@ SceneryParser::Next SceneryParser::OriginStatement(Frame& f, std::string_view li
         add(f.origin.z, tokens_[3]);
         add(f.origin.y, tokens_[2]);
     } catch (const ParseFailure&) {
-        dialogs_.MessageBox("Niepoprawny parametr orign - '" + Cp1250ToUtf8(line) + "'!", "Błąd",
+        dialogs_.MessageBox("Niepoprawny parametr orign - '" + MessageExcerpt(line) + "'!", "Błąd",
                             MessageIcon::Warning, MessageButtons::Ok);
     }
     return Next::Continue;
@@ -336,7 +336,7 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
                                            last ? std::move(events) : TEventList{}, velocity, h2,
                                            h1, cx2, cy2, cx1, cy1, x2, y2));
     } catch (const ParseFailure&) {
-        dialogs_.MessageBox("Błąd przy odczycie drogi! '" + Cp1250ToUtf8(current) + "'", "Błąd",
+        dialogs_.MessageBox("Błąd przy odczycie drogi! '" + MessageExcerpt(current) + "'", "Błąd",
                             MessageIcon::Error, MessageButtons::Ok);
     }
     return true;

@@ -33,6 +33,13 @@ std::size_t Count(const SegmentList& list) {
     return list.Count();
 }
 
+// A wheel turn on a window whose scenery may be empty.
+void wheelNothing(QWidget& window) {
+    QWheelEvent e(QPointF(300, 300), window.mapToGlobal(QPointF(300, 300)), QPoint(),
+                  QPoint(0, 120), Qt::NoButton, Qt::ControlModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&window, &e);
+}
+
 // A press of the left button at a pixel; QTest takes (0, 0) for the widget's centre.
 void PressAt(QWidget* widget, QPoint p) {
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(p), widget->mapToGlobal(QPointF(p)),
@@ -376,6 +383,39 @@ TEST_F(MainWindowTest, MapTypesAndLayersRedraw) {
     const QImage& p = window.Map().Picture();
     EXPECT_EQ(QColor(p.pixel(p.width() / 2, p.height() / 2)), QColor(0, 128, 0));
     EXPECT_NE(before, p);
+}
+
+TEST_F(MainWindowTest, DamagedSceneriesLeaveTheWindowUsable) {
+    window.FinishStartup();
+    std::string noise(200000, '\0');
+    unsigned seed = 3;
+    for (char& c : noise)
+        c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    const std::string point =
+        "node -1 0 p track normal 1 2 3 4 5 0 flat vis\r\n r 4\r\n5 0 5 0\r\n1 0 1\r\n2 0 2\r\n"
+        "5 0 5 0\r\n0\r\nendtrack\r\n";
+    dialogs.basic.answers.assign(8, MessageAnswer::Ignore);
+    for (const auto& [name, text] : std::vector<std::pair<std::string, std::string>>{
+             {"noise.scn", noise},
+             {"empty.scn", ""},
+             {"long.scn", "node " + std::string(5'000'000, 'x')},
+             {"self.scn", "include self.scn\r\n"},
+             {"point.scn", point}}) {
+        window.LoadScenery(Write(name, text));
+        EXPECT_TRUE(window.StatusText().startsWith("Wczyt.+Optymaliz.+Rys.: ")) << name;
+        QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+        QTest::keyRelease(&window, Qt::Key_T, Qt::ControlModifier);
+        wheelNothing(window);
+    }
+    for (const auto& m : dialogs.Messages())
+        EXPECT_LT(m.text.size(), 1200u) << m.caption;
+    // A proper scenery afterwards loads and draws as ever.
+    LoadSquare();
+    EXPECT_GT(window.View().MapScale, 0);
+    const ViewState before = window.View();
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    EXPECT_LT(window.View().ViewMax.x - window.View().ViewMin.x,
+              before.ViewMax.x - before.ViewMin.x);
 }
 
 TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
