@@ -13,6 +13,16 @@
 namespace tarvik {
 
 struct SceneryParser::Frame {
+    Frame(std::string path, std::string identity, LineReader reader, bool firstSegment,
+          bool firstInit, OriginOffsets origin)
+        : path(std::move(path)),
+          identity(std::move(identity)),
+          reader(std::move(reader)),
+          firstSegment(firstSegment),
+          firstInit(firstInit),
+          origin(origin),
+          entry(origin) {}
+
     std::string path;  // as opened
     std::string identity;
     LineReader reader;
@@ -117,9 +127,9 @@ bool SceneryParser::Enter(std::vector<std::unique_ptr<Frame>>& stack, const Incl
         return false;
     }
     reading_.insert(identity);
-    stack.push_back(std::make_unique<Frame>(
-        *located, std::move(identity), LineReader(std::move(source)), firstSegment,
-        request.firstInit, request.origin, request.origin, false));
+    stack.push_back(std::make_unique<Frame>(*located, std::move(identity),
+                                            LineReader(std::move(source)), firstSegment,
+                                            request.firstInit, request.origin));
     return true;
 }
 
