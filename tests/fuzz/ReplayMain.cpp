@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) {
         const std::filesystem::path root = argv[i];
         std::vector<std::filesystem::path> files;
+        // A harness without saved failures has no folder of them.
+        if (!std::filesystem::exists(root)) continue;
         if (std::filesystem::is_directory(root)) {
             for (const auto& e : std::filesystem::recursive_directory_iterator(root)) {
                 if (e.is_regular_file()) files.push_back(e.path());

@@ -106,5 +106,21 @@ TEST_F(RealSceneries, PartOfARealLineLoadsInBothModes) {
     EXPECT_GT(events, 0u);
 }
 
+// Run under the leak checker of the sanitizer build: every record of a model goes with it,
+// whether the model is freed by a new load or by its end.
+TEST_F(RealSceneries, LoadingAgainAndAgainKeepsNothing) {
+    for (int round = 0; round < 3; ++round) {
+        TScenery reused;
+        for (const char* name : {"/TD.scn", "/linia053-misja5.scm"}) {
+            for (const TWorkMode& mode : {test::UserMode(), test::AuthorMode()}) {
+                LoadCleanly(folder + name, mode, reused);
+                TScenery fresh;
+                LoadCleanly(folder + name, mode, fresh);
+                EXPECT_EQ(CountsOf(fresh), CountsOf(reused));
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tarvik
