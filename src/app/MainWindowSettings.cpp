@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolButton>
+#include <algorithm>
 
 #include "LegendForm.h"
 #include "MainWindow.h"
@@ -25,10 +26,28 @@ DesignedSizes CurrentSizes() {
     return d;
 }
 
-// Stored bounds: the window frame's position and the size of its inside.
+// The smallest a tool window is made from stored bounds.
+constexpr int kLeastSide = 40;
+
+// Stored bounds: the window frame's position and the size of its inside. Bounds from a
+// damaged or foreign settings file are made usable: no smaller than the window allows, no
+// larger than the screens, and not wholly off them.
 void Place(QWidget& window, const WindowBounds& b, bool withSize) {
-    window.move(b.left, b.top);
-    if (withSize) window.resize(b.width, b.height);
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+    QSize size = window.size();
+    if (withSize) {
+        size = QSize(std::clamp(b.width, std::max(window.minimumWidth(), kLeastSide),
+                                std::max(desktop.width(), kLeastSide)),
+                     std::clamp(b.height, std::max(window.minimumHeight(), kLeastSide),
+                                std::max(desktop.height(), kLeastSide)));
+        window.resize(size);
+    }
+    QPoint at(b.left, b.top);
+    if (!desktop.intersects(QRect(at, size))) {
+        at = desktop.center() - QPoint(size.width() / 2, size.height() / 2);
+    }
+    window.move(at);
 }
 
 WindowBounds BoundsOf(const QWidget& window) {

@@ -155,6 +155,51 @@ TEST_F(ShellTest, StoredValuesAreAppliedAndWrittenBack) {
     EXPECT_EQ(s.value("TrackList/AnimateZoom").toInt(), 1);
 }
 
+TEST_F(ShellTest, ADamagedSettingsFileNeverStopsTheStart) {
+    std::string garbage(4096, '\0');
+    unsigned seed = 11;
+    for (char& c : garbage)
+        c = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    WriteConf(garbage);
+    {
+        auto w = Start();
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_EQ(w->Colors(), ColorSlots{});
+        w->close();
+    }
+    // The close wrote a file that reads back cleanly.
+    dialogs.Messages().clear();
+    {
+        auto w = Start();
+        EXPECT_TRUE(dialogs.Messages().empty());
+        w->close();
+    }
+
+    WriteConf(
+        "[General]\nMRUListPos=abc\nMapType=x\n[Colors]\nBackground=clNoSuch\n"
+        "[Bounds]\nMFX1=-99999\nMFY1=99999\nMFX2=-5\nMFY2=1000000\nMMX2=0\nMMY2=-1\n"
+        "[Paint]\nTrack=maybe\n");
+    dialogs.Messages().clear();
+    auto w = Start();
+    std::vector<std::string> texts;
+    for (const auto& m : dialogs.Messages())
+        texts.push_back(m.text);
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "Invalid data type for 'MRUListPos'"),
+              texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "'clNoSuch' is not a valid integer value"),
+              texts.end());
+    EXPECT_EQ(w->Recent().Count(), 5);
+    EXPECT_EQ(w->Colors().Background, ColorSlots{}.Background);
+    // Sizes that no window can have leave the window usable and on the screen.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_GE(w->width(), 415);
+    EXPECT_GE(w->height(), 440);
+    EXPECT_TRUE(screen.intersects(w->frameGeometry()));
+    EXPECT_GE(w->MiniMapWindow().width(), 40);
+    EXPECT_GE(w->MiniMapWindow().height(), 40);
+    w->close();
+}
+
 TEST_F(ShellTest, NoRecentFilesWhenTheLowByteIsZero) {
     WriteConf("[General]\nMRUListPos=256\n[MRUList]\nItem1File=/s/a.scn\n");
     auto w = Start();
