@@ -37,7 +37,6 @@ class TSegmentObj {
     double Y2 = 0;
     double Height1 = 0;
     double Height2 = 0;
-    std::uint8_t Velocity = 0;
 
     bool HasName() const { return extras_ && !extras_->name.empty(); }
     std::string_view Name() const { return extras_ ? std::string_view(extras_->name) : ""; }
@@ -65,6 +64,12 @@ class TSegmentObj {
     std::uint32_t slot_ = 0;      // own slot in the pool
     std::uint32_t seq_ = 0;       // creation order: list order is descending seq_
     std::uint8_t flags_ = 0;
+
+  public:
+    // Last, beside the flags, so that a record takes 80 bytes.
+    std::uint8_t Velocity = 0;
 };
+
+static_assert(sizeof(TSegmentObj) <= 80, "a straight segment should take 80 bytes");
 
 }  // namespace tarvik
