@@ -1,0 +1,430 @@
+#include "TrackListForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QEventLoop>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+#include "Cp1250.h"
+#include "ElapsedText.h"
+#include "MainWindow.h"
+#include "MapWidget.h"
+#include "ProperytyForm.h"
+#include "TrackListBuilder.h"
+#include "TrackListModel.h"
+#include "TrackZoom.h"
+
+namespace tarvik {
+namespace {
+
+constexpr std::chrono::milliseconds kZoomPause{100};
+
+QString Text(std::string_view cp1250) {
+    return QString::fromStdString(Cp1250ToUtf8(cp1250));
+}
+
+// The animation's pause: the screen keeps repainting, but nothing the user does is taken in
+// before the search has ended.
+void WaitProcessingEvents(std::chrono::milliseconds pause) {
+    QEventLoop loop;
+    QTimer::singleShot(pause, &loop, &QEventLoop::quit);
+    loop.exec(QEventLoop::ExcludeUserInputEvents);
+}
+
+class BusyCursor {
+  public:
+    explicit BusyCursor(const QCursor& cursor) { QApplication::setOverrideCursor(cursor); }
+    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
+class UpdatesSuspended {
+  public:
+    explicit UpdatesSuspended(QWidget& widget) : widget_(widget) {
+        widget_.setUpdatesEnabled(false);
+    }
+    ~UpdatesSuspended() { widget_.setUpdatesEnabled(true); }
+    UpdatesSuspended(const UpdatesSuspended&) = delete;
+    UpdatesSuspended& operator=(const UpdatesSuspended&) = delete;
+
+  private:
+    QWidget& widget_;
+};
+
+// The images of the tool-bar buttons, 16 pixels square.
+QIcon DrawnIcon(const std::function<void(QPainter&)>& draw) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    draw(p);
+    return QIcon(pixmap);
+}
+
+void DrawTrack(QPainter& p) {
+    p.setPen(QPen(QColor(90, 90, 90), 1.5));
+    p.drawLine(QPointF(1, 14), QPointF(14, 1));
+}
+
+void DrawLens(QPainter& p, QPointF centre, qreal radius) {
+    p.setPen(QPen(Qt::black, 1.5));
+    p.setBrush(QColor(180, 220, 255, 200));
+    p.drawEllipse(centre, radius, radius);
+    p.setPen(QPen(Qt::black, 2.5, Qt::SolidLine, Qt::RoundCap));
+    const qreal d = radius * 0.72;
+    p.drawLine(centre + QPointF(d, d), centre + QPointF(d + 4, d + 4));
+}
+
+QIcon ShowOnMapIcon() {
+    return DrawnIcon([](QPainter& p) {
+        DrawTrack(p);
+        DrawLens(p, {6.5, 6.5}, 4.5);
+    });
+}
+
+QIcon AnimateIcon() {
+    return DrawnIcon([](QPainter& p) {
+        p.setBrush(Qt::NoBrush);
+        for (int i = 0; i < 3; ++i) {
+            p.setPen(QPen(QColor(0, 0, 128, 90 + 80 * i), 1));
+            const qreal inset = 0.5 + 2.5 * i;
+            p.drawRect(QRectF(inset, inset, 15 - 2 * inset, 15 - 2 * inset));
+        }
+        p.setPen(QPen(QColor(200, 0, 0), 1.5));
+        p.drawLine(QPointF(5.5, 8), QPointF(10.5, 8));
+        p.drawLine(QPointF(8, 5.5), QPointF(8, 10.5));
+    });
+}
+
+QIcon PropertiesIcon() {
+    return DrawnIcon([](QPainter& p) {
+        p.setPen(QPen(Qt::black, 1));
+        p.setBrush(Qt::white);
+        p.drawRect(QRectF(2.5, 0.5, 11, 15));
+        p.setPen(QPen(QColor(0, 0, 128), 1));
+        for (int y = 4; y <= 12; y += 3) {
+            p.drawLine(QPointF(4.5, y), QPointF(7, y));
+            p.drawLine(QPointF(8.5, y), QPointF(11.5, y));
+        }
+    });
+}
+
+QToolButton* ToolButton(QToolBar* bar, const char* name, const QString& hint, const QIcon& icon) {
+    auto* button = new QToolButton(bar);
+    button->setObjectName(name);
+    button->setCheckable(true);
+    button->setAutoRaise(true);
+    button->setIcon(icon);
+    button->setToolTip(hint);
+    button->setStatusTip(hint);
+    bar->addWidget(button);
+    return button;
+}
+
+bool IsLeft(const QEvent* event) {
+    return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
+
+}  // namespace
+
+TTrackListForm::TTrackListForm(TForm1& main, QWidget* parent)
+    : QMainWindow(parent, Qt::Tool), main_(main), pause_(WaitProcessingEvents) {
+    setObjectName("TrackListForm");
+    setWindowTitle(QStringLiteral("Lista nazwanych torów"));
+    setMinimumSize(40, 40);
+    resize(kDesignedWidth, 440);
+
+    QToolBar* bar = addToolBar(QStringLiteral("Narzędzia"));
+    bar->setObjectName("ToolBar1");
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize({16, 16});
+    bar->toggleViewAction()->setVisible(false);
+    showOnMapButton_ = ToolButton(bar, "ShowOnMapToolButton",
+                                  QStringLiteral("Pokazuj tor na mapie"), ShowOnMapIcon());
+    animateButton_ = ToolButton(bar, "AnimateZoomToolButton",
+                                QStringLiteral("Animowane powiększenie"), AnimateIcon());
+    bar->addSeparator();
+    propertiesButton_ = ToolButton(bar, "PropertiesToolButton", QStringLiteral("Okno właściwości"),
+                                   PropertiesIcon());
+    propertiesButton_->setEnabled(false);
+
+    auto* centre = new QWidget(this);
+    auto* layout = new QVBoxLayout(centre);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    comboBox_ = new QComboBox(centre);
+    comboBox_->setObjectName("ComboBox");
+    for (const TrackListViewTexts& texts : kTrackListViewTexts)
+        comboBox_->addItem(QString::fromUtf8(texts.entry));
+    comboBox_->setCurrentIndex(-1);
+    layout->addWidget(comboBox_);
+
+    model_ = new TrackListModel(this);
+    list_ = new QTreeView(centre);
+    list_->setObjectName("TrackList");
+    list_->setModel(model_);
+    list_->setRootIsDecorated(false);
+    list_->setItemsExpandable(false);
+    list_->setUniformRowHeights(true);
+    list_->setAllColumnsShowFocus(true);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list_->setSortingEnabled(false);
+    list_->header()->setSectionsClickable(false);
+    list_->header()->setSectionsMovable(false);
+    list_->header()->setStretchLastSection(false);
+    list_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    layout->addWidget(list_, 1);
+    setCentralWidget(centre);
+
+    status_ = new QLabel(this);
+    status_->setObjectName("StatusBar1");
+    statusBar()->addWidget(status_, 1);
+    statusBar()->setSizeGripEnabled(true);
+
+    animateButton_->setChecked(main_.Actions().AnimateZoom->isChecked());
+    connect(comboBox_, &QComboBox::currentIndexChanged, this, [this] { ComboBoxChange(); });
+    connect(showOnMapButton_, &QToolButton::clicked, this, [this] { TrackListClick(); });
+    connect(animateButton_, &QToolButton::clicked, this,
+            [this] { main_.SetAnimateZoom(animateButton_->isChecked()); });
+    connect(propertiesButton_, &QToolButton::clicked, this, [this] { PropertiesButtonClick(); });
+    list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this);
+    comboBox_->installEventFilter(this);
+}
+
+TTrackListForm::~TTrackListForm() {
+    if (properties_) properties_->onHidden = nullptr;
+}
+
+bool TTrackListForm::IsShown() const {
+    return isVisible();
+}
+
+void TTrackListForm::ShowWindow() {
+    show();
+}
+
+void TTrackListForm::HideWindow() {
+    hide();
+}
+
+bool TTrackListForm::ListEmpty() const {
+    return model_->rowCount() == 0;
+}
+
+void TTrackListForm::ClearList() {
+    model_->Clear();
+    shownSelection_ = nullptr;
+}
+
+void TTrackListForm::BuildTrackList() {
+    const int view = comboBox_->currentIndex();
+    if (view < 0 || view >= kTrackListViews) return;
+    SetStatus(QStringLiteral("Tworzenie listy..."));
+    const auto start = std::chrono::steady_clock::now();
+    {
+        const BusyCursor busy(main_.Cursors().Cursor(CursorTable::kDrawing));
+        const UpdatesSuspended frozen(*list_);
+        model_->Clear();
+        shownSelection_ = nullptr;
+        const TrackListViewTexts& texts = kTrackListViewTexts[static_cast<std::size_t>(view)];
+        model_->SetHeaders(QString::fromUtf8(texts.first), QString::fromUtf8(texts.second));
+        const TScenery& scenery = main_.Scenery();
+        const std::vector<TrackListEntry> entries = BuildTrackEntries(
+            static_cast<TrackListView>(view), scenery.Tracks(), scenery.Trainsets);
+        std::vector<TrackListModel::Row> rows;
+        rows.reserve(entries.size());
+        for (const TrackListEntry& e : entries)
+            rows.push_back({Text(e.caption), Text(e.second), e.segment});
+        // Sorted once, when every entry is there.
+        SortByCaption(rows);
+        model_->SetRows(std::move(rows));
+    }
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    SetStatus(QString::fromStdString(ElapsedText("Tworzenie listy: ", elapsed)));
+}
+
+const TSegmentObj* TTrackListForm::SelectedSegment() const {
+    const QModelIndexList selected = list_->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? nullptr : model_->Segment(selected.front().row());
+}
+
+bool TTrackListForm::HasSelection() const {
+    return list_->selectionModel()->hasSelection();
+}
+
+void TTrackListForm::SetAnimateZoom(bool animate) {
+    animateButton_->setChecked(animate);
+}
+
+void TTrackListForm::SetProperties(TProperytyForm* properties) {
+    properties_ = properties;
+    properties_->onHidden = [this] { propertiesButton_->setChecked(false); };
+}
+
+void TTrackListForm::ApplyBounds(const WindowBounds& bounds) {
+    move(bounds.left, bounds.top);
+    resize(bounds.width, bounds.height);
+}
+
+WindowBounds TTrackListForm::Bounds() const {
+    return {x(), y(), width(), height()};
+}
+
+QString TTrackListForm::TrackText() const {
+    const TSegmentObj* s = SelectedSegment();
+    if (!s) return {};
+    return s->HasName() ? Text(s->Name()) : QStringLiteral("(!Nienazwany)");
+}
+
+void TTrackListForm::SetStatus(const QString& text) {
+    status_->setText(text);
+    status_->repaint();
+}
+
+void TTrackListForm::ComboBoxChange() {
+    // The highlight of the old view's entry goes from the map with the entry.
+    const bool highlighted = SelectedSegment() != nullptr;
+    BuildTrackList();
+    if (highlighted) main_.RedrawMap(RedrawCause::Button);
+}
+
+void TTrackListForm::TrackListClick() {
+    if (!HasSelection()) {
+        propertiesButton_->setEnabled(false);
+        return;
+    }
+    propertiesButton_->setEnabled(true);
+    SetStatus("Tor: " + TrackText());
+    const TSegmentObj* selected = SelectedSegment();
+    if (showOnMapButton_->isChecked()) {
+        ShowTrackOnMap();
+    } else if (selected != shownSelection_) {
+        main_.RedrawMap(RedrawCause::Button);
+    }
+    shownSelection_ = selected;
+    if (properties_ && properties_->isVisible()) properties_->ShowSegmentProperties(selected);
+}
+
+void TTrackListForm::ShowTrackOnMap() {
+    if (searchBusy_) return;
+    const struct Search {
+        bool& busy;
+        Search(bool& flag, const QCursor& cursor) : busy(flag) {
+            busy = true;
+            QApplication::setOverrideCursor(cursor);
+        }
+        ~Search() {
+            QApplication::restoreOverrideCursor();
+            busy = false;
+        }
+    } search(searchBusy_, main_.Cursors().Cursor(CursorTable::kDrawing));
+
+    const QString track = TrackText();
+    SetStatus("Tor: " + track + " -> Wyszukiwanie...");
+    if (const TSegmentObj* segment = SelectedSegment()) {
+        // Only values are kept: a reload during the pauses replaces the model.
+        const ZoomTarget target = ZoomTargetOf(*segment);
+        ViewState& view = main_.View();
+        view.ViewMin = main_.Scenery().Bounds().SceneryMin;
+        view.ViewMax = main_.Scenery().Bounds().SceneryMax;
+        CenterView(view, target.mx, target.my);
+        if (main_.Actions().AnimateZoom->isChecked()) {
+            while (ZoomStepFits(view, target)) {
+                main_.CenterOn(target.mx, target.my);
+                main_.Map().repaint();
+                pause_(kZoomPause);
+                ShrinkView(view);
+            }
+        }
+        SizeFinalView(view, target);
+        main_.CenterOn(target.mx, target.my);
+    }
+    SetStatus("Tor: " + track);
+}
+
+void TTrackListForm::PropertiesButtonClick() {
+    if (!properties_) return;
+    if (properties_->isVisible()) {
+        properties_->close();
+        return;
+    }
+    properties_->show();
+    propertiesButton_->setChecked(true);
+    properties_->ShowSegmentProperties(SelectedSegment());
+}
+
+void TTrackListForm::closeEvent(QCloseEvent* event) {
+    QMainWindow::closeEvent(event);
+    main_.Actions().ShowTrackList->setChecked(false);
+    main_.ShowTrackListClick();
+    if (properties_ && properties_->isVisible()) properties_->close();
+}
+
+bool TTrackListForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_) {
+        switch (event->type()) {
+            case QEvent::KeyPress: {
+                const auto* key = static_cast<const QKeyEvent*>(event);
+                // The main window takes the release of its own keys, so they must not hold
+                // the searches back.
+                if (!KeyCommandFor(key->key(), key->modifiers())) {
+                    searchBusy_ = true;
+                    keyHeld_ = true;
+                }
+                break;
+            }
+            case QEvent::KeyRelease:
+                if (static_cast<const QKeyEvent*>(event)->isAutoRepeat()) break;
+                if (keyHeld_) {
+                    keyHeld_ = false;
+                    searchBusy_ = false;
+                }
+                TrackListClick();
+                break;
+            case QEvent::FocusOut:
+                // A key let go elsewhere would otherwise keep the searches blocked.
+                if (keyHeld_) {
+                    keyHeld_ = false;
+                    searchBusy_ = false;
+                }
+                break;
+            default:
+                break;
+        }
+    } else if (watched == list_->viewport()) {
+        if (event->type() == QEvent::MouseButtonRelease && IsLeft(event)) {
+            if (afterDoubleClick_) {
+                afterDoubleClick_ = false;
+            } else {
+                TrackListClick();
+            }
+        } else if (event->type() == QEvent::MouseButtonDblClick && IsLeft(event)) {
+            afterDoubleClick_ = true;
+            ShowTrackOnMap();
+        }
+    } else if (watched == comboBox_ && event->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) {
+            comboBox_->showPopup();
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tarvik

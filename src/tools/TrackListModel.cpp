@@ -1,0 +1,80 @@
+#include "TrackListModel.h"
+
+#include <QCollator>
+#include <QLocale>
+#include <algorithm>
+#include <numeric>
+
+namespace tarvik {
+
+TrackListModel::TrackListModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+void TrackListModel::SetHeaders(const QString& first, const QString& second) {
+    headers_[0] = first;
+    headers_[1] = second;
+    emit headerDataChanged(Qt::Horizontal, 0, 1);
+}
+
+void TrackListModel::SetRows(std::vector<Row> rows) {
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+void TrackListModel::Clear() {
+    SetRows({});
+}
+
+const TSegmentObj* TrackListModel::Segment(int row) const {
+    if (row < 0 || row >= rowCount()) return nullptr;
+    return rows_[static_cast<std::size_t>(row)].segment;
+}
+
+int TrackListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+int TrackListModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : 2;
+}
+
+QVariant TrackListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
+    const Row& row = rows_[static_cast<std::size_t>(index.row())];
+    return index.column() == 0 ? row.caption : row.second;
+}
+
+QVariant TrackListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1) {
+        return {};
+    }
+    return headers_[section];
+}
+
+Qt::ItemFlags TrackListModel::flags(const QModelIndex& index) const {
+    if (!index.isValid()) return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+void SortByCaption(std::vector<TrackListModel::Row>& rows) {
+    QCollator collator{QLocale()};
+    collator.setCaseSensitivity(Qt::CaseSensitive);
+    // A collation key per row is made once; comparing keys is far cheaper than comparing
+    // the texts themselves at every step of the sort.
+    std::vector<QCollatorSortKey> keys;
+    keys.reserve(rows.size());
+    for (const TrackListModel::Row& row : rows)
+        keys.push_back(collator.sortKey(row.caption));
+    std::vector<std::size_t> order(rows.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    std::stable_sort(order.begin(), order.end(), [&keys](std::size_t a, std::size_t b) {
+        return keys[a].compare(keys[b]) < 0;
+    });
+    std::vector<TrackListModel::Row> sorted;
+    sorted.reserve(rows.size());
+    for (const std::size_t i : order)
+        sorted.push_back(std::move(rows[i]));
+    rows = std::move(sorted);
+}
+
+}  // namespace tarvik
