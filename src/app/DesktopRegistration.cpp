@@ -10,14 +10,17 @@
 namespace tarvik {
 namespace {
 
-// Desktop entries quote arguments with double quotes, escaping ", `, $ and \.
+// Desktop entries quote an argument in double quotes with ", `, $ and \ escaped; the value
+// as a whole then doubles every backslash, and a literal % is written %%.
 QString Quoted(const QString& program) {
-    QString escaped;
+    QString quoted;
     for (const QChar c : program) {
-        if (c == '"' || c == '`' || c == '$' || c == '\\') escaped += '\\';
-        escaped += c;
+        if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += '\\';
+        quoted += c;
     }
-    return '"' + escaped + '"';
+    quoted.replace("\\", "\\\\");
+    quoted.replace("%", "%%");
+    return '"' + quoted + '"';
 }
 
 bool WriteIfMissing(const QString& path, const QString& text, bool& written) {

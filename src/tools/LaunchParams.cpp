@@ -72,6 +72,18 @@ std::string ExpandEditorParams(std::string_view params, std::string_view file) {
     return ReplaceAll(std::string(params.empty() ? std::string_view("%f") : params), "%f", file);
 }
 
+std::string ShellQuoted(std::string_view text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
 std::vector<std::string> SplitWords(std::string_view params) {
     std::vector<std::string> words;
     std::string word;

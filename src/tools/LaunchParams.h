@@ -22,7 +22,7 @@ std::string ReplaceAll(std::string text, std::string_view what, std::string_view
 
 struct RunParams {
     bool ok = true;
-    std::string params;  // the command line; when !ok, as far as it was expanded
+    std::string params;           // the command line; when !ok, as far as it was expanded
     std::string simulatorFolder;  // the folder "%r" looked for, for the error message
 };
 
@@ -36,6 +36,9 @@ RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShor
 // An editor's parameters with each "%f" replaced by the file's path as it is; empty parameters
 // mean "%f".
 std::string ExpandEditorParams(std::string_view params, std::string_view file);
+
+// Text that SplitWords reads back as the one argument text.
+std::string ShellQuoted(std::string_view text);
 
 // Splits a parameter string into arguments the way a shell splits words: blanks separate,
 // single quotes keep everything, double quotes keep blanks, a backslash keeps the next

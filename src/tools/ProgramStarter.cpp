@@ -40,7 +40,10 @@ bool IsWindowsExecutable(const std::string& program) {
     char head[4] = {};
     file.read(head, sizeof head);
     const std::string_view start(head, static_cast<std::size_t>(file.gcount()));
-    return start.substr(0, 4) != "\x7f" "ELF" && start.substr(0, 2) != "#!";
+    return start.substr(0, 4) !=
+               "\x7f"
+               "ELF" &&
+           start.substr(0, 2) != "#!";
 }
 
 ProgramStart PrepareStart(const std::string& program, const std::string& parameters,

@@ -28,6 +28,8 @@ void InsertMacro(QLineEdit& field, const QString& macro);
 // vehicles, the simulator's program and its parameter template, and the start of the simulator
 // with the chosen vehicle or the free camera.
 class TRunSimForm : public QDialog {
+    Q_OBJECT
+
   public:
     // The image of each tree node, also the index of its picture.
     static constexpr int kImageRole = Qt::UserRole;

@@ -311,7 +311,8 @@ TEST(DesktopRegistrationTest, FilesAreWrittenOnceAndNeverRewritten) {
     const std::string kept((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(kept, "[Desktop Entry]\nExec=other\n");
     // Arguments are quoted as desktop entries want them.
-    EXPECT_TRUE(DesktopEntryText("/a b/\"x\"$").contains("Exec=\"/a b/\\\"x\\\"\\$\" /o %f"));
+    EXPECT_TRUE(DesktopEntryText("/a b/\"x\"$%").contains(
+        "Exec=\"/a b/\\\\\"x\\\\\"\\\\$%%\" /o %f"));
 }
 
 TEST(SplashAndAboutTest, ProgressTextAndLinks) {

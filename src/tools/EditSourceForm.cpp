@@ -1,0 +1,301 @@
+#include "EditSourceForm.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "DesktopRegistration.h"
+#include "EditSourceForm2.h"
+#include "EditVerb.h"
+#include "LaunchParams.h"
+#include "MainWindow.h"
+#include "RunSimForm.h"
+
+namespace tarvik {
+namespace {
+
+constexpr const char* kEditorDialogTitle = "Wybierz edytor tekstowy...";
+constexpr const char* kEditorFilter =
+    "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*";
+
+void SetHint(QWidget& widget, const char* hint) {
+    widget.setToolTip(QString::fromUtf8(hint));
+    widget.setStatusTip(QString::fromUtf8(hint));
+}
+
+QString FromBytes(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::string ToBytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+TEditSourceForm::TEditSourceForm(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
+    setObjectName(QStringLiteral("EditSourceForm"));
+    setWindowTitle(QStringLiteral("Edytuj źródła..."));
+
+    auto* editorGroup = new QGroupBox(QStringLiteral("Edytor"), this);
+    editorList_ = new QComboBox(editorGroup);
+    editorList_->setObjectName(QStringLiteral("EditorList"));
+    editorList_->setMaxVisibleItems(10);
+    auto* editorLayout = new QVBoxLayout(editorGroup);
+    editorLayout->addWidget(editorList_);
+
+    auto* slotGroup = new QGroupBox(QStringLiteral("Konfiguracja edytora"), this);
+    auto* nameLabel = new QLabel(QStringLiteral("Nazwa:"), slotGroup);
+    editorName_ = new QLineEdit(slotGroup);
+    editorName_->setObjectName(QStringLiteral("EditorName"));
+    nameLabel->setBuddy(editorName_);
+    exeLabel_ = new QLabel(QStringLiteral("Plik edytora:"), slotGroup);
+    exeEdit_ = new QLineEdit(slotGroup);
+    exeEdit_->setObjectName(QStringLiteral("ExeEdit"));
+    exeEdit_->setMinimumWidth(280);
+    exeEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    SetHint(*exeEdit_, "Podaj plik edytora");
+    exeLabel_->setBuddy(exeEdit_);
+    browseButton_ = new QPushButton(QStringLiteral("..."), slotGroup);
+    browseButton_->setObjectName(QStringLiteral("BrowseButton"));
+    browseButton_->setAutoDefault(false);
+    browseButton_->setFixedWidth(24);
+    SetHint(*browseButton_, "Przeglądaj");
+    paramLabel_ = new QLabel(QStringLiteral("Parametry:"), slotGroup);
+    paramEdit_ = new QLineEdit(slotGroup);
+    paramEdit_->setObjectName(QStringLiteral("ParamEdit"));
+    paramEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    SetHint(*paramEdit_, "Podaj parametry uruchomieniowe dla edytora");
+    paramLabel_->setBuddy(paramEdit_);
+    auto* slotLayout = new QGridLayout(slotGroup);
+    slotLayout->addWidget(nameLabel, 0, 0);
+    slotLayout->addWidget(editorName_, 0, 1, 1, 2);
+    slotLayout->addWidget(exeLabel_, 1, 0);
+    slotLayout->addWidget(exeEdit_, 1, 1);
+    slotLayout->addWidget(browseButton_, 1, 2);
+    slotLayout->addWidget(paramLabel_, 2, 0);
+    slotLayout->addWidget(paramEdit_, 2, 1, 1, 2);
+
+    editSceneryButton_ = new QPushButton(QStringLiteral("Edytuj scenerię"), this);
+    editSceneryButton_->setObjectName(QStringLiteral("EditSceneryButton"));
+    editSceneryButton_->setAutoDefault(false);
+    editSceneryButton_->setEnabled(false);
+    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    okButton->setObjectName(QStringLiteral("OkButton"));
+    okButton->setDefault(true);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(editSceneryButton_);
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(editorGroup);
+    layout->addWidget(slotGroup);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    exeMenu_ = new QMenu(this);
+    exeMenu_->setObjectName(QStringLiteral("ExeMenu"));
+    connect(exeMenu_->addAction(QStringLiteral("Notatnik")), &QAction::triggered, this,
+            [this] { NotepadClick(); });
+    paramMenu_ = new QMenu(this);
+    paramMenu_->setObjectName(QStringLiteral("ParamMenu"));
+    connect(paramMenu_->addAction(QStringLiteral("Nazwa pliku (%f)")), &QAction::triggered, this,
+            [this] { InsertMacro(*paramEdit_, QStringLiteral("%f")); });
+    connect(exeEdit_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { exeMenu_->popup(exeEdit_->mapToGlobal(p)); });
+    connect(paramEdit_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { paramMenu_->popup(paramEdit_->mapToGlobal(p)); });
+
+    for (QLineEdit* field : {editorName_, exeEdit_, paramEdit_})
+        field->installEventFilter(this);
+    connect(editorName_, &QLineEdit::textChanged, this, [this] { NameChanged(); });
+    connect(editorList_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        // Edits of the slot shown so far are kept, however the list was moved.
+        if (shownIndex_ >= 0 && shownIndex_ != index) StoreEditorSlot(shownIndex_);
+        ShowEditorSlot(index);
+    });
+    connect(browseButton_, &QPushButton::clicked, this, [this] { BrowseEditor(); });
+    connect(editSceneryButton_, &QPushButton::clicked, this, [this] {
+        StoreEditorSlot(SelectedIndex());
+        EditFiles(SelectedIndex());
+    });
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    EnableSlotFields();
+}
+
+void TEditSourceForm::Execute() {
+    exec();
+    RefreshEditorsMenu();
+}
+
+int TEditSourceForm::SelectedIndex() const {
+    return editorList_->currentIndex();
+}
+
+QString TEditSourceForm::EntryText(int index, const std::string& name) const {
+    return QString::number(index + 1) + QStringLiteral(". ") +
+           (name.empty() ? QStringLiteral("(!Niezdefiniowany)") : QString::fromStdString(name));
+}
+
+void TEditSourceForm::EnableSlotFields() {
+    const bool named = !editorName_->text().isEmpty();
+    for (QWidget* w : std::initializer_list<QWidget*>{exeEdit_, paramEdit_, browseButton_,
+                                                      exeLabel_, paramLabel_}) {
+        w->setEnabled(named);
+    }
+}
+
+void TEditSourceForm::NameChanged() {
+    const int index = SelectedIndex();
+    if (index >= 0)
+        editorList_->setItemText(index, EntryText(index, editorName_->text().toStdString()));
+    EnableSlotFields();
+}
+
+void TEditSourceForm::ShowEditorSlot(int index) {
+    if (index < 0 || index >= std::min(editorList_->count(), kEditorSlots)) return;
+    const EditorSlot& slot = slots_[static_cast<std::size_t>(index)];
+    shownIndex_ = index;
+    editorName_->setText(QString::fromStdString(slot.name));
+    exeEdit_->setText(QString::fromStdString(slot.exe));
+    paramEdit_->setText(QString::fromStdString(slot.param));
+    EnableSlotFields();
+}
+
+void TEditSourceForm::StoreEditorSlot(int index) {
+    if (index < 0 || index >= std::min(editorList_->count(), kEditorSlots)) return;
+    slots_[static_cast<std::size_t>(index)] = {editorName_->text().toStdString(),
+                                               exeEdit_->text().toStdString(),
+                                               paramEdit_->text().toStdString()};
+    if (index == 0) RegisterEditVerb();
+}
+
+bool TEditSourceForm::BrowseEditor() {
+    const std::optional<std::string> file =
+        main_.Dialogs().OpenFileName(kEditorDialogTitle, kEditorFilter, true);
+    if (!file) return false;
+    exeEdit_->setText(FromBytes(*file));
+    StoreEditorSlot(SelectedIndex());
+    return true;
+}
+
+void TEditSourceForm::ChooseEditorProgram(int index) {
+    const std::optional<std::string> file =
+        main_.Dialogs().OpenFileName(kEditorDialogTitle, kEditorFilter, true);
+    if (!file) return;
+    slots_[static_cast<std::size_t>(index)].exe = FromBytes(*file).toStdString();
+    // Otherwise leaving a field would put the old program back.
+    if (shownIndex_ == index) exeEdit_->setText(FromBytes(*file));
+}
+
+void TEditSourceForm::NotepadClick() {
+    editorName_->setText(QStringLiteral("Notatnik"));
+    exeEdit_->setText(FromBytes(DesktopTextEditor()));
+    paramEdit_->setText(QStringLiteral("%f"));
+}
+
+void TEditSourceForm::RegisterEditVerb() {
+    tarvik::RegisterEditVerb(DesktopRegistration::InDataHome().desktopEntry, slots_[0],
+                             QCoreApplication::applicationFilePath());
+}
+
+void TEditSourceForm::EditFiles(int slot) {
+    activeEditor_ = slot >= 0 && slot < kEditorSlots ? slot : -1;
+    if (activeEditor_ < 0 || !main_.SceneryLoaded()) return;
+    if (!main_.Files().FileExists(ToBytes(QString::fromStdString(Slot(slot).exe)))) {
+        ChooseEditorProgram(slot);
+    }
+    std::vector<std::string> files;
+    for (const TIncFile& file : main_.Scenery().IncFiles)
+        files.push_back(file.FileName);
+    TEditSourceForm2 chooser(Slot(slot).name, files, &main_);
+    if (chooser.exec() != QDialog::Accepted) return;
+    for (const std::string& file : chooser.CheckedFiles())
+        OpenInEditor(file);
+}
+
+void TEditSourceForm::OpenInEditor(const std::string& file) {
+    if (activeEditor_ < 0) return;
+    const auto exists = [this] {
+        return main_.Files().FileExists(ToBytes(QString::fromStdString(Slot(activeEditor_).exe)));
+    };
+    if (!exists()) ChooseEditorProgram(activeEditor_);
+    const EditorSlot& slot = Slot(activeEditor_);
+    // Without parameters the editor gets the bare path, blanks and all, as one argument.
+    const std::string params =
+        slot.param.empty() ? ShellQuoted(file) : ExpandEditorParams(slot.param, file);
+    if (exists()) runner_(PrepareStart(ToBytes(QString::fromStdString(slot.exe)), params, {}));
+}
+
+void TEditSourceForm::RefreshEditorsMenu() {
+    const std::array<QAction*, 9>& items = main_.Actions().EditorItems;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        QAction* item = items[i];
+        const EditorSlot& slot = slots_[i];
+        // The first entry shows its key after a tab.
+        const QString text = item->text();
+        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
+        const QString key = tab >= 0 ? text.mid(tab) : QString();
+        QString caption = EntryText(static_cast<int>(i), slot.name);
+        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        item->setText(caption + key);
+        const QString hint =
+            slot.name.empty() ? QString() : QString::fromStdString(slot.exe + " " + slot.param);
+        item->setToolTip(hint);
+        item->setStatusTip(hint);
+        item->setEnabled(!slot.name.empty());
+    }
+}
+
+void TEditSourceForm::ApplySettings(const AppSettings& settings) {
+    slots_ = settings.EditorSlots;
+    {
+        const QSignalBlocker block(editorList_);
+        editorList_->clear();
+        for (int i = 0; i < settings.EditorCount(); ++i)
+            editorList_->addItem(EntryText(i, slots_[static_cast<std::size_t>(i)].name));
+        editorList_->setCurrentIndex(editorList_->count() > 0 ? 0 : -1);
+    }
+    shownIndex_ = -1;
+    ShowEditorSlot(SelectedIndex());
+    RefreshEditorsMenu();
+}
+
+void TEditSourceForm::CollectSettings(AppSettings& settings) const {
+    settings.EditorSlots = slots_;
+}
+
+void TEditSourceForm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous()) return;
+    editSceneryButton_->setEnabled(main_.SceneryLoaded());
+    if (exeEdit_->text().isEmpty()) {
+        NotepadClick();
+        RegisterEditVerb();
+    }
+}
+
+bool TEditSourceForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) StoreEditorSlot(SelectedIndex());
+    return QDialog::eventFilter(watched, event);
+}
+
+void TEditSourceForm::done(int result) {
+    StoreEditorSlot(SelectedIndex());
+    QDialog::done(result);
+}
+
+}  // namespace tarvik

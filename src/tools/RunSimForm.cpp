@@ -1,0 +1,417 @@
+#include "RunSimForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+#include <chrono>
+
+#include "Cp1250.h"
+#include "ElapsedText.h"
+#include "LaunchParams.h"
+#include "MainWindow.h"
+#include "Segment.h"
+#include "TimeTableForm.h"
+#include "VehicleIcons.h"
+
+namespace tarvik {
+namespace {
+
+constexpr const char* kDefaultParams = "-s %s -v %v";
+constexpr const char* kOldDefaultParams = "-s %r%s -v %v";
+constexpr const char* kFreeCamera = "ghostview";
+constexpr int kFreeCameraImage = 4;
+// Without stored bounds the launcher is placed by its designed size.
+static_assert(DesignedSizes{}.launcherWidth == TRunSimForm::kDesignedWidth &&
+              DesignedSizes{}.launcherHeight == TRunSimForm::kDesignedHeight);
+
+class OverrideCursor {
+  public:
+    explicit OverrideCursor(const QCursor& cursor) { QApplication::setOverrideCursor(cursor); }
+    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
+};
+
+void SetHint(QWidget& widget, const char* hint) {
+    widget.setToolTip(QString::fromUtf8(hint));
+    widget.setStatusTip(QString::fromUtf8(hint));
+}
+
+QString Shown(std::string_view cp1250) {
+    return QString::fromStdString(Cp1250ToUtf8(cp1250));
+}
+
+void SetNode(QTreeWidgetItem& node, const std::string& rawText, int image) {
+    node.setText(0, Shown(rawText));
+    node.setData(0, TRunSimForm::kRawTextRole, QByteArray::fromStdString(rawText));
+    node.setData(0, TRunSimForm::kImageRole, image);
+    node.setIcon(0, VehicleIcon(image));
+}
+
+QTreeWidgetItem* MakeNode(const std::string& rawText, int image) {
+    auto* node = new QTreeWidgetItem;
+    SetNode(*node, rawText, image);
+    return node;
+}
+
+std::string RawText(const QTreeWidgetItem& node) {
+    return node.data(0, TRunSimForm::kRawTextRole).toByteArray().toStdString();
+}
+
+int Image(const QTreeWidgetItem& node) {
+    return node.data(0, TRunSimForm::kImageRole).toInt();
+}
+
+// Images 0 and 2 are vehicles nobody drives and trainsets without such a vehicle.
+bool Drivable(int image) {
+    return image != 0 && image != 2;
+}
+
+std::string Bytes(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+}  // namespace
+
+void InsertMacro(QLineEdit& field, const QString& macro) {
+    const bool selected = field.hasSelectedText();
+    const int start = selected ? field.selectionStart() : field.cursorPosition();
+    const int length = selected ? static_cast<int>(field.selectedText().size()) : 0;
+    QString text = field.text();
+    text.remove(start, length);
+    text.insert(start, macro);
+    field.setText(text);
+    field.setCursorPosition(start + static_cast<int>(macro.size()));
+}
+
+TRunSimForm::TRunSimForm(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
+    setObjectName(QStringLiteral("RunSimForm"));
+    setWindowTitle(QStringLiteral("Wybierz skład"));
+    setMinimumSize(300, 100);
+    resize(kDesignedWidth, kDesignedHeight);
+
+    auto* toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("ToolBar1"));
+    timetableButton_ = new QToolButton(toolBar);
+    timetableButton_->setObjectName(QStringLiteral("TimeTableToolButton"));
+    timetableButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
+    SetHint(*timetableButton_, "Znajdź rozklad (F8)");
+    toolBar->addWidget(timetableButton_);
+
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName(QStringLiteral("TreeView1"));
+    tree_->setColumnCount(1);
+    tree_->header()->hide();
+    tree_->setIndentation(24);
+    tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+    tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    SetHint(*tree_, "Kliknij prawym klawiszem, aby zobaczyć dodatkowe opcje!");
+    // The chosen trainset stays marked while the user types the parameters.
+    QPalette treePalette = tree_->palette();
+    for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
+        treePalette.setColor(QPalette::Inactive, role, treePalette.color(QPalette::Active, role));
+    }
+    tree_->setPalette(treePalette);
+
+    description_ = new QPlainTextEdit(this);
+    description_->setObjectName(QStringLiteral("Memo1"));
+    description_->setReadOnly(true);
+    description_->setMinimumHeight(50);
+    QPalette infoPalette = description_->palette();
+    infoPalette.setColor(QPalette::Base, infoPalette.color(QPalette::ToolTipBase));
+    infoPalette.setColor(QPalette::Text, infoPalette.color(QPalette::ToolTipText));
+    description_->setPalette(infoPalette);
+
+    auto* splitter = new QSplitter(Qt::Vertical, this);
+    splitter->setObjectName(QStringLiteral("Splitter1"));
+    splitter->addWidget(tree_);
+    splitter->addWidget(description_);
+    splitter->setChildrenCollapsible(false);
+    splitter->setStretchFactor(0, 1);
+    splitter->setStretchFactor(1, 0);
+    splitter->setSizes({kDesignedHeight - 180, 60});
+
+    runPathEdit_ = new QLineEdit(this);
+    runPathEdit_->setObjectName(QStringLiteral("RunPathEdit"));
+    SetHint(*runPathEdit_, "Plik symulatora");
+    auto* browseButton = new QPushButton(QStringLiteral("..."), this);
+    browseButton->setObjectName(QStringLiteral("BrowseButton"));
+    browseButton->setAutoDefault(false);
+    browseButton->setFixedWidth(24);
+    SetHint(*browseButton, "Przeglądaj...");
+    auto* paramLabel = new QLabel(QStringLiteral("Parametry:"), this);
+    paramEdit_ = new QLineEdit(this);
+    paramEdit_->setObjectName(QStringLiteral("ParamEdit"));
+    paramEdit_->setText(QString::fromLatin1(kDefaultRunSimParam));
+    paramEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    SetHint(*paramEdit_, "Parametry programu - naciśnij prawy klawisz myszy, aby edytować");
+    paramLabel->setBuddy(paramEdit_);
+    runButton_ = new QPushButton(QStringLiteral("&Uruchom"), this);
+    runButton_->setObjectName(QStringLiteral("RunButton"));
+    runButton_->setDefault(true);
+    runButton_->setEnabled(false);
+    SetHint(*runButton_, "Uruchom symulator");
+    auto* cancelButton = new QPushButton(QStringLiteral("Anuluj"), this);
+    cancelButton->setObjectName(QStringLiteral("CancelButton"));
+    cancelButton->setAutoDefault(false);
+
+    auto* statusBar = new QStatusBar(this);
+    statusBar->setObjectName(QStringLiteral("StatusBar1"));
+    status_ = new QLabel(statusBar);
+    statusBar->addWidget(status_, 1);
+
+    auto* fields = new QGridLayout;
+    fields->setContentsMargins(3, 3, 3, 3);
+    fields->addWidget(runPathEdit_, 0, 0, 1, 2);
+    fields->addWidget(browseButton, 0, 2);
+    fields->addWidget(runButton_, 0, 4);
+    fields->addWidget(paramLabel, 1, 0);
+    fields->addWidget(paramEdit_, 1, 1);
+    fields->addWidget(cancelButton, 1, 4);
+    fields->setColumnStretch(1, 1);
+    fields->setColumnMinimumWidth(3, 20);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter, 1);
+    layout->addLayout(fields);
+    layout->addWidget(statusBar);
+
+    treeMenu_ = new QMenu(this);
+    treeMenu_->setObjectName(QStringLiteral("TreeMenu"));
+    runItem_ = treeMenu_->addAction(QStringLiteral("Uruchom symulator"));
+    runItem_->setObjectName(QStringLiteral("RunSimMenuItem"));
+    runItem_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
+    runItem_->setEnabled(false);
+    treeMenu_->setDefaultAction(runItem_);
+    treeMenu_->addSeparator();
+    timetableItem_ = treeMenu_->addAction(QStringLiteral("Znajdź rozkład"));
+    timetableItem_->setObjectName(QStringLiteral("TimeTableMenuItem"));
+    timetableItem_->setShortcut(QKeySequence(Qt::Key_F8));
+    timetableItem_->setEnabled(false);
+    timetableButton_->setEnabled(false);
+    // The menu's keys work anywhere in the dialog, as they did while the menu was closed.
+    addAction(runItem_);
+    addAction(timetableItem_);
+
+    paramMenu_ = new QMenu(this);
+    paramMenu_->setObjectName(QStringLiteral("ParamMenu"));
+    const auto setParams = [this](const char* params) {
+        return [this, params] { paramEdit_->setText(QString::fromLatin1(params)); };
+    };
+    const auto insert = [this](const char* macro) {
+        return [this, macro] { InsertMacro(*paramEdit_, QString::fromLatin1(macro)); };
+    };
+    connect(paramMenu_->addAction(QStringLiteral("Wstaw domyślne parametry")), &QAction::triggered,
+            this, setParams(kDefaultParams));
+    connect(
+        paramMenu_->addAction(QStringLiteral("Wstaw domyślne parametry (wersje sprzed 06.2003)")),
+        &QAction::triggered, this, setParams(kOldDefaultParams));
+    paramMenu_->addSeparator();
+    connect(paramMenu_->addAction(QStringLiteral("Pełna ścieżka dostępu pliku scenerii (%p)")),
+            &QAction::triggered, this, insert("%p"));
+    connect(paramMenu_->addAction(QStringLiteral("Relatywna ścieżka dostępu pliku scenerii (%r)")),
+            &QAction::triggered, this, insert("%r"));
+    connect(paramMenu_->addAction(QStringLiteral("Nazwa pliku scenerii (%s)")), &QAction::triggered,
+            this, insert("%s"));
+    paramMenu_->addSeparator();
+    connect(paramMenu_->addAction(QStringLiteral("Nazwa lokomotywy do prowadzenia (%v)")),
+            &QAction::triggered, this, insert("%v"));
+
+    connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] { TreeSelectionChanged(); });
+    connect(tree_, &QTreeWidget::itemDoubleClicked, this, [this] { LaunchSimulator(); });
+    connect(tree_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { TreeContextMenu(p); });
+    connect(paramEdit_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { ParamContextMenu(p); });
+    connect(runItem_, &QAction::triggered, this, [this] { LaunchSimulator(); });
+    connect(runButton_, &QPushButton::clicked, this, [this] { LaunchSimulator(); });
+    connect(timetableItem_, &QAction::triggered, this, [this] { ShowTimetableClick(); });
+    connect(timetableButton_, &QToolButton::clicked, this, [this] { ShowTimetableClick(); });
+    connect(browseButton, &QPushButton::clicked, this, [this] { BrowseSimulator(); });
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TRunSimForm::Execute() {
+    if (tree_->topLevelItemCount() == 0) BuildTrainsetTree();
+    exec();
+}
+
+void TRunSimForm::BuildTrainsetTree() {
+    SetStatusText(QStringLiteral("Tworzenie struktury składów..."));
+    const auto start = std::chrono::steady_clock::now();
+    {
+        const OverrideCursor busy(main_.Cursors().Cursor(CursorTable::kDrawing));
+        tree_->setUpdatesEnabled(false);
+        tree_->clear();
+        const bool author = main_.Mode().OwnerMode;
+        // Each trainset goes on top, so the newest-first list comes out in file order; the
+        // vehicles likewise.
+        for (const TTrainsObj& trainset : main_.Scenery().Trainsets) {
+            std::string text = trainset.Name;
+            if (author) {
+                text += " na ";
+                text += trainset.Track ? std::string(trainset.Track->Name()) : "(!ERROR)";
+            }
+            auto* root = new QTreeWidgetItem;
+            tree_->insertTopLevelItem(0, root);
+            int locomotives = 0;
+            int wagons = 0;
+            bool drivable = false;
+            for (const TVehicleObj& vehicle : trainset.Vehicles) {
+                const int kind = static_cast<int>(vehicle.Kind);
+                root->insertChild(0, MakeNode(vehicle.Name, kind));
+                (kind <= 1 ? locomotives : wagons) += 1;
+                drivable = drivable || kind == 1 || kind == 3;
+            }
+            text += " (" + std::to_string(locomotives) + "+" + std::to_string(wagons) + ")";
+            const int image = (locomotives != 0 ? 0 : 2) + (drivable ? 1 : 0);
+            SetNode(*root, text, image);
+        }
+        tree_->insertTopLevelItem(0, MakeNode(kFreeCamera, kFreeCameraImage));
+        tree_->setUpdatesEnabled(true);
+    }
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    SetStatusText(QString::fromStdString(ElapsedText("Tworzenie struktury składów: ", elapsed)));
+}
+
+void TRunSimForm::ClearTree() {
+    tree_->clear();
+}
+
+std::string TRunSimForm::SelectedTrainsetName() const {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty()) return {};
+    const QTreeWidgetItem* node = selected.front();
+    if (node->parent()) node = node->parent();
+    const std::string text = RawText(*node);
+    return text.substr(0, text.find(' '));
+}
+
+std::string TRunSimForm::SelectedVehicleName() const {
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty()) return {};
+    const QTreeWidgetItem* node = selected.front();
+    if (node->parent() || node->childCount() == 0) return RawText(*node);
+    for (int i = 0; i < node->childCount(); ++i) {
+        if (Drivable(Image(*node->child(i)))) return RawText(*node->child(i));
+    }
+    return {};
+}
+
+void TRunSimForm::TreeSelectionChanged() {
+    description_->clear();
+    const QList<QTreeWidgetItem*> selected = tree_->selectedItems();
+    if (selected.isEmpty()) {
+        runButton_->setEnabled(false);
+        runItem_->setEnabled(false);
+    } else {
+        currentTrainset_ = SelectedTrainsetName();
+        SetStatusText(QStringLiteral("Pociąg: ") + Shown(currentTrainset_) +
+                      QStringLiteral("; Pojazd: ") + Shown(SelectedVehicleName()));
+        std::string description;
+        for (const TTrainsObj& trainset : main_.Scenery().Trainsets) {
+            if (trainset.Name == currentTrainset_) description += trainset.Description;
+        }
+        description_->setPlainText(Shown(description));
+        const int image = Image(*selected.front());
+        timetableItem_->setEnabled(image == 1);
+        runButton_->setEnabled(Drivable(image));
+        runItem_->setEnabled(Drivable(image));
+    }
+    timetableButton_->setEnabled(timetableItem_->isEnabled());
+}
+
+void TRunSimForm::TreeContextMenu(const QPoint& position) {
+    if (QTreeWidgetItem* node = tree_->itemAt(position)) tree_->setCurrentItem(node);
+    TreeSelectionChanged();
+    treeMenu_->popup(tree_->viewport()->mapToGlobal(position));
+}
+
+void TRunSimForm::ParamContextMenu(const QPoint& position) {
+    paramMenu_->popup(paramEdit_->mapToGlobal(position));
+}
+
+bool TRunSimForm::BrowseSimulator() {
+    const std::optional<std::string> file = main_.Dialogs().OpenFileName(
+        "Wskaż plik programu symulatora", "Plik programu (*.exe)|*.exe", true);
+    if (!file) return false;
+    runPathEdit_->setText(QFile::decodeName(QByteArray::fromStdString(*file)));
+    return true;
+}
+
+void TRunSimForm::LaunchSimulator() {
+    if (!runButton_->isEnabled()) return;
+    SetStatusText(QStringLiteral("Uruchamiam symulator..."));
+    const std::string vehicle = SelectedVehicleName();
+    if (!main_.Files().FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) return;
+
+    const std::string simulator = Bytes(runPathEdit_->text());
+    const std::string scenery = ShortPathName(main_.SceneryShortPath());
+    const RunParams run = ExpandRunParams(paramEdit_->text().toStdString(), scenery,
+                                          ShortPathName(simulator), Cp1250ToUtf8(vehicle));
+    if (!run.ok) {
+        main_.Dialogs().MessageBox(
+            "Nie można utworzyć relatywnej ścieżki dostępu do pliku " + DisplayPath(scenery) +
+                "\r" + DisplayPath(run.simulatorFolder) + "\r" + DisplayPath(run.params),
+            "Błąd", MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
+    const QString commandLine =
+        runPathEdit_->text() + QLatin1Char(' ') + QString::fromStdString(DisplayPath(run.params));
+    SetStatusText(QStringLiteral("Uruchamiam... ") + commandLine);
+    std::string folder = FolderPart(simulator);
+    if (folder.size() > 1) folder.pop_back();
+    runner_(PrepareStart(simulator, run.params, folder));
+    SetStatusText(QStringLiteral("Uruchomiono: ") + commandLine);
+}
+
+void TRunSimForm::ShowTimetableClick() {
+    if (!timetable_) return;
+    timetable_->show();
+    timetable_->raise();
+    timetable_->ShowTimetable(currentTrainset_);
+}
+
+void TRunSimForm::ApplySettings(const AppSettings& settings) {
+    const WindowBounds& b = settings.Launcher;
+    move(b.left, b.top);
+    resize(b.width, b.height);
+    runPathEdit_->setText(QString::fromStdString(settings.SimFile));
+    paramEdit_->setText(QString::fromStdString(settings.RunSimParam));
+}
+
+void TRunSimForm::CollectSettings(AppSettings& settings) const {
+    settings.Launcher = {x(), y(), width(), height()};
+    settings.SimFile = runPathEdit_->text().toStdString();
+    settings.RunSimParam = paramEdit_->text().toStdString();
+}
+
+QString TRunSimForm::StatusText() const {
+    return status_->text();
+}
+
+void TRunSimForm::SetStatusText(const QString& text) {
+    status_->setText(text);
+    status_->repaint();
+}
+
+}  // namespace tarvik
