@@ -136,6 +136,7 @@ int main(int argc, char** argv) {
     std::printf("%-16s %8s %12s %12s   target < 1000 ms\n", "view", "entries", "entries ms",
                 "build ms");
     bool met = true;
+    double slowest = 0;
     for (int view = 0; view < kTrackListViews; ++view) {
         double best = 1e300;
         double entriesBest = 1e300;
@@ -157,9 +158,11 @@ int main(int argc, char** argv) {
             best = std::min(best, Ms(std::chrono::steady_clock::now() - start));
         }
         met = met && best < 1000;
+        slowest = std::max(slowest, best);
         std::printf("%s %8zu %12.1f %12.1f\n", Padded(kTrackListViewTexts[view].entry, 16).c_str(),
                     entries, entriesBest, best);
     }
-    std::printf("target %s\n", met ? "met" : "NOT met");
+    std::printf("slowest view, whole build: %.1f ms   target < 1000 ms: %s\n", slowest,
+                met ? "met" : "NOT met");
     return 0;
 }
