@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QGuiApplication>
 #include <array>
 
 namespace tarvik {
@@ -34,6 +35,15 @@ class CursorTable {
   private:
     static constexpr int kSlots = 23;
     std::array<QCursor, kSlots> slots_;
+};
+
+// The application-wide cursor for the length of a scope, whatever ends it.
+class OverrideCursor {
+  public:
+    explicit OverrideCursor(const QCursor& cursor) { QGuiApplication::setOverrideCursor(cursor); }
+    ~OverrideCursor() { QGuiApplication::restoreOverrideCursor(); }
+    OverrideCursor(const OverrideCursor&) = delete;
+    OverrideCursor& operator=(const OverrideCursor&) = delete;
 };
 
 }  // namespace tarvik

@@ -47,15 +47,6 @@ ShiftSet ToShift(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
     return s;
 }
 
-// The application-wide cursor for the length of a scope.
-class OverrideCursor {
-  public:
-    explicit OverrideCursor(const QCursor& cursor) { QApplication::setOverrideCursor(cursor); }
-    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
-    OverrideCursor(const OverrideCursor&) = delete;
-    OverrideCursor& operator=(const OverrideCursor&) = delete;
-};
-
 }  // namespace
 
 // Status texts of loading and drawing go to the status line, which is painted at once; during

@@ -239,7 +239,7 @@ void TSceneryProperytyForm::ResetDisplays() {
 }
 
 void TSceneryProperytyForm::Compute() {
-    QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kRecalculating));
+    const OverrideCursor busy(cursors_.Cursor(CursorTable::kRecalculating));
     ResetDisplays();
     if (!scenery_.IncFiles.empty()) {
         auto it = scenery_.IncFiles.begin();
@@ -272,7 +272,6 @@ void TSceneryProperytyForm::Compute() {
                                                           : Cp1250ToUtf8(scenery_.SceneryName);
     title_->setText(Utf8(name));
     memo_->setPlainText(Utf8(Cp1250ToUtf8(scenery_.SceneryDescription)));
-    QApplication::restoreOverrideCursor();
 }
 
 void TSceneryProperytyForm::DrawSpeedGraph() {

@@ -216,10 +216,7 @@ void TProperytyForm::Reset() {
 
 void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg) {
     if (!seg) return;
-    QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kRecalculating));
-    const struct Restore {
-        ~Restore() { QApplication::restoreOverrideCursor(); }
-    } restore;
+    const OverrideCursor busy(cursors_.Cursor(CursorTable::kRecalculating));
     Reset();
 
     Put(trackName_, seg->HasName() ? Text(seg->Name()) : QStringLiteral("(!Nie nazwany)"));

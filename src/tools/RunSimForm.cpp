@@ -38,14 +38,6 @@ constexpr int kFreeCameraImage = 4;
 static_assert(DesignedSizes{}.launcherWidth == TRunSimForm::kDesignedWidth &&
               DesignedSizes{}.launcherHeight == TRunSimForm::kDesignedHeight);
 
-class OverrideCursor {
-  public:
-    explicit OverrideCursor(const QCursor& cursor) { QApplication::setOverrideCursor(cursor); }
-    ~OverrideCursor() { QApplication::restoreOverrideCursor(); }
-    OverrideCursor(const OverrideCursor&) = delete;
-    OverrideCursor& operator=(const OverrideCursor&) = delete;
-};
-
 void SetHint(QWidget& widget, const char* hint) {
     widget.setToolTip(QString::fromUtf8(hint));
     widget.setStatusTip(QString::fromUtf8(hint));

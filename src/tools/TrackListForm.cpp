@@ -41,14 +41,6 @@ void WaitProcessingEvents(std::chrono::milliseconds pause) {
     loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
 
-class BusyCursor {
-  public:
-    explicit BusyCursor(const QCursor& cursor) { QApplication::setOverrideCursor(cursor); }
-    ~BusyCursor() { QApplication::restoreOverrideCursor(); }
-    BusyCursor(const BusyCursor&) = delete;
-    BusyCursor& operator=(const BusyCursor&) = delete;
-};
-
 class UpdatesSuspended {
   public:
     explicit UpdatesSuspended(QWidget& widget) : widget_(widget) {
@@ -237,7 +229,7 @@ void TTrackListForm::BuildTrackList() {
     SetStatus(QStringLiteral("Tworzenie listy..."));
     const auto start = std::chrono::steady_clock::now();
     {
-        const BusyCursor busy(main_.Cursors().Cursor(CursorTable::kDrawing));
+        const OverrideCursor busy(main_.Cursors().Cursor(CursorTable::kDrawing));
         const UpdatesSuspended frozen(*list_);
         model_->Clear();
         shownSelection_ = nullptr;
