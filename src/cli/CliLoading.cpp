@@ -67,4 +67,33 @@ LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FI
     return LoadSceneryModel(scenery, options.scenery, options.Mode(), files, dialogs, status);
 }
 
+bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& command,
+                       const std::string& ownUsage, LoadOptions& load,
+                       const std::function<bool(const std::string&)>& takeOwn, std::FILE* err) {
+    std::string problem;
+    for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
+        if (TakeLoadOption(args, i, load, problem) != OptionResult::NotMine) continue;
+        if (!takeOwn || !takeOwn(args[i])) problem = "unknown option " + args[i];
+    }
+    if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
+    if (problem.empty()) return true;
+    std::fprintf(err, "tarvik %s: %s\nusage: tarvik %s %s%s\n", command.c_str(), problem.c_str(),
+                 command.c_str(), kLoadUsage, ownUsage.c_str());
+    return false;
+}
+
+int LoadAndPrint(const LoadOptions& load, std::FILE* out, std::FILE* err,
+                 const std::function<void(const TScenery&, const LoadResult&)>& print) {
+    TScenery scenery;
+    const LoadResult result = LoadForCommand(load, scenery, err);
+    if (result.status == LoadStatus::Missing) return 1;
+    print(scenery, result);
+    std::fflush(out);
+    if (result.status == LoadStatus::Failed) {
+        std::fprintf(err, "%s: %s\n", kApplicationTitle, result.error.c_str());
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace tarvik

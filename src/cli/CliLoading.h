@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -33,5 +34,17 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
 
 // Loads the scenery with messages written to err as "caption: text" lines.
 LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FILE* err);
+
+// The arguments of a command that loads a scenery and prints what it read: the load options
+// and those the command takes itself (takeOwn returns true for one it took). Wrong usage is
+// told on err with the command's usage; false then.
+bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& command,
+                       const std::string& ownUsage, LoadOptions& load,
+                       const std::function<bool(const std::string&)>& takeOwn, std::FILE* err);
+
+// Loads the scenery and hands it to print, also when an error ended the load (which is then
+// told on err). The exit status: 0 loaded, 1 missing or ended by an error.
+int LoadAndPrint(const LoadOptions& load, std::FILE* out, std::FILE* err,
+                 const std::function<void(const TScenery&, const LoadResult&)>& print);
 
 }  // namespace tarvik

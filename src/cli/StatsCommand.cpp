@@ -58,28 +58,10 @@ void WriteStatistics(std::FILE* out, const TScenery& scenery, const SceneryStati
 
 int RunStats(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     LoadOptions load;
-    std::string problem;
-    for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
-        if (TakeLoadOption(args, i, load, problem) == OptionResult::NotMine) {
-            problem = "unknown option " + args[i];
-        }
-    }
-    if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
-    if (!problem.empty()) {
-        std::fprintf(err, "tarvik stats: %s\nusage: tarvik stats %s\n", problem.c_str(),
-                     kLoadUsage);
-        return 2;
-    }
-    TScenery scenery;
-    const LoadResult result = LoadForCommand(load, scenery, err);
-    if (result.status == LoadStatus::Missing) return 1;
-    WriteStatistics(out, scenery, ComputeStatistics(scenery, load.Mode()));
-    std::fflush(out);
-    if (result.status == LoadStatus::Failed) {
-        std::fprintf(err, "%s: %s\n", kApplicationTitle, result.error.c_str());
-        return 1;
-    }
-    return 0;
+    if (!ReadLoadArguments(args, "stats", "", load, {}, err)) return 2;
+    return LoadAndPrint(load, out, err, [&](const TScenery& scenery, const LoadResult&) {
+        WriteStatistics(out, scenery, ComputeStatistics(scenery, load.Mode()));
+    });
 }
 
 }  // namespace tarvik
