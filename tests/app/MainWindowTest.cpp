@@ -216,7 +216,8 @@ TEST_F(MainWindowTest, ChangedFilesOfferAReload) {
     Write("kwadrat.scn", SquareScenery() + test::TrackNode(Piece(&PieceSpec::x2, -700)) +
                              test::TrackNode(Piece(&PieceSpec::z2, -700)));
     dialogs.basic.answers.push_back(MessageAnswer::Yes);
-    QApplication::sendEvent(&window, new QEvent(QEvent::WindowActivate));
+    QEvent activate(QEvent::WindowActivate);
+    QApplication::sendEvent(&window, &activate);
     EXPECT_EQ(dialogs.Messages().size(), 2u);
     EXPECT_EQ(Count(window.Scenery().Tracks()), 4u);
     EXPECT_EQ(window.Scenery().IncFiles.front().FileName, path);
