@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <system_error>
 
 #include "ByteSearch.h"
 
@@ -14,16 +15,28 @@ constexpr char kEndOfFileMark = 26;
 
 }  // namespace
 
-LineReader::LineReader(std::unique_ptr<FileSource> source) : source_(std::move(source)) {
+LineReader::LineReader(std::unique_ptr<FileSource> source, const Options& options)
+    : source_(std::move(source)) {
+    const std::int64_t stamped = source_->Stamp().size;
+    if (stamped >= options.readAheadFrom) {
+        try {
+            ahead_ = std::make_unique<ReadAhead>(*source_, options.chunkSize, options.headroom,
+                                                 options.buffers);
+            return;
+        } catch (const std::system_error&) {
+            // Without a thread to spare the file is read here, only slower.
+        }
+    }
     // One byte more than the file lets a small file be read to its end, and its descriptor
     // closed, by the first fill.
-    const auto size = static_cast<std::uint64_t>(std::max<std::int64_t>(source_->Stamp().size, 0));
+    const auto size = static_cast<std::uint64_t>(std::max<std::int64_t>(stamped, 0));
     buffer_.resize(static_cast<std::size_t>(
         std::clamp<std::uint64_t>(size + 1, kMinBuffer, kMaxInitialBuffer)));
 }
 
 bool LineReader::Fill() {
     if (sourceDone_) return false;
+    if (ahead_) return FillAhead();
     if (begin_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + begin_, end_ - begin_);
         end_ -= begin_;
@@ -50,6 +63,36 @@ bool LineReader::Fill() {
         added = true;
     }
     return added;
+}
+
+bool LineReader::FillAhead() {
+    ReadAhead::Chunk chunk = ahead_->Next();
+    const std::size_t headroom = ahead_->Headroom();
+    const std::size_t leftover = end_ - begin_;
+    if (chunk.size > 0 && leftover <= headroom) {
+        // The unfinished line goes in front of the new bytes, in the new buffer.
+        char* const front = chunk.buffer.data() + headroom - leftover;
+        if (leftover > 0) std::memcpy(front, buffer_.data() + begin_, leftover);
+        std::swap(buffer_, chunk.buffer);
+        begin_ = headroom - leftover;
+        end_ = headroom + chunk.size;
+    } else if (chunk.size > 0) {
+        // A line longer than the headroom grows in a buffer of its own.
+        std::memmove(buffer_.data(), buffer_.data() + begin_, leftover);
+        begin_ = 0;
+        end_ = leftover;
+        buffer_.resize(end_ + chunk.size);
+        std::memcpy(buffer_.data() + end_, chunk.buffer.data() + headroom, chunk.size);
+        end_ += chunk.size;
+    }
+    filled_ += chunk.size;
+    if (chunk.last) {
+        sourceDone_ = true;
+        ahead_.reset();
+    } else {
+        ahead_->Recycle(std::move(chunk.buffer));
+    }
+    return chunk.size > 0;
 }
 
 bool LineReader::AtEndAfterFill() {

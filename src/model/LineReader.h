@@ -8,6 +8,7 @@
 
 #include "ByteSearch.h"
 #include "FileSystem.h"
+#include "ReadAhead.h"
 
 namespace tarvik {
 
@@ -16,7 +17,16 @@ namespace tarvik {
 // the next read. Lines of any length are read in time linear in their length.
 class LineReader {
   public:
-    explicit LineReader(std::unique_ptr<FileSource> source);
+    // Files from readAheadFrom bytes on are read on a second thread (see ReadAhead).
+    struct Options {
+        std::int64_t readAheadFrom = std::int64_t{2} << 20;
+        std::size_t chunkSize = std::size_t{256} << 10;
+        std::size_t headroom = std::size_t{64} << 10;
+        int buffers = 4;
+    };
+
+    explicit LineReader(std::unique_ptr<FileSource> source) : LineReader(std::move(source), {}) {}
+    LineReader(std::unique_ptr<FileSource> source, const Options& options);
 
     bool AtEnd() { return begin_ == end_ && AtEndAfterFill(); }
     // The next line; empty once the end has been reached.
@@ -40,10 +50,12 @@ class LineReader {
 
   private:
     bool Fill();
+    bool FillAhead();
     bool AtEndAfterFill();
     std::string_view ReadLineAcrossFill();
 
     std::unique_ptr<FileSource> source_;
+    std::unique_ptr<ReadAhead> ahead_;  // null when the file is read here
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // start of unread data
     std::size_t end_ = 0;    // end of valid data

@@ -43,7 +43,8 @@ bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDi
 }
 
 LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TWorkMode& mode,
-                            const FileSystem& files, UserDialogs& dialogs, StatusSink& status) {
+                            const FileSystem& files, UserDialogs& dialogs, StatusSink& status,
+                            const LineReader::Options& reading) {
     if (!CheckSceneryExists(path, files, dialogs)) return {LoadStatus::Missing, {}};
     scenery.SceneryName.clear();
     scenery.SceneryDescription.clear();
@@ -53,7 +54,7 @@ LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TW
 
     LoadResult result;
     try {
-        SceneryParser parser(scenery, mode, files, dialogs, status);
+        SceneryParser parser(scenery, mode, files, dialogs, status, reading);
         parser.ParseSceneryFile(path, true, false, OriginOffsets{});
     } catch (const std::exception& e) {
         result = {LoadStatus::Failed, e.what()};

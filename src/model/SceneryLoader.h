@@ -3,6 +3,7 @@
 #include <string>
 
 #include "FileSystem.h"
+#include "LineReader.h"
 #include "Scenery.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
@@ -27,7 +28,8 @@ bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDi
 // the file with its includes in the given work mode, then finishes the ranges and widens the
 // bounding box, also after an error has ended the parse.
 LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TWorkMode& mode,
-                            const FileSystem& files, UserDialogs& dialogs, StatusSink& status);
+                            const FileSystem& files, UserDialogs& dialogs, StatusSink& status,
+                            const LineReader::Options& reading = {});
 
 // Ranges rounded outwards to tens; ranges that gathered nothing become 0.
 void FinishRanges(SceneryRanges& ranges);

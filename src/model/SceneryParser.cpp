@@ -47,12 +47,14 @@ std::string LoadingText(const std::string& path) {
 }  // namespace
 
 SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
-                             UserDialogs& dialogs, StatusSink& status)
+                             UserDialogs& dialogs, StatusSink& status,
+                             const LineReader::Options& reading)
     : scenery_(scenery),
       mode_(mode),
       files_(files),
       resolver_(files),
       dialogs_(dialogs),
+      readerOptions_(reading),
       status_(status) {}
 
 bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount) {
@@ -128,8 +130,8 @@ bool SceneryParser::Enter(std::vector<std::unique_ptr<Frame>>& stack, const Incl
     }
     reading_.insert(identity);
     stack.push_back(std::make_unique<Frame>(*located, std::move(identity),
-                                            LineReader(std::move(source)), firstSegment,
-                                            request.firstInit, request.origin));
+                                            LineReader(std::move(source), readerOptions_),
+                                            firstSegment, request.firstInit, request.origin));
     return true;
 }
 

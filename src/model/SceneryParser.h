@@ -30,7 +30,8 @@ struct OriginOffsets {
 class SceneryParser {
   public:
     SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
-                  UserDialogs& dialogs, StatusSink& status);
+                  UserDialogs& dialogs, StatusSink& status,
+                  const LineReader::Options& reading = {});
 
     // Throws std::runtime_error with the message of an error that ends the load; files whose
     // reading was cut by it are not recorded in IncFiles.
@@ -83,6 +84,7 @@ class SceneryParser {
     const FileSystem& files_;
     PathResolver resolver_;
     UserDialogs& dialogs_;
+    LineReader::Options readerOptions_;
     StatusSink& status_;
     TokenList tokens_;
     std::uint8_t lastMaxCount_ = 0;  // maximum of the split that filled tokens_

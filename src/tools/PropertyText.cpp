@@ -1,11 +1,11 @@
 #include "PropertyText.h"
 
-#include "NumberText.h"
-
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+
+#include "NumberText.h"
 
 namespace tarvik {
 namespace {
@@ -28,7 +28,8 @@ std::string GeneralText(double value) {
         text += *c == '.' ? ',' : *c;
     if (exponent) {
         const int power = std::atoi(exponent + 1);
-        text += "E" + std::to_string(power);
+        text += 'E';
+        text += std::to_string(power);
     }
     return text;
 }

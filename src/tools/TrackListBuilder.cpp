@@ -16,7 +16,9 @@ std::string_view TrainsetFinder::FindTrainsetOnTrack(std::string_view name) cons
 }
 
 std::string SegmentId(const TSegmentObj& segment) {
-    return "$" + std::to_string(reinterpret_cast<std::uintptr_t>(&segment));
+    std::string id(1, '$');
+    id += std::to_string(reinterpret_cast<std::uintptr_t>(&segment));
+    return id;
 }
 
 std::vector<TrackListEntry> BuildTrackEntries(TrackListView view, const SegmentList& tracks,

@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <limits>
+#include <optional>
+#include <random>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -15,6 +19,7 @@ class MemorySource final : public FileSource {
   public:
     MemorySource(std::string bytes, std::size_t piece) : bytes_(std::move(bytes)), piece_(piece) {}
     std::size_t Read(char* buffer, std::size_t size) override {
+        if (failAt_ && pos_ >= *failAt_) throw std::runtime_error("read failed");
         const std::size_t n = std::min({size, piece_, bytes_.size() - pos_});
         std::memcpy(buffer, bytes_.data() + pos_, n);
         pos_ += n;
@@ -22,8 +27,10 @@ class MemorySource final : public FileSource {
     }
     FileStamp Stamp() const override { return {0, static_cast<std::int64_t>(bytes_.size())}; }
     std::string Identity() const override { return "memory"; }
+    void FailAt(std::size_t offset) { failAt_ = offset; }
 
   private:
+    std::optional<std::size_t> failAt_;
     std::string bytes_;
     std::size_t piece_;
     std::size_t pos_ = 0;
@@ -73,6 +80,86 @@ TEST(LineReader, VeryLongLineIsReadWhole) {
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].size(), big.size());
     EXPECT_EQ(lines[1], "next");
+}
+
+// What a reader hands out, with the counters after each line.
+struct Reading {
+    std::vector<std::string> lines;
+    std::vector<std::uint64_t> bytes;
+    std::string error;
+    bool operator==(const Reading&) const = default;
+};
+
+Reading ReadAll(std::string bytes, std::size_t piece, const LineReader::Options& options,
+                std::optional<std::size_t> failAt = {}) {
+    auto source = std::make_unique<MemorySource>(std::move(bytes), piece);
+    if (failAt) source->FailAt(*failAt);
+    LineReader reader(std::move(source), options);
+    Reading r;
+    try {
+        while (!reader.AtEnd()) {
+            r.lines.emplace_back(reader.ReadLine());
+            EXPECT_EQ(reader.LineNumber(), r.lines.size());
+            r.bytes.push_back(reader.BytesRead());
+        }
+    } catch (const std::runtime_error& e) {
+        r.error = e.what();
+    }
+    return r;
+}
+
+LineReader::Options ReadHere() {
+    LineReader::Options o;
+    o.readAheadFrom = std::numeric_limits<std::int64_t>::max();
+    return o;
+}
+
+LineReader::Options ReadAheadTiny(std::size_t chunk, std::size_t headroom, int buffers) {
+    return {0, chunk, headroom, buffers};
+}
+
+TEST(LineReaderReadAhead, GivesTheSameLinesAsReadingHere) {
+    std::mt19937 random(7);
+    const char alphabet[] = {'a', 'b', ' ', '\r', '\n', '\n', '\0', 26};
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes;
+        const int length = std::uniform_int_distribution<>(0, 400)(random);
+        for (int i = 0; i < length; ++i) {
+            // The end mark is rare, so that most files are read to their end.
+            int pick = std::uniform_int_distribution<>(0, 200)(random);
+            bytes += pick == 0 ? alphabet[7] : alphabet[pick % 7];
+        }
+        if (round % 10 == 0) bytes += std::string(std::size_t(round) * 3, 'x') + "\r\n";
+        const std::size_t piece = std::uniform_int_distribution<std::size_t>(1, 50)(random);
+        const auto options =
+            ReadAheadTiny(std::uniform_int_distribution<std::size_t>(1, 40)(random),
+                          std::uniform_int_distribution<std::size_t>(0, 12)(random),
+                          std::uniform_int_distribution<>(1, 3)(random));
+        ASSERT_EQ(ReadAll(bytes, piece, options), ReadAll(bytes, piece, ReadHere()))
+            << "round " << round;
+    }
+}
+
+TEST(LineReaderReadAhead, AReadErrorArrivesAfterTheLinesBeforeIt) {
+    std::string bytes;
+    for (int i = 0; i < 100; ++i)
+        bytes += "line " + std::to_string(i) + "\r\n";
+    const Reading whole = ReadAll(bytes, 16, ReadHere());
+    const Reading ahead = ReadAll(bytes, 16, ReadAheadTiny(32, 8, 2), 480);
+    EXPECT_EQ(ahead.error, "read failed");
+    // The lines of the chunks read before the error, each whole.
+    ASSERT_GE(ahead.lines.size(), 40u);
+    ASSERT_LT(ahead.lines.size(), 60u);
+    EXPECT_TRUE(std::equal(ahead.lines.begin(), ahead.lines.end(), whole.lines.begin()));
+}
+
+TEST(LineReaderReadAhead, AReaderLeftEarlyStopsItsThread) {
+    // The thread waits for a free buffer when the reader is destroyed.
+    for (int i = 0; i < 50; ++i) {
+        LineReader reader(std::make_unique<MemorySource>(std::string(100000, 'a') + "\n", 64),
+                          ReadAheadTiny(128, 16, 2));
+        EXPECT_FALSE(reader.AtEnd());
+    }
 }
 
 }  // namespace

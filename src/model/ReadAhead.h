@@ -1,0 +1,54 @@
+#pragma once
+
+#include <condition_variable>
+#include <cstddef>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+#include "FileSystem.h"
+
+namespace tarvik {
+
+// Reads a file on a thread of its own, a few buffers ahead of its reader, so that copying
+// the file from the system and finding where it ends overlap with parsing. Each buffer
+// leaves room in front of its bytes for the reader to put the unfinished line of the buffer
+// before, which spares copying the bytes a second time.
+class ReadAhead {
+  public:
+    struct Chunk {
+        std::vector<char> buffer;
+        std::size_t size = 0;  // bytes after the headroom
+        bool last = false;     // the file ends with these bytes
+    };
+
+    // Throws std::system_error when no thread can be started.
+    ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers);
+    ~ReadAhead();
+    ReadAhead(const ReadAhead&) = delete;
+    ReadAhead& operator=(const ReadAhead&) = delete;
+
+    std::size_t Headroom() const { return headroom_; }
+    // Waits for the next chunk; rethrows the error of a read that failed.
+    Chunk Next();
+    // Gives a buffer back for the chunks to come.
+    void Recycle(std::vector<char> buffer);
+
+  private:
+    void Run();
+
+    FileSource& source_;
+    const std::size_t chunkSize_;
+    const std::size_t headroom_;
+    std::mutex mutex_;
+    std::condition_variable changed_;
+    std::vector<std::vector<char>> free_;
+    std::vector<Chunk> ready_;  // oldest first; few at a time
+    std::exception_ptr error_;
+    bool finished_ = false;  // the thread has handed out its last chunk or its error
+    bool stop_ = false;
+    std::thread thread_;  // last, so that it starts once everything above exists
+};
+
+}  // namespace tarvik
