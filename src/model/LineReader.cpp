@@ -76,6 +76,7 @@ bool LineReader::FillAhead() {
         std::swap(buffer_, chunk.buffer);
         begin_ = headroom - leftover;
         end_ = headroom + chunk.size;
+        feedsBase_ = headroom;
     } else if (chunk.size > 0) {
         // A line longer than the headroom grows in a buffer of its own.
         std::memmove(buffer_.data(), buffer_.data() + begin_, leftover);
@@ -83,14 +84,19 @@ bool LineReader::FillAhead() {
         end_ = leftover;
         buffer_.resize(end_ + chunk.size);
         std::memcpy(buffer_.data() + end_, chunk.buffer.data() + headroom, chunk.size);
+        feedsBase_ = end_;
         end_ += chunk.size;
+    }
+    if (chunk.size > 0) {
+        std::swap(lineFeeds_, chunk.lineFeeds);
+        nextFeed_ = 0;
     }
     filled_ += chunk.size;
     if (chunk.last) {
         sourceDone_ = true;
         ahead_.reset();
     } else {
-        ahead_->Recycle(std::move(chunk.buffer));
+        ahead_->Recycle(std::move(chunk.buffer), std::move(chunk.lineFeeds));
     }
     return chunk.size > 0;
 }
@@ -110,7 +116,7 @@ std::string_view LineReader::ReadLineAcrossFill() {
     for (;;) {
         const std::size_t available = end_ - begin_;
         const char* start = buffer_.data() + begin_;
-        const char* const lf = FindByte(start + scanned, start + available, '\n');
+        const char* const lf = NextLineFeed(start + scanned);
         if (lf != start + available) {
             std::size_t length = static_cast<std::size_t>(lf - start);
             begin_ += length + 1;

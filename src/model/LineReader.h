@@ -33,9 +33,8 @@ class LineReader {
     std::string_view ReadLine() {
         // Most lines lie whole in the buffer.
         const char* const start = buffer_.data() + begin_;
-        const char* const available = buffer_.data() + end_;
-        const char* const lf = FindByte(start, available, '\n');
-        if (lf == available) return ReadLineAcrossFill();
+        const char* const lf = NextLineFeed(start);
+        if (lf == buffer_.data() + end_) return ReadLineAcrossFill();
         ++lineNumber_;
         auto length = static_cast<std::size_t>(lf - start);
         begin_ += length + 1;
@@ -49,6 +48,12 @@ class LineReader {
     std::uint64_t BytesRead() const { return filled_ - (end_ - begin_); }
 
   private:
+    // The first line feed from p on, or the end of the data.
+    const char* NextLineFeed(const char* p) {
+        if (nextFeed_ != lineFeeds_.size())
+            return buffer_.data() + feedsBase_ + lineFeeds_[nextFeed_++];
+        return FindByte(p, buffer_.data() + end_, '\n');
+    }
     bool Fill();
     bool FillAhead();
     bool AtEndAfterFill();
@@ -59,6 +64,11 @@ class LineReader {
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // start of unread data
     std::size_t end_ = 0;    // end of valid data
+    // Read ahead, the line feeds between begin_ and end_ are known: lineFeeds_ from nextFeed_
+    // on, as offsets from feedsBase_. Once they are used up the rest holds no line feed.
+    std::vector<std::uint32_t> lineFeeds_;
+    std::size_t nextFeed_ = 0;
+    std::size_t feedsBase_ = 0;
     bool sourceDone_ = false;
     std::uint64_t lineNumber_ = 0;
     std::uint64_t filled_ = 0;  // bytes taken from the source into the buffer

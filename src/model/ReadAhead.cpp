@@ -1,16 +1,42 @@
 #include "ReadAhead.h"
 
+#include <algorithm>
+#include <bit>
 #include <cstring>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace tarvik {
 namespace {
 
 constexpr char kEndOfFileMark = 26;
 
+void FindLineFeeds(const char* data, std::size_t size, std::vector<std::uint32_t>& offsets) {
+    offsets.clear();
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i lf = _mm_set1_epi8('\n');
+    for (; i + 16 <= size; i += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
+        for (; mask != 0; mask &= mask - 1)
+            offsets.push_back(static_cast<std::uint32_t>(i) +
+                              static_cast<std::uint32_t>(std::countr_zero(mask)));
+    }
+#endif
+    for (; i < size; ++i) {
+        if (data[i] == '\n') offsets.push_back(static_cast<std::uint32_t>(i));
+    }
+}
+
 }  // namespace
 
 ReadAhead::ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers)
-    : source_(source), chunkSize_(chunkSize), headroom_(headroom) {
+    : source_(source),
+      // Line feeds are kept as 32-bit offsets.
+      chunkSize_(std::clamp<std::size_t>(chunkSize, 1, std::size_t{1} << 30)),
+      headroom_(headroom) {
     for (int i = 0; i < buffers; ++i)
         free_.emplace_back();
     thread_ = std::thread([this] { Run(); });
@@ -30,17 +56,17 @@ ReadAhead::Chunk ReadAhead::Next() {
     changed_.wait(lock, [this] { return !ready_.empty() || finished_; });
     if (ready_.empty()) {
         if (error_) std::rethrow_exception(error_);
-        return Chunk{{}, 0, true};
+        return Chunk{{}, 0, true, {}};
     }
     Chunk chunk = std::move(ready_.front());
     ready_.erase(ready_.begin());
     return chunk;
 }
 
-void ReadAhead::Recycle(std::vector<char> buffer) {
+void ReadAhead::Recycle(std::vector<char> buffer, std::vector<std::uint32_t> lineFeeds) {
     {
         const std::lock_guard lock(mutex_);
-        free_.push_back(std::move(buffer));
+        free_.push_back(Chunk{std::move(buffer), 0, false, std::move(lineFeeds)});
     }
     changed_.notify_all();
 }
@@ -52,7 +78,7 @@ void ReadAhead::Run() {
             std::unique_lock lock(mutex_);
             changed_.wait(lock, [this] { return stop_ || !free_.empty(); });
             if (stop_) return;
-            chunk.buffer = std::move(free_.back());
+            chunk = std::move(free_.back());
             free_.pop_back();
         }
         try {
@@ -72,6 +98,7 @@ void ReadAhead::Run() {
                 }
                 chunk.size += n;
             }
+            FindLineFeeds(data, chunk.size, chunk.lineFeeds);
         } catch (...) {
             const std::lock_guard lock(mutex_);
             error_ = std::current_exception();

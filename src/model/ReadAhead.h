@@ -2,6 +2,7 @@
 
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <exception>
 #include <mutex>
 #include <thread>
@@ -12,15 +13,16 @@
 namespace tarvik {
 
 // Reads a file on a thread of its own, a few buffers ahead of its reader, so that copying
-// the file from the system and finding where it ends overlap with parsing. Each buffer
-// leaves room in front of its bytes for the reader to put the unfinished line of the buffer
-// before, which spares copying the bytes a second time.
+// the file from the system and finding where it and its lines end overlap with parsing.
+// Each buffer leaves room in front of its bytes for the reader to put the unfinished line of
+// the buffer before, which spares copying the bytes a second time.
 class ReadAhead {
   public:
     struct Chunk {
         std::vector<char> buffer;
-        std::size_t size = 0;  // bytes after the headroom
-        bool last = false;     // the file ends with these bytes
+        std::size_t size = 0;                  // bytes after the headroom
+        bool last = false;                     // the file ends with these bytes
+        std::vector<std::uint32_t> lineFeeds;  // offsets from the headroom on, ascending
     };
 
     // Throws std::system_error when no thread can be started.
@@ -32,8 +34,8 @@ class ReadAhead {
     std::size_t Headroom() const { return headroom_; }
     // Waits for the next chunk; rethrows the error of a read that failed.
     Chunk Next();
-    // Gives a buffer back for the chunks to come.
-    void Recycle(std::vector<char> buffer);
+    // Gives a chunk's memory back for the chunks to come.
+    void Recycle(std::vector<char> buffer, std::vector<std::uint32_t> lineFeeds);
 
   private:
     void Run();
@@ -43,7 +45,7 @@ class ReadAhead {
     const std::size_t headroom_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::vector<std::vector<char>> free_;
+    std::vector<Chunk> free_;
     std::vector<Chunk> ready_;  // oldest first; few at a time
     std::exception_ptr error_;
     bool finished_ = false;  // the thread has handed out its last chunk or its error

@@ -41,11 +41,15 @@ class Answers final : public tarvik::UserDialogs, public tarvik::StatusSink {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const tarvik::fuzz::MemoryFileSystem files = tarvik::fuzz::UnpackFiles(input);
+    // The author pass reads every file ahead on a second thread, in chunks small enough that
+    // lines and bodies cross their borders.
+    const tarvik::LineReader::Options ahead{0, 1 + size % 61, size % 17,
+                                            1 + static_cast<int>(size % 3)};
     for (const bool author : {false, true}) {
         Answers answers(size > 0 ? data[size - 1] : 0);
         tarvik::TScenery scenery;
         tarvik::LoadSceneryModel(scenery, "main.scn", tarvik::TWorkMode::Make(author, 3), files,
-                                 answers, answers);
+                                 answers, answers, author ? ahead : tarvik::LineReader::Options{});
     }
     return 0;
 }
