@@ -95,7 +95,8 @@ bool LineReader::FillAhead() {
     if (chunk.last) {
         sourceDone_ = true;
         ahead_.reset();
-    } else {
+    } else if (chunk.buffer.capacity() > 0) {
+        // The reader's first buffer is the empty one it started with; it goes.
         ahead_->Recycle(std::move(chunk.buffer), std::move(chunk.lineFeeds));
     }
     return chunk.size > 0;

@@ -20,9 +20,9 @@ class LineReader {
     // Files from readAheadFrom bytes on are read on a second thread (see ReadAhead).
     struct Options {
         std::int64_t readAheadFrom = std::int64_t{2} << 20;
-        std::size_t chunkSize = std::size_t{256} << 10;
+        std::size_t chunkSize = std::size_t{1} << 20;
         std::size_t headroom = std::size_t{64} << 10;
-        int buffers = 4;
+        int buffers = 3;
     };
 
     explicit LineReader(std::unique_ptr<FileSource> source) : LineReader(std::move(source), {}) {}

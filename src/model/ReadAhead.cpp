@@ -37,7 +37,8 @@ ReadAhead::ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t head
       // Line feeds are kept as 32-bit offsets.
       chunkSize_(std::clamp<std::size_t>(chunkSize, 1, std::size_t{1} << 30)),
       headroom_(headroom) {
-    for (int i = 0; i < buffers; ++i)
+    // The reader holds one buffer while it reads it, so a second one must be there to fill.
+    for (int i = 0; i < std::max(buffers, 2); ++i)
         free_.emplace_back();
     thread_ = std::thread([this] { Run(); });
 }
