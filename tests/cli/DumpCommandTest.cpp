@@ -18,21 +18,11 @@ struct DumpRun {
     std::string err;
 };
 
-std::string ReadAll(std::FILE* f) {
-    std::rewind(f);
-    std::string text;
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, f))
-        text.append(buffer, n);
-    std::fclose(f);
-    return text;
-}
-
 DumpRun Dump(const std::vector<std::string>& args) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     const int status = RunDump(args, out, err);
-    return {status, ReadAll(out), ReadAll(err)};
+    return {status, test::ReadAndClose(out), test::ReadAndClose(err)};
 }
 
 TEST(TarvikDump, PrintsTheWholeModelAsJson) {

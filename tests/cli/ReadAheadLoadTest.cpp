@@ -23,12 +23,7 @@ std::string LoadedJson(const std::string& path, const TWorkMode& mode,
         LoadSceneryModel(scenery, path, mode, files, dialogs, status, reading);
     std::FILE* out = std::tmpfile();
     WriteSceneryJson(out, scenery, result, false);
-    std::rewind(out);
-    std::string text;
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, out))
-        text.append(buffer, n);
-    std::fclose(out);
+    std::string text = test::ReadAndClose(out);
     for (const auto& m : dialogs.messages)
         text += "\n" + m.caption + ": " + m.text;
     return text;

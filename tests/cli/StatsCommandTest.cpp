@@ -14,14 +14,8 @@ std::string Stats(const std::vector<std::string>& args, int& status) {
     std::FILE* out = std::tmpfile();
     std::FILE* err = std::tmpfile();
     status = RunStats(args, out, err);
-    std::rewind(out);
-    std::string text;
-    char buffer[4096];
-    for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, out)) > 0;)
-        text.append(buffer, n);
-    std::fclose(out);
     std::fclose(err);
-    return text;
+    return test::ReadAndClose(out);
 }
 
 TEST(TarvikStats, PrintsTheFiguresOfTheDemo) {

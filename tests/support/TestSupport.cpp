@@ -99,6 +99,16 @@ std::vector<const TSegmentObj*> Segments(const SegmentList& list) {
     return out;
 }
 
+std::string ReadAndClose(std::FILE* file) {
+    std::rewind(file);
+    std::string text;
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, file))
+        text.append(buffer, n);
+    std::fclose(file);
+    return text;
+}
+
 std::optional<std::filesystem::path> SharedSceneries() {
     const std::filesystem::path dir = TARVIK_SHARED_SCENERIES;
     if (!std::filesystem::is_directory(dir)) return std::nullopt;

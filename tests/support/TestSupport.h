@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdio>
 #include <deque>
 #include <filesystem>
 #include <optional>
@@ -91,5 +92,8 @@ std::string TrackNode(const PieceSpec& p);
 std::vector<const TSegmentObj*> Segments(const SegmentList& list);
 
 std::optional<std::filesystem::path> SharedSceneries();
+
+// Everything written to a temporary file; closes it.
+std::string ReadAndClose(std::FILE* file);
 
 }  // namespace tarvik::test
