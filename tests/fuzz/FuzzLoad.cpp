@@ -1,5 +1,6 @@
 // Loads a scenery with its include files from one input, in both work modes, answering every
 // question the loader asks from the input's last byte.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
@@ -42,9 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view input(reinterpret_cast<const char*>(data), size);
     const tarvik::fuzz::MemoryFileSystem files = tarvik::fuzz::UnpackFiles(input);
     // The author pass reads every file ahead on a second thread, in chunks small enough that
-    // lines and bodies cross their borders.
-    const tarvik::LineReader::Options ahead{0, 1 + size % 61, size % 17,
-                                            1 + static_cast<int>(size % 3)};
+    // lines and bodies cross their borders, yet few enough that a large input, which costs
+    // two thread switches a chunk, stays quick.
+    const std::size_t chunk = std::max<std::size_t>(size / 64, 1 + size % 61);
+    const tarvik::LineReader::Options ahead{0, chunk, size % 17, 2 + static_cast<int>(size % 2)};
     for (const bool author : {false, true}) {
         Answers answers(size > 0 ? data[size - 1] : 0);
         tarvik::TScenery scenery;
