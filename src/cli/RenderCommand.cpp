@@ -15,6 +15,7 @@
 #include "PaintMap.h"
 #include "PictureWriter.h"
 #include "SegmentGrid.h"
+#include "Text.h"
 #include "ViewState.h"
 
 namespace tarvik {
@@ -176,15 +177,6 @@ class CommandOverlays final : public MapOverlays {
     const SceneryBounds& bounds_;
 };
 
-bool EndsWith(const std::string& text, std::string_view suffix) {
-    if (text.size() < suffix.size()) return false;
-    for (std::size_t i = 0; i < suffix.size(); ++i) {
-        const char c = text[text.size() - suffix.size() + i];
-        if ((c >= 'A' && c <= 'Z' ? c + 32 : c) != suffix[i]) return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args, std::FILE* err) {
@@ -198,11 +190,12 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     }
     if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
     if (problem.empty() && o.output.empty()) problem = "no output file given (-o FILE)";
-    const bool png = EndsWith(o.output, ".png");
+    const bool png = EndsWithIgnoreCase(o.output, ".png");
     std::optional<PictureFormat> format;
-    if (EndsWith(o.output, ".bmp")) format = PictureFormat::Bmp;
-    if (EndsWith(o.output, ".gif")) format = PictureFormat::Gif;
-    if (EndsWith(o.output, ".jpg") || EndsWith(o.output, ".jpeg")) format = PictureFormat::Jpeg;
+    if (EndsWithIgnoreCase(o.output, ".bmp")) format = PictureFormat::Bmp;
+    if (EndsWithIgnoreCase(o.output, ".gif")) format = PictureFormat::Gif;
+    if (EndsWithIgnoreCase(o.output, ".jpg") || EndsWithIgnoreCase(o.output, ".jpeg"))
+        format = PictureFormat::Jpeg;
     if (problem.empty() && !png && !format) {
         problem = "the output file must end in .png, .bmp, .gif, .jpg or .jpeg";
     }

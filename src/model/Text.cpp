@@ -14,6 +14,11 @@ bool StartsWithIgnoreCase(std::string_view text, std::string_view lowerPrefix) {
            EqualsIgnoreCase(text.substr(0, lowerPrefix.size()), lowerPrefix);
 }
 
+bool EndsWithIgnoreCase(std::string_view text, std::string_view lowerSuffix) {
+    return text.size() >= lowerSuffix.size() &&
+           EqualsIgnoreCase(text.substr(text.size() - lowerSuffix.size()), lowerSuffix);
+}
+
 bool Contains(std::string_view text, std::string_view part) {
     return text.find(part) != std::string_view::npos;
 }

@@ -23,6 +23,7 @@ inline bool EqualsIgnoreCase(std::string_view text, std::string_view lowerKeywor
     return true;
 }
 bool StartsWithIgnoreCase(std::string_view text, std::string_view lowerPrefix);
+bool EndsWithIgnoreCase(std::string_view text, std::string_view lowerSuffix);
 bool Contains(std::string_view text, std::string_view part);
 
 inline std::string CutName(std::string_view text) {

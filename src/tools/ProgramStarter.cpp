@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "LaunchParams.h"
+#include "Text.h"
 
 namespace tarvik {
 namespace {
@@ -22,13 +23,7 @@ std::string Encoded(const QString& text) {
 }
 
 bool EndsWithExe(const std::string& program) {
-    const std::string name = FilePart(program);
-    if (name.size() < 4) return false;
-    std::string extension = name.substr(name.size() - 4);
-    for (char& c : extension) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + 32);
-    }
-    return extension == ".exe";
+    return EndsWithIgnoreCase(FilePart(program), ".exe");
 }
 
 }  // namespace

@@ -41,5 +41,13 @@ TEST(Text, CaseIsIgnoredOnlyForAsciiLetters) {
     EXPECT_EQ(CutName(std::string(300, 'x')).size(), 255u);
 }
 
+TEST(Text, SuffixIgnoresTheCaseOfAsciiLettersOnly) {
+    EXPECT_TRUE(EndsWithIgnoreCase("MAP.PNG", ".png"));
+    EXPECT_TRUE(EndsWithIgnoreCase(".Exe", ".exe"));
+    EXPECT_FALSE(EndsWithIgnoreCase("exe", ".exe")) << "shorter than the suffix";
+    EXPECT_FALSE(EndsWithIgnoreCase("map.png.bak", ".png"));
+    EXPECT_FALSE(EndsWithIgnoreCase("\xA3.scn", "\xB3.scn"));
+}
+
 }  // namespace
 }  // namespace tarvik
