@@ -65,31 +65,32 @@ bool SplitCollapsed(std::string_view line, char separator, std::string_view mark
 
 }  // namespace
 
-bool SplitLine(std::string_view Line, char Separator, bool Collapse, std::string_view Marker,
-               bool StripComment, std::uint8_t MaxCount, std::uint8_t MinCount, TokenList& Tokens,
-               bool Append, UserDialogs& dialogs) {
-    if (!Append) Tokens.Clear();
-    if (Line.empty()) return true;
-    const std::size_t maxCount = MaxCount == 0 ? 255 : MaxCount;
-    if (Collapse) {
-        return SplitCollapsed(Line, Separator, StripComment ? Marker : std::string_view(), maxCount,
-                              MinCount, Tokens, dialogs);
+bool SplitLine(std::string_view line, const SplitOptions& options, TokenList& tokens,
+               UserDialogs& dialogs) {
+    if (!options.append) tokens.Clear();
+    if (line.empty()) return true;
+    const std::size_t maxCount = options.maxCount == 0 ? 255 : options.maxCount;
+    const std::string_view marker = options.stripComment ? options.marker : std::string_view();
+    if (options.collapse) {
+        return SplitCollapsed(line, options.separator, marker, maxCount, options.minCount, tokens,
+                              dialogs);
     }
-    if (StripComment && !Marker.empty()) {
-        const std::size_t comment = Line.find(Marker);
-        if (comment != std::string_view::npos) Line = Line.substr(0, comment);
-        if (Line.empty()) return true;
+    if (!marker.empty()) {
+        const std::size_t comment = line.find(marker);
+        if (comment != std::string_view::npos) line = line.substr(0, comment);
+        if (line.empty()) return true;
     }
-    const std::size_t n = Line.size();
+    const std::size_t n = line.size();
     std::size_t start = 0;
     for (;;) {
-        const std::size_t sep = Line.find(Separator, start);
+        const std::size_t sep = line.find(options.separator, start);
         const bool last = sep == std::string_view::npos;
-        const std::string_view token = Line.substr(start, last ? n - start : sep - start);
-        Tokens.Add(token);
-        if (Tokens.Count() >= maxCount) return true;
+        const std::string_view token = line.substr(start, last ? n - start : sep - start);
+        tokens.Add(token);
+        if (tokens.Count() >= maxCount) return true;
         if (last) {
-            return Tokens.Count() >= MinCount || AskAboutShortLine(token, Tokens.Count(), dialogs);
+            return tokens.Count() >= options.minCount ||
+                   AskAboutShortLine(token, tokens.Count(), dialogs);
         }
         start = sep + 1;
     }

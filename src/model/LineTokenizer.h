@@ -34,10 +34,21 @@ class TokenList {
     std::vector<std::string_view> tokens_;
 };
 
-// Cuts a line into tokens; see the parser for the arguments it uses. Returns false when the
-// line had too few tokens and the user chose Abort or Retry.
-bool SplitLine(std::string_view Line, char Separator, bool Collapse, std::string_view Marker,
-               bool StripComment, std::uint8_t MaxCount, std::uint8_t MinCount, TokenList& Tokens,
-               bool Append, UserDialogs& dialogs);
+// How SplitLine cuts a line; the defaults are those of the scenery statements.
+struct SplitOptions {
+    char separator = ' ';
+    // Runs of separators count as one, and separators at either end make no empty tokens.
+    bool collapse = true;
+    std::string_view marker = "//";
+    bool stripComment = true;   // the line ends where the marker first stands
+    std::uint8_t maxCount = 0;  // splitting stops at this many tokens; 0 stands for 255
+    std::uint8_t minCount = 0;  // fewer tokens than this ask the user what to do
+    bool append = false;        // the tokens go after those already in the list
+};
+
+// Cuts a line into tokens. Returns false when the line had too few tokens and the user chose
+// Abort or Retry.
+bool SplitLine(std::string_view line, const SplitOptions& options, TokenList& tokens,
+               UserDialogs& dialogs);
 
 }  // namespace tarvik

@@ -59,7 +59,7 @@ SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const Fil
 
 bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount) {
     lastMaxCount_ = maxCount;
-    return SplitLine(line, ' ', true, "//", true, maxCount, minCount, tokens_, false, dialogs_);
+    return SplitLine(line, {.maxCount = maxCount, .minCount = minCount}, tokens_, dialogs_);
 }
 
 bool SceneryParser::ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight) {
@@ -83,7 +83,8 @@ bool SceneryParser::Need(std::string_view line, std::uint8_t count) {
         line.substr(static_cast<std::size_t>(last.data() + last.size() - line.data()));
     if (rest.empty() || rest.starts_with("//")) return Split(line, count, count);
     lastMaxCount_ = count;
-    return SplitLine(rest, ' ', true, "//", true, count, count, tokens_, true, dialogs_);
+    return SplitLine(rest, {.maxCount = count, .minCount = count, .append = true}, tokens_,
+                     dialogs_);
 }
 
 void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment, bool firstInit,

@@ -27,24 +27,24 @@ class Answer final : public tarvik::UserDialogs {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < 5) return 0;
-    const char separator = static_cast<char>(data[0]);
-    const bool collapse = data[1] & 1;
-    const bool strip = data[1] & 2;
-    const bool append = data[1] & 4;
-    const std::string_view marker = (data[1] & 8) ? std::string_view("//") : std::string_view();
-    const std::uint8_t maxCount = data[2];
-    const std::uint8_t minCount = data[3];
-    const tarvik::MessageAnswer answers[] = {tarvik::MessageAnswer::Abort,
-                                             tarvik::MessageAnswer::Retry,
-                                             tarvik::MessageAnswer::Ignore};
+    const tarvik::SplitOptions options{
+        .separator = static_cast<char>(data[0]),
+        .collapse = (data[1] & 1) != 0,
+        .marker = (data[1] & 8) ? std::string_view("//") : std::string_view(),
+        .stripComment = (data[1] & 2) != 0,
+        .maxCount = data[2],
+        .minCount = data[3],
+        .append = (data[1] & 4) != 0,
+    };
+    const tarvik::MessageAnswer answers[] = {
+        tarvik::MessageAnswer::Abort, tarvik::MessageAnswer::Retry, tarvik::MessageAnswer::Ignore};
     Answer dialogs(answers[data[4] % 3]);
     const std::string_view line(reinterpret_cast<const char*>(data) + 5, size - 5);
     tarvik::TokenList tokens;
-    if (append) tokens.Add(line.substr(0, 0));
+    if (options.append) tokens.Add(line.substr(0, 0));
     const std::size_t before = tokens.Count();
     try {
-        tarvik::SplitLine(line, separator, collapse, marker, strip, maxCount, minCount, tokens,
-                          append, dialogs);
+        tarvik::SplitLine(line, options, tokens, dialogs);
     } catch (const tarvik::ParseFailure&) {
         return 0;
     }
@@ -54,6 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (t.data() < previous || t.data() + t.size() > line.data() + line.size()) std::abort();
         previous = t.data() + t.size();
     }
-    if (maxCount > 0 && tokens.Count() - before > maxCount) std::abort();
+    if (options.maxCount > 0 && tokens.Count() - before > options.maxCount) std::abort();
     return 0;
 }

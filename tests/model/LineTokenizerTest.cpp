@@ -20,7 +20,7 @@ std::vector<std::string> Texts(const TokenList& tokens) {
 
 bool ParserSplit(std::string_view line, std::uint8_t max, std::uint8_t min, TokenList& tokens,
                  ScriptedDialogs& dialogs) {
-    return SplitLine(line, ' ', true, "//", true, max, min, tokens, false, dialogs);
+    return SplitLine(line, {.maxCount = max, .minCount = min}, tokens, dialogs);
 }
 
 TEST(SplitLine, TooFewTokensAsksAndIgnoreKeepsTheTokens) {
@@ -103,11 +103,13 @@ TEST(SplitLine, TabsAndNulBytesStayInsideTokens) {
 TEST(SplitLine, WithoutCollapseEverySeparatorSplits) {
     ScriptedDialogs dialogs;
     TokenList tokens;
-    EXPECT_TRUE(SplitLine("a,,b,", ',', false, "//", true, 0, 0, tokens, false, dialogs));
+    const SplitOptions commas{.separator = ',', .collapse = false};
+    EXPECT_TRUE(SplitLine("a,,b,", commas, tokens, dialogs));
     EXPECT_EQ(Texts(tokens), (std::vector<std::string>{"a", "", "b", ""}));
     // The empty last token is the one the question shows.
     dialogs.answers = {MessageAnswer::Ignore};
-    EXPECT_TRUE(SplitLine("a,b,", ',', false, "//", true, 0, 5, tokens, false, dialogs));
+    EXPECT_TRUE(
+        SplitLine("a,b,", {.separator = ',', .collapse = false, .minCount = 5}, tokens, dialogs));
     ASSERT_EQ(dialogs.messages.size(), 1u);
     EXPECT_EQ(dialogs.messages[0].text, "Błąd parsowania!\n\r 3");
 }
@@ -116,7 +118,8 @@ TEST(SplitLine, AppendKeepsEarlierTokensAndCountsThem) {
     ScriptedDialogs dialogs;
     TokenList tokens;
     tokens.Add("first");
-    EXPECT_TRUE(SplitLine("second third", ' ', true, "//", true, 3, 3, tokens, true, dialogs));
+    EXPECT_TRUE(
+        SplitLine("second third", {.maxCount = 3, .minCount = 3, .append = true}, tokens, dialogs));
     EXPECT_EQ(Texts(tokens), (std::vector<std::string>{"first", "second", "third"}));
     EXPECT_TRUE(dialogs.messages.empty());
 }

@@ -59,7 +59,7 @@ TEST(ReadPointLine, AgreesWithTheGeneralSplitAndConversion) {
         const bool withMiddle = i % 4 < 2;
         if (!ReadPointLine(line, v, withMiddle)) continue;
         ++accepted;
-        ASSERT_TRUE(SplitLine(line, ' ', true, "//", true, 3, 3, tokens, false, dialogs)) << line;
+        ASSERT_TRUE(SplitLine(line, {.maxCount = 3, .minCount = 3}, tokens, dialogs)) << line;
         ASSERT_EQ(tokens.Count(), 3u) << line;
         for (int k = 0; k < 3; ++k) {
             if (k == 1 && !withMiddle) continue;
