@@ -60,8 +60,18 @@ void Build(TScenery& scenery, long count, unsigned seed) {
                 store.ExtendBounds(x, y);
                 store.ExtendBounds(x2, y2);
             }
-            store.JoinSegment(store.NewSegment(SegmentKind::Track, "", x, y, {}, velocity, h2, h,
-                                               c2x, c2y, c1x, c1y, x2, y2));
+            store.JoinSegment(store.NewSegment({.kind = SegmentKind::Track,
+                                                .x1 = x,
+                                                .y1 = y,
+                                                .x2 = x2,
+                                                .y2 = y2,
+                                                .height1 = h,
+                                                .height2 = h2,
+                                                .cx1 = c1x,
+                                                .cy1 = c1y,
+                                                .cx2 = c2x,
+                                                .cy2 = c2y,
+                                                .velocity = velocity}));
             ++made;
             x = x2;
             y = y2;

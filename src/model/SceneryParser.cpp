@@ -345,9 +345,20 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
             store.ExtendBounds(x2, y2);
         }
         // A switch's first segment is made before the speed and events are read.
-        store.JoinSegment(store.NewSegment(kind, name, x1, y1,
-                                           last ? std::move(events) : TEventList{}, velocity, h2,
-                                           h1, cx2, cy2, cx1, cy1, x2, y2));
+        store.JoinSegment(store.NewSegment({.kind = kind,
+                                            .name = name,
+                                            .x1 = x1,
+                                            .y1 = y1,
+                                            .x2 = x2,
+                                            .y2 = y2,
+                                            .height1 = h1,
+                                            .height2 = h2,
+                                            .cx1 = cx1,
+                                            .cy1 = cy1,
+                                            .cx2 = cx2,
+                                            .cy2 = cy2,
+                                            .velocity = velocity,
+                                            .events = last ? std::move(events) : TEventList{}}));
     } catch (const ParseFailure&) {
         dialogs_.MessageBox("Błąd przy odczycie drogi! '" + MessageExcerpt(current) + "'", "Błąd",
                             MessageIcon::Error, MessageButtons::Ok);
@@ -374,7 +385,7 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     }
     SegmentStore& store = scenery_.Segments;
     store.JoinSegment(
-        store.NewSegment(SegmentKind::Traction, "", x1, y1, {}, 0, 0, 0, 0, 0, 0, 0, x2, y2));
+        store.NewSegment({.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2}));
     return Next::Continue;
 }
 

@@ -39,52 +39,49 @@ void SegmentStore::Clear() {
     nextSeq_ = 0;
 }
 
-void SegmentStore::GatherRanges(SegmentKind kind, std::uint8_t velocity, double height1,
-                                double height2, double x1, double y1, double x2, double y2) {
-    if (kind == SegmentKind::Track) {
-        if (velocity > Ranges.SpeedMax) Ranges.SpeedMax = velocity;
-        if (velocity < Ranges.SpeedMin) Ranges.SpeedMin = velocity;
+void SegmentStore::GatherRanges(const SegmentInput& input) {
+    if (input.kind == SegmentKind::Track) {
+        if (input.velocity > Ranges.SpeedMax) Ranges.SpeedMax = input.velocity;
+        if (input.velocity < Ranges.SpeedMin) Ranges.SpeedMin = input.velocity;
     }
-    const double high = std::max(height1, height2);
+    const double high = std::max(input.height1, input.height2);
     if (high > Ranges.HeightMax) Ranges.HeightMax = Low16(RoundHalfEven(high));
-    const double low = std::min(height1, height2);
+    const double low = std::min(input.height1, input.height2);
     if (low < Ranges.HeightMin) Ranges.HeightMin = Low16(RoundHalfEven(low));
 
-    const double dx = x2 - x1;
-    const double dy = y2 - y1;
-    const double gradient = std::fabs(height2 - height1) / std::sqrt(dx * dx + dy * dy) * 1000;
+    const double dx = input.x2 - input.x1;
+    const double dy = input.y2 - input.y1;
+    const double gradient =
+        std::fabs(input.height2 - input.height1) / std::sqrt(dx * dx + dy * dy) * 1000;
     const std::uint8_t g = LowByte(RoundHalfEven(gradient));
     if (g > Ranges.GradientMax) Ranges.GradientMax = g;
     if (g < Ranges.GradientMin) Ranges.GradientMin = g;
 }
 
-TSegmentObj* SegmentStore::NewSegment(SegmentKind kind, std::string_view name, double x1, double y1,
-                                      TEventList events, std::uint8_t velocity, double height2,
-                                      double height1, double cx2, double cy2, double cx1,
-                                      double cy1, double x2, double y2) {
-    if (x1 == x2 && y1 == y2) return nullptr;
+TSegmentObj* SegmentStore::NewSegment(SegmentInput input) {
+    if (input.x1 == input.x2 && input.y1 == input.y2) return nullptr;
     // Ranges first: a rounding that fails leaves no segment behind.
-    GatherRanges(kind, velocity, height1, height2, x1, y1, x2, y2);
+    GatherRanges(input);
     if (nextSeq_ == 0xFFFFFFFFu) throw std::length_error("Too many segments");
 
     TSegmentObj& s = pool_.Allocate();
-    const bool curve = cx1 != 0 || cy1 != 0 || cx2 != 0 || cy2 != 0;
-    if (!name.empty() || curve || !events.empty()) {
+    const bool curve = input.cx1 != 0 || input.cy1 != 0 || input.cx2 != 0 || input.cy2 != 0;
+    if (!input.name.empty() || curve || !input.events.empty()) {
         s.extras_ = std::make_unique<TSegmentObj::Extras>();
-        s.extras_->name = CutName(name);
-        if (curve) s.extras_->control = TControlPoints{cx1, cy1, cx2, cy2};
-        s.extras_->events = std::move(events);
+        s.extras_->name = CutName(input.name);
+        if (curve) s.extras_->control = TControlPoints{input.cx1, input.cy1, input.cx2, input.cy2};
+        s.extras_->events = std::move(input.events);
     }
-    s.X1 = x1;
-    s.Y1 = y1;
-    s.X2 = x2;
-    s.Y2 = y2;
-    s.Height1 = height1;
-    s.Height2 = height2;
-    s.Velocity = velocity;
+    s.X1 = input.x1;
+    s.Y1 = input.y1;
+    s.X2 = input.x2;
+    s.Y2 = input.y2;
+    s.Height1 = input.height1;
+    s.Height2 = input.height2;
+    s.Velocity = input.velocity;
     s.seq_ = nextSeq_++;
 
-    const int k = static_cast<int>(kind);
+    const int k = static_cast<int>(input.kind);
     SegmentList& list = lists_[k];
     s.next_ = list.head_;
     s.prevSlot_ = kNoSlot;
@@ -92,7 +89,7 @@ TSegmentObj* SegmentStore::NewSegment(SegmentKind kind, std::string_view name, d
     list.head_ = &s;
     ++list.count_;
 
-    if (kind == SegmentKind::Track && s.HasName()) {
+    if (input.kind == SegmentKind::Track && s.HasName()) {
         // Newer tracks shadow older ones of the same name.
         namedTracks_.insert_or_assign(AsciiLowerCopy(s.Name()), &s);
     }

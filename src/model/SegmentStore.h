@@ -40,6 +40,26 @@ struct SceneryRanges {
     void Reset();
 };
 
+// A new segment as the parser read it. The name is copied, so it need only outlive the call.
+// Every member has an initialiser, so that a designated initialisation may leave any out.
+struct SegmentInput {
+    SegmentKind kind = SegmentKind::Track;
+    std::string_view name{};
+    double x1 = 0;
+    double y1 = 0;
+    double x2 = 0;
+    double y2 = 0;
+    double height1 = 0;
+    double height2 = 0;
+    // Control vectors as in TControlPoints; all four zero make a straight piece.
+    double cx1 = 0;
+    double cy1 = 0;
+    double cx2 = 0;
+    double cy2 = 0;
+    std::uint8_t velocity = 0;
+    TEventList events{};
+};
+
 // One segment list, newest first.
 class SegmentList {
   public:
@@ -101,10 +121,7 @@ class SegmentStore {
 
     // Returns the stored segment, or nullptr when its end points coincide. The parser hands
     // every new segment to JoinSegment next, which also makes it findable for later joins.
-    TSegmentObj* NewSegment(SegmentKind kind, std::string_view name, double x1, double y1,
-                            TEventList events, std::uint8_t velocity, double height2,
-                            double height1, double cx2, double cy2, double cx1, double cy1,
-                            double x2, double y2);
+    TSegmentObj* NewSegment(SegmentInput input);
     void JoinSegment(TSegmentObj* segment);
     // Tells that a segment of this kind ending at (x, y) is coming, so that the memory its join
     // will look at is loaded while the rest of its node is read.
@@ -131,8 +148,7 @@ class SegmentStore {
     void IndexInsert(int kind, const TSegmentObj& s);
     void IndexErase(int kind, const TSegmentObj& s);
     void Remove(int kind, TSegmentObj& o, TSegmentObj& absorber);
-    void GatherRanges(SegmentKind kind, std::uint8_t velocity, double height1, double height2,
-                      double x1, double y1, double x2, double y2);
+    void GatherRanges(const SegmentInput& input);
 
     static constexpr std::uint8_t kBoundToTrainset = 1;
 

@@ -65,8 +65,12 @@ class FakeHost final : public MiniMapHost {
   public:
     FakeHost() {
         scenery.Segments.Ranges.Reset();
-        scenery.Segments.NewSegment(SegmentKind::Track, "", -500, 200.6, {}, 160, 0, 0, 0, 0, 0, 0,
-                                    500, 1200.6);
+        scenery.Segments.NewSegment({.kind = SegmentKind::Track,
+                                     .x1 = -500,
+                                     .y1 = 200.6,
+                                     .x2 = 500,
+                                     .y2 = 1200.6,
+                                     .velocity = 160});
         scenery.Segments.Bounds = {{-500, 200.6f}, {500, 1200.6f}};
         view = {scenery.Bounds().SceneryMin, scenery.Bounds().SceneryMax, 0};
     }

@@ -14,13 +14,20 @@ class GeometryTest : public ::testing::Test {
     GeometryTest() { store.Ranges.Reset(); }
     const TSegmentObj& Straight(double x1, double y1, double x2, double y2, double h1 = 0,
                                 double h2 = 0) {
-        return *store.NewSegment(SegmentKind::Road, "", x1, y1, {}, 160, h2, h1, 0, 0, 0, 0, x2,
-                                 y2);
+        return *store.NewSegment({.kind = SegmentKind::Road,
+                                  .x1 = x1,
+                                  .y1 = y1,
+                                  .x2 = x2,
+                                  .y2 = y2,
+                                  .height1 = h1,
+                                  .height2 = h2,
+                                  .velocity = 160});
     }
     // A quarter circle of radius r from (r, 0) to (0, r), as its cubic approximation.
     const TSegmentObj& QuarterCircle(double r) {
         const double k = 0.5522847498 * r;
-        return *store.NewSegment(SegmentKind::Road, "", r, 0, {}, 160, 0, 0, k, 0, 0, k, 0, r);
+        return *store.NewSegment(
+            {.kind = SegmentKind::Road, .x1 = r, .y2 = r, .cy1 = k, .cx2 = k, .velocity = 160});
     }
     SegmentStore store;
 };
@@ -68,8 +75,13 @@ TEST_F(GeometryTest, CullingByEndsSidesAndSamples) {
     // An end on the border is inside for the end test.
     EXPECT_TRUE(SegmentVisible(Straight(100, 50, 200, 50), lo, hi, two));
     // Both ends beyond one edge: invisible even for a curve bulging into the view.
-    const TSegmentObj& bulge =
-        *store.NewSegment(SegmentKind::Road, "", -10, 0, {}, 160, 0, 0, 0, 0, 500, 50, -10, 100);
+    const TSegmentObj& bulge = *store.NewSegment({.kind = SegmentKind::Road,
+                                                  .x1 = -10,
+                                                  .x2 = -10,
+                                                  .y2 = 100,
+                                                  .cx1 = 500,
+                                                  .cy1 = 50,
+                                                  .velocity = 160});
     EXPECT_FALSE(SegmentVisible(bulge, lo, hi, TWorkMode::Make(true, 10)));
     // Crossing the whole view: found only through its middle sample, which needs N = 3.
     const TSegmentObj& across = Straight(-50, 50, 150, 50);

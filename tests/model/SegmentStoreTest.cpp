@@ -26,8 +26,17 @@ struct Piece {
 TSegmentObj* Add(SegmentStore& store, const Piece& p, SegmentKind kind = SegmentKind::Track) {
     TEventList events;
     if (p.event) events.push_back({"event0", "go"});
-    TSegmentObj* s = store.NewSegment(kind, p.name, p.x1, p.y1, std::move(events), p.velocity, p.h2,
-                                      p.h1, 0, 0, p.curve ? 1.0 : 0.0, 0, p.x2, p.y2);
+    TSegmentObj* s = store.NewSegment({.kind = kind,
+                                       .name = p.name,
+                                       .x1 = p.x1,
+                                       .y1 = p.y1,
+                                       .x2 = p.x2,
+                                       .y2 = p.y2,
+                                       .height1 = p.h1,
+                                       .height2 = p.h2,
+                                       .cx1 = p.curve ? 1.0 : 0.0,
+                                       .velocity = p.velocity,
+                                       .events = std::move(events)});
     store.JoinSegment(s);
     return s;
 }
@@ -41,8 +50,20 @@ class SegmentStoreTest : public ::testing::Test {
 
 TEST_F(SegmentStoreTest, ZeroLengthPieceIsDroppedWithoutTouchingTheRanges) {
     TEventList events{{"event1", "x"}};
-    EXPECT_EQ(store.NewSegment(SegmentKind::Track, "a", 5, 5, std::move(events), 10, 7, 3, 1, 1, 1,
-                               1, 5, 5),
+    EXPECT_EQ(store.NewSegment({.kind = SegmentKind::Track,
+                                .name = "a",
+                                .x1 = 5,
+                                .y1 = 5,
+                                .x2 = 5,
+                                .y2 = 5,
+                                .height1 = 3,
+                                .height2 = 7,
+                                .cx1 = 1,
+                                .cy1 = 1,
+                                .cx2 = 1,
+                                .cy2 = 1,
+                                .velocity = 10,
+                                .events = std::move(events)}),
               nullptr);
     EXPECT_TRUE(tracks().Empty());
     EXPECT_EQ(store.Ranges.SpeedMin, 32767);
@@ -51,8 +72,20 @@ TEST_F(SegmentStoreTest, ZeroLengthPieceIsDroppedWithoutTouchingTheRanges) {
 
 TEST_F(SegmentStoreTest, NewSegmentStoresFieldsAndPutsItAtTheHead) {
     TEventList events{{"event0", "first"}, {"Event2", "second"}};
-    const TSegmentObj* a = store.NewSegment(SegmentKind::Road, "name", 1, 2, std::move(events), 40,
-                                            6, 5, 7, 8, 3, 4, 10, 20);
+    const TSegmentObj* a = store.NewSegment({.kind = SegmentKind::Road,
+                                             .name = "name",
+                                             .x1 = 1,
+                                             .y1 = 2,
+                                             .x2 = 10,
+                                             .y2 = 20,
+                                             .height1 = 5,
+                                             .height2 = 6,
+                                             .cx1 = 3,
+                                             .cy1 = 4,
+                                             .cx2 = 7,
+                                             .cy2 = 8,
+                                             .velocity = 40,
+                                             .events = std::move(events)});
     ASSERT_NE(a, nullptr);
     EXPECT_EQ(a->X1, 1);
     EXPECT_EQ(a->Y2, 20);
@@ -66,8 +99,7 @@ TEST_F(SegmentStoreTest, NewSegmentStoresFieldsAndPutsItAtTheHead) {
     ASSERT_EQ(a->Events().size(), 2u);
     EXPECT_EQ(a->Events()[1].Key, "Event2");
     EXPECT_EQ(a->Name(), "name");
-    const TSegmentObj* b =
-        store.NewSegment(SegmentKind::Road, "", 0, 0, {}, 40, 0, 0, 0, 0, 0, 0, 0, 1);
+    const TSegmentObj* b = store.NewSegment({.kind = SegmentKind::Road, .y2 = 1, .velocity = 40});
     EXPECT_FALSE(b->HasName());
     EXPECT_FALSE(b->IsCurve());
     EXPECT_FALSE(b->HasEvents());
@@ -326,9 +358,17 @@ TEST_P(IndexedJoinTest, MatchesThePlainWalkOnRandomPiecesWithSharedEnds) {
         if (r.events) events.push_back({"event0", "e"});
         // -0 and 0 must meet like in the plain walk.
         const double x1 = (r.x1 == 0 && pick(2)) ? -0.0 : r.x1;
-        TSegmentObj* s = store.NewSegment(SegmentKind::Road, r.name, x1, r.y1, std::move(events),
-                                          static_cast<std::uint8_t>(r.velocity), r.h2, r.h1, 0, 0,
-                                          r.curve ? 0.5 : 0.0, 0, r.x2, r.y2);
+        TSegmentObj* s = store.NewSegment({.kind = SegmentKind::Road,
+                                           .name = r.name,
+                                           .x1 = x1,
+                                           .y1 = r.y1,
+                                           .x2 = r.x2,
+                                           .y2 = r.y2,
+                                           .height1 = r.h1,
+                                           .height2 = r.h2,
+                                           .cx1 = r.curve ? 0.5 : 0.0,
+                                           .velocity = static_cast<std::uint8_t>(r.velocity),
+                                           .events = std::move(events)});
         store.JoinSegment(s);
         reference.push_back(r);
         RefJoin(reference, author);

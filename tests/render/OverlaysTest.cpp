@@ -104,8 +104,8 @@ class MiniMapTest : public ::testing::Test {
   protected:
     MiniMapTest() {
         scenery.Segments.Ranges.Reset();
-        scenery.Segments.NewSegment(SegmentKind::Track, "", 0, 0, {}, 160, 0, 0, 0, 0, 0, 0, 1000,
-                                    1000);
+        scenery.Segments.NewSegment(
+            {.kind = SegmentKind::Track, .x2 = 1000, .y2 = 1000, .velocity = 160});
         scenery.Segments.Bounds = {{0, 0}, {1000, 1000}};
         miniMap.Resize(100, 100);
         miniMap.Rebuild(MapSources{scenery, options, colors, mode});

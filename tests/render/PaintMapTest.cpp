@@ -13,8 +13,8 @@
 #include "Scenery.h"
 #include "SegmentGrid.h"
 #include "Signs.h"
-#include "ViewState.h"
 #include "TestSupport.h"
+#include "ViewState.h"
 
 namespace tarvik {
 namespace {
@@ -27,8 +27,15 @@ class PaintTest : public ::testing::Test {
     TSegmentObj* Add(SegmentKind kind, double x1, double y1, double x2, double y2,
                      std::uint8_t velocity = 160, std::string_view name = "", double h1 = 0,
                      double h2 = 0) {
-        return scenery.Segments.NewSegment(kind, name, x1, y1, {}, velocity, h2, h1, 0, 0, 0, 0, x2,
-                                           y2);
+        return scenery.Segments.NewSegment({.kind = kind,
+                                            .name = name,
+                                            .x1 = x1,
+                                            .y1 = y1,
+                                            .x2 = x2,
+                                            .y2 = y2,
+                                            .height1 = h1,
+                                            .height2 = h2,
+                                            .velocity = velocity});
     }
 
     // Draws min..max into a picture of w x h; returns the scale.
@@ -136,8 +143,16 @@ TEST_F(PaintTest, DrawingThroughTheGridGivesTheSamePicture) {
         const double dx = (at(rng) - 500) / 10, dy = (at(rng) - 500) / 10;
         const auto kind = static_cast<SegmentKind>(i % 4);
         if (i % 5 == 0) {
-            scenery.Segments.NewSegment(kind, "", x, y, {}, static_cast<std::uint8_t>(i), 0, 0, dy,
-                                        -dx, -dy, dx, x + dx, y + dy);
+            scenery.Segments.NewSegment({.kind = kind,
+                                         .x1 = x,
+                                         .y1 = y,
+                                         .x2 = x + dx,
+                                         .y2 = y + dy,
+                                         .cx1 = -dy,
+                                         .cy1 = dx,
+                                         .cx2 = dy,
+                                         .cy2 = -dx,
+                                         .velocity = static_cast<std::uint8_t>(i)});
         } else {
             Add(kind, x, y, x + dx, y + dy, static_cast<std::uint8_t>(i));
         }
