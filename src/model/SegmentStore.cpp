@@ -96,12 +96,13 @@ TSegmentObj* SegmentStore::NewSegment(SegmentInput input) {
     return &s;
 }
 
-int SegmentStore::MatchSegments(const TSegmentObj& l, const TSegmentObj& o, bool ownerMode) {
-    if (l.IsCurve() || o.IsCurve() || l.Velocity != o.Velocity) return 0;
+SegmentMatch SegmentStore::MatchSegments(const TSegmentObj& l, const TSegmentObj& o,
+                                         bool ownerMode) {
+    if (l.IsCurve() || o.IsCurve() || l.Velocity != o.Velocity) return SegmentMatch::None;
     if (ownerMode) {
         if (!l.HasName() || !o.HasName() || l.Name() != o.Name() || l.HasEvents() ||
             o.HasEvents()) {
-            return 0;
+            return SegmentMatch::None;
         }
     }
     const double lvx = l.X2 - l.X1, lvy = l.Y2 - l.Y1, lrise = l.Height2 - l.Height1;
@@ -112,11 +113,22 @@ int SegmentStore::MatchSegments(const TSegmentObj& l, const TSegmentObj& o, bool
                                   double br) {
         return ax == bx && ay == by && (!ownerMode || ar == br);
     };
-    if (l.X2 == o.X1 && l.Y2 == o.Y1) return same(lvx, lvy, lrise, ovx, ovy, orise) ? 1 : 0;
-    if (l.X2 == o.X2 && l.Y2 == o.Y2) return same(lvx, lvy, lrise, rovx, rovy, rorise) ? 2 : 0;
-    if (l.X1 == o.X1 && l.Y1 == o.Y1) return same(rlvx, rlvy, rlrise, ovx, ovy, orise) ? 3 : 0;
-    if (l.X1 == o.X2 && l.Y1 == o.Y2) return same(rlvx, rlvy, rlrise, rovx, rovy, rorise) ? 4 : 0;
-    return 0;
+    const auto matchIf = [](bool equal, SegmentMatch match) {
+        return equal ? match : SegmentMatch::None;
+    };
+    if (l.X2 == o.X1 && l.Y2 == o.Y1) {
+        return matchIf(same(lvx, lvy, lrise, ovx, ovy, orise), SegmentMatch::EndToStart);
+    }
+    if (l.X2 == o.X2 && l.Y2 == o.Y2) {
+        return matchIf(same(lvx, lvy, lrise, rovx, rovy, rorise), SegmentMatch::EndToEnd);
+    }
+    if (l.X1 == o.X1 && l.Y1 == o.Y1) {
+        return matchIf(same(rlvx, rlvy, rlrise, ovx, ovy, orise), SegmentMatch::StartToStart);
+    }
+    if (l.X1 == o.X2 && l.Y1 == o.Y2) {
+        return matchIf(same(rlvx, rlvy, rlrise, rovx, rovy, rorise), SegmentMatch::StartToEnd);
+    }
+    return SegmentMatch::None;
 }
 
 bool SegmentStore::Joinable(const TSegmentObj& s) const {
@@ -171,14 +183,14 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
     for (;;) {
         // The walk from s onwards meets the newest candidate first, so the newest match wins.
         TSegmentObj* best = nullptr;
-        int bestKind = 0;
+        SegmentMatch bestMatch = SegmentMatch::None;
         const auto visit = [&](std::uint32_t slot, SegmentEnd) {
             TSegmentObj& o = pool_.At(slot);
             if (best && o.seq_ <= best->seq_) return;
-            const int match = MatchSegments(s, o, ownerMode_);
-            if (match != 0) {
+            const SegmentMatch match = MatchSegments(s, o, ownerMode_);
+            if (match != SegmentMatch::None) {
                 best = &o;
-                bestKind = match;
+                bestMatch = match;
             }
         };
         index.ForEachAt(s.X1, s.Y1, visit);
@@ -186,17 +198,18 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
         if (!best) break;
 
         TSegmentObj& o = *best;
-        switch (bestKind) {
-            case 1:
+        switch (bestMatch) {
+            case SegmentMatch::EndToStart:
                 s.X2 = o.X2, s.Y2 = o.Y2, s.Height2 = o.Height2;
                 break;
-            case 2:
+            case SegmentMatch::EndToEnd:
                 s.X2 = o.X1, s.Y2 = o.Y1, s.Height2 = o.Height1;
                 break;
-            case 3:
+            case SegmentMatch::StartToStart:
                 s.X1 = o.X2, s.Y1 = o.Y2, s.Height1 = o.Height2;
                 break;
-            default:
+            case SegmentMatch::StartToEnd:
+            case SegmentMatch::None:  // not kept as best: the visit takes matches only
                 s.X1 = o.X1, s.Y1 = o.Y1, s.Height1 = o.Height1;
                 break;
         }

@@ -60,6 +60,16 @@ struct SegmentInput {
     TEventList events{};
 };
 
+// How a new straight piece meets an older one that continues it: which of its ends lies on
+// which end of the older piece. The new piece takes over the older one's far end.
+enum class SegmentMatch : std::uint8_t {
+    None,          // no shared end, or the two do not continue each other
+    EndToStart,    // the new end is the older start
+    EndToEnd,      // the new end is the older end: the older piece runs the other way
+    StartToStart,  // the new start is the older start: the older piece runs the other way
+    StartToEnd,    // the new start is the older end
+};
+
 // One segment list, newest first.
 class SegmentList {
   public:
@@ -128,7 +138,7 @@ class SegmentStore {
     void PrefetchJoin(SegmentKind kind, double x, double y) const {
         joinIndex_[static_cast<int>(kind)].Prefetch(x, y);
     }
-    static int MatchSegments(const TSegmentObj& l, const TSegmentObj& o, bool ownerMode);
+    static SegmentMatch MatchSegments(const TSegmentObj& l, const TSegmentObj& o, bool ownerMode);
 
     // The first box of a load comes from the first segment's two end points.
     void StartBounds(double x1, double y1, double x2, double y2);

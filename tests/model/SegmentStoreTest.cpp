@@ -247,6 +247,20 @@ TEST_F(SegmentStoreTest, FindNamedTrackTakesTheNewestAndFoldsAsciiOnly) {
     EXPECT_EQ(store.FindNamedTrack("\xB3\xF3\x64\x9F"), nullptr);
 }
 
+TEST_F(SegmentStoreTest, MatchTellsWhichEndsMeet) {
+    const TSegmentObj& l = *store.NewSegment({.x2 = 10, .velocity = 160});
+    const auto match = [this, &l](double x1, double x2) {
+        const TSegmentObj& o = *store.NewSegment({.x1 = x1, .x2 = x2, .velocity = 160});
+        return SegmentStore::MatchSegments(l, o, false);
+    };
+    EXPECT_EQ(match(10, 20), SegmentMatch::EndToStart);
+    EXPECT_EQ(match(20, 10), SegmentMatch::EndToEnd);
+    EXPECT_EQ(match(0, -10), SegmentMatch::StartToStart);
+    EXPECT_EQ(match(-10, 0), SegmentMatch::StartToEnd);
+    EXPECT_EQ(match(10, 25), SegmentMatch::None) << "a longer piece";
+    EXPECT_EQ(match(20, 30), SegmentMatch::None) << "no shared end";
+}
+
 TEST_F(SegmentStoreTest, BoundsStartAtTheFirstSegmentAndGrowByEndPoints) {
     store.StartBounds(5, 9, -1, 2);
     EXPECT_EQ(store.Bounds.SceneryMin.x, -1);
@@ -283,31 +297,35 @@ struct RefSegment {
     bool events;
 };
 
-int RefMatch(const RefSegment& l, const RefSegment& o, bool author) {
-    if (l.curve || o.curve || l.velocity != o.velocity) return 0;
+SegmentMatch RefMatch(const RefSegment& l, const RefSegment& o, bool author) {
+    if (l.curve || o.curve || l.velocity != o.velocity) return SegmentMatch::None;
     if (author && (l.name.empty() || o.name.empty() || l.name != o.name || l.events || o.events)) {
-        return 0;
+        return SegmentMatch::None;
     }
     const auto eq = [author](double ax, double ay, double ar, double bx, double by, double br) {
         return ax == bx && ay == by && (!author || ar == br);
     };
     if (l.x2 == o.x1 && l.y2 == o.y1) {
-        return eq(l.x2 - l.x1, l.y2 - l.y1, l.h2 - l.h1, o.x2 - o.x1, o.y2 - o.y1, o.h2 - o.h1) ? 1
-                                                                                                : 0;
+        return eq(l.x2 - l.x1, l.y2 - l.y1, l.h2 - l.h1, o.x2 - o.x1, o.y2 - o.y1, o.h2 - o.h1)
+                   ? SegmentMatch::EndToStart
+                   : SegmentMatch::None;
     }
     if (l.x2 == o.x2 && l.y2 == o.y2) {
-        return eq(l.x2 - l.x1, l.y2 - l.y1, l.h2 - l.h1, o.x1 - o.x2, o.y1 - o.y2, o.h1 - o.h2) ? 2
-                                                                                                : 0;
+        return eq(l.x2 - l.x1, l.y2 - l.y1, l.h2 - l.h1, o.x1 - o.x2, o.y1 - o.y2, o.h1 - o.h2)
+                   ? SegmentMatch::EndToEnd
+                   : SegmentMatch::None;
     }
     if (l.x1 == o.x1 && l.y1 == o.y1) {
-        return eq(l.x1 - l.x2, l.y1 - l.y2, l.h1 - l.h2, o.x2 - o.x1, o.y2 - o.y1, o.h2 - o.h1) ? 3
-                                                                                                : 0;
+        return eq(l.x1 - l.x2, l.y1 - l.y2, l.h1 - l.h2, o.x2 - o.x1, o.y2 - o.y1, o.h2 - o.h1)
+                   ? SegmentMatch::StartToStart
+                   : SegmentMatch::None;
     }
     if (l.x1 == o.x2 && l.y1 == o.y2) {
-        return eq(l.x1 - l.x2, l.y1 - l.y2, l.h1 - l.h2, o.x1 - o.x2, o.y1 - o.y2, o.h1 - o.h2) ? 4
-                                                                                                : 0;
+        return eq(l.x1 - l.x2, l.y1 - l.y2, l.h1 - l.h2, o.x1 - o.x2, o.y1 - o.y2, o.h1 - o.h2)
+                   ? SegmentMatch::StartToEnd
+                   : SegmentMatch::None;
     }
-    return 0;
+    return SegmentMatch::None;
 }
 
 // list.back() is the head.
@@ -316,12 +334,12 @@ restart:
     for (std::size_t i = list.size() - 1; i-- > 0;) {
         RefSegment& s = list.back();
         const RefSegment& o = list[i];
-        const int k = RefMatch(s, o, author);
-        if (k == 0) continue;
-        if (k == 1) s.x2 = o.x2, s.y2 = o.y2, s.h2 = o.h2;
-        if (k == 2) s.x2 = o.x1, s.y2 = o.y1, s.h2 = o.h1;
-        if (k == 3) s.x1 = o.x2, s.y1 = o.y2, s.h1 = o.h2;
-        if (k == 4) s.x1 = o.x1, s.y1 = o.y1, s.h1 = o.h1;
+        const SegmentMatch k = RefMatch(s, o, author);
+        if (k == SegmentMatch::None) continue;
+        if (k == SegmentMatch::EndToStart) s.x2 = o.x2, s.y2 = o.y2, s.h2 = o.h2;
+        if (k == SegmentMatch::EndToEnd) s.x2 = o.x1, s.y2 = o.y1, s.h2 = o.h1;
+        if (k == SegmentMatch::StartToStart) s.x1 = o.x2, s.y1 = o.y2, s.h1 = o.h2;
+        if (k == SegmentMatch::StartToEnd) s.x1 = o.x1, s.y1 = o.y1, s.h1 = o.h1;
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
         goto restart;
     }
