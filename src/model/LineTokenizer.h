@@ -43,7 +43,8 @@ struct SplitOptions {
     bool stripComment = true;   // the line ends where the marker first stands
     std::uint8_t maxCount = 0;  // splitting stops at this many tokens; 0 stands for 255
     std::uint8_t minCount = 0;  // fewer tokens than this ask the user what to do
-    bool append = false;        // the tokens go after those already in the list
+    // The tokens go after those already in the list, and the counts include those.
+    bool append = false;
 };
 
 // Cuts a line into tokens. Returns false when the line had too few tokens and the user chose
