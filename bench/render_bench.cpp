@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <numbers>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -91,7 +92,9 @@ double BestMs(const MapSources& sources, TPointF min, TPointF max, int runs) {
         TPointF hi = max;
         QPainter p(&target);
         const auto start = std::chrono::steady_clock::now();
-        PaintMap(p, 1920, 1080, lo, hi, nullptr, false, false, sources, nullptr);
+        if (const std::optional<MapView> view = FitMap(lo, hi, 1920, 1080)) {
+            PaintMap({.target = p, .view = *view, .sources = sources});
+        }
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
         best = std::min(best, took.count());

@@ -13,6 +13,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <cstdlib>
 
 #include "ColorsForm.h"
 #include "Cp1250.h"
@@ -498,18 +499,15 @@ void TForm1::RedrawMap(RedrawCause cause) {
     }
     QImage& picture = map_->Picture();
     if (picture.width() < 1 || picture.height() < 1) return;
-    const int width = std::min(picture.width(), 65535);
-    const int height = std::min(picture.height(), 65535);
-    float scale = 0;
     {
         QPainter painter(&picture);
         const TSegmentObj* selected = trackList_ ? trackList_->SelectedSegment() : nullptr;
-        scale = PaintMap(painter, static_cast<std::uint16_t>(width),
-                         static_cast<std::uint16_t>(height), view_.ViewMin, view_.ViewMax, selected,
-                         false, false, Sources(), this, MainPaintHooks());
+        // An empty view draws nothing; the last usable scale stays for the tools.
+        if (const std::optional<MapResult> drawn =
+                PaintMainMap(painter, picture.size(), MapPurpose::Screen, selected)) {
+            view_.MapScale = drawn->scale;
+        }
     }
-    // An empty view draws nothing; the last usable scale stays for the tools.
-    if (scale != 0) view_.MapScale = scale;
     map_->ClearFeedback();
 }
 
@@ -532,21 +530,35 @@ void TForm1::CenterOn(double x, double y) {
     RedrawMap(RedrawCause::Navigation);
 }
 
-const QImage& TForm1::LegendPicture() {
-    if (legend_->Picture().isNull()) legend_->Rebuild();
-    return legend_->Picture();
+std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
+                                              const TSegmentObj* selected) {
+    const auto side = [](int pixels) {
+        return static_cast<std::uint16_t>(std::min(pixels, 65535));
+    };
+    const std::optional<MapView> view =
+        FitMap(view_.ViewMin, view_.ViewMax, side(size.width()), side(size.height()));
+    if (!view) return std::nullopt;
+    OverlayPictures overlays;
+    if (options_.LegendOnMap && options_.LegendOnMapEnabled) {
+        if (legend_->Picture().isNull()) legend_->Rebuild();
+        overlays.legend = &legend_->Picture();
+    }
+    // The mini-map frames the view as the fit widened it.
+    if (options_.MiniMapOnMap || miniMap_->isVisible()) miniMap_->Refresh(false);
+    overlays.miniMap = &miniMap_->Picture();
+    const MapResult result = PaintMap({.target = target,
+                                       .view = *view,
+                                       .sources = Sources(),
+                                       .selected = selected,
+                                       .purpose = purpose,
+                                       .overlays = overlays,
+                                       .hooks = MainPaintHooks()});
+    EndProgramOnAbort(result.outcome);
+    return result;
 }
 
-bool TForm1::MiniMapWindowVisible() const {
-    return miniMap_->isVisible();
-}
-
-void TForm1::RefreshMiniMap() {
-    miniMap_->Refresh(false);
-}
-
-const QImage& TForm1::MiniMapPicture() {
-    return miniMap_->Picture();
+void TForm1::EndProgramOnAbort(MapOutcome outcome) {
+    if (outcome == MapOutcome::EndProgram) std::exit(1);
 }
 
 // ---- Window toggles and drawing options ----------------------------------------------------

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -83,7 +84,7 @@ struct StartupHooks {
 
 // The main window: owns the scenery model and the view, draws the map, and carries the menus,
 // the tool bar, the navigation tools and the status line.
-class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
+class TForm1 : public QMainWindow, private MiniMapHost {
   public:
     // Creating the main window reads the first half of the settings; the other windows follow
     // in the start-up order.
@@ -197,14 +198,16 @@ class TForm1 : public QMainWindow, private MapOverlays, private MiniMapHost {
     void Image1MouseUp(QMouseEvent* event);
     void SetMapCursor(int slot);
 
-    // MapOverlays
-    const QImage& LegendPicture() override;
-    bool MiniMapWindowVisible() const override;
-    void RefreshMiniMap() override;
-    const QImage& MiniMapPicture() override;
+    // Fits the view to a picture of size, gets the legend and the mini-map ready for the fitted
+    // view and draws the map onto target. Nothing for an empty view.
+    std::optional<MapResult> PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
+                                          const TSegmentObj* selected = nullptr);
+    // Every drawing ends here: Abort at the runaway question ends the program at once.
+    static void EndProgramOnAbort(MapOutcome outcome);
     // MiniMapHost
     bool ModelBusy() const override { return loading_ && !modelReady_; }
     PaintHooks MiniMapPaintHooks() override;
+    void MiniMapDrawn(MapOutcome outcome) override { EndProgramOnAbort(outcome); }
 
   public:
     void CenterOn(double x, double y) override;

@@ -58,9 +58,7 @@ void TForm1::SaveImageButtonClick() {
     picture.fill(ToRgb(colors_.Background));
     {
         QPainter painter(&picture);
-        PaintMap(painter, static_cast<std::uint16_t>(size.width()),
-                 static_cast<std::uint16_t>(size.height()), view_.ViewMin, view_.ViewMax, nullptr,
-                 false, false, Sources(), this, MainPaintHooks());
+        PaintMainMap(painter, size, MapPurpose::Export);
         DrawBanner(painter, QFont());
     }
     if (const std::optional<std::string> error =
@@ -90,11 +88,7 @@ void TForm1::PrintButtonClick() {
     try {
         for (int page = 0; page < pages; ++page) {
             if (page > 0) printer.newPage();
-            const int width = std::min(printer.width(), 65535);
-            const int height = std::min(printer.height(), 65535);
-            PaintMap(painter, static_cast<std::uint16_t>(width), static_cast<std::uint16_t>(height),
-                     view_.ViewMin, view_.ViewMax, nullptr, true, false, Sources(), this,
-                     MainPaintHooks());
+            PaintMainMap(painter, QSize(printer.width(), printer.height()), MapPurpose::Print);
             DrawBanner(painter, banner);
         }
     } catch (const std::exception& e) {
@@ -112,9 +106,7 @@ void TForm1::PrintPreviewMenuItemClick() {
     {
         // The navigation tools keep the scale of the last ordinary drawing.
         QPainter painter(&picture);
-        PaintMap(painter, static_cast<std::uint16_t>(std::min(picture.width(), 65535)),
-                 static_cast<std::uint16_t>(std::min(picture.height(), 65535)), view_.ViewMin,
-                 view_.ViewMax, nullptr, true, false, Sources(), this, MainPaintHooks());
+        PaintMainMap(painter, picture.size(), MapPurpose::Print);
     }
     map_->update();
 }

@@ -27,7 +27,8 @@ void TMiniMapForm::Refresh(bool rebuild) {
     // scenery to put the frame on, whatever the caller asked. Showing needs no rebuild of its
     // own: the main window redraws with a rebuild when it shows this window.
     if (rebuild || cacheStale_) {
-        miniMap_.Rebuild(sources, host_.MiniMapPaintHooks());
+        const MapOutcome outcome = miniMap_.Rebuild(sources, host_.MiniMapPaintHooks());
+        host_.MiniMapDrawn(outcome);
         cacheStale_ = false;
     }
     miniMap_.Refresh(host_.View(), bounds);

@@ -18,6 +18,9 @@ class MiniMapHost {
     // While the model is being replaced nothing may be drawn from it.
     virtual bool ModelBusy() const = 0;
     virtual PaintHooks MiniMapPaintHooks() = 0;
+    // How each drawing of the cached picture ended; the main window ends the program when the
+    // user asks to.
+    virtual void MiniMapDrawn(MapOutcome outcome) = 0;
     virtual const ViewState& View() const = 0;
     // Centres the main view on a world point and redraws the main map.
     virtual void CenterOn(double x, double y) = 0;

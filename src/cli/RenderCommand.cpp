@@ -158,25 +158,6 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
     return std::nullopt;
 }
 
-// The legend and the mini-map as the viewer shows them with "Rysuj na mapie".
-class CommandOverlays final : public MapOverlays {
-  public:
-    CommandOverlays(QImage legend, MiniMap& miniMap, const ViewState& view,
-                    const SceneryBounds& bounds)
-        : legend_(std::move(legend)), miniMap_(miniMap), view_(view), bounds_(bounds) {}
-
-    const QImage& LegendPicture() override { return legend_; }
-    bool MiniMapWindowVisible() const override { return false; }
-    void RefreshMiniMap() override { miniMap_.Refresh(view_, bounds_); }
-    const QImage& MiniMapPicture() override { return miniMap_.Picture(); }
-
-  private:
-    QImage legend_;
-    MiniMap& miniMap_;
-    const ViewState& view_;
-    const SceneryBounds& bounds_;
-};
-
 }  // namespace
 
 int RunRender(const std::vector<std::string>& args, std::FILE* err) {
@@ -233,20 +214,34 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         miniMap.Resize(kMiniMapWidth, kMiniMapHeight);
         miniMap.Rebuild(sources);
     }
-    CommandOverlays overlays(MakeLegendPicture(o.map.Type, scenery.Ranges(), settings.Colors),
-                             miniMap, view, bounds);
-    QImage picture(o.width, o.height, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    {
-        QPainter painter(&picture);
-        const PaintHooks hooks{nullptr, &dialogs, {}, 0xFFFFFFFFu};
-        view.MapScale = PaintMap(painter, static_cast<std::uint16_t>(o.width),
-                                 static_cast<std::uint16_t>(o.height), view.ViewMin, view.ViewMax,
-                                 nullptr, o.white, o.noOverlays, sources, &overlays, hooks);
-    }
-    if (view.MapScale == 0) {
+    const QImage legend = MakeLegendPicture(o.map.Type, scenery.Ranges(), settings.Colors);
+    const std::optional<MapView> fitted =
+        FitMap(view.ViewMin, view.ViewMax, static_cast<std::uint16_t>(o.width),
+               static_cast<std::uint16_t>(o.height));
+    if (!fitted) {
         std::fprintf(err, "tarvik render: the view is empty; nothing was drawn\n");
         return 1;
+    }
+    // The frame shows the view as the fit widened it.
+    if (o.map.MiniMapOnMap && !o.noOverlays) miniMap.Refresh(view, bounds);
+    // --no-overlays alone draws as the mini-map does; with --white, the layers alone on white.
+    MapPurpose purpose = o.white ? MapPurpose::Print : MapPurpose::Export;
+    if (o.noOverlays && !o.white) purpose = MapPurpose::MiniMap;
+    QImage picture(o.width, o.height, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    const OverlayPictures overlays =
+        o.noOverlays ? OverlayPictures{.scaleBar = false}
+                     : OverlayPictures{.legend = &legend, .miniMap = &miniMap.Picture()};
+    {
+        QPainter painter(&picture);
+        const MapResult drawn = PaintMap({.target = painter,
+                                          .view = *fitted,
+                                          .sources = sources,
+                                          .purpose = purpose,
+                                          .overlays = overlays,
+                                          .hooks = {.dialogs = &dialogs}});
+        // Abort at the runaway question ends the command with status 1, as it ends the viewer.
+        if (drawn.outcome == MapOutcome::EndProgram) return 1;
     }
     if (png) {
         if (!picture.save(QString::fromStdString(o.output), "PNG")) {

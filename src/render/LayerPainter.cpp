@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdlib>
 #include <optional>
 
 #include "QtColor.h"
@@ -24,8 +23,8 @@ void RunawayGuard::Count() {
         "program,\rkliknij PONÓW - aby przerwać wykonywaną funkcję,\rkliknij IGNORUJ - aby "
         "kontynuować działanie mimo to.",
         "Błąd przetwarzania", MessageIcon::Error, MessageButtons::AbortRetryIgnore);
-    if (answer == MessageAnswer::Abort) std::exit(1);
-    if (answer == MessageAnswer::Retry) throw DrawingAbandoned{};
+    if (answer == MessageAnswer::Abort) throw DrawingStopped{MapOutcome::EndProgram};
+    if (answer == MessageAnswer::Retry) throw DrawingStopped{MapOutcome::Abandoned};
     count_ = 0;
 }
 
@@ -111,12 +110,11 @@ void LayerPainter::PaintTraction() {
                pen);
 }
 
-void LayerPainter::PaintTracks(const TSegmentObj* selected, bool whiteBackground, bool noOverlays) {
+void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
     const MapOptions& o = sources_.options;
     const ColorSlots& colors = sources_.colors;
     const SceneryRanges& r = sources_.scenery.Ranges();
     const bool needGradient = o.PaintElevation || o.Type == MapType::Elevation;
-    const bool byMapType = !noOverlays || whiteBackground;
     const int s = static_cast<int>(std::nearbyint(16 * view_.Scale()));
     const bool signs = (o.PaintSpeedLimit || o.PaintElevation) && s > 8;
     SignCache signCache(s);

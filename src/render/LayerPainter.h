@@ -12,8 +12,10 @@
 
 namespace tarvik {
 
-// Thrown out of a drawing that the user abandons at the runaway question.
-struct DrawingAbandoned {};
+// Thrown out of a drawing that the user stops at the runaway question, with what to do next.
+struct DrawingStopped {
+    MapOutcome outcome;
+};
 
 // Counts the segments of one drawing and asks, once the limit is reached, whether to go on: a
 // segment list that never ends is a sign of a damaged model.
@@ -39,8 +41,9 @@ class LayerPainter {
     void PaintRivers();
     void PaintRoads();
     void PaintTraction();
-    // selected: the segment to highlight with all segments of its name, or null.
-    void PaintTracks(const TSegmentObj* selected, bool whiteBackground, bool noOverlays);
+    // selected: the segment to highlight with all segments of its name, or null. Without
+    // byMapType every other track keeps the plain track colour.
+    void PaintTracks(const TSegmentObj* selected, bool byMapType);
 
   private:
     int WidthFor(double metres) const;

@@ -20,17 +20,24 @@ void MiniMap::Resize(int width, int height) {
     picture_.fill(Qt::white);
 }
 
-void MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {
+MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {
+    if (cache_.isNull()) return MapOutcome::Drawn;
     const SceneryBounds& bounds = sources.scenery.Bounds();
-    if (EmptyBox(bounds) || cache_.isNull()) return;
     TPointF min = bounds.SceneryMin;
     TPointF max = bounds.SceneryMax;
+    const std::optional<MapView> view = FitMap(min, max, static_cast<std::uint16_t>(cache_.width()),
+                                               static_cast<std::uint16_t>(cache_.height()));
+    if (!view) return MapOutcome::Drawn;
     QPainter p(&cache_);
-    scale_ = PaintMap(p, static_cast<std::uint16_t>(cache_.width()),
-                      static_cast<std::uint16_t>(cache_.height()), min, max, nullptr, false, true,
-                      sources, nullptr, hooks);
+    const MapResult result = PaintMap({.target = p,
+                                       .view = *view,
+                                       .sources = sources,
+                                       .purpose = MapPurpose::MiniMap,
+                                       .hooks = hooks});
+    scale_ = result.scale;
     offX_ = -min.x;
     offY_ = -min.y;
+    return result.outcome;
 }
 
 void MiniMap::Refresh(const ViewState& view, const SceneryBounds& bounds) {

@@ -16,8 +16,9 @@ class MiniMap {
     // Both pictures take the new size; their old contents are discarded.
     void Resize(int width, int height);
 
-    // Draws the scenery into the cache again and keeps the cache's mapping.
-    void Rebuild(const MapSources& sources, const PaintHooks& hooks = {});
+    // Draws the scenery into the cache again and keeps the cache's mapping. Returns how the
+    // drawing ended, Drawn also when there is nothing to draw.
+    MapOutcome Rebuild(const MapSources& sources, const PaintHooks& hooks = {});
     // Draws the window picture from the cache with the frame of view.
     void Refresh(const ViewState& view, const SceneryBounds& bounds);
 

@@ -27,34 +27,40 @@ class DrawingCursor {
     const PaintHooks& hooks_;
 };
 
-void AddOverlays(QImage& picture, double m, const MapOptions& o, MapOverlays* overlays) {
+void AddOverlays(QImage& picture, double m, const MapOptions& o, const OverlayPictures& overlays) {
     const int a = o.PaintTransparent ? 33 : 0;
-    BlendOverlay(MakeScaleBar(m), picture, 15, picture.height() - 30, a);
-    if (!overlays) return;
-    if (o.LegendOnMap && o.LegendOnMapEnabled) {
-        BlendOverlay(overlays->LegendPicture(), picture, 15, 15, a);
+    if (overlays.scaleBar) BlendOverlay(MakeScaleBar(m), picture, 15, picture.height() - 30, a);
+    if (overlays.legend && o.LegendOnMap && o.LegendOnMapEnabled) {
+        BlendOverlay(*overlays.legend, picture, 15, 15, a);
     }
-    if (o.MiniMapOnMap || overlays->MiniMapWindowVisible()) overlays->RefreshMiniMap();
-    if (o.MiniMapOnMap && o.MiniMapOnMapEnabled) {
-        const QImage& mini = overlays->MiniMapPicture();
+    if (overlays.miniMap && o.MiniMapOnMap && o.MiniMapOnMapEnabled) {
+        const QImage& mini = *overlays.miniMap;
         BlendOverlay(mini, picture, picture.width() - mini.width(), 15, a);
     }
 }
 
 }  // namespace
 
-float PaintMap(QPainter& target, std::uint16_t width, std::uint16_t height, TPointF& viewMin,
-               TPointF& viewMax, const TSegmentObj* selected, bool whiteBackground, bool noOverlays,
-               const MapSources& sources, MapOverlays* overlays, const PaintHooks& hooks) {
-    if (viewMin.x == viewMax.x || viewMin.y == viewMax.y) return 0;
+std::optional<MapView> FitMap(TPointF& min, TPointF& max, std::uint16_t width,
+                              std::uint16_t height) {
+    if (min.x == max.x || min.y == max.y) return std::nullopt;
+    return MapView::Fit(min, max, width, height);
+}
+
+MapResult PaintMap(const MapRequest& request) {
+    const MapView& view = request.view;
+    const MapSources& sources = request.sources;
+    const PaintHooks& hooks = request.hooks;
+    const bool miniMap = request.purpose == MapPurpose::MiniMap;
     const DrawingCursor cursor(hooks);
     if (hooks.status) hooks.status->StatusText("Rysowanie...");
     const auto start = std::chrono::steady_clock::now();
     RunawayGuard guard(hooks);
 
-    const MapView view = MapView::Fit(viewMin, viewMax, width, height);
-    QImage picture(width, height, QImage::Format_RGB32);
-    picture.fill(whiteBackground ? QColor(Qt::white) : ToQColor(sources.colors.Background));
+    MapResult result{static_cast<float>(view.Scale()), MapOutcome::Drawn};
+    QImage picture(view.Width(), view.Height(), QImage::Format_RGB32);
+    picture.fill(request.purpose == MapPurpose::Print ? QColor(Qt::white)
+                                                      : ToQColor(sources.colors.Background));
     try {
         QPainter p(&picture);
         p.setRenderHint(QPainter::Antialiasing, false);
@@ -63,20 +69,21 @@ float PaintMap(QPainter& target, std::uint16_t width, std::uint16_t height, TPoi
         const MapOptions& o = sources.options;
         if (o.PaintRiver) layers.PaintRivers();
         if (o.PaintRoad) layers.PaintRoads();
-        if (o.PaintTrack) layers.PaintTracks(selected, whiteBackground, noOverlays);
+        if (o.PaintTrack) layers.PaintTracks(request.selected, !miniMap);
         if (o.PaintTraction) layers.PaintTraction();
-    } catch (const DrawingAbandoned&) {
-        return static_cast<float>(view.Scale());
+    } catch (const DrawingStopped& stopped) {
+        result.outcome = stopped.outcome;
+        return result;
     }
-    if (!noOverlays) AddOverlays(picture, view.Scale(), sources.options, overlays);
-    target.drawImage(0, 0, picture);
+    if (!miniMap) AddOverlays(picture, view.Scale(), sources.options, request.overlays);
+    request.target.drawImage(0, 0, picture);
 
-    if (!noOverlays && hooks.status) {
+    if (!miniMap && hooks.status) {
         const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
             std::chrono::steady_clock::now() - start);
         hooks.status->StatusText(ElapsedText("Rysowanie: ", elapsed));
     }
-    return static_cast<float>(view.Scale());
+    return result;
 }
 
 }  // namespace tarvik

@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include "ColorSlots.h"
 #include "MapOptions.h"
+#include "MapView.h"
 #include "Scenery.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
@@ -25,33 +27,67 @@ struct MapSources {
     const SceneryIndex* index = nullptr;
 };
 
-// The legend and the mini-map of the main window, for the overlay step.
-class MapOverlays {
-  public:
-    virtual ~MapOverlays() = default;
-    virtual const QImage& LegendPicture() = 0;
-    virtual bool MiniMapWindowVisible() const = 0;
-    // Draws the mini-map window's picture again from its cache, with the current view frame.
-    virtual void RefreshMiniMap() = 0;
-    virtual const QImage& MiniMapPicture() = 0;
-};
-
 // Where a drawing reports: status texts, the runaway question and the busy cursor.
 struct PaintHooks {
     StatusSink* status = nullptr;
     UserDialogs* dialogs = nullptr;
-    std::function<void(bool drawing)> drawingCursor;
+    std::function<void(bool drawing)> drawingCursor{};
     // Segments drawn in one call before the runaway question is asked.
     std::uint32_t runawayLimit = 0xFFFFFFFFu;
 };
 
-// Draws the map of viewMin..viewMax into a picture of width x height pixels and copies it onto
-// target at (0, 0). viewMin and viewMax come back widened to the picture's proportions. Returns
-// the scale in pixels per metre, or 0 when the rectangle is empty and nothing was drawn.
-// Overlays (scale bar, legend, mini-map) and the drawing time are left out with noOverlays;
-// overlays may be null, which draws the scale bar only.
-float PaintMap(QPainter& target, std::uint16_t width, std::uint16_t height, TPointF& viewMin,
-               TPointF& viewMax, const TSegmentObj* selected, bool whiteBackground, bool noOverlays,
-               const MapSources& sources, MapOverlays* overlays, const PaintHooks& hooks = {});
+// Who asks for a drawing. Screen and Export draw the same; Print draws on white; MiniMap
+// draws the layers alone, tracks in their plain colour, and reports no drawing time.
+enum class MapPurpose { Screen, Export, Print, MiniMap };
+
+// The finished pictures laid over the map, the legend at the top left and the mini-map at the
+// top right, each only when given and the options ask for it; and the scale bar at the lower
+// left. The mini-map purpose lays none of them.
+struct OverlayPictures {
+    const QImage* legend = nullptr;
+    const QImage* miniMap = nullptr;
+    // Off for the command line's layers alone on white, which no purpose of the viewer draws.
+    bool scaleBar = true;
+};
+
+// One drawing: where it goes, what it shows, who asks and where it reports.
+struct MapRequest {
+    // Receives the finished picture at (0, 0).
+    QPainter& target;
+    // The fit from FitMap; its size is the picture's.
+    MapView view;
+    MapSources sources;
+    // Highlighted with every segment of its name; may be null.
+    const TSegmentObj* selected = nullptr;
+    MapPurpose purpose = MapPurpose::Screen;
+    OverlayPictures overlays{};
+    PaintHooks hooks{};
+};
+
+enum class MapOutcome {
+    Drawn,
+    // Retry at the runaway question: the target keeps what it held.
+    Abandoned,
+    // Abort at the runaway question: nothing is drawn and the caller ends the program at once.
+    EndProgram,
+};
+
+struct MapResult {
+    // Pixels per metre of the fit, whatever the outcome.
+    float scale = 0;
+    MapOutcome outcome = MapOutcome::Drawn;
+};
+
+// Fits min..max to a picture of width x height pixels and widens min and max to its
+// proportions; nothing, and min and max untouched, for an empty rectangle. Widening again
+// moves the edges by rounding, so a view is fitted once per drawing, before the mini-map
+// frames it.
+std::optional<MapView> FitMap(TPointF& min, TPointF& max, std::uint16_t width,
+                              std::uint16_t height);
+
+// Draws the rivers, roads, tracks and traction of the fitted view, lays the overlays over them
+// and copies the picture onto the target. The status shows "Rysowanie..." and the drawing
+// cursor is on while it draws; the drawing time follows, except for the mini-map.
+MapResult PaintMap(const MapRequest& request);
 
 }  // namespace tarvik

@@ -444,6 +444,20 @@ TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
     EXPECT_FALSE(rebuilds([&] { Action("PaintRoad")->trigger(); }));
 }
 
+// The frame is put on the mini-map once the drawing has widened the view to the map's shape.
+TEST_F(MainWindowTest, MiniMapFramesTheViewAsDrawn) {
+    LoadSquare();
+    window.FinishStartup();
+    ASSERT_TRUE(window.MiniMapWindow().isVisible());
+    window.View() = ViewState{{-600, -600}, {-400, -400}, 0};
+    window.RedrawMap(RedrawCause::Button);
+    const ViewState& drawn = window.View();
+    ASSERT_NE(drawn.ViewMax.x - drawn.ViewMin.x, drawn.ViewMax.y - drawn.ViewMin.y);
+    MiniMap expected = window.MiniMapWindow().Map();
+    expected.Refresh(drawn, window.Scenery().Bounds());
+    EXPECT_EQ(window.MiniMapWindow().Picture(), expected.Picture());
+}
+
 TEST_F(MainWindowTest, ColourDialogDefaultsThenCancelKeepsTheColours) {
     LoadSquare();
     window.Colors().Background = RGBColor(10, 20, 30);

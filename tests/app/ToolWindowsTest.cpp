@@ -11,6 +11,7 @@
 #include "LegendPicture.h"
 #include "MiniMapForm.h"
 #include "Scenery.h"
+#include "TestSupport.h"
 
 namespace tarvik {
 namespace {
@@ -79,8 +80,9 @@ class FakeHost final : public MiniMapHost {
     bool ModelBusy() const override { return false; }
     PaintHooks MiniMapPaintHooks() override {
         ++rebuilds;
-        return {};
+        return hooks;
     }
+    void MiniMapDrawn(MapOutcome outcome) override { outcomes.push_back(outcome); }
     const ViewState& View() const override { return view; }
     void CenterOn(double x, double y) override { centred.emplace_back(x, y); }
 
@@ -89,7 +91,9 @@ class FakeHost final : public MiniMapHost {
     ColorSlots colors;
     TWorkMode mode;
     ViewState view;
+    PaintHooks hooks;
     int rebuilds = 0;
+    std::vector<MapOutcome> outcomes;
     std::vector<std::pair<double, double>> centred;
 };
 
@@ -164,6 +168,18 @@ TEST_F(MiniMapFormTest, CacheResizedWhileHiddenIsRebuiltByTheNextRefresh) {
     form.Refresh(false);
     EXPECT_EQ(host.rebuilds, 2);
     EXPECT_EQ(form.Picture().size(), QSize(80, 60));
+}
+
+// The host decides what an Abort at the runaway question means; the window goes on.
+TEST_F(MiniMapFormTest, EveryRebuildTellsTheHostHowItEnded) {
+    test::ScriptedDialogs dialogs;
+    host.hooks = {.dialogs = &dialogs, .runawayLimit = 1};
+    dialogs.answers = {MessageAnswer::Ignore, MessageAnswer::Abort};
+    form.show();
+    form.Refresh(true);
+    form.Refresh(false);
+    form.Refresh(true);
+    EXPECT_EQ(host.outcomes, (std::vector<MapOutcome>{MapOutcome::Drawn, MapOutcome::EndProgram}));
 }
 
 TEST_F(MiniMapFormTest, PressCentresTheMainViewOnTheWholeMetre) {

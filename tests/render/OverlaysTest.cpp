@@ -7,6 +7,7 @@
 #include "Overlays.h"
 #include "QtColor.h"
 #include "Scenery.h"
+#include "TestSupport.h"
 
 namespace tarvik {
 namespace {
@@ -143,6 +144,22 @@ TEST_F(MiniMapTest, ClickGivesTheWorldPointInWholeMetres) {
     EXPECT_EQ(miniMap.ClickToWorld(0, 0), QPointF(0, 0));
     EXPECT_EQ(miniMap.ClickToWorld(25, 75), QPointF(250, 750));
     EXPECT_EQ(miniMap.ClickToWorld(33, 1), QPointF(330, 10));
+}
+
+TEST_F(MiniMapTest, RebuildReportsTheRunawayAnswerAndKeepsTheCacheWhenStopped) {
+    const MapSources sources{scenery, options, colors, mode};
+    EXPECT_EQ(miniMap.Rebuild(sources), MapOutcome::Drawn);
+    const QImage before = miniMap.Cache();
+    // A finished drawing would show the new colour.
+    colors.Track = 0x0000FF;
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Abort};
+    const PaintHooks hooks{.dialogs = &dialogs, .runawayLimit = 1};
+    EXPECT_EQ(miniMap.Rebuild(sources, hooks), MapOutcome::Abandoned);
+    EXPECT_EQ(miniMap.Cache(), before);
+    EXPECT_EQ(miniMap.Rebuild(sources, hooks), MapOutcome::EndProgram);
+    EXPECT_EQ(miniMap.Cache(), before);
+    EXPECT_EQ(dialogs.messages.size(), 2u);
 }
 
 }  // namespace

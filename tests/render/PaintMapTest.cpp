@@ -2,7 +2,9 @@
 
 #include <QImage>
 #include <QPainter>
+#include <array>
 #include <cmath>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -38,17 +40,27 @@ class PaintTest : public ::testing::Test {
                                             .velocity = velocity});
     }
 
-    // Draws min..max into a picture of w x h; returns the scale.
+    // Fits min..max to a picture of w x h and draws into it; returns the scale, or 0 when the
+    // rectangle is empty and nothing was drawn.
     float Paint(TPointF min, TPointF max, int w, int h, const TSegmentObj* selected = nullptr,
-                bool noOverlays = true) {
+                MapPurpose purpose = MapPurpose::MiniMap) {
         picture = QImage(w, h, QImage::Format_RGB32);
         picture.fill(Qt::magenta);
         QPainter p(&picture);
-        const MapSources sources{scenery, options, colors, mode};
         viewMin = min;
         viewMax = max;
-        return PaintMap(p, static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h), viewMin,
-                        viewMax, selected, false, noOverlays, sources, nullptr, hooks);
+        const std::optional<MapView> view =
+            FitMap(viewMin, viewMax, static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h));
+        if (!view) return 0;
+        const MapResult result = PaintMap({.target = p,
+                                           .view = *view,
+                                           .sources = {scenery, options, colors, mode},
+                                           .selected = selected,
+                                           .purpose = purpose,
+                                           .overlays = overlays,
+                                           .hooks = hooks});
+        outcome = result.outcome;
+        return result.scale;
     }
 
     // Pixels of colour c in column x.
@@ -73,8 +85,10 @@ class PaintTest : public ::testing::Test {
     ColorSlots colors;
     TWorkMode mode = TWorkMode::Make(false, 2);
     PaintHooks hooks;
+    OverlayPictures overlays;
     QImage picture;
     TPointF viewMin, viewMax;
+    MapOutcome outcome = MapOutcome::Drawn;
 };
 
 TEST(MapView, FitWidensTheRectangleToThePicture) {
@@ -166,13 +180,15 @@ TEST_F(PaintTest, DrawingThroughTheGridGivesTheSamePicture) {
                                  std::pair{TPointF{100, 200}, TPointF{160, 240}},
                                  std::pair{TPointF{-300, -300}, TPointF{-100, -100}},
                                  std::pair{TPointF{990, 10}, TPointF{1400, 80}}}) {
-        Paint(lo, hi, 320, 240, nullptr, false);
+        Paint(lo, hi, 320, 240, nullptr, MapPurpose::Screen);
         const QImage plain = picture;
         const MapSources sources{scenery, options, colors, mode, &index};
         QImage indexed(320, 240, QImage::Format_RGB32);
         QPainter p(&indexed);
         TPointF a = lo, b = hi;
-        PaintMap(p, 320, 240, a, b, nullptr, false, false, sources, nullptr);
+        const std::optional<MapView> view = FitMap(a, b, 320, 240);
+        ASSERT_TRUE(view);
+        PaintMap({.target = p, .view = *view, .sources = sources});
         p.end();
         EXPECT_EQ(indexed, plain) << lo.x << "," << lo.y;
     }
@@ -218,6 +234,10 @@ TEST_F(PaintTest, EmptyRectangleDrawsNothing) {
     Add(SegmentKind::Track, 0, 0, 100, 100);
     EXPECT_EQ(Paint({5, 0}, {5, 100}, 50, 50), 0);
     EXPECT_EQ(picture.pixel(10, 10), QColor(Qt::magenta).rgb());
+    // The rectangle is left as it was given.
+    EXPECT_EQ(viewMin.x, 5);
+    EXPECT_EQ(viewMin.y, 0);
+    EXPECT_EQ(viewMax.y, 100);
 }
 
 TEST_F(PaintTest, TracksAreColouredByTheMapType) {
@@ -230,18 +250,22 @@ TEST_F(PaintTest, TracksAreColouredByTheMapType) {
     options.Type = MapType::Velocity;
     colors.Speed4 = 0x123456;
     // The main window's drawing (with overlays) colours by the map type.
-    Paint({0, 0}, {100, 100}, 100, 100, nullptr, false);
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, MapPurpose::Screen);
     EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Speed1));
     EXPECT_EQ(picture.pixel(50, 50), ToRgb(colors.Speed4));
     // The mini-map's drawing keeps the plain track colour.
-    Paint({0, 0}, {100, 100}, 100, 100, nullptr, true);
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, MapPurpose::MiniMap);
     EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Track));
+    // A printout colours by the map type too, on white.
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, MapPurpose::Print);
+    EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Speed1));
+    EXPECT_EQ(picture.pixel(50, 30), 0xFFFFFFFF);
     options.Type = MapType::Hipsometric;
-    Paint({0, 0}, {100, 100}, 100, 100, nullptr, false);
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, MapPurpose::Screen);
     EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Hipsometric1));
     EXPECT_EQ(picture.pixel(50, 50), ToRgb(colors.Hipsometric4));
     options.Type = MapType::Elevation;
-    Paint({0, 0}, {100, 100}, 100, 100, nullptr, false);
+    Paint({0, 0}, {100, 100}, 100, 100, nullptr, MapPurpose::Screen);
     EXPECT_EQ(picture.pixel(50, 10), ToRgb(colors.Elevation1));
     EXPECT_EQ(picture.pixel(50, 90), ToRgb(colors.Elevation4));
 }
@@ -316,9 +340,9 @@ TEST_F(PaintTest, DrawingTimeAndStatusTexts) {
     test::RecordingStatus status;
     hooks.status = &status;
     Add(SegmentKind::Track, 0, 0, 100, 100);
-    Paint({0, 0}, {100, 100}, 50, 50, nullptr, true);
+    Paint({0, 0}, {100, 100}, 50, 50, nullptr, MapPurpose::MiniMap);
     EXPECT_EQ(status.texts, std::vector<std::string>{"Rysowanie..."});
-    Paint({0, 0}, {100, 100}, 50, 50, nullptr, false);
+    Paint({0, 0}, {100, 100}, 50, 50, nullptr, MapPurpose::Screen);
     ASSERT_EQ(status.texts.size(), 3u);
     EXPECT_TRUE(status.texts[2].starts_with("Rysowanie: 0:0")) << status.texts[2];
     EXPECT_EQ(ElapsedText("Wczyt.+Optymaliz.+Rys.: ", std::chrono::milliseconds(65250)),
@@ -340,6 +364,78 @@ TEST_F(PaintTest, RunawayGuardAsksAndRetryKeepsThePreviousPicture) {
     dialogs.answers = {MessageAnswer::Retry};
     EXPECT_GT(Paint({0, 0}, {100, 100}, 50, 50), 0);
     EXPECT_EQ(CountOf(QColor(Qt::magenta).rgb(), QRect(0, 0, 50, 50)), 2500);
+}
+
+// Only the caller may end the program: Abort stops the drawing as Retry does and says so.
+TEST_F(PaintTest, RunawayAnswersComeBackAsTheOutcome) {
+    test::ScriptedDialogs dialogs;
+    test::RecordingStatus status;
+    std::vector<bool> cursor;
+    hooks.dialogs = &dialogs;
+    hooks.status = &status;
+    hooks.drawingCursor = [&](bool drawing) { cursor.push_back(drawing); };
+    hooks.runawayLimit = 3;
+    for (int i = 0; i < 5; ++i)
+        Add(SegmentKind::Track, 0, i * 10.0, 100, i * 10.0 + 5);
+    const QRgb magenta = QColor(Qt::magenta).rgb();
+    for (const auto& [answer, expected] :
+         {std::pair{MessageAnswer::Abort, MapOutcome::EndProgram},
+          std::pair{MessageAnswer::Retry, MapOutcome::Abandoned}}) {
+        status.texts.clear();
+        cursor.clear();
+        dialogs.answers = {answer};
+        EXPECT_FLOAT_EQ(Paint({0, 0}, {100, 100}, 50, 50, nullptr, MapPurpose::Screen), 0.5f);
+        EXPECT_EQ(outcome, expected);
+        EXPECT_EQ(CountOf(magenta, QRect(0, 0, 50, 50)), 2500);
+        EXPECT_EQ(status.texts, std::vector<std::string>{"Rysowanie..."});
+        EXPECT_EQ(cursor, (std::vector<bool>{true, false}));
+    }
+    dialogs.answers = {MessageAnswer::Ignore};
+    Paint({0, 0}, {100, 100}, 50, 50, nullptr, MapPurpose::Screen);
+    EXPECT_EQ(outcome, MapOutcome::Drawn);
+    EXPECT_TRUE(status.texts.back().starts_with("Rysowanie: ")) << status.texts.back();
+    EXPECT_EQ(dialogs.messages.size(), 3u);
+}
+
+TEST_F(PaintTest, OverlayPicturesAreLaidWhereTheOptionsAskForThem) {
+    options.PaintRiver = options.PaintRoad = options.PaintTrack = false;
+    options.PaintTransparent = false;
+    colors.Background = 0x000000;
+    QImage legend(20, 10, QImage::Format_RGB32);
+    legend.fill(qRgb(0, 0, 255));
+    QImage mini(30, 20, QImage::Format_RGB32);
+    mini.fill(qRgb(0, 255, 0));
+    overlays = {.legend = &legend, .miniMap = &mini};
+    // The legend at the top left, the mini-map at the top right, the scale bar lower left.
+    const auto laid = [&] {
+        return std::array{picture.pixel(20, 20) == qRgb(0, 0, 255),
+                          picture.pixel(185, 20) == qRgb(0, 255, 0),
+                          picture.pixel(55, 73) == qRgb(0xFF, 0xFF, 0xE1)};
+    };
+    const auto paint = [&](MapPurpose purpose = MapPurpose::Screen) {
+        Paint({0, 0}, {200, 100}, 200, 100, nullptr, purpose);
+        return laid();
+    };
+    EXPECT_EQ(paint(), (std::array{false, false, true}));
+    // "Rysuj na mapie" counts only while it is enabled.
+    options.LegendOnMap = options.MiniMapOnMap = true;
+    EXPECT_EQ(paint(), (std::array{false, false, true}));
+    options.LegendOnMapEnabled = true;
+    EXPECT_EQ(paint(), (std::array{true, false, true}));
+    options.MiniMapOnMapEnabled = true;
+    EXPECT_EQ(paint(MapPurpose::Print), (std::array{true, true, true}));
+    options.LegendOnMapEnabled = false;
+    EXPECT_EQ(paint(MapPurpose::Export), (std::array{false, true, true}));
+    options.PaintTransparent = true;
+    paint();
+    EXPECT_EQ(picture.pixel(185, 20), qRgb(0, 170, 0));
+    // The mini-map's own drawing lays nothing over it, whatever the options.
+    options.PaintTransparent = false;
+    options.LegendOnMapEnabled = true;
+    EXPECT_EQ(paint(MapPurpose::MiniMap), (std::array{false, false, false}));
+    // Pictures not given are left out; the scale bar may be left out on its own.
+    overlays = {.scaleBar = false};
+    EXPECT_EQ(paint(), (std::array{false, false, false}));
 }
 
 }  // namespace
