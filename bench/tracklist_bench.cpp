@@ -18,7 +18,6 @@
 #include "MainWindow.h"
 #include "TrackListBuilder.h"
 #include "TrackListForm.h"
-#include "TrackListWindows.h"
 
 namespace {
 
@@ -115,15 +114,13 @@ int main(int argc, char** argv) {
     QuietDialogs dialogs;
     const PosixFileSystem files;
     SettingsStore store(settings);
-    StartupHooks hooks;
-    InstallTrackListWindows(hooks);
-    TForm1 window(dialogs, files, store, hooks);
+    TForm1 window(dialogs, files, store);
     window.resize(1024, 768);
     window.show();
     window.FinishStartup();
     window.LoadScenery(scenery);
-    auto* list = dynamic_cast<TTrackListForm*>(window.TrackList());
-    list->ShowWindow();
+    TTrackListForm* list = window.Tools().trackList;
+    list->show();
     QApplication::processEvents();
     auto* selector = list->findChild<QComboBox*>("ComboBox");
     QWidget* rows = list->findChild<QTreeView*>("TrackList")->viewport();

@@ -61,13 +61,15 @@ int AppSettings::EditorCount() const {
 
 void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
                             UserDialogs& dialogs) {
+    const AppSettings def;
     s.Main = {(d.screenWidth - 415) / 2, (d.screenHeight - 440) / 2, 415, 440};
-    Step(store, "", dialogs, [&] { s.MRUListPos = store.ReadIntegerDef("MRUListPos", 5); });
+    Step(store, "", dialogs,
+         [&] { s.MRUListPos = store.ReadIntegerDef("MRUListPos", def.MRUListPos); });
     Step(store, "MRUList", dialogs, [&] {
         for (int n = 1; n <= s.RecentCount(); ++n) {
-            RecentItem& item = s.Recent[static_cast<std::size_t>(n - 1)];
-            item.name = store.ReadStringDef(Numbered("Item", n, "Name"), "");
-            item.file = store.ReadStringDef(Numbered("Item", n, "File"), "");
+            const auto i = static_cast<std::size_t>(n - 1);
+            s.Recent[i].name = store.ReadStringDef(Numbered("Item", n, "Name"), def.Recent[i].name);
+            s.Recent[i].file = store.ReadStringDef(Numbered("Item", n, "File"), def.Recent[i].file);
         }
     });
     Step(store, "Bounds", dialogs, [&] {
@@ -75,36 +77,38 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
         s.Main.height = store.ReadIntegerDef("MFY2", s.Main.height);
         s.Main.top = store.ReadIntegerDef("MFY1", s.Main.top);
         s.Main.left = store.ReadIntegerDef("MFX1", s.Main.left);
-        s.MainMaximized = store.ReadBoolDef("MFS", false);
+        s.MainMaximized = store.ReadBoolDef("MFS", def.MainMaximized);
     });
     Step(store, "Paint", dialogs, [&] {
-        s.Map.PaintTrack = store.ReadBoolDef("Track", true);
-        s.Map.PaintRoad = store.ReadBoolDef("Road", true);
-        s.Map.PaintRiver = store.ReadBoolDef("River", true);
-        s.Map.PaintTraction = store.ReadBoolDef("Traction", false);
-        s.Map.PaintSpeedLimit = store.ReadBoolDef("SpeedLimit", false);
-        s.Map.PaintElevation = store.ReadBoolDef("Elevation", false);
+        s.Map.PaintTrack = store.ReadBoolDef("Track", def.Map.PaintTrack);
+        s.Map.PaintRoad = store.ReadBoolDef("Road", def.Map.PaintRoad);
+        s.Map.PaintRiver = store.ReadBoolDef("River", def.Map.PaintRiver);
+        s.Map.PaintTraction = store.ReadBoolDef("Traction", def.Map.PaintTraction);
+        s.Map.PaintSpeedLimit = store.ReadBoolDef("SpeedLimit", def.Map.PaintSpeedLimit);
+        s.Map.PaintElevation = store.ReadBoolDef("Elevation", def.Map.PaintElevation);
     });
     Step(store, "", dialogs, [&] {
-        s.Map.Type = MapTypeFromStored(store.ReadIntegerDef("MapType", 1));
-        s.Map.PaintTransparent = store.ReadBoolDef("PaintTransparent", true);
+        s.Map.Type =
+            MapTypeFromStored(store.ReadIntegerDef("MapType", StoredMapType(def.Map.Type)));
+        s.Map.PaintTransparent = store.ReadBoolDef("PaintTransparent", def.Map.PaintTransparent);
     });
     Step(store, "Legend", dialogs, [&] {
-        s.LegendShow = store.ReadBoolDef("Show", true);
-        s.Map.LegendOnMap = store.ReadBoolDef("OnMap", false);
+        s.LegendShow = store.ReadBoolDef("Show", def.LegendShow);
+        s.Map.LegendOnMap = store.ReadBoolDef("OnMap", def.Map.LegendOnMap);
     });
     Step(store, "MiniMap", dialogs, [&] {
-        s.MiniMapShow = store.ReadBoolDef("Show", true);
-        s.Map.MiniMapOnMap = store.ReadBoolDef("OnMap", false);
+        s.MiniMapShow = store.ReadBoolDef("Show", def.MiniMapShow);
+        s.Map.MiniMapOnMap = store.ReadBoolDef("OnMap", def.Map.MiniMapOnMap);
     });
     Step(store, "TrackList", dialogs, [&] {
-        s.TrackListShow = store.ReadBoolDef("Show", false);
-        s.AnimateZoom = store.ReadBoolDef("AnimateZoom", false);
+        s.TrackListShow = store.ReadBoolDef("Show", def.TrackListShow);
+        s.AnimateZoom = store.ReadBoolDef("AnimateZoom", def.AnimateZoom);
     });
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
                                UserDialogs& dialogs) {
+    const AppSettings def;
     Step(store, "Colors", dialogs, [&] {
         for (const ColorSlotDef& slot : kColorSlotTable) {
             s.Colors.*slot.slot = store.ReadColorDef(slot.name, slot.defaultText);
@@ -132,21 +136,23 @@ void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const Desig
         read(s.Launcher, "RS", true);
     });
     Step(store, "", dialogs, [&] {
-        s.SimFile = store.ReadStringDef("SimFile", "");
-        s.RunSimParam = store.ReadStringDef("RunSimParam", kDefaultRunSimParam);
-        s.Editors = store.ReadIntegerDef("Editors", 9);
+        s.SimFile = store.ReadStringDef("SimFile", def.SimFile);
+        s.RunSimParam = store.ReadStringDef("RunSimParam", def.RunSimParam);
+        s.Editors = store.ReadIntegerDef("Editors", def.Editors);
     });
     Step(store, "Editors", dialogs, [&] {
         for (int n = 0; n < s.EditorCount(); ++n) {
-            EditorSlot& slot = s.EditorSlots[static_cast<std::size_t>(n)];
-            slot.name = store.ReadStringDef(Numbered("Name", n), "");
-            slot.exe = store.ReadStringDef(Numbered("Exe", n), "");
-            slot.param = store.ReadStringDef(Numbered("Param", n), "");
+            const auto i = static_cast<std::size_t>(n);
+            EditorSlot& slot = s.EditorSlots[i];
+            slot.name = store.ReadStringDef(Numbered("Name", n), def.EditorSlots[i].name);
+            slot.exe = store.ReadStringDef(Numbered("Exe", n), def.EditorSlots[i].exe);
+            slot.param = store.ReadStringDef(Numbered("Param", n), def.EditorSlots[i].param);
         }
     });
     Step(store, "", dialogs, [&] {
-        s.OwnerMode = store.ReadBoolDef("OwnerMode", false);
-        s.InterpolateStepsMode = store.ReadIntegerDef("InterpolateStepsMode", 2);
+        s.OwnerMode = store.ReadBoolDef("OwnerMode", def.OwnerMode);
+        s.InterpolateStepsMode =
+            store.ReadIntegerDef("InterpolateStepsMode", def.InterpolateStepsMode);
     });
 }
 

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ColorSlots.h"
+#include "LaunchParams.h"
 #include "MapOptions.h"
 #include "SettingsStore.h"
 #include "UserDialogs.h"
@@ -24,19 +25,11 @@ struct RecentItem {
     bool operator==(const RecentItem&) const = default;
 };
 
-struct EditorSlot {
-    std::string name;
-    std::string exe;
-    std::string param;
-    bool operator==(const EditorSlot&) const = default;
-};
-
 inline constexpr int kMaxRecentFiles = 9;
-inline constexpr int kEditorSlots = 9;
-inline constexpr const char* kDefaultRunSimParam = "-s %s -v %v";
 
-// Every stored setting of the program with its default. The defaults of window bounds depend
-// on the screen and on the other windows; ReadFinishStartup computes them.
+// Every stored setting of the program with its default, the only place where the defaults are
+// written. The defaults of window bounds depend on the screen and on the other windows; the
+// reading computes them.
 struct AppSettings {
     int MRUListPos = 5;
     std::array<RecentItem, kMaxRecentFiles> Recent{};

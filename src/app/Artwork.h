@@ -3,9 +3,9 @@
 #include <QIcon>
 #include <QImage>
 
-namespace tarvik {
+#include "ProgramInfo.h"
 
-inline constexpr const char* kVersion = TARVIK_VERSION;
+namespace tarvik {
 
 // The program's pictures, drawn rather than shipped: the splash picture (also shown by the
 // about box) and the application icon.

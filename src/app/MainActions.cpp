@@ -1,5 +1,6 @@
 #include "MainActions.h"
 
+#include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QMainWindow>
@@ -16,7 +17,10 @@ namespace {
 struct KeyBinding {
     int key;
     Qt::KeyboardModifiers modifiers;
-    KeyCommand command;
+    QAction* MainActions::*action;
+    // The key acts also while the item is disabled: the tools before the first load, the
+    // first editor, and "Rysuj na mapie" while its window is hidden.
+    bool whileDisabled = false;
 };
 
 constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
@@ -25,32 +29,116 @@ constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
 const Qt::KeyboardModifiers kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
 
 const KeyBinding kKeyBindings[] = {
-    {Qt::Key_F1, kNone, KeyCommand::Help},
-    {Qt::Key_F9, kNone, KeyCommand::RunSimulator},
-    {Qt::Key_F10, kNone, KeyCommand::Close},
-    {Qt::Key_1, kCtrl, KeyCommand::HandTool},
-    {Qt::Key_2, kCtrl, KeyCommand::ZoomTool},
-    {Qt::Key_3, kCtrl, KeyCommand::RulerTool},
-    {Qt::Key_D, kCtrl, KeyCommand::ToggleRoads},
-    {Qt::Key_E, kCtrl, KeyCommand::EditFiles},
-    {Qt::Key_L, kCtrl, KeyCommand::ToggleLegend},
-    {Qt::Key_M, kCtrl, KeyCommand::ToggleMiniMap},
-    {Qt::Key_O, kCtrl, KeyCommand::Open},
-    {Qt::Key_P, kCtrl, KeyCommand::Print},
-    {Qt::Key_R, kCtrl, KeyCommand::ToggleRivers},
-    {Qt::Key_S, kCtrl, KeyCommand::Save},
-    {Qt::Key_T, kCtrl, KeyCommand::ToggleTracks},
-    {Qt::Key_V, kCtrl, KeyCommand::ToggleTraction},
-    {Qt::Key_E, kCtrlAlt, KeyCommand::EditorSettings},
-    {Qt::Key_L, kCtrlAlt, KeyCommand::ToggleLegendOnMap},
-    {Qt::Key_M, kCtrlAlt, KeyCommand::ToggleMiniMapOnMap},
-    {Qt::Key_P, kAlt, KeyCommand::PrintPreview},
+    {Qt::Key_F1, kNone, &MainActions::HelpMenuItem},
+    {Qt::Key_F9, kNone, &MainActions::Uruchomsymulator1},
+    {Qt::Key_F10, kNone, &MainActions::Zamknij1},
+    {Qt::Key_1, kCtrl, &MainActions::apa1, true},
+    {Qt::Key_2, kCtrl, &MainActions::Lupa1, true},
+    {Qt::Key_3, kCtrl, &MainActions::Linijka1, true},
+    {Qt::Key_D, kCtrl, &MainActions::PaintRoad},
+    {Qt::Key_E, kCtrl, &MainActions::EditFiles, true},
+    {Qt::Key_L, kCtrl, &MainActions::ShowLegend},
+    {Qt::Key_M, kCtrl, &MainActions::ShowMiniMap},
+    {Qt::Key_O, kCtrl, &MainActions::OpenMenuItem},
+    {Qt::Key_P, kCtrl, &MainActions::Drukujobrazscenerii1},
+    {Qt::Key_R, kCtrl, &MainActions::PaintRiver},
+    {Qt::Key_S, kCtrl, &MainActions::Zapiszobrazsceneriidopliku1},
+    {Qt::Key_T, kCtrl, &MainActions::PaintTrack},
+    {Qt::Key_V, kCtrl, &MainActions::PaintTraction},
+    {Qt::Key_E, kCtrlAlt, &MainActions::EditSource},
+    {Qt::Key_L, kCtrlAlt, &MainActions::LegendOnMap, true},
+    {Qt::Key_M, kCtrlAlt, &MainActions::MiniMapOnMap, true},
+    {Qt::Key_P, kAlt, &MainActions::PrintPreviewMenuItem},
 };
 
-// The shortcut text a menu item shows for a command.
-QString KeyText(KeyCommand command) {
+const KeyBinding* BindingFor(int key, Qt::KeyboardModifiers modifiers) {
+    // The keypad flag says where a key is, not which modifier is held.
+    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
     for (const KeyBinding& b : kKeyBindings) {
-        if (b.command == command) {
+        if (b.key == key && b.modifiers == held) return &b;
+    }
+    return nullptr;
+}
+
+// What QAction::trigger does, without its refusal of a disabled action.
+void TriggerEvenIfDisabled(QAction& action) {
+    if (action.isCheckable()) {
+        const QActionGroup* group = action.actionGroup();
+        const bool keepsCheck =
+            action.isChecked() && group &&
+            group->exclusionPolicy() == QActionGroup::ExclusionPolicy::Exclusive;
+        if (!keepsCheck) action.setChecked(!action.isChecked());
+    }
+    emit action.triggered(action.isChecked());
+}
+
+// An item showing the key of a command, which may be another item's.
+QAction* Item(QMenu* menu, const char* name, const QString& caption,
+              QAction* MainActions::*keyOf = nullptr) {
+    const QString key = keyOf ? KeyText(keyOf) : QString();
+    QAction* action = menu->addAction(key.isEmpty() ? caption : caption + '\t' + key);
+    action->setObjectName(name);
+    return action;
+}
+
+QAction* Check(QMenu* menu, const char* name, const QString& caption,
+               QAction* MainActions::*keyOf = nullptr) {
+    QAction* action = Item(menu, name, caption, keyOf);
+    action->setCheckable(true);
+    return action;
+}
+
+// The tool bar's hint of a command, as its tool tip and status line text.
+void Hint(QAction* action, const QString& hint) {
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+}
+
+QToolButton* Button(QToolBar* bar, const char* name, QAction* action, const QIcon& icon = {}) {
+    // The menus show no pictures.
+    action->setIconVisibleInMenu(false);
+    if (!icon.isNull()) action->setIcon(icon);
+    auto* button = new QToolButton(bar);
+    button->setObjectName(name);
+    button->setToolTipDuration(10000);
+    button->setDefaultAction(action);
+    bar->addWidget(button);
+    return button;
+}
+
+// A button whose drop-down is a menu of more commands.
+void DropDown(QToolButton* button, QMenu* menu, Qt::ToolButtonStyle style) {
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::MenuButtonPopup);
+    button->setToolButtonStyle(style);
+}
+
+}  // namespace
+
+QAction* ActionForKey(const MainActions& actions, int key, Qt::KeyboardModifiers modifiers) {
+    const KeyBinding* b = BindingFor(key, modifiers);
+    return b ? actions.*b->action : nullptr;
+}
+
+bool IsMainWindowKey(int key, Qt::KeyboardModifiers modifiers) {
+    return BindingFor(key, modifiers) != nullptr;
+}
+
+bool TriggerKey(const MainActions& actions, int key, Qt::KeyboardModifiers modifiers) {
+    const KeyBinding* b = BindingFor(key, modifiers);
+    if (!b) return false;
+    QAction& action = *(actions.*b->action);
+    if (action.isEnabled()) {
+        action.trigger();
+    } else if (b->whileDisabled) {
+        TriggerEvenIfDisabled(action);
+    }
+    return true;
+}
+
+QString KeyText(QAction* MainActions::*command) {
+    for (const KeyBinding& b : kKeyBindings) {
+        if (b.action == command) {
             return QKeySequence(QKeyCombination(b.modifiers, Qt::Key(b.key)))
                 .toString(QKeySequence::PortableText);
         }
@@ -58,53 +146,13 @@ QString KeyText(KeyCommand command) {
     return {};
 }
 
-QAction* Item(QMenu* menu, const char* name, const QString& caption,
-              std::optional<KeyCommand> key = std::nullopt) {
-    QAction* action = menu->addAction(key ? caption + '\t' + KeyText(*key) : caption);
-    action->setObjectName(name);
-    return action;
-}
-
-QAction* Check(QMenu* menu, const char* name, const QString& caption, bool checked,
-               std::optional<KeyCommand> key = std::nullopt) {
-    QAction* action = Item(menu, name, caption, key);
-    action->setCheckable(true);
-    action->setChecked(checked);
-    return action;
-}
-
-QToolButton* Button(QToolBar* bar, const char* name, const QString& hint, const QIcon& icon,
-                    const QString& text = {}) {
-    auto* button = new QToolButton(bar);
-    button->setObjectName(name);
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    button->setToolTipDuration(10000);
-    button->setIcon(icon);
-    button->setText(text.isEmpty() ? hint : text);
-    button->setToolButtonStyle(text.isEmpty() ? Qt::ToolButtonIconOnly
-                                              : Qt::ToolButtonTextBesideIcon);
-    bar->addWidget(button);
-    return button;
-}
-
-}  // namespace
-
-std::optional<KeyCommand> KeyCommandFor(int key, Qt::KeyboardModifiers modifiers) {
-    // The keypad flag says where a key is, not which modifier is held.
-    const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    for (const KeyBinding& b : kKeyBindings) {
-        if (b.key == key && b.modifiers == held) return b.command;
-    }
-    return std::nullopt;
-}
-
 MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
+    using A = MainActions;
     MainActions a;
     QMenuBar* bar = window.menuBar();
 
     QMenu* file = bar->addMenu("Plik");
-    a.OpenMenuItem = Item(file, "OpenMenuItem", "Ładuj plik scenerii...", KeyCommand::Open);
+    a.OpenMenuItem = Item(file, "OpenMenuItem", "Ładuj plik scenerii...", &A::OpenMenuItem);
     a.MRUMenu = file->addMenu("Ostatnio otwarte");
     a.MRUMenu->setObjectName("MRUMenu");
     a.MRUMenu->setToolTipsVisible(true);
@@ -114,70 +162,72 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
         item->setVisible(false);
         a.MRUList[i] = item;
     }
-    a.EditSource = Item(file, "EditSource", "Edytuj źródła...", KeyCommand::EditorSettings);
+    a.EditSource = Item(file, "EditSource", "Edytuj źródła...", &A::EditSource);
     file->addSeparator();
-    a.Zapiszobrazsceneriidopliku1 = Item(file, "Zapiszobrazsceneriidopliku1",
-                                         "Zapisz obraz scenerii do pliku...", KeyCommand::Save);
+    a.Zapiszobrazsceneriidopliku1 =
+        Item(file, "Zapiszobrazsceneriidopliku1", "Zapisz obraz scenerii do pliku...",
+             &A::Zapiszobrazsceneriidopliku1);
     a.Drukujobrazscenerii1 =
-        Item(file, "Drukujobrazscenerii1", "Drukuj obraz scenerii...", KeyCommand::Print);
+        Item(file, "Drukujobrazscenerii1", "Drukuj obraz scenerii...", &A::Drukujobrazscenerii1);
     a.PrintPreviewMenuItem =
-        Item(file, "PrintPreviewMenuItem", "Podgląd wydruku", KeyCommand::PrintPreview);
+        Item(file, "PrintPreviewMenuItem", "Podgląd wydruku", &A::PrintPreviewMenuItem);
     file->addSeparator();
     a.Uruchomsymulator1 =
-        Item(file, "Uruchomsymulator1", "Uruchom symulator...", KeyCommand::RunSimulator);
+        Item(file, "Uruchomsymulator1", "Uruchom symulator...", &A::Uruchomsymulator1);
     a.SceneryProperyty = Item(file, "SceneryProperyty", "Właściwości...");
     file->addSeparator();
-    a.Zamknij1 = Item(file, "Zamknij1", "Zamknij", KeyCommand::Close);
-    for (QAction* item : {a.Zapiszobrazsceneriidopliku1, a.Drukujobrazscenerii1,
-                          a.PrintPreviewMenuItem, a.Uruchomsymulator1, a.SceneryProperyty}) {
-        item->setEnabled(false);
-    }
+    a.Zamknij1 = Item(file, "Zamknij1", "Zamknij", &A::Zamknij1);
 
     QMenu* tools = bar->addMenu("Narzędzia");
     a.ToolGroup = new QActionGroup(&window);
     a.ToolGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    a.apa1 = Check(tools, "apa1", "Łapa", false, KeyCommand::HandTool);
-    a.Lupa1 = Check(tools, "Lupa1", "Lupa", false, KeyCommand::ZoomTool);
-    a.Linijka1 = Check(tools, "Linijka1", "Linijka", false, KeyCommand::RulerTool);
-    for (QAction* item : {a.apa1, a.Lupa1, a.Linijka1}) {
+    a.apa1 = Check(tools, "apa1", "Łapa", &A::apa1);
+    a.Lupa1 = Check(tools, "Lupa1", "Lupa", &A::Lupa1);
+    a.Linijka1 = Check(tools, "Linijka1", "Linijka", &A::Linijka1);
+    for (QAction* item : {a.apa1, a.Lupa1, a.Linijka1})
         a.ToolGroup->addAction(item);
-        item->setEnabled(false);
-    }
+    Hint(a.apa1, "Łapa (Ctrl+1)");
+    Hint(a.Lupa1, "Lupa (Ctrl+2)");
+    Hint(a.Linijka1, "Linijka (Ctrl+3)");
 
     QMenu* windows = bar->addMenu("Okna");
     a.LegendMenu = windows->addMenu("Legenda");
     a.LegendMenu->setObjectName("LegendMenu");
-    a.ShowLegend = Check(a.LegendMenu, "ShowLegend", "Pokaż", true, KeyCommand::ToggleLegend);
-    a.LegendOnMap =
-        Check(a.LegendMenu, "LegendOnMap", "Rysuj na mapie", false, KeyCommand::ToggleLegendOnMap);
+    a.ShowLegend = Check(a.LegendMenu, "ShowLegend", "Pokaż", &A::ShowLegend);
+    a.LegendOnMap = Check(a.LegendMenu, "LegendOnMap", "Rysuj na mapie", &A::LegendOnMap);
     a.MiniMapMenu = windows->addMenu("Miniaturka");
     a.MiniMapMenu->setObjectName("MiniMapMenu");
-    a.ShowMiniMap = Check(a.MiniMapMenu, "ShowMiniMap", "Pokaż", true, KeyCommand::ToggleMiniMap);
-    a.MiniMapOnMap = Check(a.MiniMapMenu, "MiniMapOnMap", "Rysuj na mapie", false,
-                           KeyCommand::ToggleMiniMapOnMap);
+    a.ShowMiniMap = Check(a.MiniMapMenu, "ShowMiniMap", "Pokaż", &A::ShowMiniMap);
+    a.MiniMapOnMap = Check(a.MiniMapMenu, "MiniMapOnMap", "Rysuj na mapie", &A::MiniMapOnMap);
     a.TrackListSubmenu = windows->addMenu("Lista nazwanych torów");
     a.TrackListMenu = a.TrackListSubmenu->menuAction();
     a.TrackListMenu->setObjectName("TrackListMenu");
-    a.ShowTrackList = Check(a.TrackListSubmenu, "ShowTrackList", "Pokaż", false);
-    a.AnimateZoom = Check(a.TrackListSubmenu, "AnimateZoom", "Animowane powiększenie", false);
+    a.ShowTrackList = Check(a.TrackListSubmenu, "ShowTrackList", "Pokaż");
+    a.AnimateZoom = Check(a.TrackListSubmenu, "AnimateZoom", "Animowane powiększenie");
     windows->addSeparator();
-    a.PaintTransparentMenu = Check(windows, "PaintTransparentMenu", "Rysuj półprzezroczyste", true);
+    a.PaintTransparentMenu = Check(windows, "PaintTransparentMenu", "Rysuj półprzezroczyste");
+    for (const auto& [show, text] :
+         {std::pair{a.ShowLegend, "Legenda"}, std::pair{a.ShowMiniMap, "Miniaturka"},
+          std::pair{a.ShowTrackList, "Lista torów"}}) {
+        show->setIconText(text);
+        Hint(show, text);
+    }
 
     QMenu* options = bar->addMenu("Opcje");
     QMenu* paint = options->addMenu("Rysuj");
-    a.PaintTrack = Check(paint, "PaintTrack", "Tory", true, KeyCommand::ToggleTracks);
-    a.PaintTraction = Check(paint, "PaintTraction", "Trakcję", false, KeyCommand::ToggleTraction);
-    a.PaintRoad = Check(paint, "PaintRoad", "Drogi", true, KeyCommand::ToggleRoads);
-    a.PaintRiver = Check(paint, "PaintRiver", "Rzeki", true, KeyCommand::ToggleRivers);
+    a.PaintTrack = Check(paint, "PaintTrack", "Tory", &A::PaintTrack);
+    a.PaintTraction = Check(paint, "PaintTraction", "Trakcję", &A::PaintTraction);
+    a.PaintRoad = Check(paint, "PaintRoad", "Drogi", &A::PaintRoad);
+    a.PaintRiver = Check(paint, "PaintRiver", "Rzeki", &A::PaintRiver);
     paint->addSeparator();
-    a.PaintSpeedLimit = Check(paint, "PaintSpeedLimit", "Ograniczenia", false);
-    a.PaintElevation = Check(paint, "PaintElevation", "Wzniesienia", false);
+    a.PaintSpeedLimit = Check(paint, "PaintSpeedLimit", "Ograniczenia");
+    a.PaintElevation = Check(paint, "PaintElevation", "Wzniesienia");
     QMenu* mapType = options->addMenu("Typ mapy");
     a.MapTypes = new QActionGroup(&window);
-    a.MapTypeVelocity = Check(mapType, "MapTypeVelocity", "Prędkość szlakowa", true);
-    a.MapTypeHipsometric = Check(mapType, "MapTypeHipsometric", "Hipsometryczna", false);
-    a.MapTypeElevation = Check(mapType, "MapTypeElevation", "Wzniesieniowa", false);
-    a.MapTypeNormal = Check(mapType, "MapTypeNormal", "Zwykła", false);
+    a.MapTypeVelocity = Check(mapType, "MapTypeVelocity", "Prędkość szlakowa");
+    a.MapTypeHipsometric = Check(mapType, "MapTypeHipsometric", "Hipsometryczna");
+    a.MapTypeElevation = Check(mapType, "MapTypeElevation", "Wzniesieniowa");
+    a.MapTypeNormal = Check(mapType, "MapTypeNormal", "Zwykła");
     for (QAction* item :
          {a.MapTypeVelocity, a.MapTypeHipsometric, a.MapTypeElevation, a.MapTypeNormal}) {
         a.MapTypes->addAction(item);
@@ -187,74 +237,74 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.WorkMode = Item(options, "WorkMode", "Tryb pracy...");
 
     QMenu* help = bar->addMenu("Pomoc");
-    a.HelpMenuItem = Item(help, "HelpMenuItem", "Pomoc", KeyCommand::Help);
+    a.HelpMenuItem = Item(help, "HelpMenuItem", "Pomoc", &A::HelpMenuItem);
     a.AboutMenuItem = Item(help, "AboutMenuItem", "O programie...");
 
     a.EditorsMenu = new QMenu(&window);
     a.EditorsMenu->setObjectName("EditorsMenu");
     a.EditorsMenu->setToolTipsVisible(true);
     for (std::size_t i = 0; i < a.EditorItems.size(); ++i) {
-        a.EditorItems[i] = Item(a.EditorsMenu, "", QString("%1.").arg(i + 1),
-                                i == 0 ? std::optional(KeyCommand::EditFiles) : std::nullopt);
+        a.EditorItems[i] =
+            Item(a.EditorsMenu, "", QString("%1.").arg(i + 1), i == 0 ? &A::EditFiles : nullptr);
         a.EditorItems[i]->setObjectName(QString("EditorItem%1").arg(i + 1));
     }
     a.EditorsMenu->setDefaultAction(a.EditorItems[0]);
     a.EditorsMenu->addSeparator();
-    a.EditorSettings =
-        Item(a.EditorsMenu, "EditorSettings", "Ustawienia...", KeyCommand::EditorSettings);
+    a.EditorSettings = Item(a.EditorsMenu, "EditorSettings", "Ustawienia...", &A::EditSource);
+
+    a.PaintButton = new QAction(&window);
+    a.PaintButton->setObjectName("PaintButton");
+    a.PaintButton->setText("Przerysuj scenerię");
+    a.EditFiles = new QAction(&window);
+    a.EditFiles->setObjectName("EditFiles");
+    a.EditFiles->setText("Edytuj źródła");
+    Hint(a.OpenMenuItem, "Ładuj plik scenerii (Ctrl+O)");
+    a.OpenMenuItem->setIconText("Ostatnio otwarte");
+    Hint(a.EditFiles, "Edytuj źródła (Ctrl+E)");
+    Hint(a.PaintButton, "Przerysuj scenerię");
+    Hint(a.Zapiszobrazsceneriidopliku1, "Zapisz obraz scenerii do pliku (Ctrl+S)");
+    Hint(a.Drukujobrazscenerii1, "Drukuj obraz scenerii (Ctrl+P); Podgląd wydruku (Alt+P)");
+    Hint(a.Uruchomsymulator1, "Uruchom symulator z bierzącą scenerią");
 
     a.ToolBar = window.addToolBar("Narzędzia");
     a.ToolBar->setObjectName("ToolBar");
     a.ToolBar->setMovable(false);
     QToolBar* tb = a.ToolBar;
     const QStyle* style = QApplication::style();
-    a.OpenToolButton = Button(tb, "OpenToolButton", QString(),
-                              style->standardIcon(QStyle::SP_DialogOpenButton), "Ostatnio otwarte");
-    a.OpenToolButton->setToolTip(QString());
-    a.OpenToolButton->setStatusTip(QString());
-    a.OpenToolButton->setMenu(a.MRUMenu);
-    a.OpenToolButton->setPopupMode(QToolButton::MenuButtonPopup);
-    a.EditSourceToolButton = Button(tb, "EditSourceToolButton", "Edytuj źródła (Ctrl+E)",
+    a.OpenToolButton = Button(tb, "OpenToolButton", a.OpenMenuItem,
+                              style->standardIcon(QStyle::SP_DialogOpenButton));
+    DropDown(a.OpenToolButton, a.MRUMenu, Qt::ToolButtonTextBesideIcon);
+    a.EditSourceToolButton = Button(tb, "EditSourceToolButton", a.EditFiles,
                                     style->standardIcon(QStyle::SP_FileDialogContentsView));
-    a.EditSourceToolButton->setMenu(a.EditorsMenu);
-    a.EditSourceToolButton->setPopupMode(QToolButton::MenuButtonPopup);
+    DropDown(a.EditSourceToolButton, a.EditorsMenu, Qt::ToolButtonIconOnly);
     tb->addSeparator();
-    a.PaintToolButton = Button(tb, "PaintToolButton", "Przerysuj scenerię",
-                               style->standardIcon(QStyle::SP_BrowserReload));
-    a.SaveToolButton = Button(tb, "SaveToolButton", "Zapisz obraz scenerii do pliku (Ctrl+S)",
+    a.PaintToolButton =
+        Button(tb, "PaintToolButton", a.PaintButton, style->standardIcon(QStyle::SP_BrowserReload));
+    a.SaveToolButton = Button(tb, "SaveToolButton", a.Zapiszobrazsceneriidopliku1,
                               style->standardIcon(QStyle::SP_DialogSaveButton));
-    a.PrintToolButton =
-        Button(tb, "PrintToolButton", "Drukuj obraz scenerii (Ctrl+P); Podgląd wydruku (Alt+P)",
-               style->standardIcon(QStyle::SP_FileDialogDetailedView));
-    a.RunSimToolButton = Button(tb, "RunSimToolButton", "Uruchom symulator z bierzącą scenerią",
+    a.PrintToolButton = Button(tb, "PrintToolButton", a.Drukujobrazscenerii1,
+                               style->standardIcon(QStyle::SP_FileDialogDetailedView));
+    a.RunSimToolButton = Button(tb, "RunSimToolButton", a.Uruchomsymulator1,
                                 style->standardIcon(QStyle::SP_MediaPlay));
     tb->addSeparator();
     const auto cursorIcon = [&](int slot) { return QIcon(cursors.Cursor(slot).pixmap()); };
-    a.HandToolButton = Button(tb, "HandToolButton", "Łapa (Ctrl+1)", cursorIcon(3));
-    a.ZoomToolButton = Button(tb, "ZoomToolButton", "Lupa (Ctrl+2)", cursorIcon(1));
-    a.LengthToolButton = Button(tb, "LengthToolButton", "Linijka (Ctrl+3)",
-                                style->standardIcon(QStyle::SP_ArrowRight));
+    a.HandToolButton = Button(tb, "HandToolButton", a.apa1, cursorIcon(CursorTable::kHand));
+    a.ZoomToolButton = Button(tb, "ZoomToolButton", a.Lupa1, cursorIcon(CursorTable::kZoomIn));
+    a.LengthToolButton =
+        Button(tb, "LengthToolButton", a.Linijka1, style->standardIcon(QStyle::SP_ArrowRight));
     tb->addSeparator();
-    a.LegendToolButton = Button(tb, "LegendToolButton", "Legenda", QIcon(), "Legenda");
-    a.LegendToolButton->setMenu(a.LegendMenu);
-    a.MiniMapToolButton = Button(tb, "MiniMapToolButton", "Miniaturka", QIcon(), "Miniaturka");
-    a.MiniMapToolButton->setMenu(a.MiniMapMenu);
-    a.TrackListToolButton =
-        Button(tb, "TrackListToolButton", "Lista torów", QIcon(), "Lista torów");
-    a.TrackListToolButton->setMenu(a.TrackListSubmenu);
-    for (QToolButton* b : {a.LegendToolButton, a.MiniMapToolButton, a.TrackListToolButton}) {
-        b->setCheckable(true);
-        b->setPopupMode(QToolButton::MenuButtonPopup);
-        b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    }
-    for (QToolButton* b : {a.HandToolButton, a.ZoomToolButton, a.LengthToolButton}) {
-        b->setCheckable(true);
-        b->setAutoExclusive(true);
-    }
-    for (QToolButton* b :
-         {a.EditSourceToolButton, a.PaintToolButton, a.SaveToolButton, a.PrintToolButton,
-          a.RunSimToolButton, a.HandToolButton, a.ZoomToolButton, a.LengthToolButton}) {
-        b->setEnabled(false);
+    a.LegendToolButton = Button(tb, "LegendToolButton", a.ShowLegend);
+    DropDown(a.LegendToolButton, a.LegendMenu, Qt::ToolButtonTextOnly);
+    a.MiniMapToolButton = Button(tb, "MiniMapToolButton", a.ShowMiniMap);
+    DropDown(a.MiniMapToolButton, a.MiniMapMenu, Qt::ToolButtonTextOnly);
+    a.TrackListToolButton = Button(tb, "TrackListToolButton", a.ShowTrackList);
+    DropDown(a.TrackListToolButton, a.TrackListSubmenu, Qt::ToolButtonTextOnly);
+
+    // Until the first load there is nothing to draw, save, print, start, edit or measure.
+    for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
+                          a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
+                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1}) {
+        item->setEnabled(false);
     }
     return a;
 }

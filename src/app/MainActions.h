@@ -2,7 +2,6 @@
 
 #include <QKeySequence>
 #include <array>
-#include <optional>
 
 class QAction;
 class QActionGroup;
@@ -15,39 +14,15 @@ namespace tarvik {
 
 class CursorTable;
 
-// What the main window's keys do. Keys act on release, with exactly the listed modifiers.
-enum class KeyCommand {
-    Help,
-    RunSimulator,
-    Close,
-    HandTool,
-    ZoomTool,
-    RulerTool,
-    ToggleRoads,
-    EditFiles,
-    ToggleLegend,
-    ToggleMiniMap,
-    Open,
-    Print,
-    ToggleRivers,
-    Save,
-    ToggleTracks,
-    ToggleTraction,
-    EditorSettings,
-    ToggleLegendOnMap,
-    ToggleMiniMapOnMap,
-    PrintPreview,
-};
-
-std::optional<KeyCommand> KeyCommandFor(int key, Qt::KeyboardModifiers modifiers);
-
-// Every menu item and tool button of the main window, named by its role.
+// Every command of the main window, one action each, named by its role; a tool button shows
+// the action of its command. Menu items show their keys as text only: the keys are acted on
+// by the key table, on release.
 struct MainActions {
-    // "Plik"
+    // "Plik"; the open command is also the open button, with the recent files as drop-down.
     QAction* OpenMenuItem = nullptr;
     QMenu* MRUMenu = nullptr;
     std::array<QAction*, 9> MRUList{};
-    QAction* EditSource = nullptr;
+    QAction* EditSource = nullptr;  // the editor settings
     QAction* Zapiszobrazsceneriidopliku1 = nullptr;
     QAction* Drukujobrazscenerii1 = nullptr;
     QAction* PrintPreviewMenuItem = nullptr;
@@ -59,7 +34,7 @@ struct MainActions {
     QAction* apa1 = nullptr;
     QAction* Lupa1 = nullptr;
     QAction* Linijka1 = nullptr;
-    // "Okna"
+    // "Okna"; each "Pokaż" is also its window's tool button, with the submenu as drop-down.
     QMenu* LegendMenu = nullptr;
     QAction* ShowLegend = nullptr;
     QAction* LegendOnMap = nullptr;
@@ -88,7 +63,10 @@ struct MainActions {
     // "Pomoc"
     QAction* HelpMenuItem = nullptr;
     QAction* AboutMenuItem = nullptr;
-    // The editors drop-down: nine slots and the settings.
+    // Commands of the tool bar only: the redraw, and the edit with the first editor, whose
+    // drop-down holds the nine editors and their settings.
+    QAction* PaintButton = nullptr;
+    QAction* EditFiles = nullptr;
     QMenu* EditorsMenu = nullptr;
     std::array<QAction*, 9> EditorItems{};
     QAction* EditorSettings = nullptr;
@@ -108,9 +86,18 @@ struct MainActions {
     QToolButton* TrackListToolButton = nullptr;
 };
 
-// Builds the menu bar and the tool bar of the window with every item in its initial state.
-// Menu items show their keys as text only: the keys are acted on by the window's key-release
-// handling, never by the items themselves.
+// Builds the menu bar and the tool bar of the window. Check items start unchecked: the stored
+// settings check them.
 MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors);
+
+// The key table: the action a key release triggers, with exactly these modifiers, or null.
+QAction* ActionForKey(const MainActions& actions, int key, Qt::KeyboardModifiers modifiers);
+bool IsMainWindowKey(int key, Qt::KeyboardModifiers modifiers);
+// Triggers the key's action as a click on its item would; the keys of the tools, of the first
+// editor and of the two "Rysuj na mapie" items act also while their items are disabled. False
+// when the key is not in the table.
+bool TriggerKey(const MainActions& actions, int key, Qt::KeyboardModifiers modifiers);
+// The key shown beside a command's item, from the key table; empty for none.
+QString KeyText(QAction* MainActions::*command);
 
 }  // namespace tarvik

@@ -6,24 +6,27 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QStatusBar>
-#include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
 #include <QWheelEvent>
 #include <cstdlib>
 
 #include "ColorsForm.h"
 #include "Cp1250.h"
-#include "ElapsedText.h"
 #include "FileChanges.h"
 #include "LegendForm.h"
+#include "MapController.h"
 #include "MapWidget.h"
+#include "MenuSwitches.h"
+#include "ProperytyForm.h"
 #include "QtColor.h"
+#include "QtText.h"
+#include "RunSimForm.h"
 #include "SceneryLoader.h"
 #include "SceneryProperytyForm.h"
+#include "TextNow.h"
+#include "TrackListForm.h"
 #include "WorkModeForm.h"
 
 namespace tarvik {
@@ -31,22 +34,6 @@ namespace {
 
 constexpr int kMinimumWidth = 415;
 constexpr int kMinimumHeight = 440;
-
-QString Utf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-ShiftSet ToShift(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
-    ShiftSet s = 0;
-    if (keys & Qt::ShiftModifier) s |= kShift;
-    if (keys & Qt::AltModifier) s |= kAlt;
-    if (keys & Qt::ControlModifier) s |= kCtrl;
-    if (keys & Qt::MetaModifier) s |= kOtherKey;
-    if (buttons & Qt::LeftButton) s |= kLeft;
-    if (buttons & Qt::RightButton) s |= kRight;
-    if (buttons & Qt::MiddleButton) s |= kMiddle;
-    return s;
-}
 
 }  // namespace
 
@@ -71,11 +58,10 @@ class TForm1::StatusBarSink final : public StatusSink {
 };
 
 TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& store,
-               StartupHooks hooks)
+               const std::function<void(std::string_view text)>& progress)
     : dialogs_(dialogs),
       files_(files),
       store_(store),
-      hooks_(std::move(hooks)),
       statusSink_(std::make_unique<StatusBarSink>(*this)),
       clock_([] { return std::chrono::steady_clock::now(); }),
       actions_(CreateMainActions(*this, cursors_)) {
@@ -85,6 +71,9 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
 
     map_ = new MapWidget(this);
     setCentralWidget(map_);
+    controller_ = std::make_unique<MapController>(*map_, view_, scenery_, cursors_);
+    zoom_ = std::make_unique<ZoomAnimation>(
+        view_, [this](double x, double y) { CenterOn(x, y); }, [this] { map_->repaint(); });
     status_ = new QLabel(this);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
@@ -95,49 +84,17 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     actions_.LegendOnMap->setEnabled(false);
     actions_.MiniMapOnMap->setEnabled(false);
     ConnectActions();
-    MainCommands own;
-    own.saveImage = [this] { SaveImageButtonClick(); };
-    own.print = [this] { PrintButtonClick(); };
-    own.printPreview = [this] { PrintPreviewMenuItemClick(); };
-    own.sceneryProperties = [this] { SceneryProperytyClick(); };
-    AddCommands(own);
     ApplyFormCreateSettings();
-    keyWindows_ = {this};
+    CreateToolWindows(progress);
+    ConnectToolWindows();
 
-    const auto step = [this](std::string_view text, const std::function<void(TForm1&)>& create) {
-        if (!text.empty() && hooks_.progress) hooks_.progress(text);
-        if (create) create(*this);
-    };
-    step({}, hooks_.createEditorDialog);
-    colorsForm_ = new TColorsForm(colors_, dialogs_, this);
-    step("20% Legenda", {});
-    legend_ = new TLegendForm(options_, scenery_, colors_, this);
-    step("30% MiniMap", {});
-    miniMap_ = new TMiniMapForm(*this, this);
-    keyWindows_.push_back(legend_);
-    keyWindows_.push_back(miniMap_);
-    step("40% TrackList", hooks_.createTrackList);
-    step("50% RunSim", hooks_.createLauncher);
-    step("60% Properyty", hooks_.createTrackProperties);
-    step("70% SceneryProperyty", {});
-    statistics_ = new TSceneryProperytyForm(
-        scenery_, mode_, colors_, cursors_, [this] { return sceneryShortPath_; }, this);
-    step("80% WorkMode", {});
-    workModeForm_ = new TWorkModeForm(mode_, dialogs_, this);
-    step("90% Czyt. konfig...", hooks_.createTimetable);
-
-    map_->onPress = [this](QMouseEvent* e) { Image1MouseDown(e); };
-    map_->onMove = [this](QMouseEvent* e) { Image1MouseMove(e); };
-    map_->onRelease = [this](QMouseEvent* e) { Image1MouseUp(e); };
     map_->onResized = [this] { ResizeMap(); };
-    legend_->onUserClose = [this] {
-        actions_.ShowLegend->setChecked(false);
-        ShowLegendClick(legend_);
-    };
-    miniMap_->onUserClose = [this] {
-        actions_.ShowMiniMap->setChecked(false);
-        ShowMiniMapClick(miniMap_);
-    };
+    connect(controller_.get(), &MapController::aboutToNavigate, this, [this] { zoom_->Finish(); });
+    connect(controller_.get(), &MapController::viewChanged, this, [this](bool showAll) {
+        if (showAll) map_->Picture().fill(ToRgb(colors_.Background));
+        RedrawMap(RedrawCause::Navigation);
+    });
+    connect(controller_.get(), &MapController::measured, this, [this](double m) { Measured(m); });
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive) CheckFilesChanged();
@@ -148,180 +105,53 @@ TForm1::~TForm1() {
     qApp->removeEventFilter(this);
 }
 
-void TForm1::AddCommands(const MainCommands& commands) {
-    const auto take = [](auto& mine, const auto& given) {
-        if (given) mine = given;
-    };
-    take(commands_.saveImage, commands.saveImage);
-    take(commands_.print, commands.print);
-    take(commands_.printPreview, commands.printPreview);
-    take(commands_.runSimulator, commands.runSimulator);
-    take(commands_.sceneryProperties, commands.sceneryProperties);
-    take(commands_.editorSettings, commands.editorSettings);
-    take(commands_.editFiles, commands.editFiles);
-    take(commands_.about, commands.about);
-    if (commands.sceneryReplaced) {
-        if (commands_.sceneryReplaced) {
-            commands_.sceneryReplaced = [first = commands_.sceneryReplaced,
-                                         then = commands.sceneryReplaced] {
-                first();
-                then();
-            };
-        } else {
-            commands_.sceneryReplaced = commands.sceneryReplaced;
-        }
-    }
-    actions_.EditSource->setEnabled(static_cast<bool>(commands_.editorSettings));
-    actions_.EditorSettings->setEnabled(static_cast<bool>(commands_.editorSettings));
-    actions_.AboutMenuItem->setEnabled(static_cast<bool>(commands_.about));
-    // Which editor slots can be chosen is the editors' business; without them none can.
-    if (!commands_.editFiles) {
-        for (QAction* item : actions_.EditorItems)
-            item->setEnabled(false);
-    }
-    if (SceneryLoaded()) EnableAfterFirstLoad();
-}
-
-void TForm1::AddSettingsParticipant(std::function<void(const AppSettings&)> apply,
-                                    std::function<void(AppSettings&)> collect) {
-    settingsParticipants_.push_back({std::move(apply), std::move(collect)});
-}
-
-void TForm1::SetTrackList(TrackListWindow* list) {
-    trackList_ = list;
-    if (trackList_) trackList_->SetAnimateZoom(actions_.AnimateZoom->isChecked());
-}
-
-void TForm1::SetAnimateZoom(bool animate) {
-    actions_.AnimateZoom->setChecked(animate);
-}
-
-void TForm1::AddKeyWindow(QWidget* window) {
-    keyWindows_.push_back(window);
-}
-
 void TForm1::ConnectActions() {
-    MainActions& a = actions_;
-    connect(a.OpenMenuItem, &QAction::triggered, this, [this] { OpenButtonClick(); });
-    connect(a.OpenToolButton, &QToolButton::clicked, this, [this] { OpenButtonClick(); });
-    for (QAction* item : a.MRUList) {
-        connect(item, &QAction::triggered, this, [this, item] {
-            LoadScenery(recent_
-                            .Item(static_cast<int>(
-                                std::find(actions_.MRUList.begin(), actions_.MRUList.end(), item) -
-                                actions_.MRUList.begin()))
-                            .path);
-        });
-    }
-    const auto command = [this](std::function<void()> MainCommands::*member) {
-        return [this, member] {
-            if (commands_.*member) (commands_.*member)();
-        };
+    const MainActions& a = actions_;
+    const auto on = [this](QAction* action, auto handler) {
+        connect(action, &QAction::triggered, this, handler);
     };
-    connect(a.EditSource, &QAction::triggered, this, command(&MainCommands::editorSettings));
-    connect(a.EditorSettings, &QAction::triggered, this, command(&MainCommands::editorSettings));
-    connect(a.Zapiszobrazsceneriidopliku1, &QAction::triggered, this,
-            command(&MainCommands::saveImage));
-    connect(a.SaveToolButton, &QToolButton::clicked, this, command(&MainCommands::saveImage));
-    connect(a.Drukujobrazscenerii1, &QAction::triggered, this, command(&MainCommands::print));
-    connect(a.PrintToolButton, &QToolButton::clicked, this, command(&MainCommands::print));
-    connect(a.PrintPreviewMenuItem, &QAction::triggered, this,
-            command(&MainCommands::printPreview));
-    connect(a.Uruchomsymulator1, &QAction::triggered, this, command(&MainCommands::runSimulator));
-    connect(a.RunSimToolButton, &QToolButton::clicked, this, command(&MainCommands::runSimulator));
-    connect(a.SceneryProperyty, &QAction::triggered, this,
-            command(&MainCommands::sceneryProperties));
-    connect(a.AboutMenuItem, &QAction::triggered, this, command(&MainCommands::about));
-    connect(a.EditSourceToolButton, &QToolButton::clicked, this, [this] {
-        if (commands_.editFiles) commands_.editFiles(0);
-    });
-    for (std::size_t i = 0; i < a.EditorItems.size(); ++i) {
-        connect(a.EditorItems[i], &QAction::triggered, this, [this, i] {
-            if (commands_.editFiles) commands_.editFiles(static_cast<int>(i));
-        });
+    on(a.OpenMenuItem, [this] { OpenButtonClick(); });
+    for (std::size_t i = 0; i < a.MRUList.size(); ++i) {
+        on(a.MRUList[i], [this, i] { LoadScenery(recent_.Item(static_cast<int>(i)).path); });
     }
-    connect(a.Zamknij1, &QAction::triggered, this, [this] { close(); });
-    connect(a.PaintToolButton, &QToolButton::clicked, this,
-            [this] { RedrawMap(RedrawCause::Button); });
-
-    connect(a.apa1, &QAction::triggered, this, [this] { SelectTool(MapTool::Hand); });
-    connect(a.Lupa1, &QAction::triggered, this, [this] { SelectTool(MapTool::Zoom); });
-    connect(a.Linijka1, &QAction::triggered, this, [this] { SelectTool(MapTool::Ruler); });
-    connect(a.HandToolButton, &QToolButton::clicked, this, [this] { SelectTool(MapTool::Hand); });
-    connect(a.ZoomToolButton, &QToolButton::clicked, this, [this] { SelectTool(MapTool::Zoom); });
-    connect(a.LengthToolButton, &QToolButton::clicked, this,
-            [this] { SelectTool(MapTool::Ruler); });
-
-    connect(a.ShowLegend, &QAction::triggered, this,
-            [this] { ShowLegendClick(actions_.ShowLegend); });
-    connect(a.ShowMiniMap, &QAction::triggered, this,
-            [this] { ShowMiniMapClick(actions_.ShowMiniMap); });
-    connect(a.ShowTrackList, &QAction::triggered, this, [this] { ShowTrackListClick(); });
-    connect(a.AnimateZoom, &QAction::triggered, this, [this] { AnimateZoomClick(); });
-    connect(a.LegendToolButton, &QToolButton::clicked, this, [this] {
-        actions_.ShowLegend->toggle();
-        ShowLegendClick(actions_.LegendToolButton);
-    });
-    connect(a.MiniMapToolButton, &QToolButton::clicked, this, [this] {
-        actions_.ShowMiniMap->toggle();
-        ShowMiniMapClick(actions_.MiniMapToolButton);
-    });
-    connect(a.TrackListToolButton, &QToolButton::clicked, this, [this] {
-        actions_.ShowTrackList->toggle();
-        ShowTrackListClick();
-    });
+    on(a.Zapiszobrazsceneriidopliku1, [this] { SaveImageButtonClick(); });
+    on(a.Drukujobrazscenerii1, [this] { PrintButtonClick(); });
+    on(a.PrintPreviewMenuItem, [this] { PrintPreviewMenuItemClick(); });
+    on(a.Zamknij1, [this] { close(); });
+    on(a.PaintButton, [this] { RedrawMap(RedrawCause::Button); });
+    on(a.apa1, [this] { SelectTool(MapTool::Hand); });
+    on(a.Lupa1, [this] { SelectTool(MapTool::Zoom); });
+    on(a.Linijka1, [this] { SelectTool(MapTool::Ruler); });
+    on(a.ShowLegend, [this] { ShowLegendClick(actions_.ShowLegend); });
+    on(a.ShowMiniMap, [this] { ShowMiniMapClick(actions_.ShowMiniMap); });
+    on(a.ShowTrackList, [this] { ShowTrackListClick(); });
     for (QAction* onMap : {a.LegendOnMap, a.MiniMapOnMap}) {
-        connect(onMap, &QAction::triggered, this, [this] {
+        on(onMap, [this] {
             SyncOptions();
             RedrawMap(RedrawCause::OnMap);
         });
     }
-    connect(a.PaintTransparentMenu, &QAction::triggered, this,
-            [this] { PaintTransparentMenuClick(); });
-    for (QAction* layer : {a.PaintTrack, a.PaintTraction, a.PaintRoad, a.PaintRiver}) {
-        connect(layer, &QAction::triggered, this, [this] { PaintTrackClick(); });
-    }
-    for (QAction* marks : {a.PaintSpeedLimit, a.PaintElevation}) {
-        connect(marks, &QAction::triggered, this, [this] {
-            SyncOptions();
-            RedrawMap(RedrawCause::Marks);
-        });
-    }
+    on(a.PaintTransparentMenu, [this] { PaintTransparentMenuClick(); });
+    for (QAction* layer : {a.PaintTrack, a.PaintTraction, a.PaintRoad, a.PaintRiver})
+        on(layer, [this] { RedrawMap(RedrawCause::Layer); });
+    for (QAction* marks : {a.PaintSpeedLimit, a.PaintElevation})
+        on(marks, [this] { RedrawMap(RedrawCause::Marks); });
     for (QAction* type :
          {a.MapTypeVelocity, a.MapTypeHipsometric, a.MapTypeElevation, a.MapTypeNormal}) {
-        connect(type, &QAction::triggered, this, [this, type] { MapTypeVelocityClick(type); });
+        on(type, [this, type] { MapTypeVelocityClick(type); });
     }
-    connect(a.Kolory, &QAction::triggered, this, [this] { KoloryClick(); });
-    connect(a.WorkMode, &QAction::triggered, this, [this] { WorkModeClick(); });
-    connect(a.HelpMenuItem, &QAction::triggered, this, [this] { HelpButtonClick(); });
+    on(a.Kolory, [this] { KoloryClick(); });
+    on(a.WorkMode, [this] { WorkModeClick(); });
+    on(a.HelpMenuItem, [this] { HelpButtonClick(); });
+    on(a.AboutMenuItem, [this] { AboutMenuItemClick(); });
 }
 
 void TForm1::SyncOptions() {
-    const MainActions& a = actions_;
-    options_.PaintRiver = a.PaintRiver->isChecked();
-    options_.PaintRoad = a.PaintRoad->isChecked();
-    options_.PaintTrack = a.PaintTrack->isChecked();
-    options_.PaintTraction = a.PaintTraction->isChecked();
-    options_.PaintSpeedLimit = a.PaintSpeedLimit->isChecked();
-    options_.PaintElevation = a.PaintElevation->isChecked();
-    options_.LegendOnMap = a.LegendOnMap->isChecked();
-    options_.LegendOnMapEnabled = a.LegendOnMap->isEnabled();
-    options_.MiniMapOnMap = a.MiniMapOnMap->isChecked();
-    options_.MiniMapOnMapEnabled = a.MiniMapOnMap->isEnabled();
-    options_.PaintTransparent = a.PaintTransparentMenu->isChecked();
-    if (a.MapTypeHipsometric->isChecked()) {
-        options_.Type = MapType::Hipsometric;
-    } else if (a.MapTypeElevation->isChecked()) {
-        options_.Type = MapType::Elevation;
-    } else if (a.MapTypeNormal->isChecked()) {
-        options_.Type = MapType::Normal;
-    } else {
-        options_.Type = MapType::Velocity;
-    }
-}
-
-bool TForm1::SceneryLoaded() const {
-    return actions_.PaintToolButton->isEnabled();
+    AppSettings shown;
+    ReadMenuSwitches(actions_, shown);
+    options_ = shown.Map;
+    options_.LegendOnMapEnabled = actions_.LegendOnMap->isEnabled();
+    options_.MiniMapOnMapEnabled = actions_.MiniMapOnMap->isEnabled();
 }
 
 QString TForm1::StatusText() const {
@@ -329,15 +159,16 @@ QString TForm1::StatusText() const {
 }
 
 void TForm1::SetStatusText(std::string_view text) {
-    status_->setText(Utf8(text));
-    status_->repaint();
+    SetTextNow(*status_, ToQString(text));
 }
 
 // ---- Loading -------------------------------------------------------------------------------
 
 void TForm1::LoadScenery(std::string path) {
     if (!CheckSceneryExists(path, files_, dialogs_)) return;
-    const auto start = clock_();
+    // The zoom of the old scenery ends before its model goes.
+    zoom_->Finish();
+    const Stopwatch stopwatch(clock_);
     LoadResult result;
     {
         const OverrideCursor busy(cursors_.Cursor(CursorTable::kLoading));
@@ -350,9 +181,10 @@ void TForm1::LoadScenery(std::string path) {
             }
         } loading(*this);
         SetStatusText("Wczytywanie scenerii...");
-        statistics_->Invalidate();
-        if (commands_.sceneryReplaced) commands_.sceneryReplaced();
-        if (trackList_) trackList_->ClearList();
+        tools_.statistics->Invalidate();
+        tools_.launcher->ClearTree();
+        tools_.trackList->ClearList();
+        highlight_ = nullptr;
         // The grids point into the model, so they go before it.
         index_.reset();
         modelReady_ = false;
@@ -366,32 +198,26 @@ void TForm1::LoadScenery(std::string path) {
             SelectTool(MapTool::Zoom);
             EnableAfterFirstLoad();
         }
-        if (trackList_) {
-            if (actions_.ShowTrackList->isChecked() && !trackList_->IsShown()) {
-                trackList_->ShowWindow();
-            }
-            if (trackList_->IsShown()) {
-                SetStatusText("Tworzenie listy nazwanych torów...");
-                trackList_->BuildTrackList();
-            }
+        TTrackListForm& list = *tools_.trackList;
+        if (actions_.ShowTrackList->isChecked() && !list.isVisible()) list.show();
+        if (list.isVisible()) {
+            SetStatusText("Tworzenie listy nazwanych torów...");
+            list.BuildTrackList();
         }
         if (actions_.ShowLegend->isChecked()) {
-            if (legend_->isVisible()) {
-                legend_->Rebuild();
+            if (tools_.legend->isVisible()) {
+                tools_.legend->Rebuild();
             } else {
-                legend_->show();
+                tools_.legend->show();
             }
         }
         RedrawMap(RedrawCause::Load);
-        const QString name = scenery_.SceneryName.empty()
-                                 ? Utf8(DisplayPath(path))
-                                 : Utf8(Cp1250ToUtf8(scenery_.SceneryName));
+        const QString name = scenery_.SceneryName.empty() ? ToQString(DisplayPath(path))
+                                                          : Cp1250ToQString(scenery_.SceneryName);
         setWindowTitle(name + " - " + kApplicationTitle);
         // Linux paths have no short form; the launcher and the timetables take the path.
         sceneryShortPath_ = path;
-        const auto elapsed =
-            std::chrono::duration_cast<std::chrono::milliseconds>(clock_() - start);
-        SetStatusText(ElapsedText("Wczyt.+Optymaliz.+Rys.: ", elapsed));
+        SetStatusText(stopwatch.ElapsedText("Wczyt.+Optymaliz.+Rys.: "));
     }
     if (result.status == LoadStatus::Failed) {
         dialogs_.MessageBox(result.error, kApplicationTitle, MessageIcon::Error,
@@ -400,26 +226,14 @@ void TForm1::LoadScenery(std::string path) {
 }
 
 void TForm1::EnableAfterFirstLoad() {
-    MainActions& a = actions_;
-    for (QToolButton* b :
-         {a.PaintToolButton, a.ZoomToolButton, a.HandToolButton, a.LengthToolButton}) {
-        b->setEnabled(true);
-    }
-    for (QAction* item : {a.apa1, a.Lupa1, a.Linijka1})
+    sceneryLoaded_ = true;
+    controller_->SetActive(true);
+    const MainActions& a = actions_;
+    for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
+                          a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
+                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1}) {
         item->setEnabled(true);
-    const bool save = static_cast<bool>(commands_.saveImage);
-    const bool print = static_cast<bool>(commands_.print);
-    const bool preview = static_cast<bool>(commands_.printPreview);
-    const bool run = static_cast<bool>(commands_.runSimulator);
-    a.SaveToolButton->setEnabled(save);
-    a.Zapiszobrazsceneriidopliku1->setEnabled(save);
-    a.PrintToolButton->setEnabled(print);
-    a.Drukujobrazscenerii1->setEnabled(print);
-    a.PrintPreviewMenuItem->setEnabled(preview);
-    a.RunSimToolButton->setEnabled(run);
-    a.Uruchomsymulator1->setEnabled(run);
-    a.EditSourceToolButton->setEnabled(static_cast<bool>(commands_.editFiles));
-    a.SceneryProperyty->setEnabled(static_cast<bool>(commands_.sceneryProperties));
+    }
 }
 
 void TForm1::AddRecentFile(const std::string& path, const std::string& name) {
@@ -432,8 +246,8 @@ void TForm1::ShowRecentFiles() {
     for (int i = 0; i < RecentFiles::kItems; ++i) {
         QAction* item = actions_.MRUList[static_cast<std::size_t>(i)];
         const RecentFileItem& r = recent_.Item(i);
-        item->setText(Utf8(r.caption));
-        const QString hint = Utf8(DisplayPath(r.path));
+        item->setText(ToQString(r.caption));
+        const QString hint = ToQString(DisplayPath(r.path));
         item->setStatusTip(hint);
         item->setToolTip(hint);
         item->setVisible(i < recent_.Count() && r.visible);
@@ -492,7 +306,7 @@ void TForm1::RedrawMap(RedrawCause cause) {
         case RedrawCause::ShowMiniMap:
         case RedrawCause::Transparency:
         case RedrawCause::MapType:
-            miniMap_->Refresh(true);
+            tools_.miniMap->Refresh(true);
             break;
         default:
             break;
@@ -501,10 +315,9 @@ void TForm1::RedrawMap(RedrawCause cause) {
     if (picture.width() < 1 || picture.height() < 1) return;
     {
         QPainter painter(&picture);
-        const TSegmentObj* selected = trackList_ ? trackList_->SelectedSegment() : nullptr;
         // An empty view draws nothing; the last usable scale stays for the tools.
         if (const std::optional<MapResult> drawn =
-                PaintMainMap(painter, picture.size(), MapPurpose::Screen, selected)) {
+                PaintMainMap(painter, picture.size(), MapPurpose::Screen, highlight_)) {
             view_.MapScale = drawn->scale;
         }
     }
@@ -521,13 +334,14 @@ MapSources TForm1::Sources() const {
     return MapSources{scenery_, options_, colors_, mode_, index_.get()};
 }
 
-PaintHooks TForm1::MiniMapPaintHooks() {
-    return MainPaintHooks();
-}
-
 void TForm1::CenterOn(double x, double y) {
     CenterView(view_, x, y);
     RedrawMap(RedrawCause::Navigation);
+}
+
+void TForm1::ZoomTo(const TSegmentObj& segment, std::function<void()> done) {
+    zoom_->Start(ZoomTargetOf(segment), scenery_.Bounds(), actions_.AnimateZoom->isChecked(),
+                 std::move(done));
 }
 
 std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
@@ -539,13 +353,15 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
         FitMap(view_.ViewMin, view_.ViewMax, side(size.width()), side(size.height()));
     if (!view) return std::nullopt;
     OverlayPictures overlays;
+    TLegendForm& legend = *tools_.legend;
     if (options_.LegendOnMap && options_.LegendOnMapEnabled) {
-        if (legend_->Picture().isNull()) legend_->Rebuild();
-        overlays.legend = &legend_->Picture();
+        if (legend.Picture().isNull()) legend.Rebuild();
+        overlays.legend = &legend.Picture();
     }
     // The mini-map frames the view as the fit widened it.
-    if (options_.MiniMapOnMap || miniMap_->isVisible()) miniMap_->Refresh(false);
-    overlays.miniMap = &miniMap_->Picture();
+    TMiniMapForm& miniMap = *tools_.miniMap;
+    if (options_.MiniMapOnMap || miniMap.isVisible()) miniMap.Refresh(false);
+    overlays.miniMap = &miniMap.Picture();
     const MapResult result = PaintMap({.target = target,
                                        .view = *view,
                                        .sources = Sources(),
@@ -563,21 +379,18 @@ void TForm1::EndProgramOnAbort(MapOutcome outcome) {
 
 // ---- Window toggles and drawing options ----------------------------------------------------
 
-void TForm1::ShowLegendClick(QObject* sender) {
-    const MainActions& a = actions_;
-    ShowToolWindowClick(*legend_, *a.ShowLegend, *a.LegendToolButton, *a.LegendOnMap,
+void TForm1::ShowLegendClick(const QObject* sender) {
+    ShowToolWindowClick(*tools_.legend, *actions_.ShowLegend, *actions_.LegendOnMap,
                         RedrawCause::ShowLegend, sender);
 }
 
-void TForm1::ShowMiniMapClick(QObject* sender) {
-    const MainActions& a = actions_;
-    ShowToolWindowClick(*miniMap_, *a.ShowMiniMap, *a.MiniMapToolButton, *a.MiniMapOnMap,
+void TForm1::ShowMiniMapClick(const QObject* sender) {
+    ShowToolWindowClick(*tools_.miniMap, *actions_.ShowMiniMap, *actions_.MiniMapOnMap,
                         RedrawCause::ShowMiniMap, sender);
 }
 
-void TForm1::ShowToolWindowClick(QWidget& window, const QAction& show, QToolButton& button,
-                                 QAction& onMap, RedrawCause cause, const QObject* sender) {
-    button.setChecked(show.isChecked());
+void TForm1::ShowToolWindowClick(QWidget& window, const QAction& show, QAction& onMap,
+                                 RedrawCause cause, const QObject* sender) {
     if (show.isChecked()) {
         if (!window.isVisible() && sender != &window) window.show();
         onMap.setEnabled(true);
@@ -591,67 +404,33 @@ void TForm1::ShowToolWindowClick(QWidget& window, const QAction& show, QToolButt
 }
 
 void TForm1::ShowTrackListClick() {
-    MainActions& a = actions_;
-    a.TrackListToolButton->setChecked(a.ShowTrackList->isChecked());
-    if (!trackList_) return;
+    const MainActions& a = actions_;
+    TTrackListForm& list = *tools_.trackList;
     if (a.ShowTrackList->isChecked() && a.ShowTrackList->isEnabled() &&
         a.TrackListMenu->isEnabled()) {
-        trackList_->ShowWindow();
-        if (trackList_->ListEmpty()) trackList_->BuildTrackList();
+        list.show();
+        if (list.ListEmpty()) list.BuildTrackList();
     } else {
-        trackList_->HideWindow();
+        list.hide();
     }
-}
-
-void TForm1::AnimateZoomClick() {
-    if (trackList_) trackList_->SetAnimateZoom(actions_.AnimateZoom->isChecked());
 }
 
 void TForm1::SelectTool(MapTool tool) {
-    MainActions& a = actions_;
-    navigator_.SetTool(tool);
+    const MainActions& a = actions_;
+    controller_->SetTool(tool);
     switch (tool) {
         case MapTool::Hand:
-            a.HandToolButton->setChecked(true);
             a.apa1->setChecked(true);
-            SetMapCursor(CursorTable::kHand);
             break;
         case MapTool::Zoom:
-            a.ZoomToolButton->setChecked(true);
             a.Lupa1->setChecked(true);
-            SetMapCursor(CursorTable::kZoomIn);
             break;
         case MapTool::Ruler:
-            a.LengthToolButton->setChecked(true);
             a.Linijka1->setChecked(true);
-            SetMapCursor(kCrossCursor);
             break;
         case MapTool::None:
-            SetMapCursor(kDefaultCursor);
             break;
     }
-}
-
-void TForm1::SetMapCursor(int slot) {
-    if (slot == mapCursor_) return;
-    mapCursor_ = slot;
-    if (slot == kCrossCursor) {
-        map_->setCursor(Qt::CrossCursor);
-    } else if (slot == kDefaultCursor) {
-        map_->setCursor(Qt::ArrowCursor);
-    } else {
-        map_->setCursor(cursors_.Cursor(slot));
-    }
-}
-
-void TForm1::PaintTrackClick() {
-    RedrawMap(RedrawCause::Layer);
-}
-
-void TForm1::ToggleLayer(QAction* layer) {
-    layer->toggle();
-    SyncOptions();
-    PaintTrackClick();
 }
 
 void TForm1::PaintTransparentMenuClick() {
@@ -668,121 +447,48 @@ void TForm1::MapTypeVelocityClick(QAction* item) {
     item->setChecked(true);
     SyncOptions();
     if (options_.Type == before) return;
-    if (legend_->isVisible()) legend_->Rebuild();
+    if (tools_.legend->isVisible()) tools_.legend->Rebuild();
     RedrawMap(RedrawCause::MapType);
 }
 
 void TForm1::KoloryClick() {
-    if (!colorsForm_->Execute()) return;
+    if (!tools_.colors->Execute()) return;
     if (SceneryLoaded()) {
         RedrawMap(RedrawCause::Colors);
     } else {
         ResizeMap();
     }
-    legend_->Rebuild();
+    tools_.legend->Rebuild();
 }
 
 void TForm1::WorkModeClick() {
-    if (workModeForm_->Execute() && !scenery_.IncFiles.empty() &&
+    if (tools_.workMode->Execute() && !scenery_.IncFiles.empty() &&
         dialogs_.MessageBox("Czy przeładować scenerię teraz?", "Zmiany w scenerii",
                             MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
         LoadScenery(scenery_.IncFiles.front().FileName);
     }
-    actions_.TrackListToolButton->setEnabled(mode_.OwnerMode);
+    actions_.ShowTrackList->setEnabled(mode_.OwnerMode);
     actions_.TrackListMenu->setEnabled(mode_.OwnerMode);
     ShowTrackListClick();
 }
 
 void TForm1::HelpButtonClick() {
-    if (!actions_.HelpMenuItem->isEnabled()) return;
     QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile_));
 }
 
-// ---- Navigation ----------------------------------------------------------------------------
+// ---- Navigation, keys and activation -------------------------------------------------------
 
-void TForm1::ApplyPress(const PressEffect& effect) {
-    if (effect.warpPointer) QCursor::setPos(map_->mapToGlobal(map_->rect().center()));
-    if (effect.grab) {
-        SetMapCursor(CursorTable::kGrab);
-        if (!grabbing_) QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kGrab));
-        grabbing_ = true;
-    }
-    if (effect.showAll) map_->Picture().fill(ToRgb(colors_.Background));
-    if (effect.redraw) RedrawMap(RedrawCause::Navigation);
-}
-
-void TForm1::Image1MouseDown(QMouseEvent* event) {
-    if (!SceneryLoaded()) return;
-    MouseButton button;
-    switch (event->button()) {
-        case Qt::LeftButton:
-            button = MouseButton::Left;
-            break;
-        case Qt::RightButton:
-            button = MouseButton::Right;
-            break;
-        case Qt::MiddleButton:
-            button = MouseButton::Middle;
-            break;
-        default:
-            return;
-    }
-    const QPoint p = event->position().toPoint();
-    ApplyPress(navigator_.Press(button, ToShift(event->modifiers(), event->buttons()), p.x(), p.y(),
-                                map_->width(), map_->height(), view_, scenery_.Bounds()));
-}
-
-void TForm1::Image1MouseMove(QMouseEvent* event) {
-    if (!SceneryLoaded()) {
-        SetMapCursor(kDefaultCursor);
-        return;
-    }
-    const ShiftSet shift = ToShift(event->modifiers(), event->buttons());
-    const QPoint p = event->position().toPoint();
-    const MapTool tool = navigator_.Tool();
-    if (tool == MapTool::Ruler && shift == kLeft) {
-        if (navigator_.PressPending()) {
-            map_->ShowRubberLine({navigator_.PressX(), navigator_.PressY()}, p);
-        }
-        return;
-    }
-    if (tool == MapTool::Hand && (shift == kLeft || shift == kRight)) {
-        if (navigator_.PressPending()) {
-            map_->ShowDrag({p.x() - navigator_.PressX(), p.y() - navigator_.PressY()});
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-        }
-        return;
-    }
-    SetMapCursor(navigator_.CursorAt(shift, p.x(), p.y(), map_->width(), map_->height(), view_));
-}
-
-void TForm1::Image1MouseUp(QMouseEvent* event) {
-    if (grabbing_) {
-        grabbing_ = false;
-        QApplication::restoreOverrideCursor();
-        SetMapCursor(CursorTable::kHand);
-    }
-    const QPoint p = event->position().toPoint();
-    const ReleaseEffect effect = navigator_.Release(p.x(), p.y(), view_);
-    if (effect.kind == ReleaseEffect::Kind::Measured) {
-        dialogs_.MessageBox(
-            "Odległość między wybranymi punktami wynosi ok. " + RulerDistanceText(effect.distance),
-            "Linijka", MessageIcon::Information, MessageButtons::Ok);
-        map_->ClearFeedback();
-    }
-    if (effect.redraw) RedrawMap(RedrawCause::Navigation);
+void TForm1::Measured(double metres) {
+    dialogs_.MessageBox(
+        "Odległość między wybranymi punktami wynosi ok. " + RulerDistanceText(metres), "Linijka",
+        MessageIcon::Information, MessageButtons::Ok);
+    map_->ClearFeedback();
 }
 
 void TForm1::wheelEvent(QWheelEvent* event) {
     event->accept();
-    if (!SceneryLoaded()) return;
-    const QPoint angle = event->angleDelta();
-    const int delta = angle.y() != 0 ? angle.y() : angle.x();
-    ApplyPress(navigator_.Wheel(ToShift(event->modifiers(), Qt::NoButton), delta, map_->width(),
-                                map_->height(), view_, scenery_.Bounds()));
+    controller_->Wheel(*event);
 }
-
-// ---- Keys and activation -------------------------------------------------------------------
 
 bool TForm1::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) CheckFilesChanged();
@@ -793,90 +499,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyRelease || !watched->isWidgetType()) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat()) return false;
+    // The key releases of these windows act as the main window's own.
     const QWidget* window = static_cast<QWidget*>(watched)->window();
-    if (std::find(keyWindows_.begin(), keyWindows_.end(), window) == keyWindows_.end()) {
+    const QWidget* keyWindows[] = {this, tools_.legend, tools_.miniMap, tools_.trackList,
+                                   tools_.properties};
+    if (std::find(std::begin(keyWindows), std::end(keyWindows), window) == std::end(keyWindows)) {
         return false;
     }
-    if (!KeyCommandFor(key->key(), key->modifiers())) return false;
-    FormKeyUp(key->key(), key->modifiers());
-    return true;
-}
-
-void TForm1::FormKeyUp(int key, Qt::KeyboardModifiers modifiers) {
-    const std::optional<KeyCommand> command = KeyCommandFor(key, modifiers);
-    if (!command) return;
-    MainActions& a = actions_;
-    const auto run = [](const std::function<void()>& f) {
-        if (f) f();
-    };
-    switch (*command) {
-        case KeyCommand::Help:
-            HelpButtonClick();
-            break;
-        case KeyCommand::RunSimulator:
-            if (a.RunSimToolButton->isEnabled()) run(commands_.runSimulator);
-            break;
-        case KeyCommand::Close:
-            close();
-            break;
-        case KeyCommand::HandTool:
-            SelectTool(MapTool::Hand);
-            break;
-        case KeyCommand::ZoomTool:
-            SelectTool(MapTool::Zoom);
-            break;
-        case KeyCommand::RulerTool:
-            SelectTool(MapTool::Ruler);
-            break;
-        case KeyCommand::ToggleRoads:
-            ToggleLayer(a.PaintRoad);
-            break;
-        case KeyCommand::ToggleRivers:
-            ToggleLayer(a.PaintRiver);
-            break;
-        case KeyCommand::ToggleTracks:
-            ToggleLayer(a.PaintTrack);
-            break;
-        case KeyCommand::ToggleTraction:
-            ToggleLayer(a.PaintTraction);
-            break;
-        case KeyCommand::EditFiles:
-            if (commands_.editFiles) commands_.editFiles(0);
-            break;
-        case KeyCommand::ToggleLegend:
-            a.ShowLegend->toggle();
-            ShowLegendClick(a.ShowLegend);
-            break;
-        case KeyCommand::ToggleMiniMap:
-            a.ShowMiniMap->toggle();
-            ShowMiniMapClick(a.ShowMiniMap);
-            break;
-        case KeyCommand::Open:
-            OpenButtonClick();
-            break;
-        case KeyCommand::Print:
-            if (a.PrintToolButton->isEnabled()) run(commands_.print);
-            break;
-        case KeyCommand::Save:
-            if (a.SaveToolButton->isEnabled()) run(commands_.saveImage);
-            break;
-        case KeyCommand::EditorSettings:
-            run(commands_.editorSettings);
-            break;
-        case KeyCommand::ToggleLegendOnMap:
-            a.LegendOnMap->toggle();
-            SyncOptions();
-            RedrawMap(RedrawCause::OnMap);
-            break;
-        case KeyCommand::ToggleMiniMapOnMap:
-            a.MiniMapOnMap->toggle();
-            SyncOptions();
-            RedrawMap(RedrawCause::OnMap);
-            break;
-        case KeyCommand::PrintPreview:
-            if (a.PrintPreviewMenuItem->isEnabled()) run(commands_.printPreview);
-            break;
-    }
+    return TriggerKey(actions_, key->key(), key->modifiers());
 }
 
 }  // namespace tarvik

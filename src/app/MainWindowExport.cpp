@@ -10,7 +10,6 @@
 #include "PicSizeForm.h"
 #include "PictureWriter.h"
 #include "QtColor.h"
-#include "SceneryProperytyForm.h"
 
 namespace tarvik {
 namespace {
@@ -109,11 +108,6 @@ void TForm1::PrintPreviewMenuItemClick() {
         PaintMainMap(painter, picture.size(), MapPurpose::Print);
     }
     map_->update();
-}
-
-void TForm1::SceneryProperytyClick() {
-    if (!SceneryLoaded()) return;
-    statistics_->exec();
 }
 
 }  // namespace tarvik

@@ -7,9 +7,13 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "EditSourceForm.h"
 #include "LegendForm.h"
 #include "MainWindow.h"
+#include "MenuSwitches.h"
 #include "MiniMapForm.h"
+#include "RunSimForm.h"
+#include "TrackListForm.h"
 #include "WorkModeForm.h"
 
 namespace tarvik {
@@ -50,6 +54,12 @@ void Place(QWidget& window, const WindowBounds& b, bool withSize) {
     window.move(at);
 }
 
+// Bounds as they were stored, without a check.
+void PlaceAsStored(QWidget& window, const WindowBounds& b) {
+    window.move(b.left, b.top);
+    window.resize(b.width, b.height);
+}
+
 WindowBounds BoundsOf(const QWidget& window) {
     return {window.x(), window.y(), window.width(), window.height()};
 }
@@ -60,7 +70,6 @@ void TForm1::ApplyFormCreateSettings() {
     const DesignedSizes sizes = CurrentSizes();
     ReadFormCreateSettings(store_, settings_, sizes, dialogs_);
     const AppSettings& s = settings_;
-    MainActions& a = actions_;
 
     recent_.SetCount(s.RecentCount());
     for (int n = 0; n < s.RecentCount(); ++n) {
@@ -72,37 +81,7 @@ void TForm1::ApplyFormCreateSettings() {
     Place(*this, s.Main, true);
     const bool coversScreen = width() >= sizes.screenWidth && height() >= sizes.screenHeight - 30;
     if (s.MainMaximized || coversScreen) setWindowState(windowState() | Qt::WindowMaximized);
-
-    a.PaintTrack->setChecked(s.Map.PaintTrack);
-    a.PaintRoad->setChecked(s.Map.PaintRoad);
-    a.PaintRiver->setChecked(s.Map.PaintRiver);
-    a.PaintTraction->setChecked(s.Map.PaintTraction);
-    a.PaintSpeedLimit->setChecked(s.Map.PaintSpeedLimit);
-    a.PaintElevation->setChecked(s.Map.PaintElevation);
-    switch (s.Map.Type) {
-        case MapType::Normal:
-            a.MapTypeNormal->setChecked(true);
-            break;
-        case MapType::Hipsometric:
-            a.MapTypeHipsometric->setChecked(true);
-            break;
-        case MapType::Elevation:
-            a.MapTypeElevation->setChecked(true);
-            break;
-        case MapType::Velocity:
-            a.MapTypeVelocity->setChecked(true);
-            break;
-    }
-    a.PaintTransparentMenu->setChecked(s.Map.PaintTransparent);
-    a.ShowLegend->setChecked(s.LegendShow);
-    a.LegendToolButton->setChecked(s.LegendShow);
-    a.LegendOnMap->setChecked(s.Map.LegendOnMap);
-    a.ShowMiniMap->setChecked(s.MiniMapShow);
-    a.MiniMapToolButton->setChecked(s.MiniMapShow);
-    a.MiniMapOnMap->setChecked(s.Map.MiniMapOnMap);
-    a.ShowTrackList->setChecked(s.TrackListShow);
-    a.TrackListToolButton->setChecked(s.TrackListShow);
-    a.AnimateZoom->setChecked(s.AnimateZoom);
+    ShowMenuSwitches(s, actions_);
     SyncOptions();
 }
 
@@ -111,23 +90,24 @@ void TForm1::ApplyFinishStartupSettings() {
     const AppSettings& s = settings_;
     colors_ = s.Colors;
     ResizeMap();
-    Place(*miniMap_, s.MiniMap, true);
-    Place(*legend_, s.Legend, false);
+    Place(*tools_.miniMap, s.MiniMap, true);
+    Place(*tools_.legend, s.Legend, false);
+    PlaceAsStored(*tools_.trackList, s.TrackList);
+    PlaceAsStored(*tools_.launcher, s.Launcher);
+    tools_.launcher->SetSimulator(s.SimFile, s.RunSimParam);
+    tools_.editors->SetSlots(s.EditorSlots, s.EditorCount());
     mode_ = TWorkMode::Make(s.OwnerMode, s.InterpolateStepsMode);
-    workModeForm_->SyncFromMode();
-    for (const SettingsParticipant& p : settingsParticipants_) {
-        if (p.apply) p.apply(s);
-    }
+    tools_.workMode->SyncFromMode();
 }
 
 void TForm1::FinishStartup() {
     ApplyFinishStartupSettings();
-    if (hooks_.registerEditVerb) hooks_.registerEditVerb(*this);
+    RegisterEditVerb();
     ShowMiniMapClick(actions_.ShowMiniMap);
     const bool author = mode_.OwnerMode;
-    actions_.TrackListToolButton->setEnabled(author);
+    actions_.ShowTrackList->setEnabled(author);
     actions_.TrackListMenu->setEnabled(author);
-    if (!author && trackList_ && actions_.ShowTrackList->isChecked()) trackList_->ShowWindow();
+    if (!author && actions_.ShowTrackList->isChecked()) tools_.trackList->show();
 }
 
 void TForm1::RunCommandLine(const QStringList& arguments) {
@@ -139,11 +119,11 @@ void TForm1::RunCommandLine(const QStringList& arguments) {
         LoadScenery(second);
     } else if (first == "/e") {
         LoadScenery(second);
-        if (commands_.editFiles) commands_.editFiles(0);
+        tools_.editors->EditFiles(0);
         close();
     } else if (first == "/p") {
         LoadScenery(second);
-        if (commands_.print) commands_.print();
+        PrintButtonClick();
         close();
     } else {
         LoadScenery(QFile::encodeName(first).toStdString());
@@ -152,7 +132,6 @@ void TForm1::RunCommandLine(const QStringList& arguments) {
 
 AppSettings TForm1::CollectSettings() const {
     AppSettings s = settings_;
-    const MainActions& a = actions_;
     for (int n = 0; n < RecentFiles::kItems; ++n) {
         const RecentFileItem& item = recent_.Item(n);
         s.Recent[static_cast<std::size_t>(n)] = {item.caption, item.path};
@@ -161,37 +140,26 @@ AppSettings TForm1::CollectSettings() const {
     s.Main = isMaximized() ? WindowBounds{normal.x(), normal.y(), normal.width(), normal.height()}
                            : BoundsOf(*this);
     s.MainMaximized = isMaximized();
-    s.MiniMap = BoundsOf(*miniMap_);
-    s.Legend = BoundsOf(*legend_);
+    s.MiniMap = BoundsOf(*tools_.miniMap);
+    s.Legend = BoundsOf(*tools_.legend);
+    s.TrackList = BoundsOf(*tools_.trackList);
+    s.Launcher = BoundsOf(*tools_.launcher);
     s.Colors = colors_;
-    s.Map = options_;
-    s.Map.PaintTrack = a.PaintTrack->isChecked();
-    s.Map.PaintRoad = a.PaintRoad->isChecked();
-    s.Map.PaintRiver = a.PaintRiver->isChecked();
-    s.Map.PaintTraction = a.PaintTraction->isChecked();
-    s.Map.PaintSpeedLimit = a.PaintSpeedLimit->isChecked();
-    s.Map.PaintElevation = a.PaintElevation->isChecked();
-    s.Map.LegendOnMap = a.LegendOnMap->isChecked();
-    s.Map.MiniMapOnMap = a.MiniMapOnMap->isChecked();
-    s.Map.PaintTransparent = a.PaintTransparentMenu->isChecked();
-    s.LegendShow = a.ShowLegend->isChecked();
-    s.MiniMapShow = a.ShowMiniMap->isChecked();
-    s.TrackListShow = a.ShowTrackList->isChecked();
-    s.AnimateZoom = a.AnimateZoom->isChecked();
+    ReadMenuSwitches(actions_, s);
+    s.SimFile = tools_.launcher->SimulatorProgram();
+    s.RunSimParam = tools_.launcher->SimulatorParameters();
+    s.EditorSlots = tools_.editors->Slots();
     s.OwnerMode = mode_.OwnerMode;
     s.InterpolateStepsMode = mode_.InterpolateStepsMode;
-    for (const SettingsParticipant& p : settingsParticipants_) {
-        if (p.collect) p.collect(s);
-    }
     return s;
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
     WriteSettings(store_, CollectSettings(), dialogs_);
     // The tool windows belong to the main window and go with it.
-    legend_->hide();
-    miniMap_->hide();
-    if (trackList_) trackList_->HideWindow();
+    tools_.legend->hide();
+    tools_.miniMap->hide();
+    tools_.trackList->hide();
     event->accept();
 }
 

@@ -5,13 +5,10 @@
 #include <QStandardPaths>
 
 #include "ColorText.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
-
-QString FromView(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::string Quoted(std::string_view format, std::string_view what) {
     std::string text(format);
@@ -36,11 +33,11 @@ QString SettingsStore::Path() const {
 }
 
 void SettingsStore::OpenKey(std::string_view key) {
-    group_ = FromView(key);
+    group_ = ToQString(key);
 }
 
 QString SettingsStore::Key(std::string_view name) const {
-    return group_.isEmpty() ? FromView(name) : group_ + "/" + FromView(name);
+    return group_.isEmpty() ? ToQString(name) : group_ + "/" + ToQString(name);
 }
 
 bool SettingsStore::Has(std::string_view name) const {
@@ -94,7 +91,7 @@ void SettingsStore::WriteInteger(std::string_view name, int value) {
 }
 
 void SettingsStore::WriteString(std::string_view name, std::string_view value) {
-    settings_->setValue(Key(name), FromView(value));
+    settings_->setValue(Key(name), ToQString(value));
     Written(name);
 }
 

@@ -5,6 +5,8 @@
 #include <QScreen>
 
 #include "Artwork.h"
+#include "QtText.h"
+#include "TextNow.h"
 
 namespace tarvik {
 
@@ -46,9 +48,7 @@ TSplashScreenForm::~TSplashScreenForm() {
 }
 
 void TSplashScreenForm::ShowProgress(std::string_view text) {
-    progress_->setText("Ł A D O W A N I E . . .   " +
-                       QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
-    progress_->repaint();
+    SetTextNow(*progress_, "Ł A D O W A N I E . . .   " + ToQString(text));
     QCoreApplication::processEvents();
 }
 

@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QProxyStyle>
 #include <QSocketNotifier>
 #include <csignal>
@@ -11,7 +10,6 @@
 #include <cstring>
 #include <memory>
 
-#include "AboutForm.h"
 #include "Artwork.h"
 #include "DesktopRegistration.h"
 #include "MainWindow.h"
@@ -66,7 +64,7 @@ bool HasDisplay() {
 
 }  // namespace
 
-int RunViewer(int argc, char** argv, const std::function<void(StartupHooks&)>& installWindows) {
+int RunViewer(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
         std::fputs(kUsage, stdout);
         return 0;
@@ -98,24 +96,15 @@ int RunViewer(int argc, char** argv, const std::function<void(StartupHooks&)>& i
     QtViewerDialogs dialogs;
     const PosixFileSystem files;
     SettingsStore store;
-    StartupHooks hooks;
-    if (installWindows) installWindows(hooks);
-    hooks.progress = [&splash](std::string_view text) {
-        if (splash) splash->ShowProgress(text);
-    };
     std::unique_ptr<TForm1> window;
     try {
-        window = std::make_unique<TForm1>(dialogs, files, store, hooks);
+        window = std::make_unique<TForm1>(dialogs, files, store, [&splash](std::string_view text) {
+            if (splash) splash->ShowProgress(text);
+        });
         dialogs.SetParent(window.get());
         window->show();
         RegisterSceneryFileType(DesktopRegistration::InDataHome(),
                                 QCoreApplication::applicationFilePath());
-        MainCommands commands;
-        commands.about = [w = window.get()] {
-            TAboutForm about(w, [](const QUrl& url) { QDesktopServices::openUrl(url); });
-            about.exec();
-        };
-        window->AddCommands(commands);
         window->FinishStartup();
     } catch (const std::exception& e) {
         splash.reset();

@@ -4,10 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace tarvik {
+#include "ProgramInfo.h"
 
-// The program's title, the caption of its general error reports.
-inline constexpr const char* kApplicationTitle = "Tarvik Track Viewer";
+namespace tarvik {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
 enum class MessageButtons { Ok, YesNo, AbortRetryIgnore };

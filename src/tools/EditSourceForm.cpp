@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,14 +13,12 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
-#include "DesktopRegistration.h"
 #include "EditSourceForm2.h"
-#include "EditVerb.h"
-#include "LaunchParams.h"
-#include "MainWindow.h"
 #include "RunSimForm.h"
+#include "ViewerDialogs.h"
 
 namespace tarvik {
 namespace {
@@ -45,7 +42,13 @@ std::string ToBytes(const QString& path) {
 
 }  // namespace
 
-TEditSourceForm::TEditSourceForm(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
+QString EditorEntryText(int index, const std::string& name) {
+    return QString::number(index + 1) + QStringLiteral(". ") +
+           (name.empty() ? QStringLiteral("(!Niezdefiniowany)") : QString::fromStdString(name));
+}
+
+TEditSourceForm::TEditSourceForm(ToolContext context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("EditSourceForm"));
     setWindowTitle(QStringLiteral("Edytuj źródła..."));
 
@@ -138,16 +141,11 @@ TEditSourceForm::TEditSourceForm(TForm1& main, QWidget* parent) : QDialog(parent
 
 void TEditSourceForm::Execute() {
     exec();
-    RefreshEditorsMenu();
+    emit editorsChanged();
 }
 
 int TEditSourceForm::SelectedIndex() const {
     return editorList_->currentIndex();
-}
-
-QString TEditSourceForm::EntryText(int index, const std::string& name) const {
-    return QString::number(index + 1) + QStringLiteral(". ") +
-           (name.empty() ? QStringLiteral("(!Niezdefiniowany)") : QString::fromStdString(name));
 }
 
 void TEditSourceForm::EnableSlotFields() {
@@ -161,7 +159,7 @@ void TEditSourceForm::EnableSlotFields() {
 void TEditSourceForm::NameChanged() {
     const int index = SelectedIndex();
     if (index >= 0)
-        editorList_->setItemText(index, EntryText(index, editorName_->text().toStdString()));
+        editorList_->setItemText(index, EditorEntryText(index, editorName_->text().toStdString()));
     EnableSlotFields();
 }
 
@@ -180,12 +178,12 @@ void TEditSourceForm::StoreEditorSlot(int index) {
     slots_[static_cast<std::size_t>(index)] = {editorName_->text().toStdString(),
                                                exeEdit_->text().toStdString(),
                                                paramEdit_->text().toStdString()};
-    if (index == 0) RegisterEditVerb();
+    if (index == 0) emit firstEditorChanged();
 }
 
 bool TEditSourceForm::BrowseEditor() {
     const std::optional<std::string> file =
-        main_.Dialogs().OpenFileName(kEditorDialogTitle, kEditorFilter, true);
+        context_.dialogs.OpenFileName(kEditorDialogTitle, kEditorFilter, true);
     if (!file) return false;
     exeEdit_->setText(FromBytes(*file));
     StoreEditorSlot(SelectedIndex());
@@ -194,7 +192,7 @@ bool TEditSourceForm::BrowseEditor() {
 
 void TEditSourceForm::ChooseEditorProgram(int index) {
     const std::optional<std::string> file =
-        main_.Dialogs().OpenFileName(kEditorDialogTitle, kEditorFilter, true);
+        context_.dialogs.OpenFileName(kEditorDialogTitle, kEditorFilter, true);
     if (!file) return;
     slots_[static_cast<std::size_t>(index)].exe = FromBytes(*file).toStdString();
     // Otherwise leaving a field would put the old program back.
@@ -207,21 +205,16 @@ void TEditSourceForm::NotepadClick() {
     paramEdit_->setText(QStringLiteral("%f"));
 }
 
-void TEditSourceForm::RegisterEditVerb() {
-    tarvik::RegisterEditVerb(DesktopRegistration::InDataHome().desktopEntry, slots_[0],
-                             QCoreApplication::applicationFilePath());
-}
-
 void TEditSourceForm::EditFiles(int slot) {
     activeEditor_ = slot >= 0 && slot < kEditorSlots ? slot : -1;
-    if (activeEditor_ < 0 || !main_.SceneryLoaded()) return;
-    if (!main_.Files().FileExists(ToBytes(QString::fromStdString(Slot(slot).exe)))) {
+    if (activeEditor_ < 0 || !context_.map.SceneryLoaded()) return;
+    if (!context_.files.FileExists(ToBytes(QString::fromStdString(Slot(slot).exe)))) {
         ChooseEditorProgram(slot);
     }
     std::vector<std::string> files;
-    for (const TIncFile& file : main_.Scenery().IncFiles)
+    for (const TIncFile& file : context_.scenery.IncFiles)
         files.push_back(file.FileName);
-    TEditSourceForm2 chooser(Slot(slot).name, files, &main_);
+    TEditSourceForm2 chooser(Slot(slot).name, files, parentWidget());
     if (chooser.exec() != QDialog::Accepted) return;
     for (const std::string& file : chooser.CheckedFiles())
         OpenInEditor(file);
@@ -230,7 +223,7 @@ void TEditSourceForm::EditFiles(int slot) {
 void TEditSourceForm::OpenInEditor(const std::string& file) {
     if (activeEditor_ < 0) return;
     const auto exists = [this] {
-        return main_.Files().FileExists(ToBytes(QString::fromStdString(Slot(activeEditor_).exe)));
+        return context_.files.FileExists(ToBytes(QString::fromStdString(Slot(activeEditor_).exe)));
     };
     if (!exists()) ChooseEditorProgram(activeEditor_);
     const EditorSlot& slot = Slot(activeEditor_);
@@ -240,51 +233,27 @@ void TEditSourceForm::OpenInEditor(const std::string& file) {
     if (exists()) runner_(PrepareStart(ToBytes(QString::fromStdString(slot.exe)), params, {}));
 }
 
-void TEditSourceForm::RefreshEditorsMenu() {
-    const std::array<QAction*, 9>& items = main_.Actions().EditorItems;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        QAction* item = items[i];
-        const EditorSlot& slot = slots_[i];
-        // The first entry shows its key after a tab.
-        const QString text = item->text();
-        const qsizetype tab = text.indexOf(QLatin1Char('\t'));
-        const QString key = tab >= 0 ? text.mid(tab) : QString();
-        QString caption = EntryText(static_cast<int>(i), slot.name);
-        caption.replace(QLatin1Char('&'), QStringLiteral("&&"));
-        item->setText(caption + key);
-        const QString hint =
-            slot.name.empty() ? QString() : QString::fromStdString(slot.exe + " " + slot.param);
-        item->setToolTip(hint);
-        item->setStatusTip(hint);
-        item->setEnabled(!slot.name.empty());
-    }
-}
-
-void TEditSourceForm::ApplySettings(const AppSettings& settings) {
-    slots_ = settings.EditorSlots;
+void TEditSourceForm::SetSlots(const std::array<EditorSlot, kEditorSlots>& stored, int count) {
+    slots_ = stored;
     {
         const QSignalBlocker block(editorList_);
         editorList_->clear();
-        for (int i = 0; i < settings.EditorCount(); ++i)
-            editorList_->addItem(EntryText(i, slots_[static_cast<std::size_t>(i)].name));
+        for (int i = 0; i < std::clamp(count, 0, kEditorSlots); ++i)
+            editorList_->addItem(EditorEntryText(i, slots_[static_cast<std::size_t>(i)].name));
         editorList_->setCurrentIndex(editorList_->count() > 0 ? 0 : -1);
     }
     shownIndex_ = -1;
     ShowEditorSlot(SelectedIndex());
-    RefreshEditorsMenu();
-}
-
-void TEditSourceForm::CollectSettings(AppSettings& settings) const {
-    settings.EditorSlots = slots_;
+    emit editorsChanged();
 }
 
 void TEditSourceForm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;
-    editSceneryButton_->setEnabled(main_.SceneryLoaded());
+    editSceneryButton_->setEnabled(context_.map.SceneryLoaded());
     if (exeEdit_->text().isEmpty()) {
         NotepadClick();
-        RegisterEditVerb();
+        emit firstEditorChanged();
     }
 }
 

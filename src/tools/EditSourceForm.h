@@ -4,8 +4,9 @@
 #include <array>
 #include <string>
 
-#include "AppSettings.h"
+#include "LaunchParams.h"
 #include "ProgramStarter.h"
+#include "ToolContext.h"
 
 class QComboBox;
 class QLabel;
@@ -15,7 +16,8 @@ class QPushButton;
 
 namespace tarvik {
 
-class TForm1;
+// "N. name" of an editor slot numbered from 0, as its list and menu entries show it.
+QString EditorEntryText(int index, const std::string& name);
 
 // The nine outside editors and their configuration dialog ("Edytuj źródła..."): each slot has
 // a name, a program and a parameter pattern with "%f" for the file. The edit request opens the
@@ -24,11 +26,11 @@ class TEditSourceForm : public QDialog {
     Q_OBJECT
 
   public:
-    TEditSourceForm(TForm1& main, QWidget* parent);
+    TEditSourceForm(ToolContext context, QWidget* parent);
 
     void SetRunner(ProgramRunner runner) { runner_ = std::move(runner); }
 
-    // Shows the dialog modally, then brings the main window's editors menu up to date.
+    // Shows the dialog modally; the editors menu follows its slots afterwards.
     void Execute();
 
     // Asks which loaded files to edit and opens each in the editor of the slot; -1 does
@@ -42,15 +44,18 @@ class TEditSourceForm : public QDialog {
     bool BrowseEditor();
     // Proposes the desktop's text editor for the selected slot.
     void NotepadClick();
-    // Adds the edit action of the first editor to the desktop entry.
-    void RegisterEditVerb();
-    void RefreshEditorsMenu();
-
-    void ApplySettings(const AppSettings& settings);
-    void CollectSettings(AppSettings& settings) const;
+    // The stored slots, of which the first count are offered in the dialog's list.
+    void SetSlots(const std::array<EditorSlot, kEditorSlots>& stored, int count);
+    const std::array<EditorSlot, kEditorSlots>& Slots() const { return slots_; }
 
     const EditorSlot& Slot(int index) const { return slots_[static_cast<std::size_t>(index)]; }
     int ActiveEditor() const { return activeEditor_; }
+
+  signals:
+    // The slots may have changed: the editors menu is to show them.
+    void editorsChanged();
+    // The first slot was stored, which the desktop entry's edit action names.
+    void firstEditorChanged();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -60,13 +65,12 @@ class TEditSourceForm : public QDialog {
   private:
     void NameChanged();
     void EnableSlotFields();
-    QString EntryText(int index, const std::string& name) const;
     // The editor file dialog for a slot's program; the dialog's fields follow when they show
     // that slot.
     void ChooseEditorProgram(int index);
     int SelectedIndex() const;
 
-    TForm1& main_;
+    ToolContext context_;
     ProgramRunner runner_ = StartDetached;
     std::array<EditorSlot, kEditorSlots> slots_{};
     int activeEditor_ = -1;

@@ -6,6 +6,19 @@
 
 namespace tarvik {
 
+// The launcher's parameter template as the program first offers it: the scenery and the vehicle.
+inline constexpr const char* kDefaultRunSimParam = "-s %s -v %v";
+
+// One of the outside editors: the name shown in the menus, the program and its parameter
+// pattern with "%f" for the file.
+struct EditorSlot {
+    std::string name;
+    std::string exe;
+    std::string param;
+    bool operator==(const EditorSlot&) const = default;
+};
+inline constexpr int kEditorSlots = 9;
+
 // Paths here are file-system bytes with '/' between folders.
 
 // The folder of a path with its trailing separator; empty for a bare file name.

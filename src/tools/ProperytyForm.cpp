@@ -9,9 +9,10 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
-#include "Cp1250.h"
 #include "PropertyText.h"
+#include "QtText.h"
 #include "SegmentGeometry.h"
+#include "TextNow.h"
 #include "VehicleIcons.h"
 
 namespace tarvik {
@@ -20,10 +21,6 @@ namespace {
 const QColor kNavy(0, 0, 128);
 const QColor kMaroon(128, 0, 0);
 const QColor kGreen(0, 128, 0);
-
-QString Text(std::string_view cp1250) {
-    return QString::fromStdString(Cp1250ToUtf8(cp1250));
-}
 
 QString Number(double value) {
     return QString::fromStdString(GeneralText(value));
@@ -62,8 +59,7 @@ QLabel* Value(const char* name) {
 
 // Each value shows at once, while the rest of the window is still being filled.
 void Put(QLabel* label, const QString& text) {
-    label->setText(text);
-    label->repaint();
+    SetTextNow(*label, text);
 }
 
 void SetImage(QTreeWidgetItem* item, int index) {
@@ -219,9 +215,10 @@ void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg) {
     const OverrideCursor busy(cursors_.Cursor(CursorTable::kRecalculating));
     Reset();
 
-    Put(trackName_, seg->HasName() ? Text(seg->Name()) : QStringLiteral("(!Nie nazwany)"));
+    Put(trackName_,
+        seg->HasName() ? Cp1250ToQString(seg->Name()) : QStringLiteral("(!Nie nazwany)"));
     for (const TEventRef& e : seg->Events())
-        events_->addItem(Text(e.Key) + " : " + Text(e.EventName));
+        events_->addItem(Cp1250ToQString(e.Key) + " : " + Cp1250ToQString(e.EventName));
 
     Put(velocity_, QString::fromStdString(SpeedText(seg->Velocity)));
     const TControlPoints* control = seg->Control();
@@ -269,8 +266,8 @@ void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg) {
     }
     if (train) {
         trainGroup_->setEnabled(true);
-        Put(trainName_, Text(train->Name));
-        auto* root = new QTreeWidgetItem(tree_, QStringList{Text(train->Name)});
+        Put(trainName_, Cp1250ToQString(train->Name));
+        auto* root = new QTreeWidgetItem(tree_, QStringList{Cp1250ToQString(train->Name)});
         int locomotives = 0;
         int wagons = 0;
         int drivableLocomotives = 0;
@@ -278,7 +275,7 @@ void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg) {
         for (const TVehicleObj& v : train->Vehicles) {
             const int kind = static_cast<int>(v.Kind);
             // Vehicles are held newest first: putting each in front restores the file order.
-            auto* child = new QTreeWidgetItem(QStringList{Text(v.Name)});
+            auto* child = new QTreeWidgetItem(QStringList{Cp1250ToQString(v.Name)});
             root->insertChild(0, child);
             SetImage(child, kind);
             if (root->childCount() == 1) root->setExpanded(true);

@@ -17,38 +17,32 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <chrono>
 
 #include "Cp1250.h"
+#include "Cursors.h"
 #include "ElapsedText.h"
 #include "LaunchParams.h"
-#include "MainWindow.h"
+#include "QtText.h"
 #include "Segment.h"
+#include "TextNow.h"
 #include "TimeTableForm.h"
 #include "VehicleIcons.h"
+#include "ViewerDialogs.h"
 
 namespace tarvik {
 namespace {
 
-constexpr const char* kDefaultParams = "-s %s -v %v";
 constexpr const char* kOldDefaultParams = "-s %r%s -v %v";
 constexpr const char* kFreeCamera = "ghostview";
 constexpr int kFreeCameraImage = 4;
-// Without stored bounds the launcher is placed by its designed size.
-static_assert(DesignedSizes{}.launcherWidth == TRunSimForm::kDesignedWidth &&
-              DesignedSizes{}.launcherHeight == TRunSimForm::kDesignedHeight);
 
 void SetHint(QWidget& widget, const char* hint) {
     widget.setToolTip(QString::fromUtf8(hint));
     widget.setStatusTip(QString::fromUtf8(hint));
 }
 
-QString Shown(std::string_view cp1250) {
-    return QString::fromStdString(Cp1250ToUtf8(cp1250));
-}
-
 void SetNode(QTreeWidgetItem& node, const std::string& rawText, int image) {
-    node.setText(0, Shown(rawText));
+    node.setText(0, Cp1250ToQString(rawText));
     node.setData(0, TRunSimForm::kRawTextRole, QByteArray::fromStdString(rawText));
     node.setData(0, TRunSimForm::kImageRole, image);
     node.setIcon(0, VehicleIcon(image));
@@ -90,7 +84,8 @@ void InsertMacro(QLineEdit& field, const QString& macro) {
     field.setCursorPosition(start + static_cast<int>(macro.size()));
 }
 
-TRunSimForm::TRunSimForm(TForm1& main, QWidget* parent) : QDialog(parent), main_(main) {
+TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
+    : QDialog(parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("RunSimForm"));
     setWindowTitle(QStringLiteral("Wybierz skład"));
     setMinimumSize(300, 100);
@@ -212,7 +207,7 @@ TRunSimForm::TRunSimForm(TForm1& main, QWidget* parent) : QDialog(parent), main_
         return [this, macro] { InsertMacro(*paramEdit_, QString::fromLatin1(macro)); };
     };
     connect(paramMenu_->addAction(QStringLiteral("Wstaw domyślne parametry")), &QAction::triggered,
-            this, setParams(kDefaultParams));
+            this, setParams(kDefaultRunSimParam));
     connect(
         paramMenu_->addAction(QStringLiteral("Wstaw domyślne parametry (wersje sprzed 06.2003)")),
         &QAction::triggered, this, setParams(kOldDefaultParams));
@@ -248,15 +243,15 @@ void TRunSimForm::Execute() {
 
 void TRunSimForm::BuildTrainsetTree() {
     SetStatusText(QStringLiteral("Tworzenie struktury składów..."));
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch stopwatch;
     {
-        const OverrideCursor busy(main_.Cursors().Cursor(CursorTable::kDrawing));
+        const OverrideCursor busy(context_.cursors.Cursor(CursorTable::kDrawing));
         tree_->setUpdatesEnabled(false);
         tree_->clear();
-        const bool author = main_.Mode().OwnerMode;
+        const bool author = context_.mode.OwnerMode;
         // Each trainset goes on top, so the newest-first list comes out in file order; the
         // vehicles likewise.
-        for (const TTrainsObj& trainset : main_.Scenery().Trainsets) {
+        for (const TTrainsObj& trainset : context_.scenery.Trainsets) {
             std::string text = trainset.Name;
             if (author) {
                 text += " na ";
@@ -280,9 +275,7 @@ void TRunSimForm::BuildTrainsetTree() {
         tree_->insertTopLevelItem(0, MakeNode(kFreeCamera, kFreeCameraImage));
         tree_->setUpdatesEnabled(true);
     }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
-    SetStatusText(QString::fromStdString(ElapsedText("Tworzenie struktury składów: ", elapsed)));
+    SetStatusText(ToQString(stopwatch.ElapsedText("Tworzenie struktury składów: ")));
 }
 
 void TRunSimForm::ClearTree() {
@@ -317,13 +310,13 @@ void TRunSimForm::TreeSelectionChanged() {
         runItem_->setEnabled(false);
     } else {
         currentTrainset_ = SelectedTrainsetName();
-        SetStatusText(QStringLiteral("Pociąg: ") + Shown(currentTrainset_) +
-                      QStringLiteral("; Pojazd: ") + Shown(SelectedVehicleName()));
+        SetStatusText(QStringLiteral("Pociąg: ") + Cp1250ToQString(currentTrainset_) +
+                      QStringLiteral("; Pojazd: ") + Cp1250ToQString(SelectedVehicleName()));
         std::string description;
-        for (const TTrainsObj& trainset : main_.Scenery().Trainsets) {
+        for (const TTrainsObj& trainset : context_.scenery.Trainsets) {
             if (trainset.Name == currentTrainset_) description += trainset.Description;
         }
-        description_->setPlainText(Shown(description));
+        description_->setPlainText(Cp1250ToQString(description));
         const int image = Image(*selected.front());
         timetableItem_->setEnabled(image == 1);
         runButton_->setEnabled(Drivable(image));
@@ -343,7 +336,7 @@ void TRunSimForm::ParamContextMenu(const QPoint& position) {
 }
 
 bool TRunSimForm::BrowseSimulator() {
-    const std::optional<std::string> file = main_.Dialogs().OpenFileName(
+    const std::optional<std::string> file = context_.dialogs.OpenFileName(
         "Wskaż plik programu symulatora", "Plik programu (*.exe)|*.exe", true);
     if (!file) return false;
     runPathEdit_->setText(QFile::decodeName(QByteArray::fromStdString(*file)));
@@ -354,14 +347,14 @@ void TRunSimForm::LaunchSimulator() {
     if (!runButton_->isEnabled()) return;
     SetStatusText(QStringLiteral("Uruchamiam symulator..."));
     const std::string vehicle = SelectedVehicleName();
-    if (!main_.Files().FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) return;
+    if (!context_.files.FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) return;
 
     const std::string simulator = Bytes(runPathEdit_->text());
-    const std::string scenery = ShortPathName(main_.SceneryShortPath());
+    const std::string scenery = ShortPathName(context_.sceneryPath);
     const RunParams run = ExpandRunParams(paramEdit_->text().toStdString(), scenery,
                                           ShortPathName(simulator), Cp1250ToUtf8(vehicle));
     if (!run.ok) {
-        main_.Dialogs().MessageBox(
+        context_.dialogs.MessageBox(
             "Nie można utworzyć relatywnej ścieżki dostępu do pliku " + DisplayPath(scenery) +
                 "\r" + DisplayPath(run.simulatorFolder) + "\r" + DisplayPath(run.params),
             "Błąd", MessageIcon::Error, MessageButtons::Ok);
@@ -383,18 +376,17 @@ void TRunSimForm::ShowTimetableClick() {
     timetable_->ShowTimetable(currentTrainset_);
 }
 
-void TRunSimForm::ApplySettings(const AppSettings& settings) {
-    const WindowBounds& b = settings.Launcher;
-    move(b.left, b.top);
-    resize(b.width, b.height);
-    runPathEdit_->setText(QString::fromStdString(settings.SimFile));
-    paramEdit_->setText(QString::fromStdString(settings.RunSimParam));
+void TRunSimForm::SetSimulator(const std::string& program, const std::string& parameters) {
+    runPathEdit_->setText(QString::fromStdString(program));
+    paramEdit_->setText(QString::fromStdString(parameters));
 }
 
-void TRunSimForm::CollectSettings(AppSettings& settings) const {
-    settings.Launcher = {x(), y(), width(), height()};
-    settings.SimFile = runPathEdit_->text().toStdString();
-    settings.RunSimParam = paramEdit_->text().toStdString();
+std::string TRunSimForm::SimulatorProgram() const {
+    return runPathEdit_->text().toStdString();
+}
+
+std::string TRunSimForm::SimulatorParameters() const {
+    return paramEdit_->text().toStdString();
 }
 
 QString TRunSimForm::StatusText() const {
@@ -402,8 +394,7 @@ QString TRunSimForm::StatusText() const {
 }
 
 void TRunSimForm::SetStatusText(const QString& text) {
-    status_->setText(text);
-    status_->repaint();
+    SetTextNow(*status_, text);
 }
 
 }  // namespace tarvik

@@ -3,8 +3,8 @@
 #include <QDialog>
 #include <string>
 
-#include "AppSettings.h"
 #include "ProgramStarter.h"
+#include "ToolContext.h"
 
 class QAction;
 class QLabel;
@@ -18,7 +18,6 @@ class QTreeWidgetItem;
 
 namespace tarvik {
 
-class TForm1;
 class TTimeTableForm;
 
 // Puts a macro into a parameter field in place of its selection, or at the caret.
@@ -38,7 +37,7 @@ class TRunSimForm : public QDialog {
     static constexpr int kDesignedWidth = 420;
     static constexpr int kDesignedHeight = 360;
 
-    TRunSimForm(TForm1& main, QWidget* parent);
+    TRunSimForm(ToolContext context, QWidget* parent);
 
     // The timetable window that the tree's timetable command opens.
     void SetTimetableForm(TTimeTableForm* timetable) { timetable_ = timetable; }
@@ -58,8 +57,10 @@ class TRunSimForm : public QDialog {
     void LaunchSimulator();
     void ShowTimetableClick();
 
-    void ApplySettings(const AppSettings& settings);
-    void CollectSettings(AppSettings& settings) const;
+    // The simulator's program and the parameter template, as stored between runs.
+    void SetSimulator(const std::string& program, const std::string& parameters);
+    std::string SimulatorProgram() const;
+    std::string SimulatorParameters() const;
 
     QString StatusText() const;
 
@@ -69,7 +70,7 @@ class TRunSimForm : public QDialog {
     void TreeContextMenu(const QPoint& position);
     void ParamContextMenu(const QPoint& position);
 
-    TForm1& main_;
+    ToolContext context_;
     TTimeTableForm* timetable_ = nullptr;
     ProgramRunner runner_ = StartDetached;
     std::string currentTrainset_;

@@ -13,10 +13,11 @@
 #include <fstream>
 #include <iterator>
 
-#include "Artwork.h"
 #include "Cp1250.h"
 #include "LaunchParams.h"
-#include "MainWindow.h"
+#include "ProgramInfo.h"
+#include "QtText.h"
+#include "ViewerDialogs.h"
 
 namespace tarvik {
 namespace {
@@ -95,8 +96,8 @@ std::vector<PrintedText> TimetablePage(const QString& caption, const QStringList
     return page;
 }
 
-TTimeTableForm::TTimeTableForm(TForm1& main, QWidget* parent)
-    : QWidget(parent, Qt::Tool), main_(main) {
+TTimeTableForm::TTimeTableForm(ToolContext context, QWidget* parent)
+    : QWidget(parent, Qt::Tool), context_(std::move(context)) {
     setObjectName(QStringLiteral("TimeTableForm"));
     setWindowTitle(QStringLiteral("Rozkład"));
     resize(kDesignedWidth, kDesignedHeight);
@@ -139,26 +140,26 @@ TTimeTableForm::TTimeTableForm(TForm1& main, QWidget* parent)
 }
 
 void TTimeTableForm::ShowTimetable(const std::string& trainset) {
-    const std::string folder = FolderPart(ShortPathName(main_.SceneryShortPath()));
+    const std::string folder = FolderPart(ShortPathName(context_.sceneryPath));
     const std::string path = folder + trainset + ".txt";
     text_->clear();
     lines_.clear();
     std::string found = path;
     // A timetable copied from Windows keeps its CP1250 name; one made here has it in UTF-8.
-    if (!main_.Files().FileExists(found) && !IsValidUtf8(trainset)) {
+    if (!context_.files.FileExists(found) && !IsValidUtf8(trainset)) {
         found = folder + Cp1250ToUtf8(trainset) + ".txt";
     }
     std::ifstream file;
-    if (main_.Files().FileExists(found)) file.open(found, std::ios::binary);
+    if (context_.files.FileExists(found)) file.open(found, std::ios::binary);
     if (!file.is_open()) {
-        main_.Dialogs().MessageBox("Nie odnaleziono rozkładu dla pociągu " +
-                                       Cp1250ToUtf8(trainset) + "\n\r" +
-                                       "Rozkładu spodziewano się w: " + DisplayPath(path),
-                                   "Brak rozkładu", MessageIcon::Error, MessageButtons::Ok);
+        context_.dialogs.MessageBox("Nie odnaleziono rozkładu dla pociągu " +
+                                        Cp1250ToUtf8(trainset) + "\n\r" +
+                                        "Rozkładu spodziewano się w: " + DisplayPath(path),
+                                    "Brak rozkładu", MessageIcon::Error, MessageButtons::Ok);
         close();
         return;
     }
-    setWindowTitle(QStringLiteral("Rozkład dla ") + QString::fromStdString(Cp1250ToUtf8(trainset)));
+    setWindowTitle(QStringLiteral("Rozkład dla ") + Cp1250ToQString(trainset));
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     lines_ = SplitLines(DecodeText(bytes));
     text_->setPlainText(lines_.join(QLatin1Char('\n')));
@@ -166,7 +167,7 @@ void TTimeTableForm::ShowTimetable(const std::string& trainset) {
 
 void TTimeTableForm::PrintTimetable() {
     QPrinter printer(QPrinter::HighResolution);
-    if (!main_.Dialogs().PrintDialog(printer)) return;
+    if (!context_.dialogs.PrintDialog(printer)) return;
     printer.setResolution(kPrintResolution);
     printer.setDocName(windowTitle());
     // Where the printer cannot make copies itself (a PDF file), the page is printed again.

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "ToolContext.h"
+
 class QPlainTextEdit;
 class QPrinter;
 
 namespace tarvik {
-
-class TForm1;
 
 // Each tab up to the next stop of eight columns, as the printout needs it.
 QString ExpandTabs(QString line);
@@ -38,7 +38,7 @@ class TTimeTableForm : public QWidget {
     static constexpr int kDesignedWidth = 642;
     static constexpr int kDesignedHeight = 457;
 
-    TTimeTableForm(TForm1& main, QWidget* parent);
+    TTimeTableForm(ToolContext context, QWidget* parent);
 
     // Shows the timetable of the trainset (the model's CP1250 bytes), or says that there is
     // none and closes.
@@ -49,7 +49,7 @@ class TTimeTableForm : public QWidget {
     const QStringList& Lines() const { return lines_; }
 
   private:
-    TForm1& main_;
+    ToolContext context_;
     QStringList lines_;
     QPlainTextEdit* text_ = nullptr;
 };

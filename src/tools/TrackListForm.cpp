@@ -4,42 +4,24 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QEventLoop>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPainter>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
 
-#include "Cp1250.h"
 #include "ElapsedText.h"
-#include "MainWindow.h"
-#include "MapWidget.h"
 #include "ProperytyForm.h"
+#include "QtText.h"
+#include "TextNow.h"
 #include "TrackListBuilder.h"
 #include "TrackListModel.h"
-#include "TrackZoom.h"
 
 namespace tarvik {
 namespace {
-
-constexpr std::chrono::milliseconds kZoomPause{100};
-
-QString Text(std::string_view cp1250) {
-    return QString::fromStdString(Cp1250ToUtf8(cp1250));
-}
-
-// The animation's pause: the screen keeps repainting, but nothing the user does is taken in
-// before the search has ended.
-void WaitProcessingEvents(std::chrono::milliseconds pause) {
-    QEventLoop loop;
-    QTimer::singleShot(pause, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-}
 
 class UpdatesSuspended {
   public:
@@ -130,8 +112,8 @@ bool IsLeft(const QEvent* event) {
 
 }  // namespace
 
-TTrackListForm::TTrackListForm(TForm1& main, QWidget* parent)
-    : QMainWindow(parent, Qt::Tool), main_(main), pause_(WaitProcessingEvents) {
+TTrackListForm::TTrackListForm(ToolContext context, QWidget* parent)
+    : QMainWindow(parent, Qt::Tool), context_(std::move(context)) {
     setObjectName("TrackListForm");
     setWindowTitle(QStringLiteral("Lista nazwanych torów"));
     setMinimumSize(40, 40);
@@ -187,11 +169,12 @@ TTrackListForm::TTrackListForm(TForm1& main, QWidget* parent)
     statusBar()->addWidget(status_, 1);
     statusBar()->setSizeGripEnabled(true);
 
-    animateButton_->setChecked(main_.Actions().AnimateZoom->isChecked());
     connect(comboBox_, &QComboBox::currentIndexChanged, this, [this] { ComboBoxChange(); });
+    // The map draws whatever entry is selected, however the selection came about.
+    connect(list_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            [this] { context_.map.SetHighlight(SelectedSegment()); });
     connect(showOnMapButton_, &QToolButton::clicked, this, [this] { TrackListClick(); });
-    connect(animateButton_, &QToolButton::clicked, this,
-            [this] { main_.SetAnimateZoom(animateButton_->isChecked()); });
+    connect(animateButton_, &QToolButton::clicked, this, &TTrackListForm::animateZoomClicked);
     connect(propertiesButton_, &QToolButton::clicked, this, [this] { PropertiesButtonClick(); });
     list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
@@ -202,18 +185,6 @@ TTrackListForm::~TTrackListForm() {
     if (properties_) properties_->onHidden = nullptr;
 }
 
-bool TTrackListForm::IsShown() const {
-    return isVisible();
-}
-
-void TTrackListForm::ShowWindow() {
-    show();
-}
-
-void TTrackListForm::HideWindow() {
-    hide();
-}
-
 bool TTrackListForm::ListEmpty() const {
     return model_->rowCount() == 0;
 }
@@ -221,34 +192,32 @@ bool TTrackListForm::ListEmpty() const {
 void TTrackListForm::ClearList() {
     model_->Clear();
     shownSelection_ = nullptr;
+    context_.map.SetHighlight(nullptr);
 }
 
 void TTrackListForm::BuildTrackList() {
     const int view = comboBox_->currentIndex();
     if (view < 0 || view >= kTrackListViews) return;
     SetStatus(QStringLiteral("Tworzenie listy..."));
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch stopwatch;
     {
-        const OverrideCursor busy(main_.Cursors().Cursor(CursorTable::kDrawing));
+        const OverrideCursor busy(context_.cursors.Cursor(CursorTable::kDrawing));
         const UpdatesSuspended frozen(*list_);
-        model_->Clear();
-        shownSelection_ = nullptr;
+        ClearList();
         const TrackListViewTexts& texts = kTrackListViewTexts[static_cast<std::size_t>(view)];
         model_->SetHeaders(QString::fromUtf8(texts.first), QString::fromUtf8(texts.second));
-        const TScenery& scenery = main_.Scenery();
+        const TScenery& scenery = context_.scenery;
         const std::vector<TrackListEntry> entries = BuildTrackEntries(
             static_cast<TrackListView>(view), scenery.Tracks(), scenery.Trainsets);
         std::vector<TrackListModel::Row> rows;
         rows.reserve(entries.size());
         for (const TrackListEntry& e : entries)
-            rows.push_back({Text(e.caption), Text(e.second), e.segment});
+            rows.push_back({Cp1250ToQString(e.caption), Cp1250ToQString(e.second), e.segment});
         // Sorted once, when every entry is there.
         SortByCaption(rows);
         model_->SetRows(std::move(rows));
     }
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-        std::chrono::steady_clock::now() - start);
-    SetStatus(QString::fromStdString(ElapsedText("Tworzenie listy: ", elapsed)));
+    SetStatus(ToQString(stopwatch.ElapsedText("Tworzenie listy: ")));
 }
 
 const TSegmentObj* TTrackListForm::SelectedSegment() const {
@@ -269,31 +238,21 @@ void TTrackListForm::SetProperties(TProperytyForm* properties) {
     properties_->onHidden = [this] { propertiesButton_->setChecked(false); };
 }
 
-void TTrackListForm::ApplyBounds(const WindowBounds& bounds) {
-    move(bounds.left, bounds.top);
-    resize(bounds.width, bounds.height);
-}
-
-WindowBounds TTrackListForm::Bounds() const {
-    return {x(), y(), width(), height()};
-}
-
 QString TTrackListForm::TrackText() const {
     const TSegmentObj* s = SelectedSegment();
     if (!s) return {};
-    return s->HasName() ? Text(s->Name()) : QStringLiteral("(!Nienazwany)");
+    return s->HasName() ? Cp1250ToQString(s->Name()) : QStringLiteral("(!Nienazwany)");
 }
 
 void TTrackListForm::SetStatus(const QString& text) {
-    status_->setText(text);
-    status_->repaint();
+    SetTextNow(*status_, text);
 }
 
 void TTrackListForm::ComboBoxChange() {
     // The highlight of the old view's entry goes from the map with the entry.
     const bool highlighted = SelectedSegment() != nullptr;
     BuildTrackList();
-    if (highlighted) main_.RedrawMap(RedrawCause::Button);
+    if (highlighted) context_.map.Redraw();
 }
 
 void TTrackListForm::TrackListClick() {
@@ -307,7 +266,7 @@ void TTrackListForm::TrackListClick() {
     if (showOnMapButton_->isChecked()) {
         ShowTrackOnMap();
     } else if (selected != shownSelection_) {
-        main_.RedrawMap(RedrawCause::Button);
+        context_.map.Redraw();
     }
     shownSelection_ = selected;
     if (properties_ && properties_->isVisible()) properties_->ShowSegmentProperties(selected);
@@ -315,39 +274,21 @@ void TTrackListForm::TrackListClick() {
 
 void TTrackListForm::ShowTrackOnMap() {
     if (searchBusy_) return;
-    const struct Search {
-        bool& busy;
-        Search(bool& flag, const QCursor& cursor) : busy(flag) {
-            busy = true;
-            QApplication::setOverrideCursor(cursor);
-        }
-        ~Search() {
-            QApplication::restoreOverrideCursor();
-            busy = false;
-        }
-    } search(searchBusy_, main_.Cursors().Cursor(CursorTable::kDrawing));
-
+    searchBusy_ = true;
+    searchCursor_.emplace(context_.cursors.Cursor(CursorTable::kDrawing));
     const QString track = TrackText();
     SetStatus("Tor: " + track + " -> Wyszukiwanie...");
     if (const TSegmentObj* segment = SelectedSegment()) {
-        // Only values are kept: a reload during the pauses replaces the model.
-        const ZoomTarget target = ZoomTargetOf(*segment);
-        ViewState& view = main_.View();
-        view.ViewMin = main_.Scenery().Bounds().SceneryMin;
-        view.ViewMax = main_.Scenery().Bounds().SceneryMax;
-        CenterView(view, target.mx, target.my);
-        if (main_.Actions().AnimateZoom->isChecked()) {
-            while (ZoomStepFits(view, target)) {
-                main_.CenterOn(target.mx, target.my);
-                main_.Map().repaint();
-                pause_(kZoomPause);
-                ShrinkView(view);
-            }
-        }
-        SizeFinalView(view, target);
-        main_.CenterOn(target.mx, target.my);
+        context_.map.ZoomTo(*segment, [this, track] { EndSearch(track); });
+    } else {
+        EndSearch(track);
     }
+}
+
+void TTrackListForm::EndSearch(const QString& track) {
     SetStatus("Tor: " + track);
+    searchCursor_.reset();
+    searchBusy_ = false;
 }
 
 void TTrackListForm::PropertiesButtonClick() {
@@ -363,8 +304,7 @@ void TTrackListForm::PropertiesButtonClick() {
 
 void TTrackListForm::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
-    main_.Actions().ShowTrackList->setChecked(false);
-    main_.ShowTrackListClick();
+    emit closedByUser();
     if (properties_ && properties_->isVisible()) properties_->close();
 }
 
@@ -375,7 +315,7 @@ bool TTrackListForm::eventFilter(QObject* watched, QEvent* event) {
                 const auto* key = static_cast<const QKeyEvent*>(event);
                 // The main window takes the release of its own keys, so they must not hold
                 // the searches back.
-                if (!KeyCommandFor(key->key(), key->modifiers())) {
+                if (!context_.isMainWindowKey(key->key(), key->modifiers())) {
                     searchBusy_ = true;
                     keyHeld_ = true;
                 }

@@ -2,11 +2,10 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <chrono>
-#include <functional>
+#include <optional>
 
-#include "AppSettings.h"
-#include "TrackListWindow.h"
+#include "Cursors.h"
+#include "ToolContext.h"
 
 class QComboBox;
 class QLabel;
@@ -15,31 +14,30 @@ class QTreeView;
 
 namespace tarvik {
 
-class TForm1;
 class TProperytyForm;
 class TrackListModel;
 
 // The named-track list ("Lista nazwanych torów"): a sizeable tool window beside the main
 // window listing one of four views of the model. The selected entry's segment is highlighted
 // on the map, can be centred and zoomed to, and fills the track properties window.
-class TTrackListForm : public QMainWindow, public TrackListWindow {
+class TTrackListForm : public QMainWindow {
     Q_OBJECT
 
   public:
     static constexpr int kDesignedWidth = 260;
 
-    TTrackListForm(TForm1& main, QWidget* parent);
+    TTrackListForm(ToolContext context, QWidget* parent);
     ~TTrackListForm() override;
 
-    // TrackListWindow
-    bool IsShown() const override;
-    void ShowWindow() override;
-    void HideWindow() override;
-    bool ListEmpty() const override;
-    void ClearList() override;
-    void BuildTrackList() override;
-    const TSegmentObj* SelectedSegment() const override;
-    void SetAnimateZoom(bool animate) override;
+    bool ListEmpty() const;
+    // Before a load frees the model: no entry may point into it.
+    void ClearList();
+    // Fills the list for the chosen view; without one it is left as it is.
+    void BuildTrackList();
+    // The track segment of the selected entry, or null.
+    const TSegmentObj* SelectedSegment() const;
+    // Mirrors "Animowane powiększenie" of the main menu on the list's own button.
+    void SetAnimateZoom(bool animate);
 
     // The properties window is made later in the start-up than the list.
     void SetProperties(TProperytyForm* properties);
@@ -48,13 +46,11 @@ class TTrackListForm : public QMainWindow, public TrackListWindow {
     // Set while a search runs or a key is held in the list; a search is then not started.
     bool SearchBusy() const { return searchBusy_; }
 
-    void ApplyBounds(const WindowBounds& bounds);
-    WindowBounds Bounds() const;
-
-    // The wait between the steps of the zoom animation; tests replace it.
-    void SetPause(std::function<void(std::chrono::milliseconds)> pause) {
-        pause_ = std::move(pause);
-    }
+  signals:
+    // The user closed the window.
+    void closedByUser();
+    // The list's own animation button was clicked.
+    void animateZoomClicked(bool animate);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -68,8 +64,9 @@ class TTrackListForm : public QMainWindow, public TrackListWindow {
     // The selected entry's track as the status line names it.
     QString TrackText() const;
     void SetStatus(const QString& text);
+    void EndSearch(const QString& track);
 
-    TForm1& main_;
+    ToolContext context_;
     TrackListModel* model_ = nullptr;
     QComboBox* comboBox_ = nullptr;
     QTreeView* list_ = nullptr;
@@ -78,9 +75,10 @@ class TTrackListForm : public QMainWindow, public TrackListWindow {
     QToolButton* propertiesButton_ = nullptr;
     QLabel* status_ = nullptr;
     QPointer<TProperytyForm> properties_;
-    std::function<void(std::chrono::milliseconds)> pause_;
     // The segment the map was last asked to highlight by a selection.
     const TSegmentObj* shownSelection_ = nullptr;
+    // The drawing cursor for as long as the map is busy with a search.
+    std::optional<OverrideCursor> searchCursor_;
     bool searchBusy_ = false;
     bool keyHeld_ = false;
     // The release that ends a double click is no click.

@@ -21,23 +21,12 @@
 #include "MapWidget.h"
 #include "SceneryProperytyForm.h"
 #include "ScriptedViewerDialogs.h"
+#include "WhenModal.h"
 
 namespace tarvik {
 namespace {
 
-// Acts on the next modal dialog of the given name once it is open.
-void WhenModal(const char* name, std::function<void(QWidget*)> act) {
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, name, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal->objectName() != name) return;
-        timer->stop();
-        timer->deleteLater();
-        act(modal);
-    });
-    timer->start();
-}
+using test::WhenModal;
 
 void SetSize(QWidget* form, const QString& width, const QString& height) {
     auto* w = form->findChild<QSpinBox*>("SpinEdit1");
@@ -181,7 +170,7 @@ TEST_F(ExportTest, PreviewDrawsOnWhiteAndKeepsTheScale) {
 }
 
 TEST_F(ExportTest, StatisticsAreComputedOncePerLoad) {
-    TSceneryProperytyForm& form = window.StatisticsForm();
+    TSceneryProperytyForm& form = *window.Tools().statistics;
     const auto text = [&](const char* name) { return form.findChild<QLabel*>(name)->text(); };
     WhenModal("SceneryProperytyForm", [](QWidget* w) { w->close(); });
     Action("SceneryProperyty")->trigger();
@@ -212,9 +201,9 @@ TEST_F(ExportTest, StatisticsAreComputedOncePerLoad) {
         EXPECT_EQ(button->text(), ">>");
         // Moving a slider draws its graph to the new scale.
         auto* slider = w->findChild<QSlider*>("SpeedMax");
-        const QImage graph = window.StatisticsForm().SpeedGraph();
+        const QImage graph = window.Tools().statistics->SpeedGraph();
         slider->setValue(slider->maximum());
-        EXPECT_NE(window.StatisticsForm().SpeedGraph(), graph);
+        EXPECT_NE(window.Tools().statistics->SpeedGraph(), graph);
         w->close();
     });
     Action("SceneryProperyty")->trigger();

@@ -105,10 +105,6 @@ TEST_F(MainWindowTest, FirstLoadEnablesTheToolsAndSetsTheCaption) {
     EXPECT_TRUE(Button("OpenToolButton")->isEnabled());
     EXPECT_TRUE(Button("LegendToolButton")->isEnabled());
 
-    int saves = 0;
-    MainCommands commands;
-    commands.saveImage = [&] { ++saves; };
-    window.AddCommands(commands);
     const std::string path = LoadSquare();
     for (const char* name : tools)
         EXPECT_TRUE(Button(name)->isEnabled()) << name;
@@ -117,16 +113,16 @@ TEST_F(MainWindowTest, FirstLoadEnablesTheToolsAndSetsTheCaption) {
     EXPECT_TRUE(Button("ZoomToolButton")->isChecked());
     EXPECT_TRUE(Action("Lupa1")->isChecked());
     EXPECT_TRUE(Button("SaveToolButton")->isEnabled());
-    // Commands whose windows are not there stay disabled.
     EXPECT_TRUE(Button("PrintToolButton")->isEnabled());
-    EXPECT_FALSE(Button("RunSimToolButton")->isEnabled());
-    EXPECT_FALSE(Action("Uruchomsymulator1")->isEnabled());
+    EXPECT_TRUE(Button("RunSimToolButton")->isEnabled());
+    EXPECT_TRUE(Action("Uruchomsymulator1")->isEnabled());
     EXPECT_EQ(window.windowTitle().toStdString(), path + " - Tarvik Track Viewer");
     EXPECT_TRUE(window.StatusText().startsWith("Wczyt.+Optymaliz.+Rys.: "));
     EXPECT_GT(window.View().MapScale, 0);
     EXPECT_EQ(window.SceneryShortPath(), path);
+    // Ctrl+S asks where to save the picture.
     QTest::keyRelease(&window, Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(dialogs.saveFilterShown.size(), 1u);
 
     // A later load keeps the chosen tool.
     Button("HandToolButton")->click();
@@ -323,7 +319,7 @@ TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
     EXPECT_FALSE(tracks->isChecked());
     // Key releases in the tool windows act as the main window's own.
     window.FinishStartup();
-    QTest::keyRelease(&window.Legend(), Qt::Key_T, Qt::ControlModifier);
+    QTest::keyRelease(window.Tools().legend, Qt::Key_T, Qt::ControlModifier);
     EXPECT_TRUE(tracks->isChecked());
     // Triggering a menu item's shortcut does nothing by itself: only the key handling acts.
     EXPECT_TRUE(Action("PaintRoad")->shortcut().isEmpty());
@@ -332,37 +328,37 @@ TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
 
     QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
     EXPECT_FALSE(Action("ShowLegend")->isChecked());
-    EXPECT_FALSE(window.Legend().isVisible());
+    EXPECT_FALSE(window.Tools().legend->isVisible());
     EXPECT_FALSE(Action("LegendOnMap")->isEnabled());
     EXPECT_FALSE(Button("LegendToolButton")->isChecked());
     QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
-    EXPECT_TRUE(window.Legend().isVisible());
+    EXPECT_TRUE(window.Tools().legend->isVisible());
     EXPECT_TRUE(Action("LegendOnMap")->isEnabled());
 }
 
 TEST_F(MainWindowTest, ToolWindowsFollowTheirItems) {
     LoadSquare();
     window.FinishStartup();
-    EXPECT_TRUE(window.MiniMapWindow().isVisible());
-    EXPECT_TRUE(window.Legend().isVisible());
+    EXPECT_TRUE(window.Tools().miniMap->isVisible());
+    EXPECT_TRUE(window.Tools().legend->isVisible());
     // Closing the legend by hand unchecks its item and disables "Rysuj na mapie".
-    window.Legend().close();
+    window.Tools().legend->close();
     EXPECT_FALSE(Action("ShowLegend")->isChecked());
     EXPECT_FALSE(Action("LegendOnMap")->isEnabled());
     Button("LegendToolButton")->click();
-    EXPECT_TRUE(window.Legend().isVisible());
+    EXPECT_TRUE(window.Tools().legend->isVisible());
     EXPECT_TRUE(Action("ShowLegend")->isChecked());
 
     // A press at the mini-map's top-left corner centres the main view on the scenery's corner,
     // in whole metres.
-    const QPointF corner = window.MiniMapWindow().Map().ClickToWorld(0, 0);
-    PressAt(&window.MiniMapWindow(), QPoint(0, 0));
+    const QPointF corner = window.Tools().miniMap->Map().ClickToWorld(0, 0);
+    PressAt(window.Tools().miniMap, QPoint(0, 0));
     const ViewState& v = window.View();
     EXPECT_NEAR((v.ViewMin.x + v.ViewMax.x) / 2, corner.x(), 1e-2);
     EXPECT_NEAR((v.ViewMin.y + v.ViewMax.y) / 2, corner.y(), 1e-2);
     EXPECT_EQ(corner.x(), std::round(corner.x()));
 
-    window.MiniMapWindow().close();
+    window.Tools().miniMap->close();
     EXPECT_FALSE(Action("ShowMiniMap")->isChecked());
     EXPECT_FALSE(Action("MiniMapOnMap")->isEnabled());
     EXPECT_FALSE(Button("MiniMapToolButton")->isChecked());
@@ -422,7 +418,7 @@ TEST_F(MainWindowTest, DamagedSceneriesLeaveTheWindowUsable) {
 TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
     LoadSquare();
     window.FinishStartup();
-    const auto cacheKey = [&] { return window.MiniMapWindow().Map().Cache().cacheKey(); };
+    const auto cacheKey = [&] { return window.Tools().miniMap->Map().Cache().cacheKey(); };
     const auto rebuilds = [&](const std::function<void()>& change) {
         const qint64 before = cacheKey();
         change();
@@ -440,7 +436,7 @@ TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
     EXPECT_FALSE(rebuilds([&] { Action("PaintTransparentMenu")->trigger(); }));
     EXPECT_FALSE(rebuilds([&] { QTest::mouseClick(Map(), Qt::LeftButton, {}, {300, 300}); }));
     // A hidden mini-map is left alone.
-    window.MiniMapWindow().close();
+    window.Tools().miniMap->close();
     EXPECT_FALSE(rebuilds([&] { Action("PaintRoad")->trigger(); }));
 }
 
@@ -448,14 +444,14 @@ TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
 TEST_F(MainWindowTest, MiniMapFramesTheViewAsDrawn) {
     LoadSquare();
     window.FinishStartup();
-    ASSERT_TRUE(window.MiniMapWindow().isVisible());
+    ASSERT_TRUE(window.Tools().miniMap->isVisible());
     window.View() = ViewState{{-600, -600}, {-400, -400}, 0};
     window.RedrawMap(RedrawCause::Button);
     const ViewState& drawn = window.View();
     ASSERT_NE(drawn.ViewMax.x - drawn.ViewMin.x, drawn.ViewMax.y - drawn.ViewMin.y);
-    MiniMap expected = window.MiniMapWindow().Map();
+    MiniMap expected = window.Tools().miniMap->Map();
     expected.Refresh(drawn, window.Scenery().Bounds());
-    EXPECT_EQ(window.MiniMapWindow().Picture(), expected.Picture());
+    EXPECT_EQ(window.Tools().miniMap->Picture(), expected.Picture());
 }
 
 TEST_F(MainWindowTest, ColourDialogDefaultsThenCancelKeepsTheColours) {
@@ -464,16 +460,16 @@ TEST_F(MainWindowTest, ColourDialogDefaultsThenCancelKeepsTheColours) {
     window.RedrawMap(RedrawCause::Colors);
     const QImage before = window.Map().Picture().copy();
     QTimer::singleShot(0, [&] {
-        window.ColorsForm().findChild<QPushButton*>("DefaultButton")->click();
-        window.ColorsForm().findChild<QPushButton*>("CancelButton")->click();
+        window.Tools().colors->findChild<QPushButton*>("DefaultButton")->click();
+        window.Tools().colors->findChild<QPushButton*>("CancelButton")->click();
     });
     Action("Kolory")->trigger();
     EXPECT_EQ(window.Colors().Background, RGBColor(10, 20, 30));
     EXPECT_EQ(window.Map().Picture(), before);
 
     QTimer::singleShot(0, [&] {
-        window.ColorsForm().findChild<QPushButton*>("DefaultButton")->click();
-        window.ColorsForm().findChild<QPushButton*>("OkButton")->click();
+        window.Tools().colors->findChild<QPushButton*>("DefaultButton")->click();
+        window.Tools().colors->findChild<QPushButton*>("OkButton")->click();
     });
     Action("Kolory")->trigger();
     EXPECT_EQ(window.Colors(), ColorSlots{});
@@ -484,10 +480,10 @@ TEST_F(MainWindowTest, ColourDialogDefaultsThenCancelKeepsTheColours) {
 TEST_F(MainWindowTest, WorkModeDialogAsksForAReloadOnlyWithAScenery) {
     const auto confirm = [&] {
         QTimer::singleShot(0, [&] {
-            window.WorkModeForm().findChild<QWidget*>("OwnerMode")->setFocus();
-            QTest::mouseClick(window.WorkModeForm().findChild<QWidget*>("OwnerMode"),
+            window.Tools().workMode->findChild<QWidget*>("OwnerMode")->setFocus();
+            QTest::mouseClick(window.Tools().workMode->findChild<QWidget*>("OwnerMode"),
                               Qt::LeftButton);
-            window.WorkModeForm().findChild<QPushButton*>("BitBtn1")->click();
+            window.Tools().workMode->findChild<QPushButton*>("BitBtn1")->click();
         });
         Action("WorkMode")->trigger();
     };

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QMainWindow>
+
+#include "Cursors.h"
 #include "MainActions.h"
 #include "Navigation.h"
 
@@ -251,15 +254,16 @@ TEST(NavigationTest, RulerFormats) {
 }
 
 TEST(NavigationTest, KeysNeedTheirExactModifiers) {
-    EXPECT_EQ(KeyCommandFor(Qt::Key_T, Qt::ControlModifier), KeyCommand::ToggleTracks);
-    EXPECT_FALSE(KeyCommandFor(Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier));
-    EXPECT_FALSE(KeyCommandFor(Qt::Key_T, Qt::NoModifier));
-    EXPECT_EQ(KeyCommandFor(Qt::Key_E, Qt::ControlModifier | Qt::AltModifier),
-              KeyCommand::EditorSettings);
-    EXPECT_EQ(KeyCommandFor(Qt::Key_P, Qt::AltModifier), KeyCommand::PrintPreview);
-    EXPECT_FALSE(KeyCommandFor(Qt::Key_F10, Qt::ShiftModifier));
-    EXPECT_EQ(KeyCommandFor(Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier),
-              KeyCommand::HandTool);
+    QMainWindow window;
+    const CursorTable cursors;
+    const MainActions a = CreateMainActions(window, cursors);
+    EXPECT_EQ(ActionForKey(a, Qt::Key_T, Qt::ControlModifier), a.PaintTrack);
+    EXPECT_FALSE(ActionForKey(a, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier));
+    EXPECT_FALSE(ActionForKey(a, Qt::Key_T, Qt::NoModifier));
+    EXPECT_EQ(ActionForKey(a, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier), a.EditSource);
+    EXPECT_EQ(ActionForKey(a, Qt::Key_P, Qt::AltModifier), a.PrintPreviewMenuItem);
+    EXPECT_FALSE(ActionForKey(a, Qt::Key_F10, Qt::ShiftModifier));
+    EXPECT_EQ(ActionForKey(a, Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier), a.apa1);
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "MiniMapForm.h"
 #include "ScriptedViewerDialogs.h"
 #include "SplashScreenForm.h"
+#include "WhenModal.h"
 
 namespace tarvik {
 namespace {
@@ -33,9 +34,9 @@ class ShellTest : public ::testing::Test {
     void WriteConf(const std::string& text) const {
         std::ofstream(dir.Path() / "Zorvan.conf") << text;
     }
-    std::unique_ptr<TForm1> Start(StartupHooks hooks = {}) {
+    std::unique_ptr<TForm1> Start(const std::function<void(std::string_view)>& progress = {}) {
         store = std::make_unique<SettingsStore>(ConfPath());
-        auto window = std::make_unique<TForm1>(dialogs, files, *store, std::move(hooks));
+        auto window = std::make_unique<TForm1>(dialogs, files, *store, progress);
         window->show();
         window->FinishStartup();
         return window;
@@ -56,9 +57,7 @@ class ShellTest : public ::testing::Test {
 
 TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
     std::vector<std::string> steps;
-    StartupHooks hooks;
-    hooks.progress = [&](std::string_view t) { steps.emplace_back(t); };
-    auto w = Start(hooks);
+    auto w = Start([&](std::string_view t) { steps.emplace_back(t); });
     EXPECT_EQ(steps,
               (std::vector<std::string>{"20% Legenda", "30% MiniMap", "40% TrackList", "50% RunSim",
                                         "60% Properyty", "70% SceneryProperyty", "80% WorkMode",
@@ -70,16 +69,16 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
     for (int i = 1; i <= 9; ++i)
         EXPECT_FALSE(Action(*w, ("MRUList" + std::to_string(i)).c_str())->isVisible());
     // The mini-map is shown beside the window; the legend waits for the first load.
-    EXPECT_TRUE(w->MiniMapWindow().isVisible());
-    EXPECT_EQ(w->MiniMapWindow().pos(), QPoint(w->x() + 415 + 12, w->y()));
-    EXPECT_FALSE(w->Legend().isVisible());
-    EXPECT_EQ(w->Legend().pos(), QPoint(w->x() + 415 + 12, w->y() + 140 + 12));
+    EXPECT_TRUE(w->Tools().miniMap->isVisible());
+    EXPECT_EQ(w->Tools().miniMap->pos(), QPoint(w->x() + 415 + 12, w->y()));
+    EXPECT_FALSE(w->Tools().legend->isVisible());
+    EXPECT_EQ(w->Tools().legend->pos(), QPoint(w->x() + 415 + 12, w->y() + 140 + 12));
     EXPECT_FALSE(w->findChild<QToolButton*>("TrackListToolButton")->isEnabled());
     EXPECT_EQ(w->Mode().InterpolateSteps, 3);
 
     w->close();
     EXPECT_FALSE(w->isVisible());
-    EXPECT_FALSE(w->MiniMapWindow().isVisible());
+    EXPECT_FALSE(w->Tools().miniMap->isVisible());
     QStringList expected;
     for (int n = 1; n <= 5; ++n)
         expected << QString("MRUList/Item%1Name").arg(n) << QString("MRUList/Item%1File").arg(n);
@@ -125,10 +124,10 @@ TEST_F(ShellTest, StoredValuesAreAppliedAndWrittenBack) {
     EXPECT_FALSE(Action(*w, "MRUList2")->isVisible());
     EXPECT_EQ(w->pos(), QPoint(20, 30));
     EXPECT_EQ(w->size(), QSize(500, 460));
-    EXPECT_EQ(w->MiniMapWindow().geometry().size(), QSize(200, 150));
-    EXPECT_EQ(w->MiniMapWindow().pos(), QPoint(600, 40));
-    EXPECT_FALSE(w->MiniMapWindow().isVisible());
-    EXPECT_EQ(w->Legend().pos(), QPoint(610, 300));
+    EXPECT_EQ(w->Tools().miniMap->geometry().size(), QSize(200, 150));
+    EXPECT_EQ(w->Tools().miniMap->pos(), QPoint(600, 40));
+    EXPECT_FALSE(w->Tools().miniMap->isVisible());
+    EXPECT_EQ(w->Tools().legend->pos(), QPoint(610, 300));
     EXPECT_TRUE(Action(*w, "MapTypeVelocity")->isChecked());
     EXPECT_EQ(w->Colors().Background, 0x0000FFu);
     EXPECT_EQ(w->Colors().Road, 0x123456u);
@@ -195,8 +194,8 @@ TEST_F(ShellTest, ADamagedSettingsFileNeverStopsTheStart) {
     EXPECT_GE(w->width(), 415);
     EXPECT_GE(w->height(), 440);
     EXPECT_TRUE(screen.intersects(w->frameGeometry()));
-    EXPECT_GE(w->MiniMapWindow().width(), 40);
-    EXPECT_GE(w->MiniMapWindow().height(), 40);
+    EXPECT_GE(w->Tools().miniMap->width(), 40);
+    EXPECT_GE(w->Tools().miniMap->height(), 40);
     w->close();
 }
 
@@ -254,21 +253,22 @@ TEST_F(ShellTest, CommandLine) {
     EXPECT_EQ(w->Scenery().IncFiles.front().FileName, scenery);
     EXPECT_TRUE(w->isVisible());
 
+    // "/e" edits with the first editor: it has no program yet, so its program is asked for,
+    // then the files.
     int edits = 0;
-    int prints = 0;
-    MainCommands commands;
-    commands.editFiles = [&](int slot) { edits += slot == 0; };
-    commands.print = [&] { ++prints; };
-    w->AddCommands(commands);
+    test::WhenModal("EditSourceForm2", [&](QWidget* chooser) {
+        edits += chooser->windowTitle() == "Wybierz pliki do edycji w '':";
+        chooser->close();
+    });
     w->RunCommandLine({"/e", QString::fromStdString(scenery)});
     EXPECT_EQ(edits, 1);
+    EXPECT_EQ(dialogs.fileRequests.back().title, "Wybierz edytor tekstowy...");
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(QFile::exists(ConfPath()));
 
     auto again = Start();
-    again->AddCommands(commands);
     again->RunCommandLine({"/p", QString::fromStdString(scenery)});
-    EXPECT_EQ(prints, 1);
+    EXPECT_EQ(dialogs.printRequests, 1);
     EXPECT_FALSE(again->isVisible());
     EXPECT_EQ(again->Recent().Item(0).path, scenery);
 }
@@ -311,8 +311,8 @@ TEST(DesktopRegistrationTest, FilesAreWrittenOnceAndNeverRewritten) {
     const std::string kept((std::istreambuf_iterator<char>(in)), {});
     EXPECT_EQ(kept, "[Desktop Entry]\nExec=other\n");
     // Arguments are quoted as desktop entries want them.
-    EXPECT_TRUE(DesktopEntryText("/a b/\"x\"$%").contains(
-        "Exec=\"/a b/\\\\\"x\\\\\"\\\\$%%\" /o %f"));
+    EXPECT_TRUE(
+        DesktopEntryText("/a b/\"x\"$%").contains("Exec=\"/a b/\\\\\"x\\\\\"\\\\$%%\" /o %f"));
 }
 
 TEST(SplashAndAboutTest, ProgressTextAndLinks) {

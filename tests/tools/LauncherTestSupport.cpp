@@ -4,8 +4,6 @@
 #include <fstream>
 #include <thread>
 
-#include "LauncherWindows.h"
-
 namespace tarvik::test {
 
 FakeProgram::FakeProgram(const TempDir& dir, const std::string& relative, bool native) {
@@ -55,9 +53,7 @@ PathPrefix::~PathPrefix() {
 LauncherHarness::LauncherHarness(const std::string& settingsText) {
     const std::string settings = dir.Write("Zorvan.conf", settingsText);
     store = std::make_unique<SettingsStore>(QString::fromStdString(settings));
-    StartupHooks hooks;
-    InstallLauncherWindows(hooks);
-    window = std::make_unique<TForm1>(dialogs, files, *store, hooks);
+    window = std::make_unique<TForm1>(dialogs, files, *store);
     window->FinishStartup();
 }
 

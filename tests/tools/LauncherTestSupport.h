@@ -48,8 +48,8 @@ class PathPrefix {
     QByteArray saved_;
 };
 
-// A main window with the launcher, the timetable viewer and the editors installed, as the
-// viewer builds it, on a settings file in a temporary folder that holds settingsText.
+// A main window with its launcher, timetable viewer and editors, as the viewer builds it, on a
+// settings file in a temporary folder that holds settingsText.
 class LauncherHarness {
   public:
     explicit LauncherHarness(const std::string& settingsText = "");

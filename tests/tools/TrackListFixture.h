@@ -15,7 +15,6 @@
 #include "ProperytyForm.h"
 #include "ScriptedViewerDialogs.h"
 #include "TrackListForm.h"
-#include "TrackListWindows.h"
 
 namespace tarvik::test {
 
@@ -59,22 +58,20 @@ inline std::string Trainset(const std::string& name, const std::string& track,
     return "trainset " + name + " " + track + " 0.0 0.0\r\n" + vehicles + "endtrainset\r\n";
 }
 
-// A real main window with the list and the properties window installed as at start-up, in
-// the author mode unless told otherwise.
+// A real main window with its list and properties window as at start-up, in the author mode
+// unless told otherwise.
 class TrackListFixture : public ::testing::Test {
   protected:
     explicit TrackListFixture(const std::string& settings = "[General]\nOwnerMode=1\n") {
         std::ofstream(dir.Path() / "Zorvan.conf") << settings;
         store = std::make_unique<SettingsStore>(ConfPath());
-        StartupHooks hooks;
-        InstallTrackListWindows(hooks);
-        window = std::make_unique<TForm1>(dialogs, files, *store, hooks);
+        window = std::make_unique<TForm1>(dialogs, files, *store);
         window->resize(800, 600);
         window->show();
         window->FinishStartup();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        list = dynamic_cast<TTrackListForm*>(window->TrackList());
-        properties = window->findChild<TProperytyForm*>();
+        list = window->Tools().trackList;
+        properties = window->Tools().properties;
     }
 
     QString ConfPath() const {
@@ -84,7 +81,7 @@ class TrackListFixture : public ::testing::Test {
     void Load(const std::string& text) { window->LoadScenery(dir.Write("test.scn", text)); }
 
     void ShowList() {
-        list->ShowWindow();
+        list->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list));
     }
 

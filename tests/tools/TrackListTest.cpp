@@ -263,11 +263,12 @@ class TrackZoomWindowTest : public test::TrackListFixture {
         Load(ZoomText());
         ShowList();
         ChooseView(0);
-        list->SetPause([this](std::chrono::milliseconds ms) {
+        window->Zoom().SetPause([this](std::chrono::milliseconds ms, std::function<void()> next) {
             pauses.push_back(ms);
             const ViewState& v = window->View();
             widths.push_back(static_cast<double>(v.ViewMax.x) - v.ViewMin.x);
             if (onPause) onPause();
+            next();
         });
     }
     void ShowTrack(const char* name) {
@@ -378,7 +379,7 @@ TEST_F(TrackListWindowTest, ClosingSwitchesTheListOffAndClosesTheProperties) {
     Load(StationText());
     QAction* show = window->findChild<QAction*>("ShowTrackList");
     show->trigger();
-    EXPECT_TRUE(list->IsShown());
+    EXPECT_TRUE(list->isVisible());
     ChooseView(0);
     ClickRow(0);
     ListButton("PropertiesToolButton")->click();
@@ -386,7 +387,7 @@ TEST_F(TrackListWindowTest, ClosingSwitchesTheListOffAndClosesTheProperties) {
     EXPECT_TRUE(ListButton("PropertiesToolButton")->isChecked());
 
     list->close();
-    EXPECT_FALSE(list->IsShown());
+    EXPECT_FALSE(list->isVisible());
     EXPECT_FALSE(show->isChecked());
     EXPECT_FALSE(window->findChild<QToolButton*>("TrackListToolButton")->isChecked());
     EXPECT_FALSE(properties->isVisible());
@@ -395,7 +396,7 @@ TEST_F(TrackListWindowTest, ClosingSwitchesTheListOffAndClosesTheProperties) {
     // Shown again from the menu, an emptied list is built for the view chosen before.
     list->ClearList();
     show->trigger();
-    EXPECT_TRUE(list->IsShown());
+    EXPECT_TRUE(list->isVisible());
     EXPECT_EQ(Rows(), 4);
 }
 

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "AppSettings.h"
+#include "LaunchParams.h"
 
 namespace tarvik {
 

@@ -9,17 +9,14 @@
 #include <QPrinter>
 
 #include "QtColor.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
 
-QString FromUtf8(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 // Our texts break lines with "\r" or "\r\n", as the system's message boxes read them.
 QString MessageText(std::string_view text) {
-    QString result = FromUtf8(text);
+    QString result = ToQString(text);
     result.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return result;
@@ -63,7 +60,7 @@ MessageAnswer ToAnswer(QMessageBox::StandardButton button) {
 // in upper case, and "*.*" becomes "*" to list names without a dot. The patterns go into a
 // second pair of brackets, hidden from the user, so that the description is shown as it is.
 QStringList NameFilters(std::string_view filter) {
-    const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
+    const QStringList parts = ToQString(filter).split(QLatin1Char('|'));
     QStringList result;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
         QStringList patterns;
@@ -87,7 +84,7 @@ QStringList NameFilters(std::string_view filter) {
 MessageAnswer QtViewerDialogs::MessageBox(std::string_view text, std::string_view caption,
                                           MessageIcon icon, MessageButtons buttons) {
     QMessageBox box(parent_);
-    box.setWindowTitle(FromUtf8(caption));
+    box.setWindowTitle(ToQString(caption));
     box.setTextFormat(Qt::PlainText);
     box.setText(MessageText(text));
     box.setIcon(ToQtIcon(icon));
@@ -114,8 +111,8 @@ MessageAnswer QtViewerDialogs::MessageBox(std::string_view text, std::string_vie
 bool QtViewerDialogs::InputQuery(std::string_view caption, std::string_view prompt,
                                  std::string& value) {
     bool ok = false;
-    const QString entered = QInputDialog::getText(parent_, FromUtf8(caption), FromUtf8(prompt),
-                                                  QLineEdit::Normal, FromUtf8(value), &ok);
+    const QString entered = QInputDialog::getText(parent_, ToQString(caption), ToQString(prompt),
+                                                  QLineEdit::Normal, ToQString(value), &ok);
     if (ok) value = entered.toStdString();
     return ok;
 }
@@ -123,7 +120,7 @@ bool QtViewerDialogs::InputQuery(std::string_view caption, std::string_view prom
 std::optional<std::string> QtViewerDialogs::OpenFileName(std::string_view title,
                                                          std::string_view filter,
                                                          bool fileMustExist) {
-    QFileDialog dialog(parent_, FromUtf8(title));
+    QFileDialog dialog(parent_, ToQString(title));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
@@ -137,7 +134,7 @@ std::optional<std::string> QtViewerDialogs::OpenFileName(std::string_view title,
 std::optional<std::string> QtViewerDialogs::SaveFileName(std::string_view title,
                                                          std::string_view filter,
                                                          int& filterIndex) {
-    QFileDialog dialog(parent_, FromUtf8(title));
+    QFileDialog dialog(parent_, ToQString(title));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::HideNameFilterDetails);

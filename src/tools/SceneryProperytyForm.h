@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QImage>
-#include <functional>
 #include <string>
 
 #include "ColorSlots.h"
@@ -25,7 +24,7 @@ namespace tarvik {
 class TSceneryProperytyForm : public QDialog {
   public:
     TSceneryProperytyForm(const TScenery& scenery, const TWorkMode& mode, const ColorSlots& colors,
-                          const CursorTable& cursors, std::function<std::string()> shortPath,
+                          const CursorTable& cursors, const std::string& sceneryPath,
                           QWidget* parent);
 
     // A new load: the figures are computed again when the dialog is next activated.
@@ -50,7 +49,7 @@ class TSceneryProperytyForm : public QDialog {
     const TWorkMode& mode_;
     const ColorSlots& colors_;
     const CursorTable& cursors_;
-    std::function<std::string()> shortPath_;
+    const std::string& sceneryPath_;
     bool computed_ = false;
     SceneryStatistics statistics_;
     ScaleSlider speedScale_;

@@ -16,6 +16,7 @@
 
 #include "Cp1250.h"
 #include "NumberText.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
@@ -27,10 +28,6 @@ constexpr const char* kSliderHint =
     "Przesuń suwak, aby zmienić skalę wykresu. Linie przerywane na wykresie oznaczają, że "
     "wykres wychodzi poza skalę.";
 
-QString Utf8(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
 QLabel* Value(QWidget* parent, const char* name, const char* hint = nullptr) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
@@ -40,12 +37,12 @@ QLabel* Value(QWidget* parent, const char* name, const char* hint = nullptr) {
 }
 
 QString Kilometres(double metres) {
-    return Utf8(FormatFixed(metres / 1000, 1, true));
+    return ToQString(FormatFixed(metres / 1000, 1, true));
 }
 
 QString FileItemText(const TIncFile& file) {
-    return Utf8(DisplayPath(file.FileName) + " (" +
-                FormatFixed(static_cast<double>(file.FileSize) / 1024, 2, true) + " kB)");
+    return ToQString(DisplayPath(file.FileName) + " (" +
+                     FormatFixed(static_cast<double>(file.FileSize) / 1024, 2, true) + " kB)");
 }
 
 // The graph with its white shown as the dialog's own background.
@@ -72,14 +69,13 @@ QSlider* ScaleSliderControl(const char* name, QWidget* parent) {
 
 TSceneryProperytyForm::TSceneryProperytyForm(const TScenery& scenery, const TWorkMode& mode,
                                              const ColorSlots& colors, const CursorTable& cursors,
-                                             std::function<std::string()> shortPath,
-                                             QWidget* parent)
+                                             const std::string& sceneryPath, QWidget* parent)
     : QDialog(parent),
       scenery_(scenery),
       mode_(mode),
       colors_(colors),
       cursors_(cursors),
-      shortPath_(std::move(shortPath)),
+      sceneryPath_(sceneryPath),
       speedGraph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32),
       elevationGraph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32) {
     setObjectName("SceneryProperytyForm");
@@ -244,7 +240,7 @@ void TSceneryProperytyForm::Compute() {
     if (!scenery_.IncFiles.empty()) {
         auto it = scenery_.IncFiles.begin();
         auto* root = new QTreeWidgetItem(loadedFiles_, {FileItemText(*it)});
-        headFileName_->setText(Utf8(DisplayPath(it->FileName)));
+        headFileName_->setText(ToQString(DisplayPath(it->FileName)));
         for (++it; it != scenery_.IncFiles.end(); ++it)
             new QTreeWidgetItem(root, {FileItemText(*it)});
         root->setExpanded(true);
@@ -253,13 +249,13 @@ void TSceneryProperytyForm::Compute() {
     }
     statistics_ = ComputeStatistics(scenery_, mode_);
     const SceneryStatistics& st = statistics_;
-    pow_->setText(Utf8(FormatFixed(st.areaKm2, 0, true) + " km2"));
-    ram_->setText(Utf8(FormatFixed(st.memoryBytes / 1024 / 1024, 2, true) + " MB"));
+    pow_->setText(ToQString(FormatFixed(st.areaKm2, 0, true) + " km2"));
+    ram_->setText(ToQString(FormatFixed(st.memoryBytes / 1024 / 1024, 2, true) + " MB"));
     trackLength_->setText(Kilometres(st.tracks.length));
     trackCount_->setText(QString::number(st.tracks.count));
     srVel_->setText(QString::number(st.MeanSpeed()) + " km/h");
     DrawSpeedGraph();
-    srElevation_->setText(Utf8(FormatFixed(st.MeanGradient(), 1, false) + " ‰"));
+    srElevation_->setText(ToQString(FormatFixed(st.MeanGradient(), 1, false) + " ‰"));
     DrawElevationGraph();
     roadCount_->setText(QString::number(st.roads.count));
     roadLength_->setText(Kilometres(st.roads.length));
@@ -268,10 +264,10 @@ void TSceneryProperytyForm::Compute() {
     tractionCount_->setText(QString::number(st.tractions.count));
     tractionLength_->setText(Kilometres(st.tractions.length));
     computed_ = true;
-    const std::string name = scenery_.SceneryName.empty() ? DisplayPath(shortPath_())
+    const std::string name = scenery_.SceneryName.empty() ? DisplayPath(sceneryPath_)
                                                           : Cp1250ToUtf8(scenery_.SceneryName);
-    title_->setText(Utf8(name));
-    memo_->setPlainText(Utf8(Cp1250ToUtf8(scenery_.SceneryDescription)));
+    title_->setText(ToQString(name));
+    memo_->setPlainText(Cp1250ToQString(scenery_.SceneryDescription));
 }
 
 void TSceneryProperytyForm::DrawSpeedGraph() {

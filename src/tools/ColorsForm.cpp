@@ -14,6 +14,7 @@
 
 #include "ColorPreview.h"
 #include "QtColor.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
@@ -47,8 +48,7 @@ static_assert([] {
 
 QString ShapeName(std::string_view slotName) {
     if (slotName == "Background") return QStringLiteral("BgShape");
-    return QString::fromUtf8(slotName.data(), static_cast<qsizetype>(slotName.size())) +
-           QStringLiteral("Shape");
+    return ToQString(slotName) + QStringLiteral("Shape");
 }
 
 void Paint(QWidget& square, TColor color) {

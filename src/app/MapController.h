@@ -1,0 +1,59 @@
+#pragma once
+
+#include <QObject>
+
+#include "Navigation.h"
+#include "Scenery.h"
+#include "ViewState.h"
+
+class QMouseEvent;
+class QWheelEvent;
+
+namespace tarvik {
+
+class CursorTable;
+class MapWidget;
+
+// The map's mouse and wheel: presses, drags and wheel turns become the navigator's steps on
+// the view. The controller keeps the pointer's cursor and the drag feedback on the map; what
+// is to be drawn or told it leaves to the main window.
+class MapController : public QObject {
+    Q_OBJECT
+
+  public:
+    MapController(MapWidget& map, ViewState& view, const TScenery& scenery,
+                  const CursorTable& cursors);
+
+    MapTool Tool() const { return navigator_.Tool(); }
+    void SetTool(MapTool tool);
+    // Until a scenery is loaded the map takes no input and shows the arrow.
+    void SetActive(bool active) { active_ = active; }
+    // The main window's wheel, wherever it is turned over the window.
+    void Wheel(const QWheelEvent& event);
+
+  signals:
+    // Input is about to change the view.
+    void aboutToNavigate();
+    // The view has changed; showAll: to the whole scenery, from a picture of the background.
+    void viewChanged(bool showAll);
+    // The ruler's distance in metres; the rubber line stays until the map is drawn again.
+    void measured(double metres);
+
+  private:
+    void Press(const QMouseEvent& event);
+    void Move(const QMouseEvent& event);
+    void Release(const QMouseEvent& event);
+    void Apply(const PressEffect& effect);
+    void SetCursor(int slot);
+
+    MapWidget& map_;
+    ViewState& view_;
+    const TScenery& scenery_;
+    const CursorTable& cursors_;
+    MapNavigator navigator_;
+    int cursor_ = kDefaultCursor;
+    bool grabbing_ = false;
+    bool active_ = false;
+};
+
+}  // namespace tarvik

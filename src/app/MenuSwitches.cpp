@@ -1,0 +1,66 @@
+#include "MenuSwitches.h"
+
+#include <QAction>
+
+namespace tarvik {
+namespace {
+
+// A check item and the setting it shows: a drawing switch or a window's.
+struct MenuSwitch {
+    QAction* MainActions::*item;
+    bool MapOptions::*drawing = nullptr;
+    bool AppSettings::*window = nullptr;
+};
+
+constexpr MenuSwitch kMenuSwitches[] = {
+    {&MainActions::PaintTrack, &MapOptions::PaintTrack},
+    {&MainActions::PaintRoad, &MapOptions::PaintRoad},
+    {&MainActions::PaintRiver, &MapOptions::PaintRiver},
+    {&MainActions::PaintTraction, &MapOptions::PaintTraction},
+    {&MainActions::PaintSpeedLimit, &MapOptions::PaintSpeedLimit},
+    {&MainActions::PaintElevation, &MapOptions::PaintElevation},
+    {&MainActions::PaintTransparentMenu, &MapOptions::PaintTransparent},
+    {&MainActions::LegendOnMap, &MapOptions::LegendOnMap},
+    {&MainActions::MiniMapOnMap, &MapOptions::MiniMapOnMap},
+    {&MainActions::ShowLegend, nullptr, &AppSettings::LegendShow},
+    {&MainActions::ShowMiniMap, nullptr, &AppSettings::MiniMapShow},
+    {&MainActions::ShowTrackList, nullptr, &AppSettings::TrackListShow},
+    {&MainActions::AnimateZoom, nullptr, &AppSettings::AnimateZoom},
+};
+
+// The map types' radio items, the first checked when none of the others is.
+constexpr std::pair<MapType, QAction * MainActions::*> kMapTypeItems[] = {
+    {MapType::Velocity, &MainActions::MapTypeVelocity},
+    {MapType::Hipsometric, &MainActions::MapTypeHipsometric},
+    {MapType::Elevation, &MainActions::MapTypeElevation},
+    {MapType::Normal, &MainActions::MapTypeNormal},
+};
+
+template <typename Settings>
+auto& Value(const MenuSwitch& s, Settings& settings) {
+    return s.drawing ? settings.Map.*s.drawing : settings.*s.window;
+}
+
+}  // namespace
+
+void ShowMenuSwitches(const AppSettings& settings, const MainActions& actions) {
+    for (const MenuSwitch& s : kMenuSwitches)
+        (actions.*s.item)->setChecked(Value(s, settings));
+    for (const auto& [type, item] : kMapTypeItems) {
+        if (type == settings.Map.Type) (actions.*item)->setChecked(true);
+    }
+}
+
+void ReadMenuSwitches(const MainActions& actions, AppSettings& settings) {
+    for (const MenuSwitch& s : kMenuSwitches)
+        Value(s, settings) = (actions.*s.item)->isChecked();
+    settings.Map.Type = MapType::Velocity;
+    for (const auto& [type, item] : kMapTypeItems) {
+        if ((actions.*item)->isChecked()) {
+            settings.Map.Type = type;
+            break;
+        }
+    }
+}
+
+}  // namespace tarvik

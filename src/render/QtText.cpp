@@ -1,0 +1,15 @@
+#include "QtText.h"
+
+#include "Cp1250.h"
+
+namespace tarvik {
+
+QString ToQString(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QString Cp1250ToQString(std::string_view cp1250) {
+    return ToQString(Cp1250ToUtf8(cp1250));
+}
+
+}  // namespace tarvik

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+#include <string_view>
+
+namespace tarvik {
+
+// Texts of the program are UTF-8; texts of the scenery keep the file's CP1250 bytes.
+QString ToQString(std::string_view utf8);
+QString Cp1250ToQString(std::string_view cp1250);
+
+}  // namespace tarvik
