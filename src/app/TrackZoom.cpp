@@ -55,6 +55,7 @@ ZoomAnimation::ZoomAnimation(ViewState& view, std::function<void(double x, doubl
 void ZoomAnimation::Start(const ZoomTarget& target, const SceneryBounds& bounds, bool animate,
                           std::function<void()> done) {
     if (running_) Finish();
+    ++zoom_;
     target_ = target;
     done_ = std::move(done);
     running_ = true;
@@ -80,8 +81,9 @@ void ZoomAnimation::Step() {
         timer_.start(kPause);
         return;
     }
-    pause_(kPause, [this] {
-        if (!running_) return;
+    // A wait that ends after its zoom was finished or replaced leads nowhere.
+    pause_(kPause, [this, zoom = zoom_] {
+        if (!running_ || zoom != zoom_) return;
         ShrinkView(view_);
         Step();
     });

@@ -65,6 +65,7 @@ class ZoomAnimation {
     QTimer timer_;
     ZoomTarget target_;
     std::function<void()> done_;
+    unsigned zoom_ = 0;  // counts the zooms started
     bool running_ = false;
 };
 

@@ -16,6 +16,7 @@
 #include "MainWindow.h"
 #include "MapWidget.h"
 #include "ScriptedViewerDialogs.h"
+#include "WhenModal.h"
 #include "WorkModeForm.h"
 
 namespace tarvik {
@@ -334,6 +335,52 @@ TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
     QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(window.Tools().legend->isVisible());
     EXPECT_TRUE(Action("LegendOnMap")->isEnabled());
+}
+
+TEST_F(MainWindowTest, KeysTriggerTheItemsTheyShowAndSomeActWhileTheItemIsDisabled) {
+    // Before a load the tools can be chosen by key, although their items are disabled, and
+    // "Rysuj na mapie" flips while its window is hidden; the commands of a loaded scenery stay
+    // silent.
+    QTest::keyRelease(&window, Qt::Key_1, Qt::ControlModifier);
+    EXPECT_TRUE(Action("apa1")->isChecked());
+    EXPECT_TRUE(Button("HandToolButton")->isChecked());
+    EXPECT_FALSE(Button("HandToolButton")->isEnabled());
+    QTest::keyRelease(&window, Qt::Key_3, Qt::ControlModifier);
+    EXPECT_TRUE(Action("Linijka1")->isChecked());
+    EXPECT_FALSE(Action("apa1")->isChecked());
+    ASSERT_FALSE(Action("LegendOnMap")->isEnabled());
+    QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_TRUE(Action("LegendOnMap")->isChecked());
+    int launcherShown = 0;
+    test::WhenModal("RunSimForm", [&](QWidget* launcher) {
+        ++launcherShown;
+        launcher->close();
+    });
+    for (const int key : {Qt::Key_S, Qt::Key_P})
+        QTest::keyRelease(&window, key, Qt::ControlModifier);
+    QTest::keyRelease(&window, Qt::Key_F9);
+    EXPECT_TRUE(dialogs.saveFilterShown.empty());
+    EXPECT_EQ(dialogs.printRequests, 0);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(launcherShown, 0);
+
+    // Once loaded, F9 shows the launcher as its button does.
+    LoadSquare();
+    QTest::keyRelease(&window, Qt::Key_F9);
+    EXPECT_EQ(launcherShown, 1);
+
+    // Menu item and tool button are one action: text, hint, state and keys shown once.
+    EXPECT_EQ(Button("SaveToolButton")->defaultAction(), Action("Zapiszobrazsceneriidopliku1"));
+    EXPECT_EQ(Button("SaveToolButton")->toolTip(), "Zapisz obraz scenerii do pliku (Ctrl+S)");
+    EXPECT_EQ(Button("LegendToolButton")->text(), "Legenda");
+    EXPECT_EQ(Button("OpenToolButton")->text(), "Ostatnio otwarte");
+    EXPECT_FALSE(Action("Zapiszobrazsceneriidopliku1")->isIconVisibleInMenu());
+    EXPECT_TRUE(Action("Lupa1")->text().endsWith("\tCtrl+2"));
+    EXPECT_TRUE(Action("ShowMiniMap")->text().endsWith("\tCtrl+M"));
+    EXPECT_TRUE(Action("EditorSettings")->text().endsWith("\tCtrl+Alt+E"));
+    EXPECT_TRUE(Action("EditorItem1")->text().endsWith("\tCtrl+E"));
+    Action("ShowMiniMap")->trigger();
+    EXPECT_EQ(Button("MiniMapToolButton")->isChecked(), Action("ShowMiniMap")->isChecked());
 }
 
 TEST_F(MainWindowTest, ToolWindowsFollowTheirItems) {

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QMainWindow>
-
-#include "Cursors.h"
-#include "MainActions.h"
 #include "Navigation.h"
 
 namespace tarvik {
@@ -251,19 +247,6 @@ TEST(NavigationTest, RulerFormats) {
     EXPECT_EQ(RulerDistanceText(10000), "10 km");
     EXPECT_EQ(RulerDistanceText(1234567.0), "1 235 km");
     EXPECT_EQ(RulerDistanceText(1000), "1,0 km");
-}
-
-TEST(NavigationTest, KeysNeedTheirExactModifiers) {
-    QMainWindow window;
-    const CursorTable cursors;
-    const MainActions a = CreateMainActions(window, cursors);
-    EXPECT_EQ(ActionForKey(a, Qt::Key_T, Qt::ControlModifier), a.PaintTrack);
-    EXPECT_FALSE(ActionForKey(a, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier));
-    EXPECT_FALSE(ActionForKey(a, Qt::Key_T, Qt::NoModifier));
-    EXPECT_EQ(ActionForKey(a, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier), a.EditSource);
-    EXPECT_EQ(ActionForKey(a, Qt::Key_P, Qt::AltModifier), a.PrintPreviewMenuItem);
-    EXPECT_FALSE(ActionForKey(a, Qt::Key_F10, Qt::ShiftModifier));
-    EXPECT_EQ(ActionForKey(a, Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier), a.apa1);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "MapWidget.h"
+#include "QtText.h"
 #include "TrackListBuilder.h"
 #include "TrackListFixture.h"
 #include "TrackListModel.h"
@@ -140,6 +141,35 @@ TEST(TrackZoom, AnimationStepsShrinkAndStop) {
     EXPECT_FALSE(ZoomStepFits(scenery, {500, 500, 500, 10}));  // strict: half the width
     EXPECT_FALSE(ZoomStepFits(scenery, {500, 500, 10, 501}));
     EXPECT_FALSE(ZoomStepFits({{0, 0}, {200, 900}, 0}, {0, 0, 1, 1}));
+}
+
+TEST(TrackZoom, AFinishedOrReplacedZoomShowsItsFinalViewAndReportsOnce) {
+    ViewState view;
+    int shown = 0;
+    ZoomAnimation zoom(
+        view, [&view](double x, double y) { CenterView(view, x, y); }, [&shown] { ++shown; });
+    std::function<void()> next;
+    zoom.SetPause([&next](std::chrono::milliseconds, std::function<void()> go) { next = go; });
+    const SceneryBounds bounds{{0, 0}, {10000, 10000}};
+    int done = 0;
+    zoom.Start({5000, 5000, 10, 10}, bounds, true, [&done] { ++done; });
+    EXPECT_TRUE(zoom.Running());
+    EXPECT_EQ(shown, 1);
+    next();
+    EXPECT_EQ(shown, 2);
+    EXPECT_FLOAT_EQ(view.ViewMax.x - view.ViewMin.x, 5625);
+    const std::function<void()> stale = next;
+
+    // A new zoom finishes the running one first.
+    zoom.Start({1000, 2000, 10, 10}, bounds, false, [&done] { done += 10; });
+    EXPECT_EQ(done, 11);
+    EXPECT_FALSE(zoom.Running());
+    EXPECT_FLOAT_EQ(view.ViewMax.x - view.ViewMin.x, 200);
+    EXPECT_FLOAT_EQ((view.ViewMin.y + view.ViewMax.y) / 2, 2000);
+    stale();
+    zoom.Finish();
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(done, 11);
 }
 
 TEST(TrackListSort, LocaleOrderWithLetterCaseAndStableTies) {
@@ -373,6 +403,117 @@ TEST_F(TrackZoomWindowTest, HeldKeysHoldTheSearchBackUntilReleased) {
     QTest::mouseDClick(View()->viewport(), Qt::LeftButton, {}, r.center());
     QTest::mouseRelease(View()->viewport(), Qt::LeftButton, {}, r.center());
     ExpectView(-3500, -3025, 1040, 200);
+}
+
+TEST_F(TrackZoomWindowTest, TheAnimationRunsOnTheEventLoopAndEndsAtOnceOnInputToTheMap) {
+    window->Zoom().SetPause(nullptr);
+    window->findChild<QAction*>("AnimateZoom")->trigger();
+    ShowTrack("maly");
+    // The search lasts until the map shows the track; meanwhile the list starts none.
+    EXPECT_TRUE(list->SearchBusy());
+    EXPECT_EQ(ListStatus(), "Tor: maly -> Wyszukiwanie...");
+    EXPECT_NE(QApplication::overrideCursor(), nullptr);
+    QTRY_VERIFY_WITH_TIMEOUT(!list->SearchBusy(), 5000);
+    EXPECT_EQ(ListStatus(), "Tor: maly");
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    ExpectView(-2005, -1001, 200, 200);
+
+    // A press on the map during the animation takes the final view first, then acts on it.
+    ShowTrack("maly");
+    ASSERT_TRUE(list->SearchBusy());
+    QTest::mouseClick(&window->Map(), Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_FALSE(list->SearchBusy());
+    EXPECT_EQ(ListStatus(), "Tor: maly");
+    const ViewState& v = window->View();
+    EXPECT_LE(v.ViewMax.y - v.ViewMin.y, 201);
+}
+
+// The list on its own, with a map that only records what it is asked.
+class TrackListAloneTest : public ::testing::Test {
+  protected:
+    class RecordingMap final : public MapControl {
+      public:
+        bool SceneryLoaded() const override { return true; }
+        const ViewState& View() const override { return view; }
+        void SetHighlight(const TSegmentObj* segment) override { highlights.push_back(segment); }
+        void Redraw() override { ++redraws; }
+        void CenterOn(double, double) override {}
+        void ZoomTo(const TSegmentObj& segment, std::function<void()> done) override {
+            zoomedTo = &segment;
+            whenShown = std::move(done);
+        }
+
+        ViewState view;
+        std::vector<const TSegmentObj*> highlights;
+        int redraws = 0;
+        const TSegmentObj* zoomedTo = nullptr;
+        std::function<void()> whenShown;
+    };
+
+    TrackListAloneTest() {
+        test::LoadFile(scenery, dir.Write("stacja.scn", StationText()), test::AuthorMode(),
+                       scriptedAnswers);
+        list.show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&list));
+        list.findChild<QComboBox*>("ComboBox")->setCurrentIndex(0);
+    }
+    QTreeView* View() { return list.findChild<QTreeView*>("TrackList"); }
+    void Select(int row) { View()->setCurrentIndex(View()->model()->index(row, 0)); }
+    QString Status() { return list.findChild<QLabel*>("StatusBar1")->text(); }
+
+    test::TempDir dir;
+    test::ScriptedDialogs scriptedAnswers;
+    test::ScriptedViewerDialogs dialogs;
+    PosixFileSystem files;
+    TScenery scenery;
+    std::string path;
+    TWorkMode mode = test::AuthorMode();
+    CursorTable cursors;
+    RecordingMap map;
+    TTrackListForm list{
+        ToolContext{scenery, path, mode, dialogs, files, cursors, map,
+                    [](int key, Qt::KeyboardModifiers) { return key == Qt::Key_F1; }},
+        nullptr};
+};
+
+TEST_F(TrackListAloneTest, ThePickedTrackGoesToTheMapWhateverPicksIt) {
+    Select(0);
+    ASSERT_NE(list.SelectedSegment(), nullptr);
+    ASSERT_FALSE(map.highlights.empty());
+    EXPECT_EQ(map.highlights.back(), list.SelectedSegment());
+    // Another view empties the list: nothing may stay highlighted.
+    list.findChild<QComboBox*>("ComboBox")->setCurrentIndex(1);
+    EXPECT_EQ(map.highlights.back(), nullptr);
+    EXPECT_EQ(map.redraws, 1);
+    Select(1);
+    const TSegmentObj* picked = list.SelectedSegment();
+    list.ClearList();
+    EXPECT_EQ(map.highlights.back(), nullptr);
+    EXPECT_NE(picked, nullptr);
+}
+
+TEST_F(TrackListAloneTest, ASearchLastsUntilTheMapShowsTheTrack) {
+    Select(0);
+    list.ShowTrackOnMap();
+    EXPECT_EQ(map.zoomedTo, list.SelectedSegment());
+    EXPECT_TRUE(list.SearchBusy());
+    EXPECT_EQ(Status(), "Tor: " + Cp1250ToQString(map.zoomedTo->Name()) + " -> Wyszukiwanie...");
+    map.zoomedTo = nullptr;
+    list.ShowTrackOnMap();
+    EXPECT_EQ(map.zoomedTo, nullptr);
+    map.whenShown();
+    EXPECT_FALSE(list.SearchBusy());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // Closing by hand is reported; a main-window key held in the list holds no search back.
+    int closed = 0;
+    QObject::connect(&list, &TTrackListForm::closedByUser, [&closed] { ++closed; });
+    QTest::keyPress(View(), Qt::Key_F1);
+    EXPECT_FALSE(list.SearchBusy());
+    list.close();
+    EXPECT_EQ(closed, 1);
+    list.hide();
+    EXPECT_EQ(closed, 1);
 }
 
 TEST_F(TrackListWindowTest, ClosingSwitchesTheListOffAndClosesTheProperties) {
