@@ -120,7 +120,12 @@ int main(int argc, char** argv) {
     long curves = 0;
     for (const TSegmentObj& s : scenery.Tracks())
         curves += s.IsCurve();
-    const MapOptions options;
+    // The switches of a first run: every layer but traction, the line-speed map.
+    const MapOptions options{.PaintRiver = true,
+                             .PaintRoad = true,
+                             .PaintTrack = true,
+                             .Type = MapType::Velocity,
+                             .PaintTransparent = true};
     const ColorSlots colors;
     const TWorkMode mode;
     const SceneryIndex index(scenery);

@@ -40,7 +40,17 @@ struct AppSettings {
     WindowBounds TrackList;
     WindowBounds Launcher;
     ColorSlots Colors;
-    MapOptions Map;  // the layer and sign switches, map type, transparency and "on map" checks
+    // The layer and sign switches, map type, transparency and "on map" checks.
+    MapOptions Map{.PaintRiver = true,
+                   .PaintRoad = true,
+                   .PaintTrack = true,
+                   .PaintTraction = false,
+                   .PaintSpeedLimit = false,
+                   .PaintElevation = false,
+                   .Type = MapType::Velocity,
+                   .LegendOnMap = false,
+                   .MiniMapOnMap = false,
+                   .PaintTransparent = true};
     bool LegendShow = true;
     bool MiniMapShow = true;
     bool TrackListShow = false;

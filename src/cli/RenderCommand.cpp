@@ -36,7 +36,7 @@ struct RenderOptions {
     std::string output;
     int width = 800;
     int height = 600;
-    MapOptions map;
+    MapOptions map = AppSettings{}.Map;  // as the viewer first draws
     bool noOverlays = false;
     bool white = false;
     std::optional<std::array<float, 4>> view;

@@ -5,21 +5,22 @@ namespace tarvik {
 // The map types, numbered as they are stored.
 enum class MapType { Normal = 0, Velocity = 1, Hipsometric = 2, Elevation = 3 };
 
-// The drawing switches of the main window's menu.
+// The drawing switches of the main window's menu, all off unless set: the program's first
+// choices are those of its settings.
 struct MapOptions {
-    bool PaintRiver = true;
-    bool PaintRoad = true;
-    bool PaintTrack = true;
-    bool PaintTraction = false;
-    bool PaintSpeedLimit = false;
-    bool PaintElevation = false;
-    MapType Type = MapType::Velocity;
+    bool PaintRiver{};
+    bool PaintRoad{};
+    bool PaintTrack{};
+    bool PaintTraction{};
+    bool PaintSpeedLimit{};
+    bool PaintElevation{};
+    MapType Type{};
     // "Rysuj na mapie" of the legend and of the mini-map, each counted only when also enabled.
-    bool LegendOnMap = false;
-    bool LegendOnMapEnabled = false;
-    bool MiniMapOnMap = false;
-    bool MiniMapOnMapEnabled = false;
-    bool PaintTransparent = true;
+    bool LegendOnMap{};
+    bool LegendOnMapEnabled{};
+    bool MiniMapOnMap{};
+    bool MiniMapOnMapEnabled{};
+    bool PaintTransparent{};
 
     bool operator==(const MapOptions&) const = default;
 };

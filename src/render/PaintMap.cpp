@@ -1,6 +1,5 @@
 #include "PaintMap.h"
 
-#include <chrono>
 #include <cmath>
 
 #include "ElapsedText.h"
@@ -54,7 +53,7 @@ MapResult PaintMap(const MapRequest& request) {
     const bool miniMap = request.purpose == MapPurpose::MiniMap;
     const DrawingCursor cursor(hooks);
     if (hooks.status) hooks.status->StatusText("Rysowanie...");
-    const auto start = std::chrono::steady_clock::now();
+    const Stopwatch stopwatch;
     RunawayGuard guard(hooks);
 
     MapResult result{static_cast<float>(view.Scale()), MapOutcome::Drawn};
@@ -78,11 +77,7 @@ MapResult PaintMap(const MapRequest& request) {
     if (!miniMap) AddOverlays(picture, view.Scale(), sources.options, request.overlays);
     request.target.drawImage(0, 0, picture);
 
-    if (!miniMap && hooks.status) {
-        const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
-            std::chrono::steady_clock::now() - start);
-        hooks.status->StatusText(ElapsedText("Rysowanie: ", elapsed));
-    }
+    if (!miniMap && hooks.status) hooks.status->StatusText(stopwatch.ElapsedText("Rysowanie: "));
     return result;
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "Cursors.h"
+#include "FirstRunSwitches.h"
 #include "LegendForm.h"
 #include "LegendPicture.h"
 #include "MiniMapForm.h"
@@ -35,7 +36,7 @@ class LegendFormTest : public ::testing::Test {
   protected:
     LegendFormTest() { scenery.Segments.Ranges = {40, 160, 100, 400, 0, 30}; }
 
-    MapOptions options;
+    MapOptions options = test::FirstRunSwitches();
     TScenery scenery;
     ColorSlots colors;
     TLegendForm legend{options, scenery, colors, nullptr};
@@ -87,7 +88,7 @@ class FakeHost final : public MiniMapHost {
     void CenterOn(double x, double y) override { centred.emplace_back(x, y); }
 
     TScenery scenery;
-    MapOptions options;
+    MapOptions options = test::FirstRunSwitches();
     ColorSlots colors;
     TWorkMode mode;
     ViewState view;
@@ -208,7 +209,7 @@ TEST_F(MiniMapFormTest, EmptyBoundingBoxDrawsNothing) {
 }
 
 TEST_F(MiniMapFormTest, BothToolWindowsReportOnlyTheUserClosing) {
-    MapOptions options;
+    MapOptions options = test::FirstRunSwitches();
     ColorSlots colors;
     TLegendForm legend(options, host.scenery, colors, nullptr);
     int closed = 0;

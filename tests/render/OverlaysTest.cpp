@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "FirstRunSwitches.h"
 #include "LegendPicture.h"
 #include "MiniMap.h"
 #include "Overlays.h"
@@ -114,7 +115,7 @@ class MiniMapTest : public ::testing::Test {
     bool Red(int x, int y) const { return miniMap.Picture().pixel(x, y) == qRgb(255, 0, 0); }
 
     TScenery scenery;
-    MapOptions options;
+    MapOptions options = test::FirstRunSwitches();
     ColorSlots colors;
     TWorkMode mode;
     MiniMap miniMap;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "ElapsedText.h"
+#include "FirstRunSwitches.h"
 #include "MapView.h"
 #include "PaintMap.h"
 #include "QtColor.h"
@@ -81,7 +82,7 @@ class PaintTest : public ::testing::Test {
     }
 
     TScenery scenery;
-    MapOptions options;
+    MapOptions options = test::FirstRunSwitches();
     ColorSlots colors;
     TWorkMode mode = TWorkMode::Make(false, 2);
     PaintHooks hooks;
