@@ -73,7 +73,12 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     setCentralWidget(map_);
     controller_ = std::make_unique<MapController>(*map_, view_, scenery_, cursors_);
     zoom_ = std::make_unique<ZoomAnimation>(
-        view_, [this](double x, double y) { CenterOn(x, y); }, [this] { map_->repaint(); });
+        view_,
+        [this](double x, double y) {
+            CenterView(view_, x, y);
+            RedrawMap(RedrawCause::Navigation);
+        },
+        [this] { map_->repaint(); });
     status_ = new QLabel(this);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
@@ -335,6 +340,8 @@ MapSources TForm1::Sources() const {
 }
 
 void TForm1::CenterOn(double x, double y) {
+    // The user moves the map: a zoom to a track ends first.
+    zoom_->Finish();
     CenterView(view_, x, y);
     RedrawMap(RedrawCause::Navigation);
 }

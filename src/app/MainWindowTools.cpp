@@ -85,6 +85,7 @@ void TForm1::ConnectToolWindows() {
         actions_.ShowTrackList->setChecked(false);
         ShowTrackListClick();
     });
+    t.trackList->SetAnimateZoom(a.AnimateZoom->isChecked());
     connect(t.trackList, &TTrackListForm::animateZoomClicked, a.AnimateZoom, &QAction::setChecked);
     t.launcher->SetTimetableForm(t.timetable);
     ShowEditorsMenu();

@@ -21,6 +21,7 @@
 #include "MiniMapForm.h"
 #include "ScriptedViewerDialogs.h"
 #include "SplashScreenForm.h"
+#include "TrackListForm.h"
 #include "WhenModal.h"
 
 namespace tarvik {
@@ -135,6 +136,8 @@ TEST_F(ShellTest, StoredValuesAreAppliedAndWrittenBack) {
     EXPECT_FALSE(Action(*w, "PaintRoad")->isChecked());
     EXPECT_TRUE(Action(*w, "LegendOnMap")->isChecked());
     EXPECT_TRUE(Action(*w, "AnimateZoom")->isChecked());
+    EXPECT_TRUE(
+        w->Tools().trackList->findChild<QToolButton*>("AnimateZoomToolButton")->isChecked());
     EXPECT_TRUE(w->findChild<QToolButton*>("TrackListToolButton")->isChecked());
     EXPECT_TRUE(w->findChild<QToolButton*>("TrackListToolButton")->isEnabled());
     EXPECT_TRUE(w->Mode().OwnerMode);
