@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QProxyStyle>
 #include <QSocketNotifier>
+#include <QStyleOptionMenuItem>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
@@ -26,13 +27,39 @@ constexpr const char* kUsage =
     "       tarvik-viewer /p SCENERY    open it, print its map, close\n"
     "       tarvik-viewer --help | --version\n";
 
-// Hints of the controls show after 750 ms.
-class HintStyle final : public QProxyStyle {
+// Hints of the controls show after 750 ms. The menus show no pictures, although the commands
+// that the tool bar shares with them have some, so their items keep no room for one.
+class ViewerStyle final : public QProxyStyle {
   public:
     int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ToolTip_WakeUpDelay) return 750;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+
+    QSize sizeFromContents(ContentsType type, const QStyleOption* option, const QSize& size,
+                           const QWidget* widget) const override {
+        if (type == CT_MenuItem) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem plain(*item);
+                plain.maxIconWidth = 0;
+                return QProxyStyle::sizeFromContents(type, &plain, size, widget);
+            }
+        }
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        if (element == CE_MenuItem) {
+            if (const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option)) {
+                QStyleOptionMenuItem plain(*item);
+                plain.maxIconWidth = 0;
+                QProxyStyle::drawControl(element, &plain, painter, widget);
+                return;
+            }
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
     }
 };
 
@@ -85,7 +112,7 @@ int RunViewer(int argc, char** argv) {
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setDesktopFileName("tarvik-viewer");
     QApplication::setWindowIcon(MakeApplicationIcon());
-    QApplication::setStyle(new HintStyle);
+    QApplication::setStyle(new ViewerStyle);
 
     auto splash = std::make_unique<TSplashScreenForm>(nullptr, true);
     splash->show();
