@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QUrl>
 #include <QWheelEvent>
+#include <QWindow>
 #include <cstdlib>
 
 #include "ColorsForm.h"
@@ -86,8 +87,6 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
 
     helpFile_ = QCoreApplication::applicationDirPath() + "/Zorvan.chm";
     actions_.HelpMenuItem->setEnabled(QFileInfo(helpFile_).isFile());
-    actions_.LegendOnMap->setEnabled(false);
-    actions_.MiniMapOnMap->setEnabled(false);
     ConnectActions();
     ApplyFormCreateSettings();
     CreateToolWindows(progress);
@@ -189,6 +188,7 @@ void TForm1::LoadScenery(std::string path) {
         tools_.statistics->Invalidate();
         tools_.launcher->ClearTree();
         tools_.trackList->ClearList();
+        tools_.properties->Clear();
         highlight_ = nullptr;
         // The grids point into the model, so they go before it.
         index_.reset();
@@ -204,7 +204,11 @@ void TForm1::LoadScenery(std::string path) {
             EnableAfterFirstLoad();
         }
         TTrackListForm& list = *tools_.trackList;
-        if (actions_.ShowTrackList->isChecked() && !list.isVisible()) list.show();
+        // In the user mode the list has nothing to show, and its item is off.
+        if (actions_.ShowTrackList->isChecked() && actions_.ShowTrackList->isEnabled() &&
+            !list.isVisible()) {
+            list.show();
+        }
         if (list.isVisible()) {
             SetStatusText("Tworzenie listy nazwanych torów...");
             list.BuildTrackList();
@@ -266,9 +270,8 @@ void TForm1::CheckFilesChanged() {
         dialogs_.MessageBox("Plik lub pliki załadowane uległy zmianie. Czy przeładować?",
                             "Zmiana pliku", MessageIcon::Question,
                             MessageButtons::YesNo) == MessageAnswer::Yes) {
-        const std::string top = scenery_.IncFiles.front().FileName;
         checkingFiles_ = false;
-        LoadScenery(top);
+        LoadScenery(sceneryShortPath_);
         return;
     }
     checkingFiles_ = false;
@@ -311,6 +314,8 @@ void TForm1::RedrawMap(RedrawCause cause) {
         case RedrawCause::ShowMiniMap:
         case RedrawCause::Transparency:
         case RedrawCause::MapType:
+        // The mini-map's picture holds the old colours until it is drawn again.
+        case RedrawCause::Colors:
             tools_.miniMap->Refresh(true);
             break;
         default:
@@ -472,7 +477,7 @@ void TForm1::WorkModeClick() {
     if (tools_.workMode->Execute() && !scenery_.IncFiles.empty() &&
         dialogs_.MessageBox("Czy przeładować scenerię teraz?", "Zmiany w scenerii",
                             MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
-        LoadScenery(scenery_.IncFiles.front().FileName);
+        LoadScenery(sceneryShortPath_);
     }
     actions_.ShowTrackList->setEnabled(mode_.OwnerMode);
     actions_.TrackListMenu->setEnabled(mode_.OwnerMode);
@@ -503,7 +508,17 @@ bool TForm1::event(QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType()) return false;
+    if (!watched->isWidgetType()) return false;
+    if (event->type() == QEvent::Show) {
+        // A modal dialog goes above the tool windows, which stay on top of the program's
+        // other windows. It is still to be shown on the screen, so the hint takes effect.
+        const auto* widget = static_cast<QWidget*>(watched);
+        if (widget->isWindow() && widget->isModal() && widget->windowHandle()) {
+            widget->windowHandle()->setFlag(Qt::WindowStaysOnTopHint);
+        }
+        return false;
+    }
+    if (event->type() != QEvent::KeyRelease) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat()) return false;
     // The key releases of these windows act as the main window's own.

@@ -6,12 +6,14 @@
 #include <QScreen>
 #include <QToolButton>
 #include <algorithm>
+#include <limits>
 
 #include "EditSourceForm.h"
 #include "LegendForm.h"
 #include "MainWindow.h"
 #include "MenuSwitches.h"
 #include "MiniMapForm.h"
+#include "ProperytyForm.h"
 #include "RunSimForm.h"
 #include "TrackListForm.h"
 #include "WorkModeForm.h"
@@ -33,31 +35,49 @@ DesignedSizes CurrentSizes() {
 // The smallest a tool window is made from stored bounds.
 constexpr int kLeastSide = 40;
 
-// Stored bounds: the window frame's position and the size of its inside. Bounds from a
-// damaged or foreign settings file are made usable: no smaller than the window allows, no
-// larger than the screens, and not wholly off them.
+// The screen that bounds belong on: the one they overlap most, else the nearest one.
+QRect ScreenFor(const QRect& bounds) {
+    QRect best(0, 0, 1024, 768);
+    long long bestScore = std::numeric_limits<long long>::min();
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        const QRect area = screen->geometry();
+        const QRect overlap = area.intersected(bounds);
+        long long score = 0;
+        if (overlap.isEmpty()) {
+            const QPoint c = bounds.center();
+            const long long dx = c.x() - std::clamp(c.x(), area.left(), area.right());
+            const long long dy = c.y() - std::clamp(c.y(), area.top(), area.bottom());
+            score = -(dx * dx + dy * dy);
+        } else {
+            score = static_cast<long long>(overlap.width()) * overlap.height();
+        }
+        if (score > bestScore) {
+            bestScore = score;
+            best = area;
+        }
+    }
+    return best;
+}
+
+// Stored bounds: the window frame's position and the size of its inside. They may come from
+// a damaged or foreign settings file, other screens or another scale, so the window is made
+// no smaller than it allows, no larger than its screen, and wholly on that screen.
 void Place(QWidget& window, const WindowBounds& b, bool withSize) {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const QRect desktop = screen ? screen->virtualGeometry() : QRect(0, 0, 1024, 768);
+    const QRect wanted(QPoint(b.left, b.top), withSize ? QSize(b.width, b.height) : window.size());
+    const QRect screen = ScreenFor(wanted);
     QSize size = window.size();
     if (withSize) {
         size = QSize(std::clamp(b.width, std::max(window.minimumWidth(), kLeastSide),
-                                std::max(desktop.width(), kLeastSide)),
+                                std::max(screen.width(), kLeastSide)),
                      std::clamp(b.height, std::max(window.minimumHeight(), kLeastSide),
-                                std::max(desktop.height(), kLeastSide)));
+                                std::max(screen.height(), kLeastSide)));
         window.resize(size);
     }
-    QPoint at(b.left, b.top);
-    if (!desktop.intersects(QRect(at, size))) {
-        at = desktop.center() - QPoint(size.width() / 2, size.height() / 2);
-    }
-    window.move(at);
-}
-
-// Bounds as they were stored, without a check.
-void PlaceAsStored(QWidget& window, const WindowBounds& b) {
-    window.move(b.left, b.top);
-    window.resize(b.width, b.height);
+    const auto within = [](int at, int first, int end, int length) {
+        return std::clamp(at, first, std::max(first, end - length));
+    };
+    window.move(within(b.left, screen.left(), screen.right() + 1, size.width()),
+                within(b.top, screen.top(), screen.bottom() + 1, size.height()));
 }
 
 WindowBounds BoundsOf(const QWidget& window) {
@@ -82,6 +102,9 @@ void TForm1::ApplyFormCreateSettings() {
     const bool coversScreen = width() >= sizes.screenWidth && height() >= sizes.screenHeight - 30;
     if (s.MainMaximized || coversScreen) setWindowState(windowState() | Qt::WindowMaximized);
     ShowMenuSwitches(s, actions_);
+    // "Rysuj na mapie" counts while its window's "Pokaż" is on.
+    actions_.LegendOnMap->setEnabled(s.LegendShow);
+    actions_.MiniMapOnMap->setEnabled(s.MiniMapShow);
     SyncOptions();
 }
 
@@ -92,8 +115,9 @@ void TForm1::ApplyFinishStartupSettings() {
     ResizeMap();
     Place(*tools_.miniMap, s.MiniMap, true);
     Place(*tools_.legend, s.Legend, false);
-    PlaceAsStored(*tools_.trackList, s.TrackList);
-    PlaceAsStored(*tools_.launcher, s.Launcher);
+    Place(*tools_.trackList, s.TrackList, true);
+    Place(*tools_.launcher, s.Launcher, true);
+    Place(*tools_.properties, BoundsOf(*tools_.properties), false);
     tools_.launcher->SetSimulator(s.SimFile, s.RunSimParam);
     tools_.editors->SetSlots(s.EditorSlots, s.EditorCount());
     mode_ = TWorkMode::Make(s.OwnerMode, s.InterpolateStepsMode);
@@ -136,8 +160,12 @@ AppSettings TForm1::CollectSettings() const {
         const RecentFileItem& item = recent_.Item(n);
         s.Recent[static_cast<std::size_t>(n)] = {item.caption, item.path};
     }
-    const QRect normal = isMaximized() ? normalGeometry() : geometry();
-    s.Main = isMaximized() ? WindowBounds{normal.x(), normal.y(), normal.width(), normal.height()}
+    // A maximised window is stored as it will come back: the frame, not the inside, where it
+    // was before.
+    const QRect normal = normalGeometry();
+    const QPoint frame = geometry().topLeft() - pos();
+    s.Main = isMaximized() ? WindowBounds{normal.x() - frame.x(), normal.y() - frame.y(),
+                                          normal.width(), normal.height()}
                            : BoundsOf(*this);
     s.MainMaximized = isMaximized();
     s.MiniMap = BoundsOf(*tools_.miniMap);

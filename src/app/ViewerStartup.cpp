@@ -16,6 +16,7 @@
 #include "MainWindow.h"
 #include "QtViewerDialogs.h"
 #include "SplashScreenForm.h"
+#include "ViewerApplication.h"
 
 namespace tarvik {
 namespace {
@@ -108,7 +109,10 @@ int RunViewer(int argc, char** argv) {
         return 1;
     }
     InstallTerminationHandler();
-    QApplication app(argc, argv);
+    // The dialogs outlive the application, which reports through them to its end.
+    QtViewerDialogs dialogs;
+    ViewerApplication app(argc, argv);
+    app.SetDialogs(&dialogs);
     QApplication::setApplicationName(kApplicationTitle);
     QApplication::setDesktopFileName("tarvik-viewer");
     QApplication::setWindowIcon(MakeApplicationIcon());
@@ -120,7 +124,6 @@ int RunViewer(int argc, char** argv) {
     QCoreApplication::processEvents();
     splash->ShowProgress("0% Czyt. konfig....");
 
-    QtViewerDialogs dialogs;
     const PosixFileSystem files;
     SettingsStore store;
     std::unique_ptr<TForm1> window;
@@ -135,13 +138,19 @@ int RunViewer(int argc, char** argv) {
         window->FinishStartup();
     } catch (const std::exception& e) {
         splash.reset();
-        dialogs.MessageBox(e.what(), kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
+        ReportError(e.what(), &dialogs);
         if (!window) return 1;
     }
     splash.reset();
 
     QStringList arguments = QCoreApplication::arguments().mid(1, 2);
-    window->RunCommandLine(arguments);
+    // Not yet in the event loop, which reports the errors of the commands it runs.
+    DeliverOrReport(
+        [&] {
+            window->RunCommandLine(arguments);
+            return true;
+        },
+        &dialogs);
     // "/e" and "/p" close the window before the event loop would start.
     if (!window->isVisible()) return 0;
     // Watched only from here on, so that a request during a load waits for its end.

@@ -21,24 +21,50 @@ std::string SystemError(const std::string& what, const std::string& path, int er
     return what + " \"" + path + "\": " + std::strerror(error);
 }
 
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The file a name stands for: a symbolic link is followed to its target, which is what the
+// user means to replace; the link itself stays.
+std::string FollowLinks(std::string path) {
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat info {};
+        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return path;
+        std::string target(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 4096), '\0');
+        const ssize_t n = readlink(path.c_str(), target.data(), target.size());
+        if (n <= 0) return path;
+        target.resize(static_cast<std::size_t>(n));
+        path = target.front() == '/' ? target : FolderOf(path) + "/" + target;
+    }
+    return path;
+}
+
 // A file written beside its final name and moved there only when it is complete.
 class PendingFile {
   public:
-    explicit PendingFile(const std::string& path) : path_(path) {
-        const std::size_t slash = path.find_last_of('/');
-        const std::string dir = slash == std::string::npos ? "." : path.substr(0, slash);
-        const std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
-        temp_ = dir + "/." + name + ".XXXXXX";
+    explicit PendingFile(const std::string& path) : path_(path), target_(FollowLinks(path)) {
+        const std::size_t slash = target_.find_last_of('/');
+        const std::string name = slash == std::string::npos ? target_ : target_.substr(slash + 1);
+        temp_ = FolderOf(target_) + "/." + name + ".XXXXXX";
         const int fd = mkstemp(temp_.data());
         if (fd < 0) {
             error_ = SystemError("Cannot create file", path_, errno);
             temp_.clear();
             return;
         }
-        // As an ordinary new file would be: readable by all unless the umask says otherwise.
-        const mode_t mask = umask(0);
-        umask(mask);
-        fchmod(fd, 0666 & ~mask);
+        // A file replaced keeps its permissions; a new one is readable by all unless the umask
+        // says otherwise, as an ordinary new file would be.
+        struct stat old {};
+        if (stat(target_.c_str(), &old) == 0 && S_ISREG(old.st_mode)) {
+            fchmod(fd, old.st_mode & 07777);
+        } else {
+            const mode_t mask = umask(0);
+            umask(mask);
+            fchmod(fd, 0666 & ~mask);
+        }
         file_ = fdopen(fd, "wb");
         if (!file_) {
             error_ = SystemError("Cannot create file", path_, errno);
@@ -65,7 +91,7 @@ class PendingFile {
         if (!written || !closed) {
             return SystemError("Error writing file", path_, written ? errno : writeError);
         }
-        if (std::rename(temp_.c_str(), path_.c_str()) != 0) {
+        if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
             return SystemError("Cannot create file", path_, errno);
         }
         temp_.clear();
@@ -74,6 +100,7 @@ class PendingFile {
 
   private:
     std::string path_;
+    std::string target_;
     std::string temp_;
     std::FILE* file_ = nullptr;
     std::optional<std::string> error_;

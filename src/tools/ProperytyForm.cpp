@@ -188,7 +188,7 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     grid->addWidget(events_, 0, 0);
 }
 
-void TProperytyForm::Reset() {
+void TProperytyForm::Clear() {
     for (QLabel* count : {locomotives_, wagons_, drivableLocomotives_, drivableWagons_})
         Put(count, QStringLiteral("0"));
     for (QLabel* value :
@@ -213,7 +213,7 @@ void TProperytyForm::Reset() {
 void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg) {
     if (!seg) return;
     const OverrideCursor busy(cursors_.Cursor(CursorTable::kRecalculating));
-    Reset();
+    Clear();
 
     Put(trackName_,
         seg->HasName() ? Cp1250ToQString(seg->Name()) : QStringLiteral("(!Nie nazwany)"));

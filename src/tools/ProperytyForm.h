@@ -33,6 +33,8 @@ class TProperytyForm : public QWidget {
 
     // A missing segment leaves the window as it is.
     void ShowSegmentProperties(const TSegmentObj* segment);
+    // Before a load frees the model the window shows no track.
+    void Clear();
 
     // Called when the window is hidden by the program or closed by the user.
     std::function<void()> onHidden;
@@ -43,8 +45,6 @@ class TProperytyForm : public QWidget {
   private:
     // One row of the coordinate group: X, Y, Vx, Vy, H.
     using PointFields = std::array<QLabel*, 5>;
-
-    void Reset();
 
     const TScenery& scenery_;
     const TWorkMode& mode_;

@@ -220,6 +220,30 @@ TEST_F(MainWindowTest, ChangedFilesOfferAReload) {
     EXPECT_EQ(window.Scenery().IncFiles.front().FileName, path);
 }
 
+TEST_F(MainWindowTest, AReloadLoadsTheOpenedSceneryAlsoAfterAnError) {
+    Write("czesc.inc", test::TrackNode(Piece(&PieceSpec::x2, 300)));
+    const std::string broken = "node -1 0 none track normal 1 2 3 4 5 1.5 flat vis\r\n";
+    const std::string path =
+        Write("glowna.scn", "include czesc.inc\r\n" + SquareScenery() + broken);
+    window.LoadScenery(path);
+    // The error left the include at the head of the files read.
+    ASSERT_NE(window.Scenery().IncFiles.front().FileName, path);
+    Write("czesc.inc", test::TrackNode(Piece(&PieceSpec::x2, 3000)));
+    dialogs.basic.answers.push_back(MessageAnswer::Yes);
+    window.CheckFilesChanged();
+    EXPECT_EQ(window.SceneryShortPath(), path);
+    EXPECT_EQ(window.windowTitle().toStdString(), path + " - Tarvik Track Viewer");
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 3u);
+
+    // The work mode's reload as well.
+    QTimer::singleShot(
+        0, [&] { window.Tools().workMode->findChild<QPushButton*>("BitBtn1")->click(); });
+    dialogs.basic.answers.push_back(MessageAnswer::Yes);
+    Action("WorkMode")->trigger();
+    EXPECT_EQ(window.SceneryShortPath(), path);
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 3u);
+}
+
 TEST_F(MainWindowTest, ZoomClicksAndEdgeBands) {
     LoadSquare();
     const ViewState start = window.View();
@@ -348,6 +372,7 @@ TEST_F(MainWindowTest, KeysTriggerTheItemsTheyShowAndSomeActWhileTheItemIsDisabl
     QTest::keyRelease(&window, Qt::Key_3, Qt::ControlModifier);
     EXPECT_TRUE(Action("Linijka1")->isChecked());
     EXPECT_FALSE(Action("apa1")->isChecked());
+    QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
     ASSERT_FALSE(Action("LegendOnMap")->isEnabled());
     QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_TRUE(Action("LegendOnMap")->isChecked());
@@ -522,6 +547,29 @@ TEST_F(MainWindowTest, ColourDialogDefaultsThenCancelKeepsTheColours) {
     EXPECT_EQ(window.Colors(), ColorSlots{});
     const QImage& p = window.Map().Picture();
     EXPECT_EQ(QColor(p.pixel(p.width() / 2, p.height() / 2)), QColor(0, 128, 0));
+    // The mini-map takes the new colours too.
+    window.FinishStartup();
+    const QImage& mini = window.Tools().miniMap->Picture();
+    EXPECT_EQ(QColor(mini.pixel(mini.width() / 2, mini.height() / 2)), QColor(0, 128, 0));
+    QTimer::singleShot(0, [&] {
+        window.Tools().colors->findChild<QWidget*>("BgShape")->setFocus();
+        dialogs.colorAnswers.push_back(RGBColor(200, 10, 10));
+        QTest::mouseClick(window.Tools().colors->findChild<QWidget*>("BgShape"), Qt::LeftButton);
+        window.Tools().colors->findChild<QPushButton*>("OkButton")->click();
+    });
+    Action("Kolory")->trigger();
+    EXPECT_EQ(QColor(mini.pixel(mini.width() / 2, mini.height() / 2)), QColor(200, 10, 10));
+}
+
+TEST_F(MainWindowTest, ModalDialogsGoAboveTheToolWindows) {
+    LoadSquare();
+    bool above = false;
+    test::WhenModal("RunSimForm", [&](QWidget* launcher) {
+        above = launcher->windowHandle()->flags().testFlag(Qt::WindowStaysOnTopHint);
+        launcher->close();
+    });
+    QTest::keyRelease(&window, Qt::Key_F9);
+    EXPECT_TRUE(above);
 }
 
 TEST_F(MainWindowTest, WorkModeDialogAsksForAReloadOnlyWithAScenery) {

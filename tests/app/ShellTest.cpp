@@ -18,10 +18,14 @@
 #include "DesktopRegistration.h"
 #include "LegendForm.h"
 #include "MainWindow.h"
+#include "MapWidget.h"
 #include "MiniMapForm.h"
+#include "ProperytyForm.h"
+#include "RunSimForm.h"
 #include "ScriptedViewerDialogs.h"
 #include "SplashScreenForm.h"
 #include "TrackListForm.h"
+#include "ViewerApplication.h"
 #include "WhenModal.h"
 
 namespace tarvik {
@@ -200,6 +204,91 @@ TEST_F(ShellTest, ADamagedSettingsFileNeverStopsTheStart) {
     EXPECT_GE(w->Tools().miniMap->width(), 40);
     EXPECT_GE(w->Tools().miniMap->height(), 40);
     w->close();
+}
+
+TEST_F(ShellTest, EveryWindowStartsWhollyOnTheScreen) {
+    // Places saved with other screens or another scale.
+    WriteConf(
+        "[Bounds]\nMFX1=1800\nMFY1=-300\nMFX2=500\nMFY2=460\nMMX1=-700\nMMY1=9000\n"
+        "LX1=5000\nLY1=100\nTLX1=1740\nTLY1=40\nTLX2=260\nTLY2=500\nRSX1=-2000\nRSY1=-2000\n"
+        "RSX2=420\nRSY2=360\n[TrackList]\nShow=1\n");
+    auto w = Start();
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    const ToolWindows& t = w->Tools();
+    for (const QWidget* window :
+         {static_cast<const QWidget*>(w.get()), static_cast<const QWidget*>(t.miniMap),
+          static_cast<const QWidget*>(t.legend), static_cast<const QWidget*>(t.trackList),
+          static_cast<const QWidget*>(t.launcher), static_cast<const QWidget*>(t.properties)}) {
+        EXPECT_TRUE(screen.contains(QRect(window->pos(), window->size())))
+            << window->objectName().toStdString() << " at " << window->x() << "," << window->y();
+    }
+    // Moved, not shrunk, where the screen has the room.
+    EXPECT_EQ(t.trackList->size(), QSize(260, 500));
+    EXPECT_EQ(t.trackList->y(), 40);
+    EXPECT_EQ(w->size(), QSize(500, 460));
+}
+
+TEST_F(ShellTest, AWindowClosedMaximisedComesBackWhereItWas) {
+    WriteConf("[Bounds]\nMFX1=30\nMFY1=40\nMFX2=500\nMFY2=460\n");
+    {
+        auto w = Start();
+        ASSERT_EQ(w->pos(), QPoint(30, 40));
+        const QRect inside = w->geometry();
+        w->showMaximized();
+        QTest::qWait(50);
+        ASSERT_NE(w->geometry(), inside);
+        w->close();
+    }
+    const QSettings s(ConfPath(), QSettings::IniFormat);
+    EXPECT_EQ(s.value("Bounds/MFS").toInt(), 1);
+    EXPECT_EQ(s.value("Bounds/MFX1").toInt(), 30);
+    EXPECT_EQ(s.value("Bounds/MFY1").toInt(), 40);
+    EXPECT_EQ(s.value("Bounds/MFX2").toInt(), 500);
+    auto again = Start();
+    again->showNormal();
+    EXPECT_EQ(again->pos(), QPoint(30, 40));
+}
+
+TEST_F(ShellTest, TheLegendSavedOnTheMapIsThereFromTheStart) {
+    WriteConf("[Legend]\nOnMap=1\n[TrackList]\nShow=1\n");
+    auto w = Start();
+    QAction* onMap = Action(*w, "LegendOnMap");
+    EXPECT_TRUE(onMap->isChecked());
+    EXPECT_TRUE(onMap->isEnabled());
+    w->resize(800, 600);
+    test::PieceSpec alongX;
+    alongX.x2 = 1000;
+    test::PieceSpec alongZ;
+    alongZ.z2 = 1000;
+    w->LoadScenery(dir.Write("a.scn", test::TrackNode(alongX) + test::TrackNode(alongZ)));
+    // The legend's light panel lies over the map's green at its top-left corner.
+    const QImage& map = w->Map().Picture();
+    EXPECT_NE(QColor(map.pixel(20, 20)), QColor(0, 128, 0));
+    QTest::keyRelease(w.get(), Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_FALSE(onMap->isChecked());
+    EXPECT_EQ(QColor(map.pixel(20, 20)), QColor(0, 128, 0));
+
+    // In the user mode a load does not bring up the empty list again once it is closed.
+    EXPECT_FALSE(w->Mode().OwnerMode);
+    EXPECT_TRUE(w->Tools().trackList->isVisible());
+    w->Tools().trackList->hide();
+    w->LoadScenery(w->SceneryShortPath());
+    EXPECT_FALSE(w->Tools().trackList->isVisible());
+}
+
+TEST(GeneralErrorReportTest, AnErrorEscapingACommandIsShownAndTheProgramGoesOn) {
+    test::ScriptedDialogs dialogs;
+    EXPECT_TRUE(DeliverOrReport([] { return true; }, &dialogs));
+    EXPECT_FALSE(
+        DeliverOrReport([]() -> bool { throw std::runtime_error("Brak miejsca"); }, &dialogs));
+    EXPECT_FALSE(DeliverOrReport([]() -> bool { throw std::bad_alloc(); }, &dialogs));
+    EXPECT_FALSE(DeliverOrReport([]() -> bool { throw 7; }, &dialogs));
+    ASSERT_EQ(dialogs.messages.size(), 3u);
+    EXPECT_EQ(dialogs.messages[0].text, "Brak miejsca");
+    EXPECT_EQ(dialogs.messages[0].caption, "Tarvik Track Viewer");
+    EXPECT_EQ(dialogs.messages[0].icon, MessageIcon::Error);
+    EXPECT_EQ(dialogs.messages[1].text, "std::bad_alloc");
+    EXPECT_EQ(dialogs.messages[2].text, "Wystąpił nieznany błąd programu.");
 }
 
 TEST_F(ShellTest, NoRecentFilesWhenTheLowByteIsZero) {

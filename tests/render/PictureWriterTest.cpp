@@ -141,5 +141,30 @@ TEST(PictureWriterTest, AFailedWriteLeavesNothingUnderTheName) {
     EXPECT_EQ(Bytes(kept).substr(0, 3), "GIF");
 }
 
+TEST(PictureWriterTest, ALinkedPictureIsReplacedThroughItsLinkWithItsPermissions) {
+    namespace fs = std::filesystem;
+    test::TempDir dir;
+    const std::string target = dir.Write("pictures/map.gif", "old");
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    // A chain of two links, the first one relative.
+    fs::create_symlink("pictures/map.gif", dir.Path() / "middle.gif");
+    fs::create_symlink(dir.Path() / "middle.gif", dir.Path() / "link.gif");
+    const std::string link = (dir.Path() / "link.gif").string();
+    ASSERT_FALSE(WritePicture(TestPicture(12, 8), link, PictureFormat::Gif));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "middle.gif"));
+    EXPECT_EQ(Bytes(target).substr(0, 3), "GIF");
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(FilesIn(dir.Path() / "pictures"), std::vector<std::string>{"map.gif"});
+
+    // A link to a file that is not there yet makes that file.
+    fs::create_symlink("pictures/new.bmp", dir.Path() / "dangling.bmp");
+    ASSERT_FALSE(WritePicture(TestPicture(4, 4), (dir.Path() / "dangling.bmp").string(),
+                              PictureFormat::Bmp));
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "dangling.bmp"));
+    EXPECT_EQ(Bytes((dir.Path() / "pictures/new.bmp").string()).substr(0, 2), "BM");
+}
+
 }  // namespace
 }  // namespace tarvik

@@ -234,6 +234,14 @@ TEST_F(TrackPropertiesTest, OpenedFilledAndClosedFromTheList) {
     // A closed window is not filled.
     ClickRow(RowOf("Osobowy"));
     EXPECT_EQ(Value("TrackName"), "luk");
+
+    // A new load leaves no track of the old scenery in the window.
+    button->click();
+    ASSERT_EQ(Value("TrackName"), "zwr");
+    Load(PropertiesText());
+    EXPECT_EQ(Value("TrackName"), "");
+    EXPECT_EQ(Tree()->topLevelItemCount(), 0);
+    EXPECT_TRUE(Events().isEmpty());
 }
 
 }  // namespace
