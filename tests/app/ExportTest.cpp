@@ -110,6 +110,45 @@ TEST_F(ExportTest, SavesInTheFormatOfTheFilterEntry) {
     EXPECT_EQ(dialogs.fileRequests.size(), 4u);
 }
 
+// The size fields take any number as it is typed, also one above 3000, and pull it into the
+// range when they are left.
+TEST_F(ExportTest, SizeFieldsPullATypedNumberIntoRangeWhenLeft) {
+    dialogs.saveAnswers.push_back({Out("typed.bmp"), 1});
+    WhenModal("PicSizeForm", [](QWidget* form) {
+        auto* w = form->findChild<QSpinBox*>("SpinEdit1");
+        auto* h = form->findChild<QSpinBox*>("SpinEdit2");
+        QApplication::setActiveWindow(form);
+        w->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        ASSERT_TRUE(w->hasFocus());
+        w->selectAll();
+        QTest::keyClicks(w, "4500");
+        EXPECT_EQ(w->text(), "4500");
+        QTest::keyClick(w, Qt::Key_Tab);
+        EXPECT_TRUE(h->hasFocus());
+        EXPECT_EQ(w->value(), 3000);
+        EXPECT_EQ(w->text(), "3000");
+        h->selectAll();
+        QTest::keyClicks(h, "5");
+        EXPECT_EQ(h->text(), "5");
+        QTest::keyClick(h, Qt::Key_Backtab);
+        EXPECT_EQ(h->value(), 10);
+        EXPECT_EQ(h->text(), "10");
+        // Letters are still refused; the arrows stop at the range's end.
+        QTest::keyClicks(w, "x");
+        EXPECT_EQ(w->text(), "3000");
+        QTest::keyClick(w, Qt::Key_Up);
+        EXPECT_EQ(w->value(), 3000);
+        // Enter in a field takes the number typed last, pulled into the range.
+        h->setFocus();
+        h->selectAll();
+        QTest::keyClicks(h, "99999999999");
+        QTest::keyClick(h, Qt::Key_Return);
+    });
+    Action("Zapiszobrazsceneriidopliku1")->trigger();
+    EXPECT_EQ(QImage(QString::fromStdString(Out("typed.bmp"))).size(), QSize(3000, 3000));
+}
+
 TEST_F(ExportTest, AFailedWriteIsReportedAndTheWindowGoesOn) {
     std::filesystem::create_directories(dir.Path() / "folder.gif");
     dialogs.saveAnswers.push_back({Out("folder.gif"), 2});
