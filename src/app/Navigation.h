@@ -52,6 +52,8 @@ class MapNavigator {
     void SetTool(MapTool tool) { tool_ = tool; }
 
     bool PressPending() const { return pending_; }
+    // A press of another button (back, forward) only ends the drag or measurement begun.
+    void DropPress() { pending_ = false; }
     int PressX() const { return pressX_; }
     int PressY() const { return pressY_; }
 

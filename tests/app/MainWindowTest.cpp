@@ -306,6 +306,39 @@ TEST_F(MainWindowTest, WheelScrollsAndZooms) {
     (void)h;
 }
 
+// The back and forward buttons press nothing: their press ends a measurement or a drag begun
+// and their release does nothing.
+TEST_F(MainWindowTest, SideButtonsRepeatNoMeasurementOrDrag) {
+    LoadSquare();
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    Button("LengthToolButton")->click();
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    for (const Qt::MouseButton side : {Qt::BackButton, Qt::ForwardButton})
+        QTest::mouseClick(Map(), side, Qt::NoModifier, QPoint(200, 150));
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+    QTest::mousePress(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseClick(Map(), Qt::BackButton, Qt::NoModifier, QPoint(150, 100));
+    QTest::mouseRelease(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+
+    Button("HandToolButton")->click();
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+    const ViewState start = window.View();
+    QTest::mouseClick(Map(), Qt::ForwardButton, Qt::NoModifier, QPoint(260, 230));
+    EXPECT_FLOAT_EQ(window.View().ViewMin.x, start.ViewMin.x);
+    EXPECT_FLOAT_EQ(window.View().ViewMin.y, start.ViewMin.y);
+    // A drag let go by a side press: the grabbing cursor goes, the view stays.
+    QTest::mousePress(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    QTest::mouseClick(Map(), Qt::BackButton, Qt::NoModifier, QPoint(230, 200));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QTest::mouseRelease(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(260, 230));
+    EXPECT_FLOAT_EQ(window.View().ViewMin.x, start.ViewMin.x);
+    EXPECT_FLOAT_EQ(window.View().ViewMin.y, start.ViewMin.y);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
     LoadSquare();
     QAction* tracks = Action("PaintTrack");
