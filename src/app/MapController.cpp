@@ -153,10 +153,12 @@ void MapController::Release(const QMouseEvent& event) {
 void MapController::Wheel(const QWheelEvent& event) {
     if (!active_) return;
     const QPoint angle = event.angleDelta();
-    const int delta = angle.y() != 0 ? angle.y() : angle.x();
-    const ShiftSet keys = ToShift(event.modifiers(), Qt::NoButton);
+    const std::optional<WheelTurn> turn =
+        WheelTurnOf(ToShift(event.modifiers(), Qt::NoButton), angle.x(), angle.y());
+    if (!turn) return;
     emit aboutToNavigate();
-    Apply(navigator_.Wheel(keys, delta, map_.width(), map_.height(), view_, scenery_.Bounds()));
+    Apply(navigator_.Wheel(turn->keys, turn->delta, map_.width(), map_.height(), view_,
+                           scenery_.Bounds()));
 }
 
 }  // namespace tarvik

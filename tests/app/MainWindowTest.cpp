@@ -306,6 +306,38 @@ TEST_F(MainWindowTest, WheelScrollsAndZooms) {
     (void)h;
 }
 
+// A touchpad's begin and end carry no turn; a tilted wheel scrolls sideways.
+TEST_F(MainWindowTest, WheelEventsWithoutAVerticalTurn) {
+    LoadSquare();
+    const auto wheel = [&](QPoint angle, Qt::KeyboardModifiers keys, Qt::ScrollPhase phase) {
+        QWheelEvent e(QPointF(300, 300), Map()->mapToGlobal(QPointF(300, 300)), QPoint(), angle,
+                      Qt::NoButton, keys, phase, false);
+        QApplication::sendEvent(&window, &e);
+        return window.View();
+    };
+    // Zoomed in, so that a scrolled view is not pulled back into the scenery.
+    const ViewState in = wheel({0, 120}, Qt::ControlModifier, Qt::NoScrollPhase);
+    for (const Qt::KeyboardModifiers keys : {Qt::NoModifier, Qt::ControlModifier}) {
+        for (const Qt::ScrollPhase phase : {Qt::ScrollBegin, Qt::ScrollEnd}) {
+            const ViewState v = wheel({0, 0}, keys, phase);
+            EXPECT_FLOAT_EQ(v.ViewMin.x, in.ViewMin.x);
+            EXPECT_FLOAT_EQ(v.ViewMin.y, in.ViewMin.y);
+            EXPECT_FLOAT_EQ(v.ViewMax.x, in.ViewMax.x);
+        }
+    }
+    const double w = in.ViewMax.x - in.ViewMin.x;
+    const ViewState left = wheel({120, 0}, Qt::NoModifier, Qt::NoScrollPhase);
+    EXPECT_NEAR(left.ViewMin.x, in.ViewMin.x - w * 0.25, 1e-2);
+    EXPECT_FLOAT_EQ(left.ViewMin.y, in.ViewMin.y);
+    const ViewState right = wheel({-120, 0}, Qt::NoModifier, Qt::NoScrollPhase);
+    EXPECT_NEAR(right.ViewMin.x, in.ViewMin.x, 1e-2);
+    EXPECT_FLOAT_EQ(right.ViewMin.y, in.ViewMin.y);
+    // A tilt with Ctrl neither scrolls nor zooms.
+    const ViewState same = wheel({120, 0}, Qt::ControlModifier, Qt::NoScrollPhase);
+    EXPECT_FLOAT_EQ(same.ViewMin.x, right.ViewMin.x);
+    EXPECT_FLOAT_EQ(same.ViewMax.x, right.ViewMax.x);
+}
+
 // The back and forward buttons press nothing: their press ends a measurement or a drag begun
 // and their release does nothing.
 TEST_F(MainWindowTest, SideButtonsRepeatNoMeasurementOrDrag) {
