@@ -356,8 +356,12 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
     const auto side = [](int pixels) {
         return static_cast<std::uint16_t>(std::min(pixels, 65535));
     };
+    // Only the screen's drawing widens the window's view; a picture or a page of another shape
+    // is fitted with a copy, so the map under the pointer stays as the screen shows it.
+    ViewState copy = view_;
+    ViewState& fitted = purpose == MapPurpose::Screen ? view_ : copy;
     const std::optional<MapView> view =
-        FitMap(view_.ViewMin, view_.ViewMax, side(size.width()), side(size.height()));
+        FitMap(fitted.ViewMin, fitted.ViewMax, side(size.width()), side(size.height()));
     if (!view) return std::nullopt;
     OverlayPictures overlays;
     TLegendForm& legend = *tools_.legend;
@@ -368,7 +372,8 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
     // The mini-map frames the view as the fit widened it.
     TMiniMapForm& miniMap = *tools_.miniMap;
     if (options_.MiniMapOnMap || miniMap.isVisible()) miniMap.Refresh(false);
-    overlays.miniMap = &miniMap.Picture();
+    const QImage framing = &fitted == &view_ ? miniMap.Picture() : miniMap.PictureFraming(fitted);
+    overlays.miniMap = &framing;
     const MapResult result = PaintMap({.target = target,
                                        .view = *view,
                                        .sources = Sources(),

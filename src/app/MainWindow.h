@@ -149,7 +149,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void MiniMapDrawn(MapOutcome outcome) override { EndProgramOnAbort(outcome); }
     PaintHooks MainPaintHooks();
     // Fits the view to a picture of size, gets the legend and the mini-map ready for the fitted
-    // view and draws the map onto target. Nothing for an empty view.
+    // view and draws the map onto target. Nothing for an empty view. The screen's drawing
+    // widens the window's view in place; the other purposes leave it as it is.
     std::optional<MapResult> PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
                                           const TSegmentObj* selected = nullptr);
     // Every drawing ends here: Abort at the runaway question ends the program at once.
