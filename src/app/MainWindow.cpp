@@ -508,17 +508,25 @@ bool TForm1::event(QEvent* event) {
 }
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyRelease || !watched->isWidgetType()) return false;
+    const QEvent::Type type = event->type();
+    if ((type != QEvent::KeyPress && type != QEvent::KeyRelease) || !watched->isWidgetType()) {
+        return false;
+    }
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat()) return false;
-    // The key releases of these windows act as the main window's own.
+    // The keys of these windows act as the main window's own.
     const QWidget* window = static_cast<QWidget*>(watched)->window();
     const QWidget* keyWindows[] = {this, tools_.legend, tools_.miniMap, tools_.trackList,
                                    tools_.properties};
     if (std::find(std::begin(keyWindows), std::end(keyWindows), window) == std::end(keyWindows)) {
         return false;
     }
-    return TriggerKey(actions_, key->key(), key->modifiers());
+    if (type == QEvent::KeyPress) {
+        keyPresses_.Pressed(key->key(), key->modifiers());
+        return false;
+    }
+    return TriggerKeyRelease(actions_, key->key(), key->modifiers(),
+                             keyPresses_.Released(key->key(), key->modifiers()));
 }
 
 }  // namespace tarvik

@@ -12,6 +12,7 @@
 #include "Cursors.h"
 #include "ElapsedText.h"
 #include "FileSystem.h"
+#include "KeyPresses.h"
 #include "MainActions.h"
 #include "MapOptions.h"
 #include "MiniMapForm.h"
@@ -183,6 +184,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     bool checkingFiles_ = false;
 
     MainActions actions_;
+    KeyPresses keyPresses_;
     MapWidget* map_ = nullptr;
     std::unique_ptr<MapController> controller_;
     std::unique_ptr<ZoomAnimation> zoom_;

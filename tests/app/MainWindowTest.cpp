@@ -402,6 +402,30 @@ TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
     EXPECT_TRUE(Action("LegendOnMap")->isEnabled());
 }
 
+// Ctrl+T typed fast: Ctrl goes up before T, and T's release shows no Ctrl any more.
+TEST_F(MainWindowTest, AChordTypedFastActsOnceOnItsKeysRelease) {
+    LoadSquare();
+    window.FinishStartup();
+    QAction* tracks = Action("PaintTrack");
+    ASSERT_TRUE(tracks->isChecked());
+    for (QWidget* target :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.Tools().legend)}) {
+        const bool before = tracks->isChecked();
+        QTest::keyPress(target, Qt::Key_Control, Qt::NoModifier);
+        QTest::keyPress(target, Qt::Key_T, Qt::ControlModifier);
+        QTest::keyRelease(target, Qt::Key_Control, Qt::NoModifier);
+        EXPECT_EQ(tracks->isChecked(), before);
+        QTest::keyRelease(target, Qt::Key_T, Qt::NoModifier);
+        EXPECT_NE(tracks->isChecked(), before);
+    }
+    // The press is forgotten: T alone still does nothing, nor does Ctrl+Shift+T let go fast.
+    const bool now = tracks->isChecked();
+    QTest::keyClick(&window, Qt::Key_T);
+    QTest::keyPress(&window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyRelease(&window, Qt::Key_T, Qt::NoModifier);
+    EXPECT_EQ(tracks->isChecked(), now);
+}
+
 TEST_F(MainWindowTest, KeysTriggerTheItemsTheyShowAndSomeActWhileTheItemIsDisabled) {
     // Before a load the tools can be chosen by key, although their items are disabled, and
     // "Rysuj na mapie" flips while its window is hidden; the commands of a loaded scenery stay
