@@ -161,7 +161,7 @@ PressEffect MapNavigator::Wheel(ShiftSet keys, int delta, int width, int height,
 }
 
 std::optional<WheelTurn> WheelTurnOf(ShiftSet keys, int horizontal, int vertical) {
-    // Wide enough for the size of any int.
+    // In long long, where the size of the smallest int does not overflow.
     const long long v = vertical;
     const long long h = horizontal;
     if (v != 0 && std::llabs(v) >= std::llabs(h)) return WheelTurn{keys, vertical};

@@ -14,8 +14,9 @@ constexpr int kMinSide = 10;
 constexpr int kMaxSide = 3000;
 
 bool AllDigits(const QString& text) {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    return !text.isEmpty() && std::all_of(text.begin(), text.end(), [](QChar c) {
+        return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+    });
 }
 
 // A text without a number counts as the smallest side; any number is pulled into the range.
