@@ -136,6 +136,13 @@ bool TriggerKey(const MainActions& actions, int key, Qt::KeyboardModifiers modif
     return true;
 }
 
+bool TriggerKeyRelease(const MainActions& actions, int key, Qt::KeyboardModifiers held,
+                       Qt::KeyboardModifiers atPress) {
+    if (TriggerKey(actions, key, held)) return true;
+    const bool letGoFirst = held != atPress && (held & ~atPress) == Qt::NoModifier;
+    return letGoFirst && TriggerKey(actions, key, atPress);
+}
+
 QString KeyText(QAction* MainActions::*command) {
     for (const KeyBinding& b : kKeyBindings) {
         if (b.action == command) {

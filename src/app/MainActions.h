@@ -97,6 +97,10 @@ bool IsMainWindowKey(int key, Qt::KeyboardModifiers modifiers);
 // editor and of the two "Rysuj na mapie" items act also while their items are disabled. False
 // when the key is not in the table.
 bool TriggerKey(const MainActions& actions, int key, Qt::KeyboardModifiers modifiers);
+// A key release: the key acts with the modifiers held now; when it finds fewer than it went
+// down with (a chord typed fast lets its modifiers go first), with those of its press.
+bool TriggerKeyRelease(const MainActions& actions, int key, Qt::KeyboardModifiers held,
+                       Qt::KeyboardModifiers atPress);
 // The key shown beside a command's item, from the key table; empty for none.
 QString KeyText(QAction* MainActions::*command);
 

@@ -361,8 +361,12 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
     const auto side = [](int pixels) {
         return static_cast<std::uint16_t>(std::min(pixels, 65535));
     };
+    // Only the screen's drawing widens the window's view; a picture or a page of another shape
+    // is fitted with a copy, so the map under the pointer stays as the screen shows it.
+    ViewState copy = view_;
+    ViewState& fitted = purpose == MapPurpose::Screen ? view_ : copy;
     const std::optional<MapView> view =
-        FitMap(view_.ViewMin, view_.ViewMax, side(size.width()), side(size.height()));
+        FitMap(fitted.ViewMin, fitted.ViewMax, side(size.width()), side(size.height()));
     if (!view) return std::nullopt;
     OverlayPictures overlays;
     TLegendForm& legend = *tools_.legend;
@@ -373,7 +377,8 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
     // The mini-map frames the view as the fit widened it.
     TMiniMapForm& miniMap = *tools_.miniMap;
     if (options_.MiniMapOnMap || miniMap.isVisible()) miniMap.Refresh(false);
-    overlays.miniMap = &miniMap.Picture();
+    const QImage framing = &fitted == &view_ ? miniMap.Picture() : miniMap.PictureFraming(fitted);
+    overlays.miniMap = &framing;
     const MapResult result = PaintMap({.target = target,
                                        .view = *view,
                                        .sources = Sources(),
@@ -509,7 +514,8 @@ bool TForm1::event(QEvent* event) {
 
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (!watched->isWidgetType()) return false;
-    if (event->type() == QEvent::Show) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::Show) {
         // A modal dialog goes above the tool windows, which stay on top of the program's
         // other windows. It is still to be shown on the screen, so the hint takes effect.
         const auto* widget = static_cast<QWidget*>(watched);
@@ -518,17 +524,22 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
-    if (event->type() != QEvent::KeyRelease) return false;
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     if (key->isAutoRepeat()) return false;
-    // The key releases of these windows act as the main window's own.
+    // The keys of these windows act as the main window's own.
     const QWidget* window = static_cast<QWidget*>(watched)->window();
     const QWidget* keyWindows[] = {this, tools_.legend, tools_.miniMap, tools_.trackList,
                                    tools_.properties};
     if (std::find(std::begin(keyWindows), std::end(keyWindows), window) == std::end(keyWindows)) {
         return false;
     }
-    return TriggerKey(actions_, key->key(), key->modifiers());
+    if (type == QEvent::KeyPress) {
+        keyPresses_.Pressed(key->key(), key->modifiers());
+        return false;
+    }
+    return TriggerKeyRelease(actions_, key->key(), key->modifiers(),
+                             keyPresses_.Released(key->key(), key->modifiers()));
 }
 
 }  // namespace tarvik

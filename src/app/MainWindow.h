@@ -12,6 +12,7 @@
 #include "Cursors.h"
 #include "ElapsedText.h"
 #include "FileSystem.h"
+#include "KeyPresses.h"
 #include "MainActions.h"
 #include "MapOptions.h"
 #include "MiniMapForm.h"
@@ -149,7 +150,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void MiniMapDrawn(MapOutcome outcome) override { EndProgramOnAbort(outcome); }
     PaintHooks MainPaintHooks();
     // Fits the view to a picture of size, gets the legend and the mini-map ready for the fitted
-    // view and draws the map onto target. Nothing for an empty view.
+    // view and draws the map onto target. Nothing for an empty view. The screen's drawing
+    // widens the window's view in place; the other purposes leave it as it is.
     std::optional<MapResult> PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
                                           const TSegmentObj* selected = nullptr);
     // Every drawing ends here: Abort at the runaway question ends the program at once.
@@ -182,6 +184,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     bool checkingFiles_ = false;
 
     MainActions actions_;
+    KeyPresses keyPresses_;
     MapWidget* map_ = nullptr;
     std::unique_ptr<MapController> controller_;
     std::unique_ptr<ZoomAnimation> zoom_;

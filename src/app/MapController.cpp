@@ -32,6 +32,10 @@ MapController::MapController(MapWidget& map, ViewState& view, const TScenery& sc
     map_.onRelease = [this](QMouseEvent* e) { Release(*e); };
 }
 
+MapController::~MapController() {
+    if (grabbing_) QApplication::restoreOverrideCursor();
+}
+
 void MapController::SetTool(MapTool tool) {
     navigator_.SetTool(tool);
     switch (tool) {
@@ -86,6 +90,7 @@ void MapController::Press(const QMouseEvent& event) {
             button = MouseButton::Middle;
             break;
         default:
+            DropPress();
             return;
     }
     emit aboutToNavigate();
@@ -118,12 +123,27 @@ void MapController::Move(const QMouseEvent& event) {
     SetCursor(navigator_.CursorAt(shift, p.x(), p.y(), map_.width(), map_.height(), view_));
 }
 
+void MapController::EndGrab() {
+    if (!grabbing_) return;
+    grabbing_ = false;
+    QApplication::restoreOverrideCursor();
+    SetCursor(CursorTable::kHand);
+}
+
+void MapController::DropPress() {
+    if (!navigator_.PressPending()) return;
+    navigator_.DropPress();
+    EndGrab();
+    map_.ClearFeedback();
+}
+
 void MapController::Release(const QMouseEvent& event) {
-    if (grabbing_) {
-        grabbing_ = false;
-        QApplication::restoreOverrideCursor();
-        SetCursor(CursorTable::kHand);
+    // The release of a button that pressed nothing (back, forward) leaves everything.
+    if (event.button() != Qt::LeftButton && event.button() != Qt::RightButton &&
+        event.button() != Qt::MiddleButton) {
+        return;
     }
+    EndGrab();
     const QPoint p = event.position().toPoint();
     const ReleaseEffect effect = navigator_.Release(p.x(), p.y(), view_);
     if (effect.kind == ReleaseEffect::Kind::Measured) emit measured(effect.distance);
@@ -133,10 +153,12 @@ void MapController::Release(const QMouseEvent& event) {
 void MapController::Wheel(const QWheelEvent& event) {
     if (!active_) return;
     const QPoint angle = event.angleDelta();
-    const int delta = angle.y() != 0 ? angle.y() : angle.x();
-    const ShiftSet keys = ToShift(event.modifiers(), Qt::NoButton);
+    const std::optional<WheelTurn> turn =
+        WheelTurnOf(ToShift(event.modifiers(), Qt::NoButton), angle.x(), angle.y());
+    if (!turn) return;
     emit aboutToNavigate();
-    Apply(navigator_.Wheel(keys, delta, map_.width(), map_.height(), view_, scenery_.Bounds()));
+    Apply(navigator_.Wheel(turn->keys, turn->delta, map_.width(), map_.height(), view_,
+                           scenery_.Bounds()));
 }
 
 }  // namespace tarvik

@@ -23,6 +23,10 @@ class MapController : public QObject {
   public:
     MapController(MapWidget& map, ViewState& view, const TScenery& scenery,
                   const CursorTable& cursors);
+    // A hold of the hand still pending gives the grabbing cursor back.
+    ~MapController() override;
+    MapController(const MapController&) = delete;
+    MapController& operator=(const MapController&) = delete;
 
     MapTool Tool() const { return navigator_.Tool(); }
     void SetTool(MapTool tool);
@@ -44,6 +48,10 @@ class MapController : public QObject {
     void Move(const QMouseEvent& event);
     void Release(const QMouseEvent& event);
     void Apply(const PressEffect& effect);
+    // The hand lets go: its cursor back on the map, the grabbing one gone.
+    void EndGrab();
+    // Ends the drag or measurement begun, with its feedback, without acting on it.
+    void DropPress();
     void SetCursor(int slot);
 
     MapWidget& map_;

@@ -1,6 +1,7 @@
 #include "Navigation.h"
 
 #include <cmath>
+#include <cstdlib>
 
 #include "NumberText.h"
 
@@ -157,6 +158,17 @@ PressEffect MapNavigator::Wheel(ShiftSet keys, int delta, int width, int height,
                                   extent);
     }
     return {};
+}
+
+std::optional<WheelTurn> WheelTurnOf(ShiftSet keys, int horizontal, int vertical) {
+    // In long long, where the size of the smallest int does not overflow.
+    const long long v = vertical;
+    const long long h = horizontal;
+    if (v != 0 && std::llabs(v) >= std::llabs(h)) return WheelTurn{keys, vertical};
+    if (h == 0 || (keys != 0 && keys != kShift)) return std::nullopt;
+    // The table looks at the sign only: a tilt to the left is Shift with the wheel turned
+    // backward.
+    return WheelTurn{kShift, h > 0 ? -1 : 1};
 }
 
 std::string RulerDistanceText(double d) {

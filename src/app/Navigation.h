@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "SegmentStore.h"
@@ -52,6 +53,8 @@ class MapNavigator {
     void SetTool(MapTool tool) { tool_ = tool; }
 
     bool PressPending() const { return pending_; }
+    // A press of another button (back, forward) only ends the drag or measurement begun.
+    void DropPress() { pending_ = false; }
     int PressX() const { return pressX_; }
     int PressY() const { return pressY_; }
 
@@ -75,6 +78,18 @@ class MapNavigator {
     int pressX_ = 0;
     int pressY_ = 0;
 };
+
+// A wheel event as the wheel table takes it: the modifiers and the turn.
+struct WheelTurn {
+    ShiftSet keys = 0;
+    int delta = 0;
+};
+
+// The turn of a wheel event of vertical and horizontal angles (positive: forward, or tilted
+// to the left). The larger one counts; a horizontal turn scrolls sideways as Shift with the
+// wheel does, the left tilt to the left, and only without modifiers or with Shift. An event
+// without a turn (a touchpad's begin or end) is none.
+std::optional<WheelTurn> WheelTurnOf(ShiftSet keys, int horizontal, int vertical);
 
 // A scale that turns pixels into metres without dividing by zero or by garbage.
 bool UsableScale(float scale);

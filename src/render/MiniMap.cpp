@@ -58,7 +58,9 @@ void MiniMap::Refresh(const ViewState& view, const SceneryBounds& bounds) {
         p.drawLine(left - 4, top - 4, right + 4, bottom + 4);
         p.drawLine(left - 4, bottom + 4, right + 4, top - 4);
     } else {
-        p.drawRect(QRect(QPoint(left, top), QPoint(right, bottom)));
+        // The outline runs through the last pixels before right and bottom, as the window
+        // system's rectangles do: a frame of the whole scenery keeps all four sides in view.
+        p.drawRect(QRectF(QPointF(left, top), QPointF(right - 1, bottom - 1)));
     }
 }
 

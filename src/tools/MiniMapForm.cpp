@@ -35,6 +35,13 @@ void TMiniMapForm::Refresh(bool rebuild) {
     update();
 }
 
+QImage TMiniMapForm::PictureFraming(const ViewState& view) const {
+    if (!isVisible() || cacheStale_ || host_.ModelBusy()) return miniMap_.Picture();
+    MiniMap framed = miniMap_;
+    framed.Refresh(view, host_.Sources().scenery.Bounds());
+    return framed.Picture();
+}
+
 void TMiniMapForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     miniMap_.Resize(width(), height());

@@ -39,6 +39,10 @@ class TMiniMapForm : public QWidget {
     // window and an empty bounding box are left alone.
     void Refresh(bool rebuild);
     const QImage& Picture() const { return miniMap_.Picture(); }
+    // The window picture framing another view (that of a saved picture or a printed page),
+    // leaving the window's own picture as it is; the window picture itself while there is no
+    // scenery to frame.
+    QImage PictureFraming(const ViewState& view) const;
     const MiniMap& Map() const { return miniMap_; }
 
     // Called when the user closes the window; hiding it from the program does not call it.

@@ -19,6 +19,8 @@
 
 #include "MainWindow.h"
 #include "MapWidget.h"
+#include "MiniMapForm.h"
+#include "PaintMap.h"
 #include "SceneryProperytyForm.h"
 #include "ScriptedViewerDialogs.h"
 #include "WhenModal.h"
@@ -87,9 +89,11 @@ TEST_F(ExportTest, SavesInTheFormatOfTheFilterEntry) {
     EXPECT_EQ(Bytes(Out("map.bmp")).substr(0, 3), "GIF");
     const QImage saved(QString::fromStdString(Out("map.bmp")));
     EXPECT_EQ(saved.size(), QSize(800, 600));
-    // The view was widened in place to the picture's proportions.
+    // The picture's proportions widen a copy of the view; the window keeps its own.
     const ViewState& v = window.View();
-    EXPECT_NEAR((v.ViewMax.x - v.ViewMin.x) / (v.ViewMax.y - v.ViewMin.y), 800.0 / 600, 1e-3);
+    const QSize map = window.Map().Picture().size();
+    EXPECT_NEAR((v.ViewMax.x - v.ViewMin.x) / (v.ViewMax.y - v.ViewMin.y),
+                map.width() / static_cast<double>(map.height()), 1e-2);
 
     // A field without a number counts as 10; a tiny picture is still written.
     dialogs.saveAnswers.push_back({Out("tiny.jpg"), 3});
@@ -108,6 +112,108 @@ TEST_F(ExportTest, SavesInTheFormatOfTheFilterEntry) {
     dialogs.saveAnswers.push_back({std::nullopt, 1});
     Action("Zapiszobrazsceneriidopliku1")->trigger();
     EXPECT_EQ(dialogs.fileRequests.size(), 4u);
+}
+
+// Saving, printing and the preview draw the view of the screen in shapes of their own; the
+// window's view and scale stay, so the map stays under the pointer and nothing zooms out.
+TEST_F(ExportTest, SavingPrintingAndPreviewLeaveTheWindowsView) {
+    window.FinishStartup();
+    TMiniMapForm& miniMap = *window.Tools().miniMap;
+    ASSERT_TRUE(miniMap.isVisible());
+    Action("MiniMapOnMap")->trigger();
+    ASSERT_TRUE(window.Options().MiniMapOnMap);
+    // Laid on unblended, the mini-map shows in the picture pixel for pixel.
+    if (window.Options().PaintTransparent) Action("PaintTransparentMenu")->trigger();
+    ASSERT_FALSE(window.Options().PaintTransparent);
+    window.View() = ViewState{{-2000, -300}, {-1000, -100}, 0};
+    window.RedrawMap(RedrawCause::Button);
+    const ViewState shown = window.View();
+    const QImage miniMapShown = miniMap.Picture();
+    const auto expectShown = [&](const char* after) {
+        const ViewState& v = window.View();
+        EXPECT_EQ(v.ViewMin.x, shown.ViewMin.x) << after;
+        EXPECT_EQ(v.ViewMin.y, shown.ViewMin.y) << after;
+        EXPECT_EQ(v.ViewMax.x, shown.ViewMax.x) << after;
+        EXPECT_EQ(v.ViewMax.y, shown.ViewMax.y) << after;
+        EXPECT_EQ(v.MapScale, shown.MapScale) << after;
+        EXPECT_EQ(miniMap.Picture(), miniMapShown) << after;
+    };
+
+    for (const QSize size : {QSize(900, 300), QSize(400, 1000)}) {
+        dialogs.saveAnswers.push_back({Out("shape.bmp"), 1});
+        WhenModal("PicSizeForm", [size](QWidget* form) {
+            SetSize(form, QString::number(size.width()), QString::number(size.height()));
+        });
+        Action("Zapiszobrazsceneriidopliku1")->trigger();
+        expectShown("save");
+        // The picture's mini-map frames the view as the picture shows it.
+        ViewState fitted = shown;
+        ASSERT_TRUE(FitMap(fitted.ViewMin, fitted.ViewMax, static_cast<std::uint16_t>(size.width()),
+                           static_cast<std::uint16_t>(size.height())));
+        const QImage framing = miniMap.PictureFraming(fitted);
+        EXPECT_NE(framing, miniMapShown);
+        const QImage saved =
+            QImage(QString::fromStdString(Out("shape.bmp"))).convertToFormat(QImage::Format_RGB32);
+        ASSERT_EQ(saved.size(), size);
+        EXPECT_EQ(saved.copy(size.width() - framing.width(), 15, framing.width(), framing.height()),
+                  framing.convertToFormat(QImage::Format_RGB32));
+    }
+
+    dialogs.printAnswers.push_back(test::ScriptedViewerDialogs::PrintAnswer{Out("map.pdf"), 1});
+    Action("Drukujobrazscenerii1")->trigger();
+    ASSERT_FALSE(Bytes(Out("map.pdf")).empty());
+    expectShown("print");
+    Action("PrintPreviewMenuItem")->trigger();
+    expectShown("preview");
+
+    // A click lands where the screen shows the point: Ctrl with the zoom tool centres on it.
+    const QPoint pixel(200, 120);
+    const double x = pixel.x() / static_cast<double>(shown.MapScale) + shown.ViewMin.x;
+    const double y = pixel.y() / static_cast<double>(shown.MapScale) + shown.ViewMin.y;
+    QTest::mouseClick(&window.Map(), Qt::LeftButton, Qt::ControlModifier, pixel);
+    const ViewState& v = window.View();
+    EXPECT_NEAR((v.ViewMin.x + v.ViewMax.x) / 2.0, x, 0.5);
+    EXPECT_NEAR((v.ViewMin.y + v.ViewMax.y) / 2.0, y, 0.5);
+    EXPECT_NEAR(v.ViewMax.x - v.ViewMin.x, shown.ViewMax.x - shown.ViewMin.x, 0.5);
+}
+
+// The size fields take any number as it is typed, also one above 3000, and pull it into the
+// range when they are left.
+TEST_F(ExportTest, SizeFieldsPullATypedNumberIntoRangeWhenLeft) {
+    dialogs.saveAnswers.push_back({Out("typed.bmp"), 1});
+    WhenModal("PicSizeForm", [](QWidget* form) {
+        auto* w = form->findChild<QSpinBox*>("SpinEdit1");
+        auto* h = form->findChild<QSpinBox*>("SpinEdit2");
+        QApplication::setActiveWindow(form);
+        w->setFocus();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));
+        ASSERT_TRUE(w->hasFocus());
+        w->selectAll();
+        QTest::keyClicks(w, "4500");
+        EXPECT_EQ(w->text(), "4500");
+        QTest::keyClick(w, Qt::Key_Tab);
+        EXPECT_TRUE(h->hasFocus());
+        EXPECT_EQ(w->value(), 3000);
+        EXPECT_EQ(w->text(), "3000");
+        h->selectAll();
+        QTest::keyClicks(h, "5");
+        EXPECT_EQ(h->text(), "5");
+        QTest::keyClick(h, Qt::Key_Backtab);
+        EXPECT_EQ(h->value(), 10);
+        EXPECT_EQ(h->text(), "10");
+        // Letters are still refused; the arrows stop at the range's end.
+        QTest::keyClicks(w, "x");
+        EXPECT_EQ(w->text(), "3000");
+        QTest::keyClick(w, Qt::Key_Up);
+        EXPECT_EQ(w->value(), 3000);
+        // Enter in a field takes the number typed last, pulled into the range.
+        h->setFocus();
+        h->selectAll();
+        QTest::keyClicks(h, "99999999999");
+        QTest::keyClick(h, Qt::Key_Return);
+    });
+    Action("Zapiszobrazsceneriidopliku1")->trigger();
+    EXPECT_EQ(QImage(QString::fromStdString(Out("typed.bmp"))).size(), QSize(3000, 3000));
 }
 
 TEST_F(ExportTest, AFailedWriteIsReportedAndTheWindowGoesOn) {

@@ -330,6 +330,71 @@ TEST_F(MainWindowTest, WheelScrollsAndZooms) {
     (void)h;
 }
 
+// A touchpad's begin and end carry no turn; a tilted wheel scrolls sideways.
+TEST_F(MainWindowTest, WheelEventsWithoutAVerticalTurn) {
+    LoadSquare();
+    const auto wheel = [&](QPoint angle, Qt::KeyboardModifiers keys, Qt::ScrollPhase phase) {
+        QWheelEvent e(QPointF(300, 300), Map()->mapToGlobal(QPointF(300, 300)), QPoint(), angle,
+                      Qt::NoButton, keys, phase, false);
+        QApplication::sendEvent(&window, &e);
+        return window.View();
+    };
+    // Zoomed in, so that a scrolled view is not pulled back into the scenery.
+    const ViewState in = wheel({0, 120}, Qt::ControlModifier, Qt::NoScrollPhase);
+    for (const Qt::KeyboardModifiers keys : {Qt::NoModifier, Qt::ControlModifier}) {
+        for (const Qt::ScrollPhase phase : {Qt::ScrollBegin, Qt::ScrollEnd}) {
+            const ViewState v = wheel({0, 0}, keys, phase);
+            EXPECT_FLOAT_EQ(v.ViewMin.x, in.ViewMin.x);
+            EXPECT_FLOAT_EQ(v.ViewMin.y, in.ViewMin.y);
+            EXPECT_FLOAT_EQ(v.ViewMax.x, in.ViewMax.x);
+        }
+    }
+    const double w = in.ViewMax.x - in.ViewMin.x;
+    const ViewState left = wheel({120, 0}, Qt::NoModifier, Qt::NoScrollPhase);
+    EXPECT_NEAR(left.ViewMin.x, in.ViewMin.x - w * 0.25, 1e-2);
+    EXPECT_FLOAT_EQ(left.ViewMin.y, in.ViewMin.y);
+    const ViewState right = wheel({-120, 0}, Qt::NoModifier, Qt::NoScrollPhase);
+    EXPECT_NEAR(right.ViewMin.x, in.ViewMin.x, 1e-2);
+    EXPECT_FLOAT_EQ(right.ViewMin.y, in.ViewMin.y);
+    // A tilt with Ctrl neither scrolls nor zooms.
+    const ViewState same = wheel({120, 0}, Qt::ControlModifier, Qt::NoScrollPhase);
+    EXPECT_FLOAT_EQ(same.ViewMin.x, right.ViewMin.x);
+    EXPECT_FLOAT_EQ(same.ViewMax.x, right.ViewMax.x);
+}
+
+// The back and forward buttons press nothing: their press ends a measurement or a drag begun
+// and their release does nothing.
+TEST_F(MainWindowTest, SideButtonsRepeatNoMeasurementOrDrag) {
+    LoadSquare();
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    Button("LengthToolButton")->click();
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    for (const Qt::MouseButton side : {Qt::BackButton, Qt::ForwardButton})
+        QTest::mouseClick(Map(), side, Qt::NoModifier, QPoint(200, 150));
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+    QTest::mousePress(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(100, 100));
+    QTest::mouseClick(Map(), Qt::BackButton, Qt::NoModifier, QPoint(150, 100));
+    QTest::mouseRelease(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 100));
+    EXPECT_EQ(dialogs.Messages().size(), 1u);
+
+    Button("HandToolButton")->click();
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+    const ViewState start = window.View();
+    QTest::mouseClick(Map(), Qt::ForwardButton, Qt::NoModifier, QPoint(260, 230));
+    EXPECT_FLOAT_EQ(window.View().ViewMin.x, start.ViewMin.x);
+    EXPECT_FLOAT_EQ(window.View().ViewMin.y, start.ViewMin.y);
+    // A drag let go by a side press: the grabbing cursor goes, the view stays.
+    QTest::mousePress(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    QTest::mouseClick(Map(), Qt::BackButton, Qt::NoModifier, QPoint(230, 200));
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    QTest::mouseRelease(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(260, 230));
+    EXPECT_FLOAT_EQ(window.View().ViewMin.x, start.ViewMin.x);
+    EXPECT_FLOAT_EQ(window.View().ViewMin.y, start.ViewMin.y);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
 TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
     LoadSquare();
     QAction* tracks = Action("PaintTrack");
@@ -359,6 +424,30 @@ TEST_F(MainWindowTest, KeysActOnReleaseWithExactModifiers) {
     QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
     EXPECT_TRUE(window.Tools().legend->isVisible());
     EXPECT_TRUE(Action("LegendOnMap")->isEnabled());
+}
+
+// Ctrl+T typed fast: Ctrl goes up before T, and T's release shows no Ctrl any more.
+TEST_F(MainWindowTest, AChordTypedFastActsOnceOnItsKeysRelease) {
+    LoadSquare();
+    window.FinishStartup();
+    QAction* tracks = Action("PaintTrack");
+    ASSERT_TRUE(tracks->isChecked());
+    for (QWidget* target :
+         {static_cast<QWidget*>(&window), static_cast<QWidget*>(window.Tools().legend)}) {
+        const bool before = tracks->isChecked();
+        QTest::keyPress(target, Qt::Key_Control, Qt::NoModifier);
+        QTest::keyPress(target, Qt::Key_T, Qt::ControlModifier);
+        QTest::keyRelease(target, Qt::Key_Control, Qt::NoModifier);
+        EXPECT_EQ(tracks->isChecked(), before);
+        QTest::keyRelease(target, Qt::Key_T, Qt::NoModifier);
+        EXPECT_NE(tracks->isChecked(), before);
+    }
+    // The press is forgotten: T alone still does nothing, nor does Ctrl+Shift+T let go fast.
+    const bool now = tracks->isChecked();
+    QTest::keyClick(&window, Qt::Key_T);
+    QTest::keyPress(&window, Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier);
+    QTest::keyRelease(&window, Qt::Key_T, Qt::NoModifier);
+    EXPECT_EQ(tracks->isChecked(), now);
 }
 
 TEST_F(MainWindowTest, KeysTriggerTheItemsTheyShowAndSomeActWhileTheItemIsDisabled) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+#include <optional>
+#include <utility>
+
 #include "Navigation.h"
 
 namespace tarvik {
@@ -235,6 +239,42 @@ TEST(NavigationTest, WheelTable) {
         EXPECT_FLOAT_EQ(v.ViewMin.x, 100);
         EXPECT_FLOAT_EQ(v.ViewMin.y, 200);
         EXPECT_FLOAT_EQ(v.ViewMax.x, 500);
+    }
+}
+
+TEST(NavigationTest, WheelEventsWithoutAVerticalTurn) {
+    const auto turn = [](ShiftSet keys, int horizontal, int vertical) {
+        const std::optional<WheelTurn> t = WheelTurnOf(keys, horizontal, vertical);
+        return t ? std::pair{t->keys, t->delta} : std::pair{~0u, 0};
+    };
+    constexpr std::pair kNone{~0u, 0};
+    // A vertical turn goes to the table as it is, whatever the modifiers.
+    EXPECT_EQ(turn(0, 0, 120), std::pair(0u, 120));
+    EXPECT_EQ(turn(kCtrl, 0, -120), std::pair(kCtrl, -120));
+    EXPECT_EQ(turn(kAlt, 30, -120), std::pair(kAlt, -120));
+    // A touchpad's begin and end carry no turn at all.
+    EXPECT_EQ(turn(0, 0, 0), kNone);
+    EXPECT_EQ(turn(kCtrl, 0, 0), kNone);
+    // A tilt scrolls sideways as Shift with the wheel: to the left, backward.
+    EXPECT_EQ(turn(0, 120, 0), std::pair(kShift, -1));
+    EXPECT_EQ(turn(0, -120, 0), std::pair(kShift, 1));
+    EXPECT_EQ(turn(kShift, 120, 0), std::pair(kShift, -1));
+    EXPECT_EQ(turn(kCtrl, 120, 0), kNone);
+    EXPECT_EQ(turn(kAlt, -120, 0), kNone);
+    // A slanting stroke counts along its larger part.
+    EXPECT_EQ(turn(0, 40, -10), std::pair(kShift, -1));
+    EXPECT_EQ(turn(0, 40, 40), std::pair(0u, 40));
+    EXPECT_EQ(turn(0, std::numeric_limits<int>::min(), 0), std::pair(kShift, 1));
+    EXPECT_EQ(turn(0, 5, std::numeric_limits<int>::min()),
+              std::pair(0u, std::numeric_limits<int>::min()));
+
+    // Through the table: the left tilt moves the view left by a quarter, the right one right.
+    for (const auto& [horizontal, minX] : {std::pair{120, 0.0f}, std::pair{-120, 200.0f}}) {
+        Fixture f;
+        const WheelTurn t = *WheelTurnOf(0, horizontal, 0);
+        f.nav.Wheel(t.keys, t.delta, Fixture::kW, Fixture::kH, f.view, f.extent);
+        EXPECT_FLOAT_EQ(f.view.ViewMin.x, minX);
+        EXPECT_FLOAT_EQ(f.view.ViewMin.y, 200);
     }
 }
 

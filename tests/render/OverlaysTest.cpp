@@ -124,13 +124,33 @@ class MiniMapTest : public ::testing::Test {
 TEST_F(MiniMapTest, WholeViewFramesTheEdges) {
     EXPECT_FLOAT_EQ(miniMap.Scale(), 0.1f);
     miniMap.Refresh(ViewState{{0, 0}, {1000, 1000}, 0}, scenery.Bounds());
+    EXPECT_TRUE(Red(0, 50));
     EXPECT_TRUE(Red(1, 50));
     EXPECT_TRUE(Red(50, 1));
-    // The right and bottom edges fall on the picture's border.
+    EXPECT_FALSE(Red(2, 50));
+    // The right and bottom sides lie on the picture's last two pixels, inside it.
+    EXPECT_TRUE(Red(98, 50));
+    EXPECT_TRUE(Red(99, 50));
+    EXPECT_TRUE(Red(50, 98));
+    EXPECT_TRUE(Red(50, 99));
     EXPECT_FALSE(Red(97, 50));
+    EXPECT_FALSE(Red(50, 97));
     EXPECT_FALSE(Red(50, 50));
     // The cache keeps the scenery: its track runs along the diagonal.
     EXPECT_EQ(miniMap.Cache().pixel(50, 50), ToRgb(colors.Track));
+}
+
+TEST_F(MiniMapTest, FrameOfAPartRunsFromLeftTopToJustBeforeRightBottom) {
+    // left = 20 + 1, top = 30 + 1, right = 60, bottom = 80.
+    miniMap.Refresh(ViewState{{200, 300}, {600, 800}, 0}, scenery.Bounds());
+    for (const int x : {20, 21, 58, 59})
+        EXPECT_TRUE(Red(x, 50)) << x;
+    for (const int x : {19, 22, 57, 60})
+        EXPECT_FALSE(Red(x, 50)) << x;
+    for (const int y : {30, 31, 78, 79})
+        EXPECT_TRUE(Red(40, y)) << y;
+    for (const int y : {29, 32, 77, 80})
+        EXPECT_FALSE(Red(40, y)) << y;
 }
 
 TEST_F(MiniMapTest, TinyViewIsMarkedWithACross) {

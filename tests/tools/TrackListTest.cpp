@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QTimer>
 #include <set>
 
 #include "MapWidget.h"
@@ -426,6 +427,56 @@ TEST_F(TrackZoomWindowTest, TheAnimationRunsOnTheEventLoopAndEndsAtOnceOnInputTo
     EXPECT_EQ(ListStatus(), "Tor: maly");
     const ViewState& v = window->View();
     EXPECT_LE(v.ViewMax.y - v.ViewMin.y, 201);
+}
+
+// A load delivered by the event loop while the zoom animates frees the model the zoom was
+// started on; neither the zoom nor the properties window may read the freed track.
+TEST_F(TrackZoomWindowTest, AReloadDuringTheAnimatedZoomLeavesNoFreedTrackBehind) {
+    window->Zoom().SetPause(nullptr);
+    window->findChild<QAction*>("AnimateZoom")->trigger();
+    QToolButton* props = ListButton("PropertiesToolButton");
+    const auto field = [this](const char* name) {
+        return properties->findChild<QLabel*>(name)->text();
+    };
+    ClickRow(RowOf("maly"));
+    props->click();
+    ASSERT_TRUE(properties->isVisible());
+    const QString oldX = field("P1X");
+
+    // The same names, every track 500 m further along the file's x axis.
+    const std::string moved = Piece("maly", 2500, 1000, 2510, 1002) +
+                              Piece("dlugi", 3500, 3000, 4500, 3050) +
+                              Piece("obwod", 500, 0, 6500, 0) + Piece("bok", 500, 0, 500, 6000);
+    bool reloaded = false;
+    QTimer::singleShot(150, window.get(), [&] {
+        ASSERT_TRUE(list->SearchBusy());
+        Load(moved);
+        reloaded = true;
+    });
+    list->ShowTrackOnMap();
+    QTRY_VERIFY_WITH_TIMEOUT(reloaded, 5000);
+    // The zoom ended before the load; the new scenery is shown whole, with nothing selected.
+    EXPECT_FALSE(list->SearchBusy());
+    EXPECT_FALSE(window->Zoom().Running());
+    EXPECT_EQ(list->SelectedSegment(), nullptr);
+    EXPECT_EQ(field("TrackName"), "maly");
+    EXPECT_EQ(field("P1X"), oldX);
+    // No step of the old zoom is left to come.
+    QTest::qWait(300);
+    EXPECT_FALSE(window->Zoom().Running());
+
+    // The properties window, shown again, waits for a track of the new scenery.
+    props->click();
+    EXPECT_FALSE(properties->isVisible());
+    props->click();
+    ASSERT_TRUE(properties->isVisible());
+    EXPECT_EQ(field("P1X"), oldX);
+    ClickRow(RowOf("maly"));
+    EXPECT_EQ(field("TrackName"), "maly");
+    EXPECT_NE(field("P1X"), oldX);
+    list->ShowTrackOnMap();
+    QTRY_VERIFY_WITH_TIMEOUT(!list->SearchBusy(), 5000);
+    ExpectView(-2505, -1001, 200, 200);
 }
 
 // The list on its own, with a map that only records what it is asked.
