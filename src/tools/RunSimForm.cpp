@@ -345,9 +345,14 @@ bool TRunSimForm::BrowseSimulator() {
 
 void TRunSimForm::LaunchSimulator() {
     if (!runButton_->isEnabled()) return;
+    const QString statusBefore = StatusText();
     SetStatusText(QStringLiteral("Uruchamiam symulator..."));
     const std::string vehicle = SelectedVehicleName();
-    if (!context_.files.FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) return;
+    if (!context_.files.FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) {
+        // Nothing is starting once the user has declined to point at the simulator.
+        SetStatusText(statusBefore);
+        return;
+    }
 
     const std::string simulator = Bytes(runPathEdit_->text());
     const std::string scenery = ShortPathName(context_.sceneryPath);
@@ -365,7 +370,13 @@ void TRunSimForm::LaunchSimulator() {
     SetStatusText(QStringLiteral("Uruchamiam... ") + commandLine);
     std::string folder = FolderPart(simulator);
     if (folder.size() > 1) folder.pop_back();
-    runner_(PrepareStart(simulator, run.params, folder));
+    const StartResult started = runner_(PrepareStart(simulator, run.arguments, folder));
+    if (!started.started) {
+        SetStatusText(QStringLiteral("Nie uruchomiono: ") + commandLine);
+        context_.dialogs.MessageBox(StartFailureText(simulator, started.reason), "Błąd",
+                                    MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
     SetStatusText(QStringLiteral("Uruchomiono: ") + commandLine);
 }
 
