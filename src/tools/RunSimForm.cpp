@@ -310,8 +310,7 @@ void TRunSimForm::TreeSelectionChanged() {
         runItem_->setEnabled(false);
     } else {
         currentTrainset_ = SelectedTrainsetName();
-        SetStatusText(QStringLiteral("Pociąg: ") + Cp1250ToQString(currentTrainset_) +
-                      QStringLiteral("; Pojazd: ") + Cp1250ToQString(SelectedVehicleName()));
+        ShowSelectionStatus();
         std::string description;
         for (const TTrainsObj& trainset : context_.scenery.Trainsets) {
             if (trainset.Name == currentTrainset_) description += trainset.Description;
@@ -345,12 +344,11 @@ bool TRunSimForm::BrowseSimulator() {
 
 void TRunSimForm::LaunchSimulator() {
     if (!runButton_->isEnabled()) return;
-    const QString statusBefore = StatusText();
     SetStatusText(QStringLiteral("Uruchamiam symulator..."));
     const std::string vehicle = SelectedVehicleName();
     if (!context_.files.FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) {
         // Nothing is starting once the user has declined to point at the simulator.
-        SetStatusText(statusBefore);
+        ShowSelectionStatus();
         return;
     }
 
@@ -402,6 +400,11 @@ std::string TRunSimForm::SimulatorParameters() const {
 
 QString TRunSimForm::StatusText() const {
     return status_->text();
+}
+
+void TRunSimForm::ShowSelectionStatus() {
+    SetStatusText(QStringLiteral("Pociąg: ") + Cp1250ToQString(currentTrainset_) +
+                  QStringLiteral("; Pojazd: ") + Cp1250ToQString(SelectedVehicleName()));
 }
 
 void TRunSimForm::SetStatusText(const QString& text) {
