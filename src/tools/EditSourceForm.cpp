@@ -211,20 +211,14 @@ void TEditSourceForm::EditFiles(int slot) {
     if (!context_.files.FileExists(ToBytes(QString::fromStdString(Slot(slot).exe)))) {
         ChooseEditorProgram(slot);
     }
-    // Without an editor that can start, choosing files would only lead to more dialogs.
-    const std::string program = ToBytes(QString::fromStdString(Slot(slot).exe));
-    const std::string obstacle = StartObstacle(PrepareStart(program, {}, {}));
-    if (!obstacle.empty()) {
-        ReportStartFailure(program, obstacle);
-        return;
-    }
     std::vector<std::string> files;
     for (const TIncFile& file : context_.scenery.IncFiles)
         files.push_back(file.FileName);
     TEditSourceForm2 chooser(Slot(slot).name, files, parentWidget());
     if (chooser.exec() != QDialog::Accepted) return;
     for (const std::string& file : chooser.CheckedFiles()) {
-        // One message is enough: the next files would fail the same way.
+        // The editor is asked for once more at the first file; after that one message is
+        // enough, the next files would fail the same way.
         if (!OpenInEditor(file)) return;
     }
 }

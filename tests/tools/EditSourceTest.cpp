@@ -163,16 +163,24 @@ TEST_F(EditSourceTest, EditorInAFolderWithABlankAndAnApostropheGetsThePathWhole)
     EXPECT_TRUE(h.dialogs.Messages().empty());
 }
 
-TEST_F(EditSourceTest, MissingEditorIsAskedForOnceAndThenReported) {
+TEST_F(EditSourceTest, MissingEditorIsAskedForBeforeAndAtTheFirstFileThenReported) {
     test::TempDir programs;
     const FakeProgram editor(programs, "edytor");
     LauncherHarness h(EditorSettings("/brak/edytora", ""));
     Editor(h).SetRunner(h.Recorder(false));
     h.window->LoadScenery(test::DemoScenery());
-    // Cancelled: the request ends with the reason before any file is chosen.
-    h.dialogs.openAnswers = {std::nullopt};
+    const auto chooseTwo = [&h] {
+        OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
+            CheckList(chooser).item(0)->setCheckState(Qt::Checked);
+            CheckList(chooser).item(1)->setCheckState(Qt::Checked);
+            chooser.accept();
+        });
+    };
+    // Cancelled before the chooser and at the first file: the request ends with the reason.
+    chooseTwo();
+    h.dialogs.openAnswers = {std::nullopt, std::nullopt};
     Editor(h).EditFiles(0);
-    ASSERT_EQ(h.dialogs.fileRequests.size(), 1u);
+    ASSERT_EQ(h.dialogs.fileRequests.size(), 2u);
     EXPECT_EQ(h.dialogs.fileRequests[0].title, "Wybierz edytor tekstowy...");
     EXPECT_EQ(h.dialogs.fileRequests[0].filter,
               "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*");
@@ -184,85 +192,77 @@ TEST_F(EditSourceTest, MissingEditorIsAskedForOnceAndThenReported) {
     EXPECT_EQ(h.dialogs.Messages()[0].icon, MessageIcon::Error);
     EXPECT_TRUE(h.starts.empty());
 
-    // Chosen: the chooser follows and the checked files open.
-    h.dialogs.openAnswers = {editor.Path()};
-    OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
-        CheckList(chooser).item(0)->setCheckState(Qt::Checked);
-        CheckList(chooser).item(1)->setCheckState(Qt::Checked);
-        chooser.accept();
-    });
+    // Chosen at the first file: that file and the next one open.
+    chooseTwo();
+    h.dialogs.openAnswers = {std::nullopt, editor.Path()};
     Editor(h).EditFiles(0);
-    EXPECT_EQ(h.dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(h.dialogs.fileRequests.size(), 4u);
     ASSERT_EQ(h.starts.size(), 2u);
     EXPECT_EQ(h.starts[1].arguments,
               Args{std::next(h.window->Scenery().IncFiles.begin())->FileName});
     EXPECT_EQ(Editor(h).Slot(0).exe, editor.Path());
-
-    // An editor gone since is asked for once more, then reported; nothing starts.
-    std::filesystem::remove(editor.Path());
-    EXPECT_FALSE(Editor(h).OpenInEditor(test::DemoScenery()));
-    EXPECT_EQ(h.dialogs.fileRequests.size(), 3u);
-    EXPECT_EQ(h.dialogs.Messages().size(), 2u);
-    EXPECT_EQ(h.starts.size(), 2u);
+    EXPECT_EQ(h.dialogs.Messages().size(), 1u);
 }
 
 TEST_F(EditSourceTest, EditorThatCannotStartIsReportedOnce) {
     test::TempDir programs;
-    const FakeProgram editor(programs, "edytor");
-    {
-        // Without the right to run it, no file is asked for.
-        LauncherHarness h(EditorSettings(editor.Path(), ""));
-        h.window->LoadScenery(test::DemoScenery());
-        std::filesystem::permissions(editor.Path(), std::filesystem::perms::owner_read);
-        Editor(h).EditFiles(0);
-        ASSERT_EQ(h.dialogs.Messages().size(), 1u);
-        EXPECT_EQ(h.dialogs.Messages()[0].text, "Nie można uruchomić programu " + editor.Path() +
-                                                    "\rBrak prawa do uruchomienia tego pliku.");
-        EXPECT_TRUE(h.dialogs.fileRequests.empty());
-    }
-    // One that the system refuses fails at the first file; the others are not tried.
+    const FakeProgram locked(programs, "zamkniety");
+    std::filesystem::permissions(locked.Path(), std::filesystem::perms::owner_read);
+    // The interpreter is missing: the checks pass and the system refuses.
     const std::string broken = programs.Write("zepsuty", "#!/brak/powloki\n");
     std::filesystem::permissions(broken, std::filesystem::perms::owner_all);
-    LauncherHarness h(EditorSettings(broken, ""));
-    Editor(h).SetRunner(h.Recorder());
-    h.window->LoadScenery(test::DemoScenery());
-    OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
-        for (const int i : {0, 1, 2})
-            CheckList(chooser).item(i)->setCheckState(Qt::Checked);
-        chooser.accept();
-    });
-    Editor(h).EditFiles(0);
-    EXPECT_EQ(h.starts.size(), 1u);
-    ASSERT_EQ(h.dialogs.Messages().size(), 1u);
-    EXPECT_EQ(
-        h.dialogs.Messages()[0].text.rfind(
-            "Nie można uruchomić programu " + broken + "\rSystem nie uruchomił programu (", 0),
-        0u)
-        << h.dialogs.Messages()[0].text;
+    const struct {
+        std::string program;
+        std::string reason;
+    } table[] = {
+        {locked.Path(), "Brak prawa do uruchomienia tego pliku."},
+        {broken, "System nie uruchomił programu ("},
+    };
+    for (const auto& row : table) {
+        LauncherHarness h(EditorSettings(row.program, ""));
+        Editor(h).SetRunner(h.Recorder());
+        h.window->LoadScenery(test::DemoScenery());
+        OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
+            for (const int i : {0, 1, 2})
+                CheckList(chooser).item(i)->setCheckState(Qt::Checked);
+            chooser.accept();
+        });
+        Editor(h).EditFiles(0);
+        EXPECT_TRUE(h.dialogs.fileRequests.empty()) << row.program;
+        EXPECT_LE(h.starts.size(), 1u) << row.program;
+        ASSERT_EQ(h.dialogs.Messages().size(), 1u) << row.program;
+        const std::string expected =
+            "Nie można uruchomić programu " + row.program + "\r" + row.reason;
+        EXPECT_EQ(h.dialogs.Messages()[0].text.substr(0, expected.size()), expected);
+    }
 }
 
 TEST_F(EditSourceTest, MissingEditorEndsWithAMessageBox) {
     LauncherHarness h(EditorSettings("/brak/edytora", ""), test::Dialogs::Real);
     h.window->LoadScenery(test::DemoScenery());
-    bool chooserShown = false;
-    test::WhenModalOf<TEditSourceForm2>(h.window.get(), [&chooserShown](TEditSourceForm2& chooser) {
-        chooserShown = true;
-        chooser.reject();
-    });
-    QString title;
-    test::WhenModalOf<QFileDialog>(h.window.get(), [&title](QFileDialog& dialog) {
-        title = dialog.windowTitle();
+    QStringList asked;
+    const auto cancelFileDialog = [&asked](QFileDialog& dialog) {
+        asked << dialog.windowTitle();
         dialog.reject();
+    };
+    test::WhenModalOf<QFileDialog>(h.window.get(), [&](QFileDialog& dialog) {
+        // The chooser follows, then the program is asked for once more.
+        test::WhenModalOf<TEditSourceForm2>(h.window.get(), [&](TEditSourceForm2& chooser) {
+            test::WhenModalOf<QFileDialog>(h.window.get(), cancelFileDialog);
+            CheckList(chooser).item(0)->setCheckState(Qt::Checked);
+            CheckList(chooser).item(1)->setCheckState(Qt::Checked);
+            chooser.findChild<QPushButton*>("OkButton")->click();
+        });
+        cancelFileDialog(dialog);
     });
     std::optional<test::ShownMessage> shown;
     test::AnswerMessageBox(h.window.get(), shown);
     h.window->Actions().EditorItems[0]->trigger();
-    EXPECT_EQ(title, "Wybierz edytor tekstowy...");
+    EXPECT_EQ(asked, QStringList(2, "Wybierz edytor tekstowy..."));
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->title, "Błąd");
     EXPECT_EQ(shown->icon, QMessageBox::Critical);
     EXPECT_EQ(shown->text, "Nie można uruchomić programu /brak/edytora\nPlik nie istnieje.");
-    EXPECT_FALSE(chooserShown);
 }
 
 TEST_F(EditSourceTest, EditorsMenuFollowsTheSlots) {
