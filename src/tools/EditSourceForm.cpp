@@ -216,21 +216,30 @@ void TEditSourceForm::EditFiles(int slot) {
         files.push_back(file.FileName);
     TEditSourceForm2 chooser(Slot(slot).name, files, parentWidget());
     if (chooser.exec() != QDialog::Accepted) return;
-    for (const std::string& file : chooser.CheckedFiles())
-        OpenInEditor(file);
+    for (const std::string& file : chooser.CheckedFiles()) {
+        // The editor is asked for once more at the first file; after that one message is
+        // enough, the next files would fail the same way.
+        if (!OpenInEditor(file)) return;
+    }
 }
 
-void TEditSourceForm::OpenInEditor(const std::string& file) {
-    if (activeEditor_ < 0) return;
-    const auto exists = [this] {
-        return context_.files.FileExists(ToBytes(QString::fromStdString(Slot(activeEditor_).exe)));
+bool TEditSourceForm::OpenInEditor(const std::string& file) {
+    if (activeEditor_ < 0) return false;
+    const auto program = [this] {
+        return ToBytes(QString::fromStdString(Slot(activeEditor_).exe));
     };
-    if (!exists()) ChooseEditorProgram(activeEditor_);
-    const EditorSlot& slot = Slot(activeEditor_);
-    // Without parameters the editor gets the bare path, blanks and all, as one argument.
-    const std::string params =
-        slot.param.empty() ? ShellQuoted(file) : ExpandEditorParams(slot.param, file);
-    if (exists()) runner_(PrepareStart(ToBytes(QString::fromStdString(slot.exe)), params, {}));
+    if (!context_.files.FileExists(program())) ChooseEditorProgram(activeEditor_);
+    const ProgramStart start =
+        PrepareStart(program(), ExpandEditorParams(Slot(activeEditor_).param, file), {});
+    const std::string obstacle = StartObstacle(start);
+    const StartResult started = obstacle.empty() ? runner_(start) : StartResult{false, obstacle};
+    if (!started.started) ReportStartFailure(program(), started.reason);
+    return started.started;
+}
+
+void TEditSourceForm::ReportStartFailure(const std::string& program, const std::string& reason) {
+    context_.dialogs.MessageBox(StartFailureText(program, reason), "Błąd", MessageIcon::Error,
+                                MessageButtons::Ok);
 }
 
 void TEditSourceForm::SetSlots(const std::array<EditorSlot, kEditorSlots>& stored, int count) {

@@ -36,8 +36,9 @@ class TEditSourceForm : public QDialog {
     // Asks which loaded files to edit and opens each in the editor of the slot; -1 does
     // nothing.
     void EditFiles(int slot);
-    // Starts the active editor on one file.
-    void OpenInEditor(const std::string& file);
+    // Starts the active editor on one file; false, after telling the user why, when it did not
+    // start.
+    bool OpenInEditor(const std::string& file);
 
     void ShowEditorSlot(int index);
     void StoreEditorSlot(int index);
@@ -68,6 +69,7 @@ class TEditSourceForm : public QDialog {
     // The editor file dialog for a slot's program; the dialog's fields follow when they show
     // that slot.
     void ChooseEditorProgram(int index);
+    void ReportStartFailure(const std::string& program, const std::string& reason);
     int SelectedIndex() const;
 
     ToolContext context_;

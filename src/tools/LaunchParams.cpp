@@ -1,7 +1,9 @@
 #include "LaunchParams.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 namespace tarvik {
@@ -34,57 +36,40 @@ std::string ReplaceAll(std::string text, std::string_view what, std::string_view
     return text;
 }
 
-RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShortPath,
-                          std::string_view simulatorShortPath, std::string_view vehicle) {
-    const std::string sceneryFolder = FolderPart(sceneryShortPath);
-    RunParams result;
-    result.simulatorFolder = FolderPart(simulatorShortPath);
-    const std::string& simulatorFolder = result.simulatorFolder;
-    std::string p = ReplaceAll(std::string(pattern), "%s", FilePart(sceneryShortPath));
+namespace {
 
-    // The scenery's folder goes in, then the simulator's folder is taken out of the line,
-    // wherever it is first found; what stays is the path relative to the simulator.
-    std::size_t from = 0;
-    while ((from = p.find("%r", from)) != std::string::npos) {
-        p.replace(from, 2, sceneryFolder);
-        from += sceneryFolder.size();
-        const std::size_t found = p.find(simulatorFolder);
-        if (found == std::string::npos) {
-            result.ok = false;
-            result.params = std::move(p);
-            return result;
-        }
-        p.erase(found, simulatorFolder.size());
-        if (found + simulatorFolder.size() <= from) {
-            from -= simulatorFolder.size();
-        } else if (found < from) {
-            from = found;
-        }
+constexpr std::string_view kShellSpecial = "\"\\$`";
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+// Characters a shell reads as they are outside quotes; bytes of other alphabets too.
+bool IsPlain(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x80 || std::isalnum(byte) ||
+           std::string_view("-_./,:=+%@^").find(c) != std::string_view::npos;
+}
+
+// Where text first holds what, searched word by word from the first word.
+struct WordPosition {
+    std::size_t word;
+    std::size_t offset;
+};
+
+std::optional<WordPosition> FindInWords(const std::vector<std::string>& words,
+                                        std::string_view what) {
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const std::size_t found = words[i].find(what);
+        if (found != std::string::npos) return WordPosition{i, found};
     }
-    p = ReplaceAll(std::move(p), "%p", sceneryFolder);
-    p = ReplaceAll(std::move(p), "%v", vehicle);
-    std::replace(p.begin(), p.end(), '\\', '/');
-    result.params = std::move(p);
-    return result;
+    return std::nullopt;
 }
 
-std::string ExpandEditorParams(std::string_view params, std::string_view file) {
-    return ReplaceAll(std::string(params.empty() ? std::string_view("%f") : params), "%f", file);
-}
+}  // namespace
 
-std::string ShellQuoted(std::string_view text) {
-    std::string quoted = "'";
-    for (const char c : text) {
-        if (c == '\'') {
-            quoted += "'\\''";
-        } else {
-            quoted += c;
-        }
-    }
-    return quoted + "'";
-}
-
-std::vector<std::string> SplitWords(std::string_view params) {
+std::vector<std::string> SplitWords(std::string_view params, Backslash backslash) {
+    const bool escapes = backslash == Backslash::Escapes;
     std::vector<std::string> words;
     std::string word;
     bool inWord = false;
@@ -100,13 +85,13 @@ std::vector<std::string> SplitWords(std::string_view params) {
         } else if (quote == '"') {
             if (c == '"') {
                 quote = 0;
-            } else if (c == '\\' && i + 1 < params.size() &&
-                       std::string_view("\"\\$`").find(params[i + 1]) != std::string_view::npos) {
+            } else if (escapes && c == '\\' && i + 1 < params.size() &&
+                       kShellSpecial.find(params[i + 1]) != std::string_view::npos) {
                 word += params[++i];
             } else {
                 word += c;
             }
-        } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+        } else if (IsBlank(c)) {
             if (inWord) words.push_back(std::move(word));
             word.clear();
             inWord = false;
@@ -114,7 +99,7 @@ std::vector<std::string> SplitWords(std::string_view params) {
             inWord = true;
             if (c == '\'' || c == '"') {
                 quote = c;
-            } else if (c == '\\' && i + 1 < params.size()) {
+            } else if (escapes && c == '\\' && i + 1 < params.size()) {
                 word += params[++i];
             } else {
                 word += c;
@@ -123,6 +108,86 @@ std::vector<std::string> SplitWords(std::string_view params) {
     }
     // An unclosed quote runs to the end of the line.
     if (inWord) words.push_back(std::move(word));
+    return words;
+}
+
+std::string ShellQuoted(std::string_view text) {
+    std::string quoted = "'";
+    for (const char c : text) {
+        if (c == '\'') {
+            quoted += "'\\''";
+        } else {
+            quoted += c;
+        }
+    }
+    return quoted + "'";
+}
+
+std::string JoinedWords(const std::vector<std::string>& words) {
+    std::string line;
+    for (const std::string& word : words) {
+        if (!line.empty()) line += ' ';
+        if (!word.empty() && std::all_of(word.begin(), word.end(), IsPlain)) {
+            line += word;
+        } else if (word.find_first_of(kShellSpecial) == std::string::npos) {
+            line += '"' + word + '"';
+        } else {
+            line += ShellQuoted(word);
+        }
+    }
+    return line;
+}
+
+RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShortPath,
+                          std::string_view simulatorShortPath, std::string_view vehicle) {
+    const std::string sceneryFolder = FolderPart(sceneryShortPath);
+    RunParams result;
+    result.simulatorFolder = FolderPart(simulatorShortPath);
+    const std::string& simulatorFolder = result.simulatorFolder;
+    // Backslashes become slashes at the end, so here they are ordinary characters.
+    const std::vector<std::string> written = SplitWords(pattern, Backslash::Literal);
+    std::vector<std::string> words = written;
+    for (std::string& word : words)
+        word = ReplaceAll(std::move(word), "%s", FilePart(sceneryShortPath));
+
+    // The scenery's folder goes in, then the simulator's folder is taken out of the line,
+    // wherever it is first found; what stays is the path relative to the simulator.
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::size_t from = 0;
+        while ((from = words[i].find("%r", from)) != std::string::npos) {
+            words[i].replace(from, 2, sceneryFolder);
+            from += sceneryFolder.size();
+            const std::optional<WordPosition> found = FindInWords(words, simulatorFolder);
+            if (!found) {
+                result.ok = false;
+                result.params = JoinedWords(words);
+                return result;
+            }
+            words[found->word].erase(found->offset, simulatorFolder.size());
+            if (found->word != i) continue;
+            if (found->offset + simulatorFolder.size() <= from) {
+                from -= simulatorFolder.size();
+            } else if (found->offset < from) {
+                from = found->offset;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::string& word = words[i];
+        word = ReplaceAll(std::move(word), "%p", sceneryFolder);
+        word = ReplaceAll(std::move(word), "%v", vehicle);
+        std::replace(word.begin(), word.end(), '\\', '/');
+        if (word.empty() && !written[i].empty()) continue;
+        result.arguments.push_back(std::move(word));
+    }
+    result.params = JoinedWords(result.arguments);
+    return result;
+}
+
+std::vector<std::string> ExpandEditorParams(std::string_view params, std::string_view file) {
+    std::vector<std::string> words = SplitWords(params.empty() ? std::string_view("%f") : params);
+    for (std::string& word : words)
+        word = ReplaceAll(std::move(word), "%f", file);
     return words;
 }
 

@@ -33,29 +33,43 @@ std::string ShortPathName(std::string_view path);
 // Every occurrence of what, from left to right; inserted text is not searched again.
 std::string ReplaceAll(std::string text, std::string_view what, std::string_view with);
 
-struct RunParams {
-    bool ok = true;
-    std::string params;           // the command line; when !ok, as far as it was expanded
-    std::string simulatorFolder;  // the folder "%r" looked for, for the error message
-};
+// How a parameter string treats a backslash: as a shell does, keeping the next character, or
+// as an ordinary character, where backslashes are turned into slashes afterwards.
+enum class Backslash { Escapes, Literal };
 
-// Expands the simulator's parameter template: "%s" the scenery's file name, "%r" its folder
-// relative to the simulator's folder, "%p" its folder, "%v" the vehicle; then every backslash
-// becomes a slash. Fails when "%r" is used and the scenery does not lie in or below the
-// simulator's folder.
-RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShortPath,
-                          std::string_view simulatorShortPath, std::string_view vehicle);
-
-// An editor's parameters with each "%f" replaced by the file's path as it is; empty parameters
-// mean "%f".
-std::string ExpandEditorParams(std::string_view params, std::string_view file);
+// Splits a parameter string into arguments the way a shell splits words: blanks separate,
+// single quotes keep everything, double quotes keep blanks; with Backslash::Escapes a backslash
+// keeps the next character (inside double quotes only before '"', '\\', '$' and '`'). Nothing
+// is expanded.
+std::vector<std::string> SplitWords(std::string_view params,
+                                    Backslash backslash = Backslash::Escapes);
 
 // Text that SplitWords reads back as the one argument text.
 std::string ShellQuoted(std::string_view text);
 
-// Splits a parameter string into arguments the way a shell splits words: blanks separate,
-// single quotes keep everything, double quotes keep blanks, a backslash keeps the next
-// character (inside double quotes only before '"', '\\', '$' and '`'). Nothing is expanded.
-std::vector<std::string> SplitWords(std::string_view params);
+// The arguments as one line that SplitWords reads back into them, for people to read: only
+// words that need it are quoted.
+std::string JoinedWords(const std::vector<std::string>& words);
+
+struct RunParams {
+    bool ok = true;
+    std::vector<std::string> arguments;
+    // The arguments as one line to show; when !ok, the template as far as it was expanded.
+    std::string params;
+    std::string simulatorFolder;  // the folder "%r" looked for, for the error message
+};
+
+// Expands the simulator's parameter template: it is split into words first, so that every
+// value stays whole inside its word; then "%s" the scenery's file name, "%r" its folder
+// relative to the simulator's folder, "%p" its folder, "%v" the vehicle; then every backslash
+// becomes a slash. A word that the expansion leaves empty is dropped, as a shell drops an empty
+// variable; an empty word written as '' stays. Fails when "%r" is used and the scenery does not lie
+// in or below the simulator's folder.
+RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShortPath,
+                          std::string_view simulatorShortPath, std::string_view vehicle);
+
+// An editor's arguments: its parameters split into words, each "%f" in them replaced by the
+// file's path as it is; empty parameters mean "%f".
+std::vector<std::string> ExpandEditorParams(std::string_view params, std::string_view file);
 
 }  // namespace tarvik

@@ -1,5 +1,7 @@
 #include "ProgramStarter.h"
 
+#include <unistd.h>
+
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -8,6 +10,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "Cp1250.h"
 #include "LaunchParams.h"
 #include "Text.h"
 
@@ -41,11 +44,11 @@ bool IsWindowsExecutable(const std::string& program) {
            start.substr(0, 2) != "#!";
 }
 
-ProgramStart PrepareStart(const std::string& program, const std::string& parameters,
+ProgramStart PrepareStart(const std::string& program, std::vector<std::string> arguments,
                           const std::string& workingDirectory) {
     ProgramStart start;
     start.workingDirectory = workingDirectory;
-    start.arguments = SplitWords(parameters);
+    start.arguments = std::move(arguments);
     // A relative name would be looked up on the PATH, or in the new working folder.
     const QFileInfo file(Decoded(program));
     start.program = file.isFile() ? Encoded(file.absoluteFilePath()) : program;
@@ -59,21 +62,52 @@ ProgramStart PrepareStart(const std::string& program, const std::string& paramet
     return start;
 }
 
-void StartDetached(const ProgramStart& start) {
-    QProcess process;
-    process.setProgram(Decoded(start.program));
-    QStringList arguments;
-    for (const std::string& argument : start.arguments)
-        arguments << Decoded(argument);
-    process.setArguments(arguments);
-    if (!start.workingDirectory.empty()) {
-        process.setWorkingDirectory(Decoded(start.workingDirectory));
+std::string StartObstacle(const ProgramStart& start) {
+    if (start.program.empty()) return "Nie wskazano pliku programu.";
+    std::string program = start.program;
+    if (program.find('/') == std::string::npos) {
+        // A bare name is looked up on the PATH, as the start would do.
+        const QString found = QStandardPaths::findExecutable(Decoded(program));
+        if (found.isEmpty()) return "Nie znaleziono takiego programu.";
+        program = Encoded(found);
     }
-    process.setStandardInputFile(QProcess::nullDevice());
-    if (!process.startDetached()) {
-        std::fprintf(stderr, "tarvik-viewer: %s: %s\n", start.program.c_str(),
-                     process.errorString().toLocal8Bit().constData());
+    const QFileInfo file(Decoded(program));
+    if (!file.exists()) return "Plik nie istnieje.";
+    if (file.isDir()) return "To jest folder, a nie program.";
+    if (IsWindowsExecutable(program)) {
+        return "To program dla Windows, a nie znaleziono programu wine, który by go uruchomił.";
     }
+    if (::access(program.c_str(), X_OK) != 0) return "Brak prawa do uruchomienia tego pliku.";
+    if (!start.workingDirectory.empty() && !QFileInfo(Decoded(start.workingDirectory)).isDir()) {
+        return "Folder roboczy " + DisplayPath(start.workingDirectory) + " nie istnieje.";
+    }
+    return {};
+}
+
+StartResult StartDetached(const ProgramStart& start) {
+    std::string reason = StartObstacle(start);
+    if (reason.empty()) {
+        QProcess process;
+        process.setProgram(Decoded(start.program));
+        QStringList arguments;
+        for (const std::string& argument : start.arguments)
+            arguments << Decoded(argument);
+        process.setArguments(arguments);
+        if (!start.workingDirectory.empty()) {
+            process.setWorkingDirectory(Decoded(start.workingDirectory));
+        }
+        process.setStandardInputFile(QProcess::nullDevice());
+        if (process.startDetached()) return {};
+        reason = "System nie uruchomił programu (" + process.errorString().toStdString() + ").";
+    }
+    std::fprintf(stderr, "tarvik-viewer: %s: %s\n", start.program.c_str(), reason.c_str());
+    return {false, reason};
+}
+
+std::string StartFailureText(const std::string& program, const std::string& reason) {
+    std::string text = "Nie można uruchomić programu";
+    if (!program.empty()) text += " " + DisplayPath(program);
+    return text + "\r" + reason;
 }
 
 std::string DesktopTextEditor() {

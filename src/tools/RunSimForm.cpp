@@ -310,8 +310,7 @@ void TRunSimForm::TreeSelectionChanged() {
         runItem_->setEnabled(false);
     } else {
         currentTrainset_ = SelectedTrainsetName();
-        SetStatusText(QStringLiteral("Pociąg: ") + Cp1250ToQString(currentTrainset_) +
-                      QStringLiteral("; Pojazd: ") + Cp1250ToQString(SelectedVehicleName()));
+        ShowSelectionStatus();
         std::string description;
         for (const TTrainsObj& trainset : context_.scenery.Trainsets) {
             if (trainset.Name == currentTrainset_) description += trainset.Description;
@@ -347,7 +346,11 @@ void TRunSimForm::LaunchSimulator() {
     if (!runButton_->isEnabled()) return;
     SetStatusText(QStringLiteral("Uruchamiam symulator..."));
     const std::string vehicle = SelectedVehicleName();
-    if (!context_.files.FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) return;
+    if (!context_.files.FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) {
+        // Nothing is starting once the user has declined to point at the simulator.
+        ShowSelectionStatus();
+        return;
+    }
 
     const std::string simulator = Bytes(runPathEdit_->text());
     const std::string scenery = ShortPathName(context_.sceneryPath);
@@ -365,7 +368,13 @@ void TRunSimForm::LaunchSimulator() {
     SetStatusText(QStringLiteral("Uruchamiam... ") + commandLine);
     std::string folder = FolderPart(simulator);
     if (folder.size() > 1) folder.pop_back();
-    runner_(PrepareStart(simulator, run.params, folder));
+    const StartResult started = runner_(PrepareStart(simulator, run.arguments, folder));
+    if (!started.started) {
+        SetStatusText(QStringLiteral("Nie uruchomiono: ") + commandLine);
+        context_.dialogs.MessageBox(StartFailureText(simulator, started.reason), "Błąd",
+                                    MessageIcon::Error, MessageButtons::Ok);
+        return;
+    }
     SetStatusText(QStringLiteral("Uruchomiono: ") + commandLine);
 }
 
@@ -391,6 +400,11 @@ std::string TRunSimForm::SimulatorParameters() const {
 
 QString TRunSimForm::StatusText() const {
     return status_->text();
+}
+
+void TRunSimForm::ShowSelectionStatus() {
+    SetStatusText(QStringLiteral("Pociąg: ") + Cp1250ToQString(currentTrainset_) +
+                  QStringLiteral("; Pojazd: ") + Cp1250ToQString(SelectedVehicleName()));
 }
 
 void TRunSimForm::SetStatusText(const QString& text) {

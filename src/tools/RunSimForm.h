@@ -66,6 +66,8 @@ class TRunSimForm : public QDialog {
 
   private:
     void SetStatusText(const QString& text);
+    // The chosen trainset and vehicle, which the status line shows while nothing else happens.
+    void ShowSelectionStatus();
     void TreeSelectionChanged();
     void TreeContextMenu(const QPoint& position);
     void ParamContextMenu(const QPoint& position);

@@ -69,6 +69,17 @@ QString DecodeText(const std::string& bytes) {
     return QString::fromStdString(IsValidUtf8(bytes) ? bytes : Cp1250ToUtf8(bytes));
 }
 
+// A print job that did not start, named by where it was to go: a file or a printer.
+std::string PrintStartFailureText(const QPrinter& printer) {
+    std::string text = "Nie można rozpocząć drukowania rozkładu";
+    if (!printer.outputFileName().isEmpty()) {
+        text += " do pliku " + printer.outputFileName().toStdString();
+    } else if (!printer.printerName().isEmpty()) {
+        text += " na drukarce " + printer.printerName().toStdString();
+    }
+    return text + ".";
+}
+
 }  // namespace
 
 QString ExpandTabs(QString line) {
@@ -144,6 +155,16 @@ void TTimeTableForm::ShowTimetable(const std::string& trainset) {
     const std::string path = folder + trainset + ".txt";
     text_->clear();
     lines_.clear();
+    // The name comes from the scenery file; it must not lead the viewer to other folders.
+    if (trainset.find('/') != std::string::npos || trainset.find("..") != std::string::npos) {
+        context_.dialogs.MessageBox("Nazwa pociągu " + Cp1250ToUtf8(trainset) +
+                                        " zawiera \"/\" lub \"..\", a rozkład może leżeć tylko "
+                                        "w folderze scenerii: " +
+                                        DisplayPath(folder),
+                                    "Brak rozkładu", MessageIcon::Error, MessageButtons::Ok);
+        close();
+        return;
+    }
     std::string found = path;
     // A timetable copied from Windows keeps its CP1250 name; one made here has it in UTF-8.
     if (!context_.files.FileExists(found) && !IsValidUtf8(trainset)) {
@@ -174,7 +195,11 @@ void TTimeTableForm::PrintTimetable() {
     const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
     const std::vector<PrintedText> page = TimetablePage(windowTitle(), Lines(), printer.height());
     QPainter painter;
-    if (!painter.begin(&printer)) return;
+    if (!painter.begin(&printer)) {
+        context_.dialogs.MessageBox(PrintStartFailureText(printer), "Błąd", MessageIcon::Error,
+                                    MessageButtons::Ok);
+        return;
+    }
     for (int copy = 0; copy < copies; ++copy) {
         if (copy > 0) printer.newPage();
         for (const PrintedText& text : page) {

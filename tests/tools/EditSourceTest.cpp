@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -68,9 +69,9 @@ TEST_F(EditSourceTest, EditorReceivesThePathAsTheParametersSay) {
         Args arguments;
     } table[] = {
         {"", {"/s/z spacją.scn"}},
-        {"%f", {"/s/z", "spacją.scn"}},
+        {"%f", {"/s/z spacją.scn"}},
         {"\"%f\"", {"/s/z spacją.scn"}},
-        {"-n %f '%f'", {"-n", "/s/z", "spacją.scn", "/s/z spacją.scn"}},
+        {"-n %f '%f'", {"-n", "/s/z spacją.scn", "/s/z spacją.scn"}},
     };
     for (const auto& row : table) {
         LauncherHarness h(EditorSettings(editor.Path(), row.param));
@@ -137,29 +138,131 @@ TEST_F(EditSourceTest, ChosenFilesStartInTheChoosersOrder) {
     EXPECT_EQ(h.starts.size(), 3u);
 }
 
-TEST_F(EditSourceTest, MissingEditorIsAskedForBeforeAndForEachFile) {
+TEST(EditorParamsTest, ThePathStaysOneArgument) {
+    const std::string file = "/s/it's a\\b \"c\".scn";
+    EXPECT_EQ(ExpandEditorParams("", file), Args{file});
+    EXPECT_EQ(ExpandEditorParams("%f", file), Args{file});
+    EXPECT_EQ(ExpandEditorParams("+1 %f %f", file), (Args{"+1", file, file}));
+    EXPECT_EQ(ExpandEditorParams("--plik=%f \"-t a b\"", file), (Args{"--plik=" + file, "-t a b"}));
+}
+
+TEST_F(EditSourceTest, EditorInAFolderWithABlankAndAnApostropheGetsThePathWhole) {
+    test::TempDir programs;
+    const FakeProgram editor(programs, "edy tor's/edytor");
+    LauncherHarness h(EditorSettings(editor.Path(), "-n %f"));
+    const std::string scenery = h.dir.Write("it's a\\b/sc ena.scn", test::CrLf({"FirstInit"}));
+    h.window->LoadScenery(scenery);
+    OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
+        CheckList(chooser).item(0)->setCheckState(Qt::Checked);
+        chooser.accept();
+    });
+    Editor(h).EditFiles(0);
+    const std::vector<FakeProgram::Run> runs = editor.WaitForRuns();
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].arguments, (Args{"-n", scenery}));
+    EXPECT_TRUE(h.dialogs.Messages().empty());
+}
+
+TEST_F(EditSourceTest, MissingEditorIsAskedForBeforeAndAtTheFirstFileThenReported) {
     test::TempDir programs;
     const FakeProgram editor(programs, "edytor");
     LauncherHarness h(EditorSettings("/brak/edytora", ""));
     Editor(h).SetRunner(h.Recorder(false));
     h.window->LoadScenery(test::DemoScenery());
-    OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
-        CheckList(chooser).item(0)->setCheckState(Qt::Checked);
-        CheckList(chooser).item(1)->setCheckState(Qt::Checked);
-        chooser.accept();
-    });
-    // Cancelled before the chooser and for the first file; chosen for the second.
-    h.dialogs.openAnswers = {std::nullopt, std::nullopt, editor.Path()};
+    const auto chooseTwo = [&h] {
+        OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
+            CheckList(chooser).item(0)->setCheckState(Qt::Checked);
+            CheckList(chooser).item(1)->setCheckState(Qt::Checked);
+            chooser.accept();
+        });
+    };
+    // Cancelled before the chooser and at the first file: the request ends with the reason.
+    chooseTwo();
+    h.dialogs.openAnswers = {std::nullopt, std::nullopt};
     Editor(h).EditFiles(0);
-    ASSERT_EQ(h.dialogs.fileRequests.size(), 3u);
+    ASSERT_EQ(h.dialogs.fileRequests.size(), 2u);
     EXPECT_EQ(h.dialogs.fileRequests[0].title, "Wybierz edytor tekstowy...");
     EXPECT_EQ(h.dialogs.fileRequests[0].filter,
               "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*");
     EXPECT_TRUE(h.dialogs.fileRequests[0].fileMustExist);
-    ASSERT_EQ(h.starts.size(), 1u);
-    EXPECT_EQ(h.starts[0].arguments,
+    ASSERT_EQ(h.dialogs.Messages().size(), 1u);
+    EXPECT_EQ(h.dialogs.Messages()[0].text,
+              "Nie można uruchomić programu /brak/edytora\rPlik nie istnieje.");
+    EXPECT_EQ(h.dialogs.Messages()[0].caption, "Błąd");
+    EXPECT_EQ(h.dialogs.Messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(h.starts.empty());
+
+    // Chosen at the first file: that file and the next one open.
+    chooseTwo();
+    h.dialogs.openAnswers = {std::nullopt, editor.Path()};
+    Editor(h).EditFiles(0);
+    EXPECT_EQ(h.dialogs.fileRequests.size(), 4u);
+    ASSERT_EQ(h.starts.size(), 2u);
+    EXPECT_EQ(h.starts[1].arguments,
               Args{std::next(h.window->Scenery().IncFiles.begin())->FileName});
     EXPECT_EQ(Editor(h).Slot(0).exe, editor.Path());
+    EXPECT_EQ(h.dialogs.Messages().size(), 1u);
+}
+
+TEST_F(EditSourceTest, EditorThatCannotStartIsReportedOnce) {
+    test::TempDir programs;
+    const FakeProgram locked(programs, "zamkniety");
+    std::filesystem::permissions(locked.Path(), std::filesystem::perms::owner_read);
+    // The interpreter is missing: the checks pass and the system refuses.
+    const std::string broken = programs.Write("zepsuty", "#!/brak/powloki\n");
+    std::filesystem::permissions(broken, std::filesystem::perms::owner_all);
+    const struct {
+        std::string program;
+        std::string reason;
+    } table[] = {
+        {locked.Path(), "Brak prawa do uruchomienia tego pliku."},
+        {broken, "System nie uruchomił programu ("},
+    };
+    for (const auto& row : table) {
+        LauncherHarness h(EditorSettings(row.program, ""));
+        Editor(h).SetRunner(h.Recorder());
+        h.window->LoadScenery(test::DemoScenery());
+        OnChooser(h.window.get(), [](TEditSourceForm2& chooser) {
+            for (const int i : {0, 1, 2})
+                CheckList(chooser).item(i)->setCheckState(Qt::Checked);
+            chooser.accept();
+        });
+        Editor(h).EditFiles(0);
+        EXPECT_TRUE(h.dialogs.fileRequests.empty()) << row.program;
+        EXPECT_LE(h.starts.size(), 1u) << row.program;
+        ASSERT_EQ(h.dialogs.Messages().size(), 1u) << row.program;
+        const std::string expected =
+            "Nie można uruchomić programu " + row.program + "\r" + row.reason;
+        EXPECT_EQ(h.dialogs.Messages()[0].text.substr(0, expected.size()), expected);
+    }
+}
+
+TEST_F(EditSourceTest, MissingEditorEndsWithAMessageBox) {
+    LauncherHarness h(EditorSettings("/brak/edytora", ""), test::Dialogs::Real);
+    h.window->LoadScenery(test::DemoScenery());
+    QStringList asked;
+    const auto cancelFileDialog = [&asked](QFileDialog& dialog) {
+        asked << dialog.windowTitle();
+        dialog.reject();
+    };
+    test::WhenModalOf<QFileDialog>(h.window.get(), [&](QFileDialog& dialog) {
+        // The chooser follows, then the program is asked for once more.
+        test::WhenModalOf<TEditSourceForm2>(h.window.get(), [&](TEditSourceForm2& chooser) {
+            test::WhenModalOf<QFileDialog>(h.window.get(), cancelFileDialog);
+            CheckList(chooser).item(0)->setCheckState(Qt::Checked);
+            CheckList(chooser).item(1)->setCheckState(Qt::Checked);
+            chooser.findChild<QPushButton*>("OkButton")->click();
+        });
+        cancelFileDialog(dialog);
+    });
+    std::optional<test::ShownMessage> shown;
+    test::AnswerMessageBox(h.window.get(), shown);
+    h.window->Actions().EditorItems[0]->trigger();
+    EXPECT_EQ(asked, QStringList(2, "Wybierz edytor tekstowy..."));
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->title, "Błąd");
+    EXPECT_EQ(shown->icon, QMessageBox::Critical);
+    EXPECT_EQ(shown->text, "Nie można uruchomić programu /brak/edytora\nPlik nie istnieje.");
 }
 
 TEST_F(EditSourceTest, EditorsMenuFollowsTheSlots) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -49,8 +50,10 @@ std::string KindsScenery() {
                 "//$o B", "endtrainset"});
 }
 
-class LauncherTest : public ::testing::Test {
+class LauncherFixture : public ::testing::Test {
   protected:
+    explicit LauncherFixture(test::Dialogs shown = test::Dialogs::Scripted) : h("", shown) {}
+
     TRunSimForm& Launcher() { return *h.window->findChild<TRunSimForm*>(); }
     QTreeWidget& Tree() { return *Launcher().findChild<QTreeWidget*>("TreeView1"); }
     QLineEdit& RunPath() { return *Launcher().findChild<QLineEdit*>("RunPathEdit"); }
@@ -90,6 +93,14 @@ class LauncherTest : public ::testing::Test {
     LauncherHarness h;
 };
 
+class LauncherTest : public LauncherFixture {};
+
+// The launcher with Qt's own dialogs, as the user sees them.
+class LauncherDialogTest : public LauncherFixture {
+  protected:
+    LauncherDialogTest() : LauncherFixture(test::Dialogs::Real) {}
+};
+
 int ImageOf(const QTreeWidgetItem* node) {
     return node->data(0, TRunSimForm::kImageRole).toInt();
 }
@@ -115,6 +126,39 @@ TEST(RunParamsTest, ExpandsMacrosOnceEachFromLeftToRight) {
     EXPECT_FALSE(outside.ok);
     EXPECT_EQ(outside.params, "-s /other/td.scn");
     EXPECT_EQ(outside.simulatorFolder, "/sim/");
+}
+
+TEST(RunParamsTest, ValuesStayWholeInTheirWords) {
+    const auto args = [](std::string_view pattern, std::string_view scenery) {
+        return ExpandRunParams(pattern, scenery, "/my sim/eu07", "SM 42").arguments;
+    };
+    EXPECT_EQ(args("-s %s -v %v", "/my sim/it's/td x.scn"),
+              (Args{"-s", "td x.scn", "-v", "SM 42"}));
+    EXPECT_EQ(args("-s %r%s", "/my sim/it's/td.scn"), (Args{"-s", "it's/td.scn"}));
+    EXPECT_EQ(args("-s \"%r%s\"", "/my sim/it's/td.scn"), (Args{"-s", "it's/td.scn"}));
+    // Backslashes become slashes, in the template and in the values alike, inside their word.
+    EXPECT_EQ(args("%p a\\b", "/my sim/x\\y z/td.scn"), (Args{"/my sim/x/y z/", "a/b"}));
+    // A word that "%r" leaves empty is gone; an empty word written in quotes stays.
+    EXPECT_EQ(args("-s %r %s ''", "/my sim/td.scn"), (Args{"-s", "td.scn", ""}));
+
+    // The line shown quotes what the shell would need quoted.
+    EXPECT_EQ(
+        ExpandRunParams("-s %r%s -v %v", "/my sim/it's/td.scn", "/my sim/eu07", "SM 42").params,
+        "-s \"it's/td.scn\" -v \"SM 42\"");
+    const RunParams outside =
+        ExpandRunParams("-s %r%s -v %v", "/inne/a b/td.scn", "/my sim/eu07", "SM 42");
+    EXPECT_FALSE(outside.ok);
+    EXPECT_EQ(outside.params, "-s \"/inne/a b/td.scn\" -v %v");
+    EXPECT_EQ(outside.simulatorFolder, "/my sim/");
+}
+
+TEST(SplitWordsTest, LiteralBackslashesAndWordsJoinedBack) {
+    EXPECT_EQ(SplitWords("a\\b \"c\\\" d"), (Args{"ab", "c\" d"}));
+    EXPECT_EQ(SplitWords("a\\b \"c\\\" d", Backslash::Literal), (Args{"a\\b", "c\\", "d"}));
+
+    const Args words{"-s", "", "a b", "it's", "q\"x", "$HOME", "zażółć gęślą", "%v"};
+    EXPECT_EQ(JoinedWords(words), "-s \"\" \"a b\" \"it's\" 'q\"x' '$HOME' \"zażółć gęślą\" %v");
+    EXPECT_EQ(SplitWords(JoinedWords(words)), words);
 }
 
 TEST(SplitWordsTest, SplitsLikeAShell) {
@@ -165,6 +209,117 @@ TEST_F(LauncherTest, StartsTheSimulatorInItsFolderWithTheExpandedTemplate) {
     EXPECT_TRUE(h.dialogs.Messages().empty());
 }
 
+TEST_F(LauncherTest, PathsWithBlanksAndApostrophesReachTheSimulatorWhole) {
+    const FakeProgram sim(h.dir, "Sym ulator/it's/eu07");
+    const std::string folder = (h.dir.Path() / "Sym ulator/it's").string();
+    Load(h.dir.Write("Sym ulator/it's/scen ery/td x.scn", SimScenery()));
+    Select(Root("Poc"));
+    RunPath().setText(QString::fromStdString(sim.Path()));
+    const struct {
+        const char* pattern;
+        Args arguments;
+    } table[] = {
+        {"-s %s -v %v", {"-s", "td x.scn", "-v", "SM42-1"}},
+        {"-s %r%s -v %v", {"-s", "scen ery/td x.scn", "-v", "SM42-1"}},
+        {"%p", {folder + "/scen ery/"}},
+        {"\"%p%s\"", {folder + "/scen ery/td x.scn"}},
+    };
+    for (const auto& row : table) {
+        Params().setText(row.pattern);
+        Launcher().LaunchSimulator();
+        const std::vector<FakeProgram::Run> runs = sim.WaitForRuns();
+        ASSERT_EQ(runs.size(), 1u) << row.pattern;
+        EXPECT_EQ(runs[0].arguments, row.arguments) << row.pattern;
+        EXPECT_EQ(runs[0].folder, Canonical(folder)) << row.pattern;
+    }
+    EXPECT_EQ(Launcher().StatusText().toStdString(),
+              "Uruchomiono: " + sim.Path() + " \"" + folder + "/scen ery/td x.scn\"");
+    EXPECT_TRUE(h.dialogs.Messages().empty());
+}
+
+TEST_F(LauncherDialogTest, SimulatorThatCannotStartIsReportedInAMessageBox) {
+    const FakeProgram sim(h.dir, "Sym ulator/it's/eu07");
+    Load(h.dir.Write("Sym ulator/it's/td.scn", SimScenery()));
+    Launcher().SetRunner(h.Recorder());
+    Select(Root("Poc"));
+    RunPath().setText(QString::fromStdString(sim.Path()));
+    std::filesystem::permissions(
+        sim.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::optional<test::ShownMessage> shown;
+    test::AnswerMessageBox(h.window.get(), shown);
+    RunButton().click();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->title, "Błąd");
+    EXPECT_EQ(shown->icon, QMessageBox::Critical);
+    EXPECT_EQ(shown->text.toStdString(), "Nie można uruchomić programu " + sim.Path() +
+                                             "\nBrak prawa do uruchomienia tego pliku.");
+    EXPECT_EQ(h.starts.size(), 1u);
+    EXPECT_EQ(Launcher().StatusText().toStdString(),
+              "Nie uruchomiono: " + sim.Path() + " -s td.scn -v SM42-1");
+
+    // A program whose interpreter is missing passes every check and is refused by the system.
+    const std::string broken = h.dir.Write("Sym ulator/it's/zepsuty", "#!/brak/powloki\n");
+    std::filesystem::permissions(broken, std::filesystem::perms::owner_all);
+    RunPath().setText(QString::fromStdString(broken));
+    shown.reset();
+    test::AnswerMessageBox(h.window.get(), shown);
+    RunButton().click();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->text.startsWith(QString::fromStdString(
+        "Nie można uruchomić programu " + broken + "\nSystem nie uruchomił programu (")))
+        << shown->text.toStdString();
+    EXPECT_TRUE(Launcher().StatusText().startsWith("Nie uruchomiono: "));
+}
+
+TEST_F(LauncherDialogTest, CancelledSimulatorChooserShowsTheChoiceInTheStatus) {
+    const FakeProgram sim(h.dir, "sim/eu07");
+    Load(h.dir.Write("sim/td.scn", SimScenery()));
+    Launcher().SetRunner(h.Recorder(false));
+    Select(Root("Poc"));
+    RunPath().setText(QString::fromStdString(sim.Path()));
+    RunButton().click();
+    ASSERT_TRUE(Launcher().StatusText().startsWith("Uruchomiono: "));
+    h.starts.clear();
+
+    RunPath().setText(QString::fromStdString(SimFolder() + "/brak"));
+    QString title;
+    test::WhenModalOf<QFileDialog>(h.window.get(), [&title](QFileDialog& chooser) {
+        title = chooser.windowTitle();
+        chooser.reject();
+    });
+    RunButton().click();
+    EXPECT_EQ(title, "Wskaż plik programu symulatora");
+    EXPECT_TRUE(h.starts.empty());
+    EXPECT_EQ(Launcher().StatusText(), "Pociąg: Poc; Pojazd: SM42-1");
+}
+
+TEST(StartObstacleTest, TellsWhyAProgramCannotStart) {
+    test::TempDir dir;
+    const FakeProgram program(dir, "bin/program");
+    const FakeProgram windows(dir, "bin/EU07.EXE", false);
+    const auto obstacle = [](const std::string& path, const std::string& folder = "") {
+        return StartObstacle(PrepareStart(path, {}, folder));
+    };
+    EXPECT_EQ(obstacle(program.Path()), "");
+    EXPECT_EQ(obstacle(""), "Nie wskazano pliku programu.");
+    EXPECT_EQ(obstacle((dir.Path() / "bin/brak").string()), "Plik nie istnieje.");
+    EXPECT_EQ(obstacle((dir.Path() / "bin").string()), "To jest folder, a nie program.");
+    EXPECT_EQ(obstacle(program.Path(), (dir.Path() / "brak").string()),
+              "Folder roboczy " + (dir.Path() / "brak").string() + " nie istnieje.");
+    {
+        const test::PathPrefix only((dir.Path() / "bin").string(), true);
+        EXPECT_EQ(obstacle("program"), "");
+        EXPECT_EQ(obstacle("brak"), "Nie znaleziono takiego programu.");
+        EXPECT_EQ(obstacle(windows.Path()),
+                  "To program dla Windows, a nie znaleziono programu wine, który by go uruchomił.");
+    }
+    std::filesystem::permissions(program.Path(), std::filesystem::perms::owner_read);
+    EXPECT_EQ(obstacle(program.Path()), "Brak prawa do uruchomienia tego pliku.");
+    const StartResult refused = StartDetached(PrepareStart(program.Path(), {"-x"}, ""));
+    EXPECT_FALSE(refused.started);
+    EXPECT_EQ(refused.reason, "Brak prawa do uruchomienia tego pliku.");
+}
+
 TEST_F(LauncherTest, SceneryOutsideTheSimulatorsFolderStartsNothing) {
     const FakeProgram sim(h.dir, "sim/eu07");
     const std::string scenery = h.dir.Write("inne/td.scn", SimScenery());
@@ -202,7 +357,7 @@ TEST_F(LauncherTest, MissingSimulatorIsAskedFor) {
     EXPECT_EQ(h.dialogs.fileRequests[0].filter, "Plik programu (*.exe)|*.exe");
     EXPECT_TRUE(h.dialogs.fileRequests[0].fileMustExist);
     EXPECT_TRUE(h.starts.empty());
-    EXPECT_EQ(Launcher().StatusText(), "Uruchamiam symulator...");
+    EXPECT_EQ(Launcher().StatusText(), "Pociąg: ghostview; Pojazd: ghostview");
 
     h.dialogs.openAnswers.push_back(sim.Path());
     Params().setText("-v %v");
@@ -222,7 +377,7 @@ TEST_F(LauncherTest, WindowsSimulatorRunsThroughWine) {
     {
         // Without wine the program is started as it is, and fails on its own.
         const test::PathPrefix none((h.dir.Path() / "sim").string(), true);
-        EXPECT_EQ(PrepareStart(sim.Path(), "-s x", "").program, sim.Path());
+        EXPECT_EQ(PrepareStart(sim.Path(), {"-s", "x"}, "").program, sim.Path());
     }
     const test::PathPrefix path((h.dir.Path() / "bin").string());
     Load(h.dir.Write("sim/td.scn", SimScenery()));

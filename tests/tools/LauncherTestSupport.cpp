@@ -1,5 +1,6 @@
 #include "LauncherTestSupport.h"
 
+#include <QAbstractButton>
 #include <chrono>
 #include <fstream>
 #include <thread>
@@ -50,17 +51,26 @@ PathPrefix::~PathPrefix() {
     qputenv("PATH", saved_);
 }
 
-LauncherHarness::LauncherHarness(const std::string& settingsText) {
+void AnswerMessageBox(QObject* context, std::optional<ShownMessage>& shown) {
+    WhenModalOf<QMessageBox>(context, [&shown](QMessageBox& box) {
+        shown = ShownMessage{box.windowTitle(), box.text(), box.icon()};
+        box.button(QMessageBox::Ok)->click();
+    });
+}
+
+LauncherHarness::LauncherHarness(const std::string& settingsText, Dialogs shown) {
     const std::string settings = dir.Write("Zorvan.conf", settingsText);
     store = std::make_unique<SettingsStore>(QString::fromStdString(settings));
-    window = std::make_unique<TForm1>(dialogs, files, *store);
+    ViewerDialogs& used = shown == Dialogs::Real ? static_cast<ViewerDialogs&>(qtDialogs) : dialogs;
+    window = std::make_unique<TForm1>(used, files, *store);
+    qtDialogs.SetParent(window.get());
     window->FinishStartup();
 }
 
 ProgramRunner LauncherHarness::Recorder(bool run) {
     return [this, run](const ProgramStart& start) {
         starts.push_back(start);
-        if (run) StartDetached(start);
+        return run ? StartDetached(start) : StartResult{};
     };
 }
 

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QApplication>
 #include <QByteArray>
+#include <QMessageBox>
+#include <QTimer>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,6 +13,7 @@
 
 #include "MainWindow.h"
 #include "ProgramStarter.h"
+#include "QtViewerDialogs.h"
 #include "ScriptedViewerDialogs.h"
 #include "TestSupport.h"
 
@@ -48,17 +53,48 @@ class PathPrefix {
     QByteArray saved_;
 };
 
+// Acts once on the next modal dialog of the class Dialog, from that dialog's own event loop;
+// the watch ends with context.
+template <typename Dialog>
+void WhenModalOf(QObject* context, std::function<void(Dialog&)> act) {
+    auto* timer = new QTimer(context);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!modal) return;
+        timer->stop();
+        timer->deleteLater();
+        act(*modal);
+    });
+    timer->start();
+}
+
+// What a message box showed.
+struct ShownMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+};
+
+// Notes the next message box into shown and closes it with its OK button.
+void AnswerMessageBox(QObject* context, std::optional<ShownMessage>& shown);
+
+// Which dialogs the window shows: answered from scripts, or Qt's own for a test to act on.
+enum class Dialogs { Scripted, Real };
+
 // A main window with its launcher, timetable viewer and editors, as the viewer builds it, on a
 // settings file in a temporary folder that holds settingsText.
 class LauncherHarness {
   public:
-    explicit LauncherHarness(const std::string& settingsText = "");
+    explicit LauncherHarness(const std::string& settingsText = "",
+                             Dialogs shown = Dialogs::Scripted);
 
     // Notes every start as it was asked for; with run, each is then started for real.
     ProgramRunner Recorder(bool run = true);
 
     TempDir dir;
     ScriptedViewerDialogs dialogs;
+    QtViewerDialogs qtDialogs;
     PosixFileSystem files;
     std::unique_ptr<SettingsStore> store;
     std::unique_ptr<TForm1> window;

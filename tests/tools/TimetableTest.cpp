@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <filesystem>
@@ -91,6 +97,77 @@ TEST_F(TimetableTest, PolishNamesFindTimetablesInEitherEncoding) {
     EXPECT_TRUE(h.dialogs.Messages().empty());
 }
 
+TEST_F(TimetableTest, NamesThatLeaveTheSceneryFolderAreRefused) {
+    const std::string scenery = h.dir.Write("s/a.scn", test::CrLf({"FirstInit"}));
+    h.dir.Write("poza.txt", "spoza folderu\n");
+    h.dir.Write("s/podfolder/x.txt", "w podfolderze\n");
+    h.window->LoadScenery(scenery);
+    for (const char* name : {"../poza", "podfolder/x", "..", "/etc/hostname"}) {
+        h.dialogs.Messages().clear();
+        Timetable().show();
+        Timetable().ShowTimetable(name);
+        ASSERT_EQ(h.dialogs.Messages().size(), 1u) << name;
+        EXPECT_EQ(h.dialogs.Messages()[0].text,
+                  std::string("Nazwa pociągu ") + name +
+                      " zawiera \"/\" lub \"..\", a rozkład może leżeć tylko w folderze "
+                      "scenerii: " +
+                      FolderPart(scenery))
+            << name;
+        EXPECT_EQ(h.dialogs.Messages()[0].caption, "Brak rozkładu");
+        EXPECT_TRUE(Timetable().Lines().isEmpty()) << name;
+        EXPECT_FALSE(Timetable().isVisible()) << name;
+    }
+}
+
+// The timetable viewer with Qt's own dialogs, as the user sees them.
+class TimetableDialogTest : public ::testing::Test {
+  protected:
+    TTimeTableForm& Timetable() { return *h.window->findChild<TTimeTableForm*>(); }
+
+    LauncherHarness h{"", test::Dialogs::Real};
+};
+
+TEST_F(TimetableDialogTest, NameLeadingOutOfTheFolderIsRefusedInAMessageBox) {
+    const std::string scenery = h.dir.Write("s/a.scn", test::CrLf({"FirstInit"}));
+    h.dir.Write("poza.txt", "spoza folderu\n");
+    h.window->LoadScenery(scenery);
+    Timetable().show();
+    std::optional<test::ShownMessage> shown;
+    test::AnswerMessageBox(h.window.get(), shown);
+    Timetable().ShowTimetable("../poza");
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->title, "Brak rozkładu");
+    EXPECT_EQ(shown->icon, QMessageBox::Critical);
+    EXPECT_TRUE(shown->text.startsWith("Nazwa pociągu ../poza zawiera \"/\" lub \"..\""));
+    EXPECT_FALSE(Timetable().isVisible());
+    EXPECT_TRUE(Timetable().Lines().isEmpty());
+}
+
+TEST_F(TimetableDialogTest, PrintThatCannotStartIsReportedInAMessageBox) {
+    h.window->LoadScenery(test::DemoScenery());
+    Timetable().ShowTimetable("Os1234");
+    const std::filesystem::path folder = h.dir.Path() / "wydruki";
+    std::filesystem::create_directory(folder);
+    const QString pdf = QString::fromStdString((folder / "rozklad.pdf").string());
+    test::WhenModalOf<QPrintDialog>(h.window.get(), [&](QPrintDialog& dialog) {
+        // Printing to a file is the last choice, after the printers.
+        auto& printers = *dialog.findChild<QComboBox*>("printers");
+        printers.setCurrentIndex(printers.count() - 1);
+        dialog.findChild<QLineEdit*>("filename")->setText(pdf);
+        // The dialog makes sure the file can be written; the folder goes once it has closed.
+        QObject::connect(&dialog, &QDialog::accepted,
+                         [&folder] { std::filesystem::remove_all(folder); });
+        dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+    });
+    std::optional<test::ShownMessage> shown;
+    test::AnswerMessageBox(h.window.get(), shown);
+    Timetable().findChild<QToolButton*>("PrintButton")->click();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->title, "Błąd");
+    EXPECT_EQ(shown->icon, QMessageBox::Critical);
+    EXPECT_EQ(shown->text, "Nie można rozpocząć drukowania rozkładu do pliku " + pdf + ".");
+}
+
 TEST(ExpandTabsTest, TabsGoToTheNextStopOfEight) {
     EXPECT_EQ(ExpandTabs("a\tb"), "a       b");
     EXPECT_EQ(ExpandTabs("\tb"), QString(8, ' ') + "b");
@@ -135,6 +212,20 @@ TEST_F(TimetableTest, PrintsEveryCopyIntoThePdf) {
     Timetable().PrintTimetable();
     ASSERT_TRUE(std::filesystem::exists(pdf));
     EXPECT_EQ(PdfPages(pdf), 2);
+}
+
+TEST_F(TimetableTest, PrintThatCannotStartIsReported) {
+    h.window->LoadScenery(test::DemoScenery());
+    Timetable().ShowTimetable("Os1234");
+    const std::string pdf = (h.dir.Path() / "brak/rozklad.pdf").string();
+    h.dialogs.printAnswers.push_back(test::ScriptedViewerDialogs::PrintAnswer{pdf, 1});
+    Timetable().PrintTimetable();
+    ASSERT_EQ(h.dialogs.Messages().size(), 1u);
+    EXPECT_EQ(h.dialogs.Messages()[0].text,
+              "Nie można rozpocząć drukowania rozkładu do pliku " + pdf + ".");
+    EXPECT_EQ(h.dialogs.Messages()[0].caption, "Błąd");
+    EXPECT_EQ(h.dialogs.Messages()[0].icon, MessageIcon::Error);
+    EXPECT_FALSE(std::filesystem::exists(pdf));
 }
 
 }  // namespace
