@@ -14,6 +14,7 @@
 #include "Artwork.h"
 #include "DesktopRegistration.h"
 #include "MainWindow.h"
+#include "QtTranslations.h"
 #include "QtViewerDialogs.h"
 #include "SplashScreenForm.h"
 
@@ -113,6 +114,7 @@ int RunViewer(int argc, char** argv) {
     QApplication::setDesktopFileName("tarvik-viewer");
     QApplication::setWindowIcon(MakeApplicationIcon());
     QApplication::setStyle(new ViewerStyle);
+    const QtTranslations qtTexts;
 
     auto splash = std::make_unique<TSplashScreenForm>(nullptr, true);
     splash->show();
