@@ -12,6 +12,7 @@
 #include <QWheelEvent>
 #include <cstdlib>
 
+#include "AbsolutePath.h"
 #include "ColorsForm.h"
 #include "Cp1250.h"
 #include "FileChanges.h"
@@ -170,6 +171,9 @@ void TForm1::SetStatusText(std::string_view text) {
 // ---- Loading -------------------------------------------------------------------------------
 
 void TForm1::LoadScenery(std::string path) {
+    // The path is kept in the recent files and handed to outside programs, which may be
+    // started from another folder.
+    path = AbsolutePath(path, WorkingFolder());
     if (!CheckSceneryExists(path, files_, dialogs_)) return;
     // The zoom of the old scenery ends before its model goes.
     zoom_->Finish();

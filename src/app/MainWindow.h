@@ -70,6 +70,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     AppSettings CollectSettings() const;
 
     // Takes its own copy of the path: the recent-files list it may come from changes meanwhile.
+    // A relative path is made absolute against the working folder before anything uses it.
     void LoadScenery(std::string path);
     void CheckFilesChanged();
     void RedrawMap(RedrawCause cause);
