@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "AppSettings.h"
 #include "ColorSlots.h"
@@ -64,8 +65,9 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     // The second half of the settings, the other windows' places, the mini-map and the work
     // mode.
     void FinishStartup();
-    // The arguments after the program's name: "/o", "/e" or "/p" and a path, or a path.
-    void RunCommandLine(const QStringList& arguments);
+    // The arguments after the program's name, as the file system's bytes: "/o", "/e" or "/p"
+    // and a path, or a path.
+    void RunCommandLine(const std::vector<std::string>& arguments);
     // Every setting as the windows and items hold it now.
     AppSettings CollectSettings() const;
 

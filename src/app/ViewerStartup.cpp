@@ -6,10 +6,13 @@
 #include <QProxyStyle>
 #include <QSocketNotifier>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "Artwork.h"
 #include "DesktopRegistration.h"
@@ -142,7 +145,10 @@ int RunViewer(int argc, char** argv) {
     }
     splash.reset();
 
-    QStringList arguments = QCoreApplication::arguments().mid(1, 2);
+    // Taken as the bytes they came as: a path that is not UTF-8 would not survive a QString.
+    // Qt has removed its own options from argv by now.
+    const int count = std::clamp(argc - 1, 0, 2);
+    const std::vector<std::string> arguments(argv + 1, argv + 1 + count);
     window->RunCommandLine(arguments);
     // "/e" and "/p" close the window before the event loop would start.
     if (!window->isVisible()) return 0;

@@ -360,7 +360,7 @@ TEST(EditCommandLineTest, SlashEOpensTheChooserAndCloses) {
         EXPECT_EQ(CheckList(chooser).count(), 7);
         chooser.reject();
     });
-    h.window->RunCommandLine({"/e", QString::fromStdString(test::DemoScenery())});
+    h.window->RunCommandLine({"/e", test::DemoScenery()});
     EXPECT_TRUE(chooserShown);
     EXPECT_FALSE(h.window->isVisible());
 }
