@@ -139,6 +139,8 @@ void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const Desig
         s.SimFile = store.ReadStringDef("SimFile", def.SimFile);
         s.RunSimParam = store.ReadStringDef("RunSimParam", def.RunSimParam);
         s.Editors = store.ReadIntegerDef("Editors", def.Editors);
+        s.SaveFormatFromExtension =
+            store.ReadBoolDef("SaveFormatFromExtension", def.SaveFormatFromExtension);
     });
     Step(store, "Editors", dialogs, [&] {
         for (int n = 0; n < s.EditorCount(); ++n) {

@@ -279,8 +279,10 @@ void TForm1::CheckFilesChanged() {
 }
 
 void TForm1::OpenButtonClick() {
-    const std::optional<std::string> path = dialogs_.OpenFileName(
-        "Wybierz plik scenerii", "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*", true);
+    OpenFileRequest request;
+    request.title = "Wybierz plik scenerii";
+    request.filter = "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*";
+    const std::optional<std::string> path = dialogs_.OpenFileName(request);
     if (!path) return;
     lastOpenedPath_ = *path;
     LoadScenery(*path);

@@ -156,6 +156,9 @@ TEST_F(EditSourceTest, MissingEditorIsAskedForBeforeAndForEachFile) {
     EXPECT_EQ(h.dialogs.fileRequests[0].filter,
               "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*");
     EXPECT_TRUE(h.dialogs.fileRequests[0].fileMustExist);
+    // Programs of this system are offered too; "exe" completes the Windows ones.
+    EXPECT_TRUE(h.dialogs.fileRequests[0].program);
+    EXPECT_EQ(h.dialogs.fileRequests[0].defaultExt, "exe");
     ASSERT_EQ(h.starts.size(), 1u);
     EXPECT_EQ(h.starts[0].arguments,
               Args{std::next(h.window->Scenery().IncFiles.begin())->FileName});
