@@ -129,8 +129,9 @@ QStringList Texts(const std::vector<FilterEntry>& entries) {
 // The entry Qt reports as chosen: by its whole text, or only by its description when the
 // details are hidden. -1 when none matches.
 int IndexOf(const std::vector<FilterEntry>& entries, const QString& chosen) {
+    const QString shown = chosen.simplified();
     for (std::size_t i = 0; i < entries.size(); ++i) {
-        if (entries[i].Text() == chosen || entries[i].description == chosen.simplified()) {
+        if (entries[i].Text() == chosen || entries[i].description.simplified() == shown) {
             return static_cast<int>(i);
         }
     }
