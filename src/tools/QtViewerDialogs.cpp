@@ -281,6 +281,7 @@ std::optional<std::string> QtViewerDialogs::SaveFileName(std::string_view title,
 
 bool QtViewerDialogs::PrintDialog(QPrinter& printer) {
     QPrintDialog dialog(&printer, parent_);
+    dialog.setObjectName(QStringLiteral("PrintDialog"));
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
+#include <QPrinter>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -347,6 +348,18 @@ TEST_F(QtDialogsTest, QtsOwnTextsArePolish) {
     });
     EXPECT_FALSE(dialogs.ChooseColor(0x00FF00));
     EXPECT_TRUE(colourShown);
+
+    QStringList printTexts;
+    WhenModal("PrintDialog", [&printTexts](QWidget* print) {
+        printTexts = ButtonTexts(*print);
+        printTexts.prepend(print->windowTitle());
+        static_cast<QDialog*>(print)->reject();
+    });
+    QPrinter printer;
+    EXPECT_FALSE(dialogs.PrintDialog(printer));
+    ASSERT_FALSE(printTexts.isEmpty());
+    EXPECT_EQ(printTexts.front(), "Drukowanie");
+    EXPECT_TRUE(printTexts.contains("Anuluj")) << printTexts.join('|').toStdString();
 }
 
 }  // namespace
