@@ -39,7 +39,7 @@ class QuietDialogs final : public ViewerDialogs {
         return MessageAnswer::Ok;
     }
     bool InputQuery(std::string_view, std::string_view, std::string&) override { return false; }
-    std::optional<std::string> OpenFileName(std::string_view, std::string_view, bool) override {
+    std::optional<std::string> OpenFileName(const OpenFileRequest&) override {
         return std::nullopt;
     }
     std::optional<std::string> SaveFileName(std::string_view, std::string_view, int&) override {

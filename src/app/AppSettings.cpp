@@ -104,6 +104,10 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
         s.TrackListShow = store.ReadBoolDef("Show", def.TrackListShow);
         s.AnimateZoom = store.ReadBoolDef("AnimateZoom", def.AnimateZoom);
     });
+    Step(store, "", dialogs, [&] {
+        s.SaveFormatFromExtension =
+            store.ReadBoolDef("SaveFormatFromExtension", def.SaveFormatFromExtension);
+    });
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,

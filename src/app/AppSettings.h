@@ -58,6 +58,11 @@ struct AppSettings {
     std::string SimFile;
     std::string RunSimParam = kDefaultRunSimParam;
     int Editors = 9;
+    // A saved picture takes the format that its name's extension names (.bmp, .gif, .jpg,
+    // .jpeg), and the chosen filter entry only when the name has none of them, so that no file
+    // is named for another format than it holds; off, the chosen entry decides whatever the
+    // extension.
+    bool SaveFormatFromExtension = true;
     std::array<EditorSlot, kEditorSlots> EditorSlots{};
     bool OwnerMode = false;
     int InterpolateStepsMode = 2;

@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "AbsolutePath.h"
 #include "ColorsForm.h"
 #include "Cp1250.h"
 #include "FileChanges.h"
@@ -169,6 +170,9 @@ void TForm1::SetStatusText(std::string_view text) {
 // ---- Loading -------------------------------------------------------------------------------
 
 void TForm1::LoadScenery(std::string path) {
+    // The path is kept in the recent files and handed to outside programs, which may be
+    // started from another folder.
+    path = AbsolutePath(path, WorkingFolder());
     if (!CheckSceneryExists(path, files_, dialogs_)) return;
     // The zoom of the old scenery ends before its model goes.
     zoom_->Finish();
@@ -278,8 +282,10 @@ void TForm1::CheckFilesChanged() {
 }
 
 void TForm1::OpenButtonClick() {
-    const std::optional<std::string> path = dialogs_.OpenFileName(
-        "Wybierz plik scenerii", "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*", true);
+    OpenFileRequest request;
+    request.title = "Wybierz plik scenerii";
+    request.filter = "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*";
+    const std::optional<std::string> path = dialogs_.OpenFileName(request);
     if (!path) return;
     lastOpenedPath_ = *path;
     LoadScenery(*path);

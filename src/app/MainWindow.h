@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "AppSettings.h"
 #include "ColorSlots.h"
@@ -65,12 +66,14 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     // The second half of the settings, the other windows' places, the mini-map and the work
     // mode.
     void FinishStartup();
-    // The arguments after the program's name: "/o", "/e" or "/p" and a path, or a path.
-    void RunCommandLine(const QStringList& arguments);
+    // The arguments after the program's name, as the file system's bytes: "/o", "/e" or "/p"
+    // and a path, or a path.
+    void RunCommandLine(const std::vector<std::string>& arguments);
     // Every setting as the windows and items hold it now.
     AppSettings CollectSettings() const;
 
     // Takes its own copy of the path: the recent-files list it may come from changes meanwhile.
+    // A relative path is made absolute against the working folder before anything uses it.
     void LoadScenery(std::string path);
     void CheckFilesChanged();
     void RedrawMap(RedrawCause cause);

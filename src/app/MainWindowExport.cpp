@@ -60,8 +60,11 @@ void TForm1::SaveImageButtonClick() {
         PaintMainMap(painter, size, MapPurpose::Export);
         DrawBanner(painter, QFont());
     }
-    if (const std::optional<std::string> error =
-            WritePicture(picture, *path, FormatOfFilter(filterIndex))) {
+    PictureFormat format = FormatOfFilter(filterIndex);
+    if (settings_.SaveFormatFromExtension) {
+        if (const std::optional<PictureFormat> named = PictureFormatOfName(*path)) format = *named;
+    }
+    if (const std::optional<std::string> error = WritePicture(picture, *path, format)) {
         dialogs_.MessageBox(*error, kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
     }
 }

@@ -1,7 +1,6 @@
 // The main window's part of start-up and close: the stored settings applied to the menu items
 // and windows, taken back from them, and the command line.
 #include <QCloseEvent>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QToolButton>
@@ -134,11 +133,10 @@ void TForm1::FinishStartup() {
     if (!author && actions_.ShowTrackList->isChecked()) tools_.trackList->show();
 }
 
-void TForm1::RunCommandLine(const QStringList& arguments) {
-    if (arguments.isEmpty()) return;
-    const QString& first = arguments[0];
-    const std::string second =
-        arguments.size() > 1 ? QFile::encodeName(arguments[1]).toStdString() : std::string();
+void TForm1::RunCommandLine(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return;
+    const std::string& first = arguments[0];
+    const std::string second = arguments.size() > 1 ? arguments[1] : std::string();
     if (first == "/o") {
         LoadScenery(second);
     } else if (first == "/e") {
@@ -150,7 +148,7 @@ void TForm1::RunCommandLine(const QStringList& arguments) {
         PrintButtonClick();
         close();
     } else {
-        LoadScenery(QFile::encodeName(first).toStdString());
+        LoadScenery(first);
     }
 }
 

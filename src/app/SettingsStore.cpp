@@ -5,6 +5,7 @@
 #include <QStandardPaths>
 
 #include "ColorText.h"
+#include "Cp1250.h"
 #include "QtText.h"
 
 namespace tarvik {
@@ -66,6 +67,8 @@ int SettingsStore::ReadIntegerDef(std::string_view name, int def) const {
 std::string SettingsStore::ReadStringDef(std::string_view name, std::string_view def) const {
     if (!Has(name)) return std::string(def);
     const QVariant value = settings_->value(Key(name));
+    // Bytes that are no UTF-8 were written in Qt's escaped form.
+    if (value.typeId() == QMetaType::QByteArray) return value.toByteArray().toStdString();
     // A list (a text with unquoted commas in the file) is not a string value.
     if (value.typeId() == QMetaType::QStringList) {
         throw SettingsError(Quoted("Invalid data type for '%s'", name));
@@ -91,7 +94,15 @@ void SettingsStore::WriteInteger(std::string_view name, int value) {
 }
 
 void SettingsStore::WriteString(std::string_view name, std::string_view value) {
-    settings_->setValue(Key(name), ToQString(value));
+    // A path as the file system has it may be no UTF-8 (a name in CP1250 from an old archive);
+    // such bytes go in Qt's escaped form, @ByteArray(...) with \xNN, and come back unchanged.
+    // Any other text is written as it is, so files written before still read.
+    if (IsValidUtf8(value)) {
+        settings_->setValue(Key(name), ToQString(value));
+    } else {
+        settings_->setValue(Key(name),
+                            QByteArray(value.data(), static_cast<qsizetype>(value.size())));
+    }
     Written(name);
 }
 

@@ -20,7 +20,7 @@ class SettingsError : public std::runtime_error {
 
 // The program's settings: one INI file, a group per key below the settings key, the values of
 // the settings key itself outside any group. Booleans are stored as 0 and 1, colours as colour
-// texts.
+// texts. Strings are bytes: UTF-8 texts, and paths as the file system has them.
 class SettingsStore {
   public:
     // $XDG_CONFIG_HOME/Hollvik/Zorvan.conf, ~/.config/Hollvik/Zorvan.conf by default.

@@ -6,14 +6,18 @@
 #include <QProxyStyle>
 #include <QSocketNotifier>
 #include <QStyleOptionMenuItem>
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "Artwork.h"
 #include "DesktopRegistration.h"
 #include "MainWindow.h"
+#include "QtTranslations.h"
 #include "QtViewerDialogs.h"
 #include "SplashScreenForm.h"
 #include "ViewerApplication.h"
@@ -117,6 +121,7 @@ int RunViewer(int argc, char** argv) {
     QApplication::setDesktopFileName("tarvik-viewer");
     QApplication::setWindowIcon(MakeApplicationIcon());
     QApplication::setStyle(new ViewerStyle);
+    const QtTranslations qtTexts;
 
     auto splash = std::make_unique<TSplashScreenForm>(nullptr, true);
     splash->show();
@@ -143,7 +148,10 @@ int RunViewer(int argc, char** argv) {
     }
     splash.reset();
 
-    QStringList arguments = QCoreApplication::arguments().mid(1, 2);
+    // Taken as the bytes they came as: a path that is not UTF-8 would not survive a QString.
+    // Qt has removed its own options from argv by now.
+    const int count = std::clamp(argc - 1, 0, 2);
+    const std::vector<std::string> arguments(argv + 1, argv + 1 + count);
     // Not yet in the event loop, which reports the errors of the commands it runs.
     DeliverOrReport(
         [&] {

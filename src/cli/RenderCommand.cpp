@@ -172,11 +172,7 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
     if (problem.empty() && o.output.empty()) problem = "no output file given (-o FILE)";
     const bool png = EndsWithIgnoreCase(o.output, ".png");
-    std::optional<PictureFormat> format;
-    if (EndsWithIgnoreCase(o.output, ".bmp")) format = PictureFormat::Bmp;
-    if (EndsWithIgnoreCase(o.output, ".gif")) format = PictureFormat::Gif;
-    if (EndsWithIgnoreCase(o.output, ".jpg") || EndsWithIgnoreCase(o.output, ".jpeg"))
-        format = PictureFormat::Jpeg;
+    const std::optional<PictureFormat> format = PictureFormatOfName(o.output);
     if (problem.empty() && !png && !format) {
         problem = "the output file must end in .png, .bmp, .gif, .jpg or .jpeg";
     }

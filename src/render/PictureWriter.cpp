@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "Text.h"
+
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
 
@@ -301,6 +303,15 @@ std::uint8_t NearestPaletteIndex(QRgb c) {
         }
     }
     return static_cast<std::uint8_t>(best);
+}
+
+std::optional<PictureFormat> PictureFormatOfName(std::string_view path) {
+    if (EndsWithIgnoreCase(path, ".bmp")) return PictureFormat::Bmp;
+    if (EndsWithIgnoreCase(path, ".gif")) return PictureFormat::Gif;
+    if (EndsWithIgnoreCase(path, ".jpg") || EndsWithIgnoreCase(path, ".jpeg")) {
+        return PictureFormat::Jpeg;
+    }
+    return std::nullopt;
 }
 
 std::optional<std::string> WritePicture(const QImage& picture, const std::string& path,

@@ -6,11 +6,15 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace tarvik {
 
 // Picture formats, numbered as the entries of the save dialog's filter.
 enum class PictureFormat { Bmp = 1, Gif = 2, Jpeg = 3 };
+
+// The format a file name's extension names, in any letter case: .bmp, .gif, .jpg or .jpeg.
+std::optional<PictureFormat> PictureFormatOfName(std::string_view path);
 
 // Writes picture under path (file-system bytes) in format: BMP with 24 bits per pixel; GIF
 // with the fixed 256-colour palette, each pixel taking the nearest colour; JPEG at quality

@@ -23,9 +23,14 @@
 namespace tarvik {
 namespace {
 
-constexpr const char* kEditorDialogTitle = "Wybierz edytor tekstowy...";
-constexpr const char* kEditorFilter =
-    "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*";
+OpenFileRequest EditorProgramRequest() {
+    OpenFileRequest request;
+    request.title = "Wybierz edytor tekstowy...";
+    request.filter = "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*";
+    request.program = true;
+    request.defaultExt = "exe";
+    return request;
+}
 
 void SetHint(QWidget& widget, const char* hint) {
     widget.setToolTip(QString::fromUtf8(hint));
@@ -182,8 +187,7 @@ void TEditSourceForm::StoreEditorSlot(int index) {
 }
 
 bool TEditSourceForm::BrowseEditor() {
-    const std::optional<std::string> file =
-        context_.dialogs.OpenFileName(kEditorDialogTitle, kEditorFilter, true);
+    const std::optional<std::string> file = context_.dialogs.OpenFileName(EditorProgramRequest());
     if (!file) return false;
     exeEdit_->setText(FromBytes(*file));
     StoreEditorSlot(SelectedIndex());
@@ -191,8 +195,7 @@ bool TEditSourceForm::BrowseEditor() {
 }
 
 void TEditSourceForm::ChooseEditorProgram(int index) {
-    const std::optional<std::string> file =
-        context_.dialogs.OpenFileName(kEditorDialogTitle, kEditorFilter, true);
+    const std::optional<std::string> file = context_.dialogs.OpenFileName(EditorProgramRequest());
     if (!file) return;
     slots_[static_cast<std::size_t>(index)].exe = FromBytes(*file).toStdString();
     // Otherwise leaving a field would put the old program back.

@@ -7,7 +7,8 @@
 
 namespace tarvik {
 
-// The viewer's dialogs as Qt shows them, each modal over the parent window.
+// The viewer's dialogs as Qt shows them, each modal over the parent window, in the program's
+// language.
 class QtViewerDialogs final : public ViewerDialogs {
   public:
     void SetParent(QWidget* parent) { parent_ = parent; }
@@ -15,8 +16,7 @@ class QtViewerDialogs final : public ViewerDialogs {
     MessageAnswer MessageBox(std::string_view text, std::string_view caption, MessageIcon icon,
                              MessageButtons buttons) override;
     bool InputQuery(std::string_view caption, std::string_view prompt, std::string& value) override;
-    std::optional<std::string> OpenFileName(std::string_view title, std::string_view filter,
-                                            bool fileMustExist) override;
+    std::optional<std::string> OpenFileName(const OpenFileRequest& request) override;
     std::optional<std::string> SaveFileName(std::string_view title, std::string_view filter,
                                             int& filterIndex) override;
     std::optional<TColor> ChooseColor(TColor initial) override;

@@ -335,8 +335,13 @@ void TRunSimForm::ParamContextMenu(const QPoint& position) {
 }
 
 bool TRunSimForm::BrowseSimulator() {
-    const std::optional<std::string> file = context_.dialogs.OpenFileName(
-        "Wskaż plik programu symulatora", "Plik programu (*.exe)|*.exe", true);
+    OpenFileRequest request;
+    request.title = "Wskaż plik programu symulatora";
+    request.filter = "Plik programu (*.exe)|*.exe";
+    request.program = true;
+    request.defaultExt = "exe";
+    request.fileName = "eu07.exe";
+    const std::optional<std::string> file = context_.dialogs.OpenFileName(request);
     if (!file) return false;
     runPathEdit_->setText(QFile::decodeName(QByteArray::fromStdString(*file)));
     return true;

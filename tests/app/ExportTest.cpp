@@ -72,7 +72,10 @@ class ExportTest : public ::testing::Test {
     test::TempDir dir;
     test::ScriptedViewerDialogs dialogs;
     PosixFileSystem files;
-    SettingsStore store{QString::fromStdString((dir.Path() / "Zorvan.conf").string())};
+    // The chosen filter entry decides the format, whatever the name's extension.
+    const std::string entryDecides =
+        dir.Write("Zorvan.conf", "[General]\nSaveFormatFromExtension=0\n");
+    SettingsStore store{QString::fromStdString(entryDecides)};
     TForm1 window;
     std::string scenery;
 };

@@ -159,6 +159,38 @@ TEST_F(SettingsTest, BadValuesAreReportedAndTheirStepTakesDefaults) {
     EXPECT_FALSE(s.LegendShow);
 }
 
+TEST_F(SettingsTest, PathsKeepTheFileSystemsBytes) {
+    // A scenery unpacked from an old archive keeps its CP1250 name: "Łódź.scn".
+    const std::string cp1250 = "/sceneries/\xa3\xf3\x64\x9f.scn";
+    const std::string utf8 = "/sceneries/Łódź.scn";
+    AppSettings s;
+    s.Recent[0] = {"Łódź", cp1250};
+    s.Recent[1] = {"", utf8};
+    s.Recent[2] = {"", "@ByteArray(x)"};
+    s.SimFile = "/opt/eu07/\xb9.exe";
+    {
+        SettingsStore store(File());
+        ASSERT_TRUE(WriteSettings(store, s, dialogs));
+    }
+    const AppSettings read = ReadAll(File());
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(read.Recent[0], s.Recent[0]);
+    EXPECT_EQ(read.Recent[1], s.Recent[1]);
+    EXPECT_EQ(read.Recent[2], s.Recent[2]);
+    EXPECT_EQ(read.SimFile, s.SimFile);
+
+    // UTF-8 is written as it is, so that files written before read the same; only other
+    // bytes are escaped.
+    QFile file(File());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray text = file.readAll();
+    EXPECT_TRUE(text.contains("Item2File=/sceneries/Łódź.scn\n"));
+    EXPECT_TRUE(text.contains("Item1File=@ByteArray(/sceneries/\\xa3\\xf3\\x64\\x9f.scn)\n"));
+    EXPECT_TRUE(text.contains("Item1Name=Łódź\n"));
+    WriteRaw("[MRUList]\nItem1Name=Łódź\nItem1File=/sceneries/Łódź.scn\n");
+    EXPECT_EQ(ReadAll(File()).Recent[0].file, utf8);
+}
+
 TEST_F(SettingsTest, AFileThatCannotBeWrittenIsReported) {
     // A folder that is a file cannot hold the settings, whoever runs the test.
     std::ofstream(dir.Path() / "taken") << "not a folder";

@@ -339,9 +339,9 @@ TEST_F(ShellTest, CommandLine) {
     w->RunCommandLine({"/o"});
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].text, "Plik o nazwie  nie istnieje!");
-    w->RunCommandLine({"/O", QString::fromStdString(scenery)});
+    w->RunCommandLine({"/O", scenery});
     EXPECT_EQ(dialogs.Messages().back().text, "Plik o nazwie /O nie istnieje!");
-    w->RunCommandLine({QString::fromStdString(scenery)});
+    w->RunCommandLine({scenery});
     EXPECT_EQ(w->Scenery().IncFiles.front().FileName, scenery);
     EXPECT_TRUE(w->isVisible());
 
@@ -352,14 +352,14 @@ TEST_F(ShellTest, CommandLine) {
         edits += chooser->windowTitle() == "Wybierz pliki do edycji w '':";
         chooser->close();
     });
-    w->RunCommandLine({"/e", QString::fromStdString(scenery)});
+    w->RunCommandLine({"/e", scenery});
     EXPECT_EQ(edits, 1);
     EXPECT_EQ(dialogs.fileRequests.back().title, "Wybierz edytor tekstowy...");
     EXPECT_FALSE(w->isVisible());
     EXPECT_TRUE(QFile::exists(ConfPath()));
 
     auto again = Start();
-    again->RunCommandLine({"/p", QString::fromStdString(scenery)});
+    again->RunCommandLine({"/p", scenery});
     EXPECT_EQ(dialogs.printRequests, 1);
     EXPECT_FALSE(again->isVisible());
     EXPECT_EQ(again->Recent().Item(0).path, scenery);

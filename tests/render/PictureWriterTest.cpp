@@ -109,6 +109,16 @@ TEST(PictureWriterTest, EachFormatReadsBack) {
     EXPECT_EQ(FilesIn(dir.Path()).size(), 4u);
 }
 
+TEST(PictureWriterTest, TheNameTellsTheFormatInAnyLetterCase) {
+    EXPECT_EQ(PictureFormatOfName("/a/mapa.bmp"), PictureFormat::Bmp);
+    EXPECT_EQ(PictureFormatOfName("mapa.GIF"), PictureFormat::Gif);
+    EXPECT_EQ(PictureFormatOfName("mapa.Jpg"), PictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatOfName("mapa.jpeg"), PictureFormat::Jpeg);
+    EXPECT_EQ(PictureFormatOfName("mapa.png"), std::nullopt);
+    EXPECT_EQ(PictureFormatOfName("mapa"), std::nullopt);
+    EXPECT_EQ(PictureFormatOfName("/a/gif"), std::nullopt);
+}
+
 TEST(PictureWriterTest, AFailedWriteLeavesNothingUnderTheName) {
     test::TempDir dir;
     const QImage picture = TestPicture(20, 20);

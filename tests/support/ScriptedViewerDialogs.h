@@ -16,11 +16,8 @@ namespace tarvik::test {
 // ScriptedDialogs; an open dialog or a colour chooser without a scripted answer is cancelled.
 class ScriptedViewerDialogs final : public ViewerDialogs {
   public:
-    struct FileRequest {
-        std::string title;
-        std::string filter;
-        bool fileMustExist;
-    };
+    // Save requests are recorded with fileMustExist false.
+    using FileRequest = OpenFileRequest;
 
     MessageAnswer MessageBox(std::string_view text, std::string_view caption, MessageIcon icon,
                              MessageButtons buttons) override {
@@ -30,14 +27,17 @@ class ScriptedViewerDialogs final : public ViewerDialogs {
                     std::string& value) override {
         return basic.InputQuery(caption, prompt, value);
     }
-    std::optional<std::string> OpenFileName(std::string_view title, std::string_view filter,
-                                            bool fileMustExist) override {
-        fileRequests.push_back({std::string(title), std::string(filter), fileMustExist});
+    std::optional<std::string> OpenFileName(const OpenFileRequest& request) override {
+        fileRequests.push_back(request);
         return Take(openAnswers);
     }
     std::optional<std::string> SaveFileName(std::string_view title, std::string_view filter,
                                             int& filterIndex) override {
-        fileRequests.push_back({std::string(title), std::string(filter), false});
+        FileRequest request;
+        request.title = title;
+        request.filter = filter;
+        request.fileMustExist = false;
+        fileRequests.push_back(request);
         saveFilterShown.push_back(filterIndex);
         if (saveAnswers.empty()) return std::nullopt;
         const SaveAnswer answer = saveAnswers.front();

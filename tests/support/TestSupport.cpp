@@ -39,6 +39,25 @@ bool ScriptedDialogs::InputQuery(std::string_view caption, std::string_view prom
     return true;
 }
 
+KeepWorkingFolder::KeepWorkingFolder() : folder_(std::filesystem::current_path()) {
+    if (const char* pwd = std::getenv("PWD")) pwd_ = pwd;
+}
+
+KeepWorkingFolder::~KeepWorkingFolder() {
+    std::error_code ec;
+    std::filesystem::current_path(folder_, ec);
+    if (pwd_) {
+        ::setenv("PWD", pwd_->c_str(), 1);
+    } else {
+        ::unsetenv("PWD");
+    }
+}
+
+void KeepWorkingFolder::Enter(const std::filesystem::path& folder) {
+    std::filesystem::current_path(folder);
+    ::setenv("PWD", folder.c_str(), 1);
+}
+
 TempDir::TempDir() {
     std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");

@@ -64,6 +64,23 @@ class TempDir {
     std::filesystem::path path_;
 };
 
+// Puts the working folder and $PWD back as they were when it was made, so that a test may
+// change them.
+class KeepWorkingFolder {
+  public:
+    KeepWorkingFolder();
+    ~KeepWorkingFolder();
+    KeepWorkingFolder(const KeepWorkingFolder&) = delete;
+    KeepWorkingFolder& operator=(const KeepWorkingFolder&) = delete;
+
+    // Enters folder as a shell does, with $PWD naming it as written.
+    static void Enter(const std::filesystem::path& folder);
+
+  private:
+    std::filesystem::path folder_;
+    std::optional<std::string> pwd_;
+};
+
 // Loads a scenery from disk into the model with scripted dialogs.
 LoadResult LoadFile(TScenery& scenery, const std::string& path, const TWorkMode& mode,
                     ScriptedDialogs& dialogs, RecordingStatus* status = nullptr);

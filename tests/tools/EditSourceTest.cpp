@@ -185,6 +185,9 @@ TEST_F(EditSourceTest, MissingEditorIsAskedForBeforeAndAtTheFirstFileThenReporte
     EXPECT_EQ(h.dialogs.fileRequests[0].filter,
               "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*");
     EXPECT_TRUE(h.dialogs.fileRequests[0].fileMustExist);
+    // Programs of this system are offered too; "exe" completes the Windows ones.
+    EXPECT_TRUE(h.dialogs.fileRequests[0].program);
+    EXPECT_EQ(h.dialogs.fileRequests[0].defaultExt, "exe");
     ASSERT_EQ(h.dialogs.Messages().size(), 1u);
     EXPECT_EQ(h.dialogs.Messages()[0].text,
               "Nie można uruchomić programu /brak/edytora\rPlik nie istnieje.");
@@ -463,7 +466,7 @@ TEST(EditCommandLineTest, SlashEOpensTheChooserAndCloses) {
         EXPECT_EQ(CheckList(chooser).count(), 7);
         chooser.reject();
     });
-    h.window->RunCommandLine({"/e", QString::fromStdString(test::DemoScenery())});
+    h.window->RunCommandLine({"/e", test::DemoScenery()});
     EXPECT_TRUE(chooserShown);
     EXPECT_FALSE(h.window->isVisible());
 }

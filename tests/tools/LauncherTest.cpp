@@ -356,6 +356,9 @@ TEST_F(LauncherTest, MissingSimulatorIsAskedFor) {
     EXPECT_EQ(h.dialogs.fileRequests[0].title, "Wskaż plik programu symulatora");
     EXPECT_EQ(h.dialogs.fileRequests[0].filter, "Plik programu (*.exe)|*.exe");
     EXPECT_TRUE(h.dialogs.fileRequests[0].fileMustExist);
+    EXPECT_TRUE(h.dialogs.fileRequests[0].program);
+    EXPECT_EQ(h.dialogs.fileRequests[0].defaultExt, "exe");
+    EXPECT_EQ(h.dialogs.fileRequests[0].fileName, "eu07.exe");
     EXPECT_TRUE(h.starts.empty());
     EXPECT_EQ(Launcher().StatusText(), "Pociąg: ghostview; Pojazd: ghostview");
 
