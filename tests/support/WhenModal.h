@@ -22,4 +22,20 @@ inline void WhenModal(const char* name, std::function<void(QWidget*)> act) {
     timer->start();
 }
 
+// Acts once on the next modal dialog of the class Dialog, from that dialog's own event loop;
+// the watch ends with context.
+template <typename Dialog>
+void WhenModalOf(QObject* context, std::function<void(Dialog&)> act) {
+    auto* timer = new QTimer(context);
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (!modal) return;
+        timer->stop();
+        timer->deleteLater();
+        act(*modal);
+    });
+    timer->start();
+}
+
 }  // namespace tarvik::test

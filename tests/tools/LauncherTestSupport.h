@@ -16,6 +16,7 @@
 #include "QtViewerDialogs.h"
 #include "ScriptedViewerDialogs.h"
 #include "TestSupport.h"
+#include "WhenModal.h"
 
 namespace tarvik::test {
 
@@ -52,22 +53,6 @@ class PathPrefix {
   private:
     QByteArray saved_;
 };
-
-// Acts once on the next modal dialog of the class Dialog, from that dialog's own event loop;
-// the watch ends with context.
-template <typename Dialog>
-void WhenModalOf(QObject* context, std::function<void(Dialog&)> act) {
-    auto* timer = new QTimer(context);
-    timer->setInterval(5);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        auto* modal = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-        if (!modal) return;
-        timer->stop();
-        timer->deleteLater();
-        act(*modal);
-    });
-    timer->start();
-}
 
 // What a message box showed.
 struct ShownMessage {
