@@ -47,11 +47,13 @@ class TForm1::StatusBarSink final : public StatusSink {
 
     void StatusText(std::string_view text) override { window_.SetStatusText(text); }
 
-    void Progress(std::string_view path, std::uint64_t done, std::uint64_t total) override {
+    void Progress(const LoadProgress& p) override {
+        const std::uint64_t total = p.fileSize;
         const int percent =
-            total == 0 ? 100 : static_cast<int>(std::min<std::uint64_t>(100, done * 100 / total));
-        window_.SetStatusText("Ładowanie... " + DisplayPath(path) + " (" + std::to_string(percent) +
-                              "%)");
+            total == 0 ? 100
+                       : static_cast<int>(std::min<std::uint64_t>(100, p.fileDone * 100 / total));
+        window_.SetStatusText("Ładowanie... " + DisplayPath(p.file) + " (" +
+                              std::to_string(percent) + "%)");
         QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
     }
 

@@ -56,6 +56,8 @@ LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TW
     try {
         SceneryParser parser(scenery, mode, files, dialogs, status, reading);
         parser.ParseSceneryFile(path, true, false, OriginOffsets{});
+    } catch (const LoadStopped&) {
+        result = {LoadStatus::Failed, kLoadStoppedText, true};
     } catch (const std::exception& e) {
         result = {LoadStatus::Failed, e.what()};
     }

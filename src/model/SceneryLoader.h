@@ -18,8 +18,11 @@ enum class LoadStatus {
 
 struct LoadResult {
     LoadStatus status = LoadStatus::Loaded;
-    std::string error;  // the message of the error that ended the load
+    std::string error;     // the message of the error that ended the load
+    bool stopped = false;  // the status sink asked for the end (then status is Failed)
 };
+
+inline constexpr const char* kLoadStoppedText = "Wczytywanie przerwane przez użytkownika.";
 
 // Tells the user when there is no file at the path; true when there is one.
 bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDialogs& dialogs);

@@ -100,7 +100,7 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
                 continue;
             }
             const std::string_view line = f.reader.ReadLine();
-            if (++linesSinceProgress_ == kProgressLines) ReportProgress(f);
+            if (++linesSinceProgress_ == kProgressLines) ReportProgress(stack);
             const Next next = f.firstInit ? FirstInitLine(f, line) : TopLevelLine(f, line);
             if (next == Next::StopFile) {
                 Leave(stack);
@@ -110,6 +110,8 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
                 if (!Enter(stack, pending_, f.firstSegment) && topLevel) AfterTopLevelInclude(f);
             }
         }
+    } catch (const LoadStopped&) {
+        throw;
     } catch (const std::exception& e) {
         if (stack.empty()) throw;
         const Frame& f = *stack.back();
@@ -153,11 +155,20 @@ void SceneryParser::AfterTopLevelInclude(Frame& f) {
     status_.StatusText(LoadingText(f.path));
 }
 
-void SceneryParser::ReportProgress(const Frame& f) {
+void SceneryParser::ReportProgress(const std::vector<std::unique_ptr<Frame>>& stack) {
     linesSinceProgress_ = 0;
-    const std::int64_t size = f.reader.Source().Stamp().size;
-    status_.Progress(f.path, f.reader.BytesRead(),
-                     static_cast<std::uint64_t>(std::max<std::int64_t>(size, 0)));
+    const auto size = [](const Frame& f) {
+        return static_cast<std::uint64_t>(
+            std::max<std::int64_t>(f.reader.Source().Stamp().size, 0));
+    };
+    const Frame& current = *stack.back();
+    const Frame& top = *stack.front();
+    status_.Progress({.file = current.path,
+                      .fileDone = current.reader.BytesRead(),
+                      .fileSize = size(current),
+                      .sceneryDone = top.reader.BytesRead(),
+                      .scenerySize = size(top)});
+    if (status_.StopRequested()) throw LoadStopped{};
 }
 
 void SceneryParser::ReportCycle(const std::string& path) {

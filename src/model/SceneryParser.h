@@ -24,6 +24,9 @@ struct OriginOffsets {
     float z = 0;
 };
 
+// Thrown when the status sink asks a load to end.
+struct LoadStopped {};
+
 // Reads a scenery file with its include files into the model. Includes are read through an
 // explicit stack of open files rather than recursion, so that long include chains cannot
 // exhaust the call stack; the order of everything read is that of nested reading.
@@ -77,7 +80,7 @@ class SceneryParser {
     void ReportCycle(const std::string& path);
     // Lines between two progress reports: a few hundred reports for the largest sceneries.
     static constexpr std::uint32_t kProgressLines = 1u << 16;
-    void ReportProgress(const Frame& f);
+    void ReportProgress(const std::vector<std::unique_ptr<Frame>>& stack);
 
     TScenery& scenery_;
     const TWorkMode mode_;

@@ -27,15 +27,24 @@ class UserDialogs {
                             std::string& value) = 0;
 };
 
+// How far a load has come: the file being read and the scenery file that includes it.
+struct LoadProgress {
+    std::string_view file;
+    std::uint64_t fileDone = 0;  // bytes
+    std::uint64_t fileSize = 0;
+    std::uint64_t sceneryDone = 0;
+    std::uint64_t scenerySize = 0;
+};
+
 // Receives the progress texts of long steps.
 class StatusSink {
   public:
     virtual ~StatusSink() = default;
     virtual void StatusText(std::string_view text) = 0;
-    // How far the reading of one file has come, now and then during a long load, so that a
-    // window can show it and repaint.
-    virtual void Progress(std::string_view /*path*/, std::uint64_t /*done*/,
-                          std::uint64_t /*total*/) {}
+    // Now and then during a long load, so that a window can show it and repaint.
+    virtual void Progress(const LoadProgress& /*progress*/) {}
+    // Asked with every progress report; true ends the load as an error that keeps what was read.
+    virtual bool StopRequested() { return false; }
 };
 
 }  // namespace tarvik

@@ -139,8 +139,8 @@ TEST(LoadSceneryModel, ReportsHowFarALongFileHasBeenRead) {
     class ProgressLog final : public StatusSink {
       public:
         void StatusText(std::string_view) override {}
-        void Progress(std::string_view path, std::uint64_t done, std::uint64_t total) override {
-            reports.push_back({std::string(path), done, total});
+        void Progress(const LoadProgress& p) override {
+            reports.push_back({std::string(p.file), p.fileDone, p.fileSize});
         }
         struct Report {
             std::string path;
@@ -164,6 +164,30 @@ TEST(LoadSceneryModel, ReportsHowFarALongFileHasBeenRead) {
         EXPECT_EQ(log.reports[i].total, 2000000u);
         EXPECT_EQ(log.reports[i].done, (i + 1) * 65536u * 10u);
     }
+}
+
+TEST(LoadSceneryModel, AStopAskedForEndsTheLoadKeepingWhatWasRead) {
+    class StopAtOnce final : public StatusSink {
+      public:
+        void StatusText(std::string_view) override {}
+        bool StopRequested() override { return true; }
+    } stop;
+    test::TempDir dir;
+    test::PieceSpec piece;
+    piece.x2 = 10;
+    std::string text = test::TrackNode(piece);
+    for (int i = 0; i < 200000; ++i)
+        text += "// 345678\n";
+    const std::string path = dir.Write("long.scn", text);
+    TScenery scenery;
+    test::ScriptedDialogs dialogs;
+    PosixFileSystem files;
+    const LoadResult r = LoadSceneryModel(scenery, path, test::UserMode(), files, dialogs, stop);
+    EXPECT_EQ(r.status, LoadStatus::Failed);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.error, kLoadStoppedText);
+    EXPECT_EQ(scenery.Tracks().Count(), 1u);
+    EXPECT_TRUE(dialogs.messages.empty());
 }
 
 TEST(ToDelphiDate, CountsDaysFromTheEndOf1899InLocalTime) {
