@@ -52,7 +52,6 @@ SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const Fil
                              const SceneryReadOptions& options)
     : scenery_(scenery),
       mode_(mode),
-      files_(files),
       resolver_(files),
       kept_(files),
       dialogs_(dialogs),

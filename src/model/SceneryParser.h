@@ -102,7 +102,6 @@ class SceneryParser final : private ReadMeter {
 
     TScenery& scenery_;
     const TWorkMode mode_;
-    const FileSystem& files_;
     PathResolver resolver_;
     IncludeCache kept_;
     UserDialogs& dialogs_;
