@@ -15,13 +15,14 @@ constexpr char kEndOfFileMark = 26;
 
 }  // namespace
 
-LineReader::LineReader(std::unique_ptr<FileSource> source, const Options& options)
-    : source_(std::move(source)) {
+LineReader::LineReader(std::unique_ptr<FileSource> source, const Options& options, ReadMeter* meter)
+    : source_(std::move(source)), longestLine_(options.longestLine), meter_(meter) {
     const std::int64_t stamped = source_->Stamp().size;
     if (stamped >= options.readAheadFrom) {
         try {
             ahead_ = std::make_unique<ReadAhead>(*source_, options.chunkSize, options.headroom,
                                                  options.buffers);
+            feedsKnown_ = true;
             return;
         } catch (const std::system_error&) {
             // Without a thread to spare the file is read here, only slower.
@@ -43,6 +44,7 @@ bool LineReader::Fill() {
         begin_ = 0;
     }
     if (end_ == buffer_.size()) buffer_.resize(buffer_.size() * 2);
+    const std::size_t before = end_;
     bool added = false;
     while (end_ < buffer_.size()) {
         const std::size_t n = source_->Read(buffer_.data() + end_, buffer_.size() - end_);
@@ -53,15 +55,16 @@ bool LineReader::Fill() {
         const char* mark =
             static_cast<const char*>(std::memchr(buffer_.data() + end_, kEndOfFileMark, n));
         if (mark) {
-            filled_ += static_cast<std::size_t>(mark - (buffer_.data() + end_));
             end_ = static_cast<std::size_t>(mark - buffer_.data());
             sourceDone_ = true;
-            return true;
+            added = true;
+            break;
         }
         end_ += n;
-        filled_ += n;
         added = true;
     }
+    filled_ += end_ - before;
+    Taken(end_ - before);
     return added;
 }
 
@@ -99,6 +102,7 @@ bool LineReader::FillAhead() {
         // The reader's first buffer is the empty one it started with; it goes.
         ahead_->Recycle(std::move(chunk.buffer), std::move(chunk.lineFeeds));
     }
+    Taken(chunk.size);
     return chunk.size > 0;
 }
 
@@ -122,18 +126,35 @@ std::string_view LineReader::ReadLineAcrossFill() {
             std::size_t length = static_cast<std::size_t>(lf - start);
             begin_ += length + 1;
             if (length > 0 && start[length - 1] == '\r') --length;
-            return {start, length};
+            return {start, std::min(length, longestLine_)};
         }
         scanned = available;
+        // Without its CR the line is still too long.
+        if (available > longestLine_ + 1) return CutLongLine();
         if (!Fill()) {
             // The last line has no line feed.
             start = buffer_.data() + begin_;
             std::size_t length = end_ - begin_;
             begin_ = end_;
             if (length > 0 && start[length - 1] == '\r') --length;
-            return {start, length};
+            return {start, std::min(length, longestLine_)};
         }
     }
+}
+
+std::string_view LineReader::CutLongLine() {
+    longLine_.assign(buffer_.data() + begin_, longestLine_);
+    // Everything in the buffer has been searched: the line goes on past it.
+    begin_ = end_;
+    while (Fill()) {
+        const char* const lf = NextLineFeed(buffer_.data() + begin_);
+        if (lf != buffer_.data() + end_) {
+            begin_ = static_cast<std::size_t>(lf - buffer_.data()) + 1;
+            break;
+        }
+        begin_ = end_;
+    }
+    return longLine_;
 }
 
 }  // namespace tarvik

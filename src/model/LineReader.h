@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -12,9 +14,20 @@
 
 namespace tarvik {
 
+// Told of the bytes that line readers take from their files as they take them, also within
+// a long line, so that a load can report how far it has come and be stopped anywhere.
+class ReadMeter {
+  public:
+    virtual ~ReadMeter() = default;
+    // May throw to end the reading; the reader is then only fit to be destroyed.
+    virtual void Taken(std::uint64_t bytes) = 0;
+};
+
 // Reads a text file line by line. Lines end at LF or CR LF; a character 26 ends the file; NUL
 // bytes are ordinary. A returned line views the reader's buffer and stays valid only until
-// the next read. Lines of any length are read in time linear in their length.
+// the next read. Each byte is looked at once, and memory does not grow with a line's length:
+// a line longer than longestLine (without its line end) is handed out cut to its first
+// longestLine bytes, its rest read past without being kept.
 class LineReader {
   public:
     // Files from readAheadFrom bytes on are read on a second thread (see ReadAhead).
@@ -23,10 +36,14 @@ class LineReader {
         std::size_t chunkSize = std::size_t{1} << 20;
         std::size_t headroom = std::size_t{64} << 10;
         int buffers = 3;
+        // Far beyond any statement: real lines are at most a few hundred bytes, and a line of a
+        // megabyte still names its statement and its first values.
+        std::size_t longestLine = std::size_t{1} << 20;
     };
 
     explicit LineReader(std::unique_ptr<FileSource> source) : LineReader(std::move(source), {}) {}
-    LineReader(std::unique_ptr<FileSource> source, const Options& options);
+    LineReader(std::unique_ptr<FileSource> source, const Options& options,
+               ReadMeter* meter = nullptr);
 
     bool AtEnd() { return begin_ == end_ && AtEndAfterFill(); }
     // The next line; empty once the end has been reached.
@@ -39,7 +56,7 @@ class LineReader {
         auto length = static_cast<std::size_t>(lf - start);
         begin_ += length + 1;
         if (length > 0 && start[length - 1] == '\r') --length;
-        return {start, length};
+        return {start, std::min(length, longestLine_)};
     }
     // Number of the line last returned, counted from 1.
     std::uint64_t LineNumber() const { return lineNumber_; }
@@ -52,14 +69,24 @@ class LineReader {
     const char* NextLineFeed(const char* p) {
         if (nextFeed_ != lineFeeds_.size())
             return buffer_.data() + feedsBase_ + lineFeeds_[nextFeed_++];
+        // Read ahead, the second thread has already searched the rest.
+        if (feedsKnown_) return buffer_.data() + end_;
         return FindByte(p, buffer_.data() + end_, '\n');
     }
     bool Fill();
     bool FillAhead();
     bool AtEndAfterFill();
     std::string_view ReadLineAcrossFill();
+    // The line from begin_ on, known to be longer than longestLine_: its first longestLine_
+    // bytes are kept and the rest is read past.
+    std::string_view CutLongLine();
+    void Taken(std::uint64_t bytes) {
+        if (meter_ && bytes > 0) meter_->Taken(bytes);
+    }
 
     std::unique_ptr<FileSource> source_;
+    std::size_t longestLine_;
+    ReadMeter* meter_;
     std::unique_ptr<ReadAhead> ahead_;  // null when the file is read here
     std::vector<char> buffer_;
     std::size_t begin_ = 0;  // start of unread data
@@ -69,9 +96,11 @@ class LineReader {
     std::vector<std::uint32_t> lineFeeds_;
     std::size_t nextFeed_ = 0;
     std::size_t feedsBase_ = 0;
+    bool feedsKnown_ = false;  // the file is read ahead
     bool sourceDone_ = false;
     std::uint64_t lineNumber_ = 0;
     std::uint64_t filled_ = 0;  // bytes taken from the source into the buffer
+    std::string longLine_;      // the kept start of the last long line
 };
 
 }  // namespace tarvik

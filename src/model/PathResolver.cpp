@@ -23,6 +23,14 @@ std::optional<std::string> PathResolver::MatchEntry(const std::string& dir, std:
 }
 
 std::optional<std::string> PathResolver::Locate(const std::string& path) {
+    if (const auto known = answers_.find(path); known != answers_.end()) return known->second;
+    std::optional<std::string> found = Find(path);
+    if (answers_.size() == kMostAnswers) answers_.clear();
+    answers_.emplace(path, found);
+    return found;
+}
+
+std::optional<std::string> PathResolver::Find(const std::string& path) {
     if (path.empty()) return std::nullopt;
     if (files_.FileExists(path)) return path;
 

@@ -29,14 +29,19 @@ FileStamp StampOf(const struct stat& st) {
             static_cast<std::int64_t>(st.st_size)};
 }
 
+// A NUL byte would end the name the system sees early and name another file.
+bool Nameable(const std::string& path) {
+    return path.find('\0') == std::string::npos;
+}
+
 bool IsRegularFile(const std::string& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+    return Nameable(path) && ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool PathExists(const std::string& path) {
     struct stat st {};
-    return ::stat(path.c_str(), &st) == 0;
+    return Nameable(path) && ::stat(path.c_str(), &st) == 0;
 }
 
 // Owns a descriptor; closed once the file has been read to its end.
@@ -105,6 +110,7 @@ bool PosixFileSystem::Exists(const std::string& path) const {
 
 std::vector<std::string> PosixFileSystem::ListDirectory(const std::string& dir) const {
     std::vector<std::string> names;
+    if (!Nameable(dir)) return names;
     DIR* d = ::opendir(dir.empty() ? "." : dir.c_str());
     if (!d) return names;
     while (const dirent* e = ::readdir(d))
@@ -115,22 +121,29 @@ std::vector<std::string> PosixFileSystem::ListDirectory(const std::string& dir) 
 
 std::optional<FileStamp> PosixFileSystem::Stamp(const std::string& path) const {
     struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return std::nullopt;
+    if (!Nameable(path) || ::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
     return StampOf(st);
 }
 
 std::unique_ptr<FileSource> PosixFileSystem::Open(const std::string& path) const {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        throw std::runtime_error("Nie można otworzyć pliku " + DisplayPath(path) + ": " +
-                                 std::strerror(errno));
-    }
+    const auto failure = [&path](const char* reason) {
+        return std::runtime_error("Nie można otworzyć pliku " + DisplayPath(path) + ": " + reason);
+    };
+    if (!Nameable(path)) throw failure(std::strerror(ENOENT));
+    // Without O_NONBLOCK opening a FIFO waits for a writer, and a device may wait too; what
+    // opens is read only when it is a regular file.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0) throw failure(std::strerror(errno));
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        throw std::runtime_error("Nie można otworzyć pliku " + DisplayPath(path) + ": " +
-                                 std::strerror(err ? err : EISDIR));
+        throw failure(std::strerror(err));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        throw failure(S_ISDIR(st.st_mode) ? "to jest folder" : "to nie jest zwykły plik");
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     return std::make_unique<PosixFileSource>(path, fd, st);

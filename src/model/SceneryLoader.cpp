@@ -44,7 +44,7 @@ bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDi
 
 LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TWorkMode& mode,
                             const FileSystem& files, UserDialogs& dialogs, StatusSink& status,
-                            const LineReader::Options& reading) {
+                            const SceneryReadOptions& options) {
     if (!CheckSceneryExists(path, files, dialogs)) return {LoadStatus::Missing, {}};
     scenery.SceneryName.clear();
     scenery.SceneryDescription.clear();
@@ -54,7 +54,7 @@ LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TW
 
     LoadResult result;
     try {
-        SceneryParser parser(scenery, mode, files, dialogs, status, reading);
+        SceneryParser parser(scenery, mode, files, dialogs, status, options);
         parser.ParseSceneryFile(path, true, false, OriginOffsets{});
     } catch (const LoadStopped&) {
         result = {LoadStatus::Failed, kLoadStoppedText, true};

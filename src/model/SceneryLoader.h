@@ -3,8 +3,8 @@
 #include <string>
 
 #include "FileSystem.h"
-#include "LineReader.h"
 #include "Scenery.h"
+#include "SceneryParser.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -32,7 +32,7 @@ bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDi
 // bounding box, also after an error has ended the parse.
 LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TWorkMode& mode,
                             const FileSystem& files, UserDialogs& dialogs, StatusSink& status,
-                            const LineReader::Options& reading = {});
+                            const SceneryReadOptions& options = {});
 
 // Ranges rounded outwards to tens; ranges that gathered nothing become 0.
 void FinishRanges(SceneryRanges& ranges);

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "Cp1250.h"
+#include "NumberText.h"
 #include "Numbers.h"
 #include "ParseFailure.h"
 #include "PointLine.h"
@@ -48,14 +49,22 @@ std::string LoadingText(const std::string& path) {
 
 SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
                              UserDialogs& dialogs, StatusSink& status,
-                             const LineReader::Options& reading)
+                             const SceneryReadOptions& options)
     : scenery_(scenery),
       mode_(mode),
-      files_(files),
       resolver_(files),
+      kept_(files),
       dialogs_(dialogs),
-      readerOptions_(reading),
+      options_(options),
       status_(status) {}
+
+SceneryParser::~SceneryParser() = default;
+
+std::string_view SceneryParser::NextLine(Frame& f) {
+    const std::string_view line = f.reader.ReadLine();
+    if (++linesSinceProgress_ == kProgressLines) ReportProgress();
+    return line;
+}
 
 bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount) {
     lastMaxCount_ = maxCount;
@@ -89,62 +98,69 @@ bool SceneryParser::Need(std::string_view line, std::uint8_t count) {
 
 void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment, bool firstInit,
                                      OriginOffsets origin) {
-    std::vector<std::unique_ptr<Frame>> stack;
+    stack_.clear();
     reading_.clear();
     try {
-        if (!Enter(stack, IncludeRequest{path, firstInit, origin}, firstSegment)) return;
-        while (!stack.empty()) {
-            Frame& f = *stack.back();
+        if (!Enter(IncludeRequest{path, firstInit, origin}, firstSegment)) return;
+        while (!stack_.empty()) {
+            Frame& f = *stack_.back();
             if (f.reader.AtEnd()) {
-                Leave(stack);
+                Leave();
                 continue;
             }
-            const std::string_view line = f.reader.ReadLine();
-            if (++linesSinceProgress_ == kProgressLines) ReportProgress(stack);
+            const std::string_view line = NextLine(f);
             const Next next = f.firstInit ? FirstInitLine(f, line) : TopLevelLine(f, line);
             if (next == Next::StopFile) {
-                Leave(stack);
+                Leave();
             } else if (next == Next::Include) {
                 const bool topLevel = !f.firstInit;
                 f.awaitingInclude = topLevel;
-                if (!Enter(stack, pending_, f.firstSegment) && topLevel) AfterTopLevelInclude(f);
+                if (!Enter(pending_, f.firstSegment) && topLevel) AfterTopLevelInclude(f);
             }
         }
     } catch (const LoadStopped&) {
         throw;
     } catch (const std::exception& e) {
-        if (stack.empty()) throw;
-        const Frame& f = *stack.back();
+        if (stack_.empty()) throw;
+        const Frame& f = *stack_.back();
         throw std::runtime_error(std::string(e.what()) + " (" + DisplayPath(f.path) + ", wiersz " +
                                  std::to_string(f.reader.LineNumber()) + ")");
     }
 }
 
-bool SceneryParser::Enter(std::vector<std::unique_ptr<Frame>>& stack, const IncludeRequest& request,
-                          bool firstSegment) {
+bool SceneryParser::Enter(const IncludeRequest& request, bool firstSegment) {
+    // Looking for a missing file costs more than reading a line.
+    if (++filesSinceProgress_ >= kProgressFiles && !stack_.empty()) ReportProgress();
     const std::optional<std::string> located = resolver_.Locate(request.path);
     if (!located) return false;
     status_.StatusText(LoadingText(*located));
-    std::unique_ptr<FileSource> source = files_.Open(*located);
+    std::unique_ptr<FileSource> source = kept_.Open(*located);
     std::string identity = source->Identity();
     if (reading_.contains(identity)) {
         ReportCycle(*located);
         return false;
     }
+    if (filesRead_ == options_.limits.files) {
+        throw std::runtime_error("Przekroczono limit " +
+                                 FormatFixed(static_cast<double>(options_.limits.files), 0, true) +
+                                 " wczytanych plików przy dołączaniu pliku " +
+                                 DisplayPath(*located));
+    }
+    ++filesRead_;
     reading_.insert(identity);
-    stack.push_back(std::make_unique<Frame>(*located, std::move(identity),
-                                            LineReader(std::move(source), readerOptions_),
-                                            firstSegment, request.firstInit, request.origin));
+    stack_.push_back(std::make_unique<Frame>(*located, std::move(identity),
+                                             LineReader(std::move(source), options_.lines, this),
+                                             firstSegment, request.firstInit, request.origin));
     return true;
 }
 
-void SceneryParser::Leave(std::vector<std::unique_ptr<Frame>>& stack) {
-    const Frame& f = *stack.back();
+void SceneryParser::Leave() {
+    const Frame& f = *stack_.back();
     const FileStamp stamp = f.reader.Source().Stamp();
     scenery_.IncFiles.push_front(TIncFile{f.path, stamp.date, stamp.size});
     reading_.erase(f.identity);
-    stack.pop_back();
-    if (!stack.empty() && stack.back()->awaitingInclude) AfterTopLevelInclude(*stack.back());
+    stack_.pop_back();
+    if (!stack_.empty() && stack_.back()->awaitingInclude) AfterTopLevelInclude(*stack_.back());
 }
 
 void SceneryParser::AfterTopLevelInclude(Frame& f) {
@@ -155,20 +171,37 @@ void SceneryParser::AfterTopLevelInclude(Frame& f) {
     status_.StatusText(LoadingText(f.path));
 }
 
-void SceneryParser::ReportProgress(const std::vector<std::unique_ptr<Frame>>& stack) {
+void SceneryParser::ReportProgress() {
     linesSinceProgress_ = 0;
+    bytesSinceProgress_ = 0;
+    filesSinceProgress_ = 0;
     const auto size = [](const Frame& f) {
         return static_cast<std::uint64_t>(
             std::max<std::int64_t>(f.reader.Source().Stamp().size, 0));
     };
-    const Frame& current = *stack.back();
-    const Frame& top = *stack.front();
+    const Frame& current = *stack_.back();
+    const Frame& top = *stack_.front();
     status_.Progress({.file = current.path,
                       .fileDone = current.reader.BytesRead(),
                       .fileSize = size(current),
                       .sceneryDone = top.reader.BytesRead(),
                       .scenerySize = size(top)});
     if (status_.StopRequested()) throw LoadStopped{};
+}
+
+void SceneryParser::Taken(std::uint64_t bytes) {
+    bytesSinceProgress_ += bytes;
+    if (bytesSinceProgress_ >= kProgressBytes) ReportProgress();
+}
+
+void SceneryParser::CheckSegmentLimit() const {
+    std::uint64_t stored = 0;
+    for (int kind = 0; kind < kSegmentKindCount; ++kind)
+        stored += scenery_.Segments.List(static_cast<SegmentKind>(kind)).Count();
+    if (stored < options_.limits.segments) return;
+    throw std::runtime_error("Przekroczono limit " +
+                             FormatFixed(static_cast<double>(options_.limits.segments), 0, true) +
+                             " odcinków, które zmieści pamięć tego komputera");
 }
 
 void SceneryParser::ReportCycle(const std::string& path) {
@@ -265,7 +298,7 @@ SceneryParser::Next SceneryParser::NodeSection(Frame& f, std::string_view line) 
 
 void SceneryParser::SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd) {
     while (!f.reader.AtEnd()) {
-        if (EqualsIgnoreCase(f.reader.ReadLine(), lowerEnd)) return;
+        if (EqualsIgnoreCase(NextLine(f), lowerEnd)) return;
     }
 }
 
@@ -293,7 +326,7 @@ SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line)
     std::uint8_t velocity = 160;
     TEventList events;
     while (!f.reader.AtEnd()) {
-        if (!f.reader.ReadLine().empty()) break;
+        if (!NextLine(f).empty()) break;
     }
     for (int i = 0; i < count; ++i) {
         if (!TrackSegment(f, kind, name, i == count - 1, velocity, events)) break;
@@ -306,33 +339,33 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
     std::string_view current;
     try {
         std::array<double, 3> v{};
-        current = f.reader.ReadLine();
+        current = NextLine(f);
         if (!ReadPoint(current, v, true)) return false;
         const double x1 = -(v[0] + f.origin.x);
         const double h1 = v[1] - f.origin.y;
         const double y1 = -(v[2] + f.origin.z);
 
-        current = f.reader.ReadLine();
+        current = NextLine(f);
         if (!ReadPoint(current, v, false)) return false;
         const double cx1 = -v[0];
         const double cy1 = -v[2];
 
-        current = f.reader.ReadLine();
+        current = NextLine(f);
         if (!ReadPoint(current, v, false)) return false;
         const double cx2 = -v[0];
         const double cy2 = -v[2];
 
-        current = f.reader.ReadLine();
+        current = NextLine(f);
         if (!ReadPoint(current, v, true)) return false;
         const double x2 = -(v[0] + f.origin.x);
         const double h2 = v[1] - f.origin.y;
         const double y2 = -(v[2] + f.origin.z);
         scenery_.Segments.PrefetchJoin(kind, x2, y2);
 
-        current = f.reader.ReadLine();
+        current = NextLine(f);
         if (last) {
             while (!f.reader.AtEnd()) {
-                current = f.reader.ReadLine();
+                current = NextLine(f);
                 // The usual end line needs no split to be known.
                 if (current == "endtrack") break;
                 Split(current, 2, 0);
@@ -347,6 +380,7 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
             }
         }
 
+        CheckSegmentLimit();
         SegmentStore& store = scenery_.Segments;
         if (f.firstSegment) {
             store.StartBounds(x1, y1, x2, y2);
@@ -383,17 +417,18 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
 
     std::array<double, 3> v{};
-    if (!ReadPoint(f.reader.ReadLine(), v, false)) return Next::StopFile;
+    if (!ReadPoint(NextLine(f), v, false)) return Next::StopFile;
     const double x1 = -(v[0] + f.origin.x);
     const double y1 = -(v[2] + f.origin.z);
-    if (!ReadPoint(f.reader.ReadLine(), v, false)) return Next::StopFile;
+    if (!ReadPoint(NextLine(f), v, false)) return Next::StopFile;
     const double x2 = -(v[0] + f.origin.x);
     const double y2 = -(v[2] + f.origin.z);
     scenery_.Segments.PrefetchJoin(SegmentKind::Traction, x2, y2);
 
     while (!f.reader.AtEnd()) {
-        if (f.reader.ReadLine() == "endtraction") break;
+        if (NextLine(f) == "endtraction") break;
     }
+    CheckSegmentLimit();
     SegmentStore& store = scenery_.Segments;
     store.JoinSegment(
         store.NewSegment({.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2}));
@@ -419,7 +454,7 @@ void SceneryParser::TrainsetBlock(Frame& f) {
     const std::string track(tokens_.GetOrEmpty(2));
     TTrainsObj& trainset = AddTrainset(scenery_, name, track, mode_.OwnerMode, dialogs_);
     while (!f.reader.AtEnd()) {
-        const std::string_view line = f.reader.ReadLine();
+        const std::string_view line = NextLine(f);
         if (EqualsIgnoreCase(line, "endtrainset")) return;
         if (Contains(line, "//$o ")) {
             trainset.Description = WithoutFirstFive(line);

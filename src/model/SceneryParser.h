@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "FileSystem.h"
+#include "IncludeCache.h"
 #include "LineReader.h"
 #include "LineTokenizer.h"
+#include "LoadLimits.h"
 #include "PathResolver.h"
 #include "Scenery.h"
 #include "UserDialogs.h"
@@ -27,14 +29,23 @@ struct OriginOffsets {
 // Thrown when the status sink asks a load to end.
 struct LoadStopped {};
 
+// How files are read and how far one load may go.
+struct SceneryReadOptions {
+    LineReader::Options lines{};
+    LoadLimits limits{};
+};
+
 // Reads a scenery file with its include files into the model. Includes are read through an
 // explicit stack of open files rather than recursion, so that long include chains cannot
-// exhaust the call stack; the order of everything read is that of nested reading.
-class SceneryParser {
+// exhaust the call stack; the order of everything read is that of nested reading. A file
+// included again is read from memory when it is small (IncludeCache).
+class SceneryParser final : private ReadMeter {
   public:
     SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
-                  UserDialogs& dialogs, StatusSink& status,
-                  const LineReader::Options& reading = {});
+                  UserDialogs& dialogs, StatusSink& status, const SceneryReadOptions& options = {});
+    ~SceneryParser() override;
+    SceneryParser(const SceneryParser&) = delete;
+    SceneryParser& operator=(const SceneryParser&) = delete;
 
     // Throws std::runtime_error with the message of an error that ends the load; files whose
     // reading was cut by it are not recorded in IncFiles.
@@ -50,9 +61,8 @@ class SceneryParser {
     };
     enum class Next { Continue, StopFile, Include };
 
-    bool Enter(std::vector<std::unique_ptr<Frame>>& stack, const IncludeRequest& request,
-               bool firstSegment);
-    void Leave(std::vector<std::unique_ptr<Frame>>& stack);
+    bool Enter(const IncludeRequest& request, bool firstSegment);
+    void Leave();
     void AfterTopLevelInclude(Frame& f);
 
     Next TopLevelLine(Frame& f, std::string_view line);
@@ -63,6 +73,9 @@ class SceneryParser {
     void TrainsetBlock(Frame& f);
     Next OriginStatement(Frame& f, std::string_view line);
     bool IncludePath(const Frame& f, std::string_view name, std::string& path) const;
+    // Every line of a file is read here, so that progress is reported in every loop.
+    std::string_view NextLine(Frame& f);
+    void CheckSegmentLimit() const;
 
     // False when a short point line was not ignored: the rest of the node is abandoned.
     bool TrackSegment(Frame& f, SegmentKind kind, const std::string& name, bool last,
@@ -78,23 +91,32 @@ class SceneryParser {
     // Enough for the keyword and a node's kind; track and traction nodes read further.
     static constexpr std::uint8_t kMostTokens = 5;
     void ReportCycle(const std::string& path);
-    // Lines between two progress reports: a few hundred reports for the largest sceneries.
+    // A progress report, and with it the question whether to stop, comes after this many lines,
+    // bytes taken from the files or files looked for, whichever is reached first: a few hundred
+    // reports for the largest sceneries, and many a second whatever the input.
     static constexpr std::uint32_t kProgressLines = 1u << 16;
-    void ReportProgress(const std::vector<std::unique_ptr<Frame>>& stack);
+    static constexpr std::uint64_t kProgressBytes = std::uint64_t{4} << 20;
+    static constexpr std::uint32_t kProgressFiles = 1u << 12;
+    void ReportProgress();
+    void Taken(std::uint64_t bytes) override;
 
     TScenery& scenery_;
     const TWorkMode mode_;
-    const FileSystem& files_;
     PathResolver resolver_;
+    IncludeCache kept_;
     UserDialogs& dialogs_;
-    LineReader::Options readerOptions_;
+    const SceneryReadOptions options_;
     StatusSink& status_;
     TokenList tokens_;
     std::uint8_t lastMaxCount_ = 0;  // maximum of the split that filled tokens_
     IncludeRequest pending_;
     std::unordered_set<std::string> reading_;  // identities of the files in the include chain
     bool cycleReported_ = false;
+    std::uint64_t filesRead_ = 0;
     std::uint32_t linesSinceProgress_ = 0;
+    std::uint64_t bytesSinceProgress_ = 0;
+    std::uint32_t filesSinceProgress_ = 0;
+    std::vector<std::unique_ptr<Frame>> stack_;  // the open files, the innermost last
 };
 
 }  // namespace tarvik

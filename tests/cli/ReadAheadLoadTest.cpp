@@ -20,7 +20,7 @@ std::string LoadedJson(const std::string& path, const TWorkMode& mode,
     test::RecordingStatus status;
     const PosixFileSystem files;
     const LoadResult result =
-        LoadSceneryModel(scenery, path, mode, files, dialogs, status, reading);
+        LoadSceneryModel(scenery, path, mode, files, dialogs, status, {.lines = reading});
     std::FILE* out = std::tmpfile();
     WriteSceneryJson(out, scenery, result, false);
     std::string text = test::ReadAndClose(out);

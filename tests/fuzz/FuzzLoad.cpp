@@ -44,14 +44,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const tarvik::fuzz::MemoryFileSystem files = tarvik::fuzz::UnpackFiles(input);
     // The author pass reads every file ahead on a second thread, in chunks small enough that
     // lines and bodies cross their borders, yet few enough that a large input, which costs
-    // two thread switches a chunk, stays quick.
+    // two thread switches a chunk, stays quick; its lines are cut much shorter than usual, and
+    // it may read only a few files and store a few segments.
     const std::size_t chunk = std::max<std::size_t>(size / 64, 1 + size % 61);
-    const tarvik::LineReader::Options ahead{0, chunk, size % 17, 2 + static_cast<int>(size % 2)};
+    const tarvik::SceneryReadOptions ahead{
+        .lines = {.readAheadFrom = 0,
+                  .chunkSize = chunk,
+                  .headroom = size % 17,
+                  .buffers = 2 + static_cast<int>(size % 2),
+                  .longestLine = 16 + size % 113},
+        .limits = {.files = 5 + size % 50, .segments = 50 + size % 500}};
     for (const bool author : {false, true}) {
         Answers answers(size > 0 ? data[size - 1] : 0);
         tarvik::TScenery scenery;
         tarvik::LoadSceneryModel(scenery, "main.scn", tarvik::TWorkMode::Make(author, 3), files,
-                                 answers, answers, author ? ahead : tarvik::LineReader::Options{});
+                                 answers, answers, author ? ahead : tarvik::SceneryReadOptions{});
     }
     return 0;
 }

@@ -73,12 +73,12 @@ TEST(LineReader, CountsLines) {
     EXPECT_EQ(reader.LineNumber(), 2u);
 }
 
-TEST(LineReader, VeryLongLineIsReadWhole) {
+TEST(LineReader, AVeryLongLineIsCutToItsStart) {
     std::string big(20 * 1024 * 1024, 'x');
     big[123456] = ' ';
     const Lines lines = AllLines(big + "\r\nnext", 1 << 20);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].size(), big.size());
+    EXPECT_EQ(lines[0], big.substr(0, LineReader::Options{}.longestLine));
     EXPECT_EQ(lines[1], "next");
 }
 
@@ -159,6 +159,86 @@ TEST(LineReaderReadAhead, AReaderLeftEarlyStopsItsThread) {
         LineReader reader(std::make_unique<MemorySource>(std::string(100000, 'a') + "\n", 64),
                           ReadAheadTiny(128, 16, 2));
         EXPECT_FALSE(reader.AtEnd());
+    }
+}
+
+}  // namespace
+}  // namespace tarvik
+
+namespace tarvik {
+namespace {
+
+LineReader::Options Longest(std::size_t longest, bool ahead) {
+    LineReader::Options o = ahead ? ReadAheadTiny(7, 3, 2) : ReadHere();
+    o.longestLine = longest;
+    return o;
+}
+
+TEST(LineReaderLongLines, LinesUpToTheLongestAreWholeAndLongerOnesCutWhereverTheyEnd) {
+    const std::string ten = "0123456789";
+    // Lines of 10 bytes without their line end are whole; 11 and more are cut to 10, with or
+    // without a CR, at the end of the file too; the next line and the counts are unchanged.
+    const std::string bytes = ten + "\r\n" + ten + "\n" + ten + "a\r\n" + ten + "ab\n" + ten +
+                              std::string(5000, '\0') + "\r\nshort\n" + ten + "abc";
+    const Lines expected = {ten, ten, ten, ten, ten, "short", ten};
+    for (const bool ahead : {false, true}) {
+        for (const std::size_t piece : {1u, 3u, 64u, 10000u}) {
+            const Reading r = ReadAll(bytes, piece, Longest(10, ahead));
+            EXPECT_EQ(r.lines, expected) << ahead << " " << piece;
+            EXPECT_EQ(r.bytes.back(), bytes.size());
+            EXPECT_EQ(r.bytes[4], bytes.find("short"));
+        }
+    }
+    // A cut line ends the file at the end mark as any other.
+    EXPECT_EQ(ReadAll(ten + "abc\x1A\nlost", 4, Longest(10, false)).lines, Lines{ten});
+    EXPECT_EQ(ReadAll(ten + "abc\x1A\nlost", 4, Longest(10, true)).lines, Lines{ten});
+}
+
+TEST(LineReaderLongLines, ReadingAheadAndHereCutAlike) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes;
+        const int lines = std::uniform_int_distribution<>(0, 20)(random);
+        for (int i = 0; i < lines; ++i) {
+            bytes.append(std::uniform_int_distribution<std::size_t>(0, 300)(random),
+                         static_cast<char>('a' + i % 26));
+            bytes += i % 3 == 0 ? "\r\n" : "\n";
+        }
+        const std::size_t piece = std::uniform_int_distribution<std::size_t>(1, 50)(random);
+        const std::size_t longest = std::uniform_int_distribution<std::size_t>(1, 120)(random);
+        LineReader::Options ahead =
+            ReadAheadTiny(std::uniform_int_distribution<std::size_t>(1, 90)(random),
+                          std::uniform_int_distribution<std::size_t>(0, 40)(random), 2);
+        ahead.longestLine = longest;
+        ASSERT_EQ(ReadAll(bytes, piece, ahead), ReadAll(bytes, piece, Longest(longest, false)))
+            << "round " << round;
+    }
+}
+
+class CountingMeter final : public ReadMeter {
+  public:
+    void Taken(std::uint64_t bytes) override {
+        total += bytes;
+        ++calls;
+    }
+    std::uint64_t total = 0;
+    int calls = 0;
+};
+
+TEST(LineReaderLongLines, TheMeterHearsOfEveryByteAlsoWithinALongLine) {
+    const std::string bytes = std::string(3 << 20, 'x') + "\nend\n";
+    LineReader::Options ahead = ReadAheadTiny(4096, 16, 2);
+    ahead.longestLine = 100;
+    for (const LineReader::Options& options : {Longest(100, false), ahead}) {
+        CountingMeter meter;
+        LineReader reader(std::make_unique<MemorySource>(bytes, 1 << 16), options, &meter);
+        EXPECT_EQ(reader.ReadLine().size(), 100u);
+        // The long line was taken in pieces, each told before the line was handed out.
+        EXPECT_GE(meter.total, 3u << 20);
+        EXPECT_GE(meter.calls, 3);
+        EXPECT_EQ(reader.ReadLine(), "end");
+        EXPECT_TRUE(reader.AtEnd());
+        EXPECT_EQ(meter.total, bytes.size());
     }
 }
 

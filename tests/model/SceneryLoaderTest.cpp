@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include "Numbers.h"
 #include "SceneryLoader.h"
@@ -188,6 +190,89 @@ TEST(LoadSceneryModel, AStopAskedForEndsTheLoadKeepingWhatWasRead) {
     EXPECT_EQ(r.error, kLoadStoppedText);
     EXPECT_EQ(scenery.Tracks().Count(), 1u);
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+// Every progress report, with a stop asked for at the given report (0 for never).
+class ProgressLog final : public StatusSink {
+  public:
+    explicit ProgressLog(std::size_t stopAt = 0) : stopAt_(stopAt) {}
+    void StatusText(std::string_view) override {}
+    void Progress(const LoadProgress& p) override {
+        reports.push_back({std::string(p.file), p.fileDone, p.fileSize});
+    }
+    bool StopRequested() override { return reports.size() == stopAt_; }
+    struct Report {
+        std::string path;
+        std::uint64_t done, total;
+    };
+    std::vector<Report> reports;
+
+  private:
+    std::size_t stopAt_;
+};
+
+LoadResult LoadLogged(const std::string& path, TScenery& scenery, StatusSink& log) {
+    test::ScriptedDialogs dialogs;
+    PosixFileSystem files;
+    return LoadSceneryModel(scenery, path, test::AuthorMode(), files, dialogs, log);
+}
+
+TEST(LoadSceneryModel, ReportsComeAlsoWithinBodiesAndTrainsets) {
+    test::TempDir dir;
+    std::string text = "node -1 0 t triangles grass\n";
+    for (int i = 0; i < 150000; ++i)
+        text += "1 2 3 0 0 0 0 0\n";
+    text += "endtri\nFirstInit\ntrainset a b 0 0\n";
+    for (int i = 0; i < 150000; ++i)
+        text += "// 345678\n";
+    text += "endtrainset\n";
+    const std::string path = dir.Write("bodies.scn", text);
+    TScenery scenery;
+    ProgressLog log;
+    EXPECT_EQ(LoadLogged(path, scenery, log).status, LoadStatus::Loaded);
+    // 300,005 lines, of which only five are read outside a body or a trainset.
+    ASSERT_EQ(log.reports.size(), 4u);
+    EXPECT_LT(log.reports[0].done, 65536u * 17u);
+    EXPECT_GT(log.reports[3].done, 150000u * 17u);
+}
+
+TEST(LoadSceneryModel, ReportsComeEveryFewThousandFilesAndCanStopThere) {
+    test::TempDir dir;
+    dir.Write("inc.inc", "\n");
+    // Files read and files looked for in vain count alike.
+    std::string text;
+    for (int i = 0; i < 5000; ++i)
+        text += "include inc.inc\ninclude gone" + std::to_string(i) + ".inc\n";
+    const std::string path = dir.Write("main.scn", text);
+    TScenery scenery;
+    ProgressLog log;
+    EXPECT_EQ(LoadLogged(path, scenery, log).status, LoadStatus::Loaded);
+    ASSERT_EQ(log.reports.size(), 2u);
+    EXPECT_EQ(log.reports[0].path, path);
+
+    ProgressLog stop(1);
+    const LoadResult r = LoadLogged(path, scenery, stop);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_LT(std::distance(scenery.IncFiles.begin(), scenery.IncFiles.end()), 5000);
+}
+
+TEST(LoadSceneryModel, ReportsComeWithinOneLongLineAndCanStopIt) {
+    test::TempDir dir;
+    const std::string path = dir.Write("nul.scn", std::string(std::size_t{32} << 20, '\0'));
+    TScenery scenery;
+    ProgressLog log;
+    EXPECT_EQ(LoadLogged(path, scenery, log).status, LoadStatus::Loaded);
+    // Every 4 MiB taken from the file.
+    ASSERT_GE(log.reports.size(), 7u);
+    for (std::size_t i = 1; i < log.reports.size(); ++i)
+        EXPECT_GT(log.reports[i].done, log.reports[i - 1].done);
+
+    ProgressLog stop(1);
+    const LoadResult r = LoadLogged(path, scenery, stop);
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(r.error, kLoadStoppedText);
+    ASSERT_EQ(stop.reports.size(), 1u);
+    EXPECT_LT(stop.reports[0].done, std::uint64_t{8} << 20);
 }
 
 TEST(ToDelphiDate, CountsDaysFromTheEndOf1899InLocalTime) {

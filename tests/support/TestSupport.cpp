@@ -58,8 +58,13 @@ void KeepWorkingFolder::Enter(const std::filesystem::path& folder) {
     ::setenv("PWD", folder.c_str(), 1);
 }
 
-TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tarvik-test-XXXXXX").string();
+TempDir::TempDir(Place place) {
+    std::error_code ec;
+    const std::filesystem::path base =
+        place == Place::Memory && std::filesystem::is_directory("/dev/shm", ec)
+            ? std::filesystem::path("/dev/shm")
+            : std::filesystem::temp_directory_path();
+    std::string pattern = (base / "tarvik-test-XXXXXX").string();
     if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
     path_ = pattern;
 }

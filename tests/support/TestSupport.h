@@ -51,7 +51,10 @@ class RecordingStatus final : public StatusSink {
 // A temporary folder, removed with its contents.
 class TempDir {
   public:
-    TempDir();
+    enum class Place { Temp, Memory };
+    // Memory puts it on /dev/shm where there is one: writing many files there takes a
+    // fraction of the time it may take on a disk.
+    explicit TempDir(Place place = Place::Temp);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
