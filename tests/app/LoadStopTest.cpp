@@ -10,6 +10,7 @@
 #include <QToolButton>
 #include <chrono>
 #include <cstring>
+#include <filesystem>
 #include <functional>
 
 #include "LoadProgressPanel.h"
@@ -217,6 +218,8 @@ TEST_F(LoadStopTest, CommandsWaitForNothingDuringALoad) {
 }
 
 TEST_F(LoadStopTest, ClosingTheWindowStopsTheLoadThenCloses) {
+    const auto settings = dir.Path() / "Zorvan.conf";
+    ASSERT_FALSE(std::filesystem::exists(settings));
     bool closedAtOnce = true;
     WhenShown(Panel(), [&] { closedAtOnce = window.close(); });
     window.LoadScenery(files.endless);
@@ -225,7 +228,7 @@ TEST_F(LoadStopTest, ClosingTheWindowStopsTheLoadThenCloses) {
     EXPECT_TRUE(dialogs.Messages().empty());
     EXPECT_EQ(window.Scenery().Tracks().Count(), 1u);
     // The settings were written as at any close.
-    EXPECT_TRUE(std::filesystem::exists(dir.Path() / "Zorvan.conf"));
+    EXPECT_TRUE(std::filesystem::exists(settings));
 }
 
 TEST_F(LoadStopTest, ARunCommandLineEndsWhenTheWindowIsClosedDuringItsLoad) {
