@@ -18,6 +18,7 @@
 #include "Cp1250.h"
 #include "FileChanges.h"
 #include "LegendForm.h"
+#include "LoadProgressPanel.h"
 #include "MapController.h"
 #include "MapWidget.h"
 #include "MenuSwitches.h"
@@ -29,6 +30,7 @@
 #include "SceneryProperytyForm.h"
 #include "TextNow.h"
 #include "TrackListForm.h"
+#include "WindowStatus.h"
 #include "WorkModeForm.h"
 
 namespace tarvik {
@@ -39,34 +41,11 @@ constexpr int kMinimumHeight = 440;
 
 }  // namespace
 
-// Status texts of loading and drawing go to the status line, which is painted at once; during
-// a load the window also repaints, without taking the user's input in the middle of it.
-class TForm1::StatusBarSink final : public StatusSink {
-  public:
-    explicit StatusBarSink(TForm1& window) : window_(window) {}
-
-    void StatusText(std::string_view text) override { window_.SetStatusText(text); }
-
-    void Progress(const LoadProgress& p) override {
-        const std::uint64_t total = p.fileSize;
-        const int percent =
-            total == 0 ? 100
-                       : static_cast<int>(std::min<std::uint64_t>(100, p.fileDone * 100 / total));
-        window_.SetStatusText("Ładowanie... " + DisplayPath(p.file) + " (" +
-                              std::to_string(percent) + "%)");
-        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    }
-
-  private:
-    TForm1& window_;
-};
-
 TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& store,
                const std::function<void(std::string_view text)>& progress)
     : dialogs_(dialogs),
       files_(files),
       store_(store),
-      statusSink_(std::make_unique<StatusBarSink>(*this)),
       clock_([] { return std::chrono::steady_clock::now(); }),
       actions_(CreateMainActions(*this, cursors_)) {
     setObjectName("Form1");
@@ -86,6 +65,11 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     status_ = new QLabel(this);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
+    loadPanel_ = new LoadProgressPanel(this);
+    statusBar()->addPermanentWidget(loadPanel_);
+    // Shown by a load that lasts.
+    loadPanel_->hide();
+    statusSink_ = std::make_unique<WindowStatus>(*status_, *loadPanel_, *this);
     statusBar()->setSizeGripEnabled(true);
 
     helpFile_ = QCoreApplication::applicationDirPath() + "/Zorvan.chm";
@@ -199,7 +183,10 @@ void TForm1::LoadScenery(std::string path) {
         // The grids point into the model, so they go before it.
         index_.reset();
         modelReady_ = false;
-        result = LoadSceneryModel(scenery_, path, mode_, files_, dialogs_, *statusSink_);
+        {
+            const WindowStatus::LoadScope watched(*statusSink_);
+            result = LoadSceneryModel(scenery_, path, mode_, files_, dialogs_, *statusSink_);
+        }
         index_ = std::make_unique<SceneryIndex>(scenery_);
         modelReady_ = true;
         view_.ViewMin = scenery_.Bounds().SceneryMin;
@@ -233,6 +220,11 @@ void TForm1::LoadScenery(std::string path) {
         // Linux paths have no short form; the launcher and the timetables take the path.
         sceneryShortPath_ = path;
         SetStatusText(stopwatch.ElapsedText("Wczyt.+Optymaliz.+Rys.: "));
+    }
+    // Closed meanwhile: the user no longer waits for a message.
+    if (closeRequested_) {
+        close();
+        return;
     }
     if (result.status == LoadStatus::Failed) {
         dialogs_.MessageBox(result.error, kApplicationTitle, MessageIcon::Error,

@@ -34,8 +34,10 @@ class QLabel;
 
 namespace tarvik {
 
+class LoadProgressPanel;
 class MapController;
 class MapWidget;
+class WindowStatus;
 
 // Why the map is drawn again: some causes rebuild the mini-map's picture of the whole scenery.
 enum class RedrawCause {
@@ -104,8 +106,6 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
-    class StatusBarSink;
-
     ToolContext Context();
     void CreateToolWindows(const std::function<void(std::string_view)>& progress);
     void ConnectActions();
@@ -176,7 +176,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     RecentFiles recent_;
     // The named track the map highlights, chosen in the named-track list.
     const TSegmentObj* highlight_ = nullptr;
-    std::unique_ptr<StatusBarSink> statusSink_;
+    std::unique_ptr<WindowStatus> statusSink_;
     Stopwatch::Clock clock_;
     std::string sceneryShortPath_;
     std::string lastOpenedPath_;
@@ -185,6 +185,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     bool loading_ = false;
     bool modelReady_ = true;  // false while a load is replacing the model
     bool checkingFiles_ = false;
+    // The window was closed during a load: it closes once the load has stopped.
+    bool closeRequested_ = false;
 
     MainActions actions_;
     KeyPresses keyPresses_;
@@ -192,6 +194,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     std::unique_ptr<MapController> controller_;
     std::unique_ptr<ZoomAnimation> zoom_;
     QLabel* status_ = nullptr;
+    LoadProgressPanel* loadPanel_ = nullptr;
     ToolWindows tools_;
 };
 

@@ -15,6 +15,7 @@
 #include "ProperytyForm.h"
 #include "RunSimForm.h"
 #include "TrackListForm.h"
+#include "WindowStatus.h"
 #include "WorkModeForm.h"
 
 namespace tarvik {
@@ -141,10 +142,12 @@ void TForm1::RunCommandLine(const std::vector<std::string>& arguments) {
         LoadScenery(second);
     } else if (first == "/e") {
         LoadScenery(second);
+        if (closeRequested_) return;
         tools_.editors->EditFiles(0);
         close();
     } else if (first == "/p") {
         LoadScenery(second);
+        if (closeRequested_) return;
         PrintButtonClick();
         close();
     } else {
@@ -181,6 +184,13 @@ AppSettings TForm1::CollectSettings() const {
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
+    // The load ends first, keeping what it read; the window closes after it.
+    if (loading_) {
+        closeRequested_ = true;
+        statusSink_->RequestStop();
+        event->ignore();
+        return;
+    }
     WriteSettings(store_, CollectSettings(), dialogs_);
     // The tool windows belong to the main window and go with it.
     tools_.legend->hide();

@@ -148,6 +148,16 @@ int RunViewer(int argc, char** argv) {
     }
     splash.reset();
 
+    // A request during the command line's load stops the load; the window closes after it.
+    std::unique_ptr<QSocketNotifier> terminate;
+    if (closePipe[0] >= 0) {
+        terminate = std::make_unique<QSocketNotifier>(closePipe[0], QSocketNotifier::Read);
+        QObject::connect(terminate.get(), &QSocketNotifier::activated, window.get(), [&window] {
+            char byte = 0;
+            [[maybe_unused]] const ssize_t n = read(closePipe[0], &byte, 1);
+            window->close();
+        });
+    }
     // Taken as the bytes they came as: a path that is not UTF-8 would not survive a QString.
     // Qt has removed its own options from argv by now.
     const int count = std::clamp(argc - 1, 0, 2);
@@ -159,18 +169,9 @@ int RunViewer(int argc, char** argv) {
             return true;
         },
         &dialogs);
-    // "/e" and "/p" close the window before the event loop would start.
+    // "/e" and "/p" close the window before the event loop would start, and so does a
+    // termination request during the load.
     if (!window->isVisible()) return 0;
-    // Watched only from here on, so that a request during a load waits for its end.
-    std::unique_ptr<QSocketNotifier> terminate;
-    if (closePipe[0] >= 0) {
-        terminate = std::make_unique<QSocketNotifier>(closePipe[0], QSocketNotifier::Read);
-        QObject::connect(terminate.get(), &QSocketNotifier::activated, window.get(), [&window] {
-            char byte = 0;
-            [[maybe_unused]] const ssize_t n = read(closePipe[0], &byte, 1);
-            window->close();
-        });
-    }
     return QApplication::exec();
 }
 

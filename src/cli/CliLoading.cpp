@@ -4,6 +4,7 @@
 
 #include "ConsoleDialogs.h"
 #include "FileSystem.h"
+#include "StopSignals.h"
 
 namespace tarvik {
 
@@ -62,7 +63,7 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
 
 LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FILE* err) {
     ConsoleDialogs dialogs(err, options.onParseError);
-    SilentStatus status;
+    SignalStopStatus status;
     PosixFileSystem files;
     return LoadSceneryModel(scenery, options.scenery, options.Mode(), files, dialogs, status);
 }
@@ -86,6 +87,7 @@ int LoadAndPrint(const LoadOptions& load, std::FILE* out, std::FILE* err,
                  const std::function<void(const TScenery&, const LoadResult&)>& print) {
     TScenery scenery;
     const LoadResult result = LoadForCommand(load, scenery, err);
+    if (StopSignal() != 0) return StoppedStatus();
     if (result.status == LoadStatus::Missing) return 1;
     print(scenery, result);
     std::fflush(out);

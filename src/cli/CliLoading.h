@@ -32,7 +32,8 @@ enum class OptionResult { Taken, NotMine, Error };
 OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i,
                             LoadOptions& options, std::string& problem);
 
-// Loads the scenery with messages written to err as "caption: text" lines.
+// Loads the scenery with messages written to err as "caption: text" lines; a stop signal ends
+// the load.
 LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FILE* err);
 
 // The arguments of a command that loads a scenery and prints what it read: the load options
@@ -43,7 +44,8 @@ bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& 
                        const std::function<bool(const std::string&)>& takeOwn, std::FILE* err);
 
 // Loads the scenery and hands it to print, also when an error ended the load (which is then
-// told on err). The exit status: 0 loaded, 1 missing or ended by an error.
+// told on err). The exit status: 0 loaded, 1 missing or ended by an error, 128 plus the signal
+// when a stop signal came during the load (nothing is printed then).
 int LoadAndPrint(const LoadOptions& load, std::FILE* out, std::FILE* err,
                  const std::function<void(const TScenery&, const LoadResult&)>& print);
 

@@ -22,9 +22,4 @@ class ConsoleDialogs final : public UserDialogs {
     MessageAnswer parseErrorAnswer_;
 };
 
-class SilentStatus final : public StatusSink {
-  public:
-    void StatusText(std::string_view) override {}
-};
-
 }  // namespace tarvik

@@ -15,6 +15,7 @@
 #include "PaintMap.h"
 #include "PictureWriter.h"
 #include "SegmentGrid.h"
+#include "StopSignals.h"
 #include "Text.h"
 #include "ViewState.h"
 
@@ -191,6 +192,7 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
 
     TScenery scenery;
     const LoadResult result = LoadForCommand(load, scenery, err);
+    if (StopSignal() != 0) return StoppedStatus();
     if (result.status == LoadStatus::Missing) return 1;
     if (result.status == LoadStatus::Failed) {
         std::fprintf(err, "%s: %s\n", kApplicationTitle, result.error.c_str());
@@ -220,6 +222,7 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     }
     // The frame shows the view as the fit widened it.
     if (o.map.MiniMapOnMap && !o.noOverlays) miniMap.Refresh(view, bounds);
+    if (StopSignal() != 0) return StoppedStatus();
     // --no-overlays alone draws as the mini-map does; with --white, the layers alone on white.
     MapPurpose purpose = o.white ? MapPurpose::Print : MapPurpose::Export;
     if (o.noOverlays && !o.white) purpose = MapPurpose::MiniMap;
@@ -239,12 +242,20 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         // Abort at the runaway question ends the command with status 1, as it ends the viewer.
         if (drawn.outcome == MapOutcome::EndProgram) return 1;
     }
-    if (png) {
-        if (!picture.save(QString::fromStdString(o.output), "PNG")) {
-            std::fprintf(err, "tarvik render: cannot write %s\n", o.output.c_str());
-            return 1;
-        }
-    } else if (const std::optional<std::string> error = WritePicture(picture, o.output, *format)) {
+    if (StopSignal() != 0) return StoppedStatus();
+    // The picture takes its name with the signals held back, so that a stop either comes
+    // before it, leaving no file, or after it, when the picture is whole.
+    std::optional<StopSignalsHeld> held;
+    const MayCommit mayCommit = [&held] {
+        held.emplace();
+        return StopSignal() == 0;
+    };
+    const std::optional<std::string> error =
+        png ? WritePng(picture, o.output, mayCommit)
+            : WritePicture(picture, o.output, *format, mayCommit);
+    held.reset();
+    if (error) {
+        if (StopSignal() != 0) return StoppedStatus();
         std::fprintf(err, "tarvik render: %s\n", error->c_str());
         return 1;
     }

@@ -6,6 +6,7 @@
 #include "DumpCommand.h"
 #include "RenderCommand.h"
 #include "StatsCommand.h"
+#include "StopSignals.h"
 
 namespace {
 
@@ -34,6 +35,7 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 }  // namespace
 
 int main(int argc, char** argv) {
+    tarvik::InstallStopSignals();
     if (argc < 2) {
         std::fputs(kUsage, stderr);
         return 2;

@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFile>
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -83,8 +84,9 @@ class PendingFile {
     std::FILE* File() const { return file_; }
     const std::optional<std::string>& Error() const { return error_; }
 
-    // Closes the file and gives it its name; the reason when that fails.
-    std::optional<std::string> Commit() {
+    // Closes the file and gives it its name unless mayCommit declines; the reason when the
+    // file does not take its name.
+    std::optional<std::string> Commit(const MayCommit& mayCommit) {
         std::FILE* file = file_;
         file_ = nullptr;
         const bool written = std::fflush(file) == 0 && !std::ferror(file);
@@ -93,6 +95,7 @@ class PendingFile {
         if (!written || !closed) {
             return SystemError("Error writing file", path_, written ? errno : writeError);
         }
+        if (mayCommit && !mayCommit()) return "Writing \"" + path_ + "\" was stopped";
         if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
             return SystemError("Cannot create file", path_, errno);
         }
@@ -315,7 +318,7 @@ std::optional<PictureFormat> PictureFormatOfName(std::string_view path) {
 }
 
 std::optional<std::string> WritePicture(const QImage& picture, const std::string& path,
-                                        PictureFormat format) {
+                                        PictureFormat format, const MayCommit& mayCommit) {
     if (picture.isNull()) return "Cannot write an empty picture to \"" + path + "\"";
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
     PendingFile file(path);
@@ -334,7 +337,23 @@ std::optional<std::string> WritePicture(const QImage& picture, const std::string
             break;
     }
     if (error) return error;
-    return file.Commit();
+    return file.Commit(mayCommit);
+}
+
+std::optional<std::string> WritePng(const QImage& picture, const std::string& path,
+                                    const MayCommit& mayCommit) {
+    if (picture.isNull()) return "Cannot write an empty picture to \"" + path + "\"";
+    PendingFile file(path);
+    if (file.Error()) return file.Error();
+    {
+        // Qt writes through the pending file's stream, which it leaves open.
+        QFile out;
+        if (!out.open(file.File(), QIODevice::WriteOnly) || !picture.save(&out, "PNG")) {
+            return "Error writing file \"" + path + "\"";
+        }
+        out.close();
+    }
+    return file.Commit(mayCommit);
 }
 
 }  // namespace tarvik

@@ -4,6 +4,7 @@
 #include <QRgb>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,13 +17,21 @@ enum class PictureFormat { Bmp = 1, Gif = 2, Jpeg = 3 };
 // The format a file name's extension names, in any letter case: .bmp, .gif, .jpg or .jpeg.
 std::optional<PictureFormat> PictureFormatOfName(std::string_view path);
 
+// Asked when a picture has been written whole, just before it takes its name; false drops it,
+// so a write stopped at the last moment leaves nothing either.
+using MayCommit = std::function<bool()>;
+
 // Writes picture under path (file-system bytes) in format: BMP with 24 bits per pixel; GIF
 // with the fixed 256-colour palette, each pixel taking the nearest colour; JPEG at quality
 // 100 with the floating-point DCT and progressive scans. The file appears under its name only
 // once it has been written whole, so a failed write leaves nothing there (an existing file
 // stays as it was). Returns the reason of a failure, for the user.
 std::optional<std::string> WritePicture(const QImage& picture, const std::string& path,
-                                        PictureFormat format);
+                                        PictureFormat format, const MayCommit& mayCommit = {});
+
+// A PNG picture as Qt encodes it, under its name in the same way.
+std::optional<std::string> WritePng(const QImage& picture, const std::string& path,
+                                    const MayCommit& mayCommit = {});
 
 // The GIF palette: a 6 x 6 x 6 colour cube, the standard named colours and a grey ramp; 256
 // different colours.

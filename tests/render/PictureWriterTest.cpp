@@ -151,6 +151,31 @@ TEST(PictureWriterTest, AFailedWriteLeavesNothingUnderTheName) {
     EXPECT_EQ(Bytes(kept).substr(0, 3), "GIF");
 }
 
+TEST(PictureWriterTest, AWriteDeclinedAtTheLastMomentLeavesNothing) {
+    test::TempDir dir;
+    const QImage picture = TestPicture(40, 30);
+    const std::string kept = dir.Write("kept.gif", "old");
+    const std::string png = (dir.Path() / "a.png").string();
+    int asked = 0;
+    const MayCommit decline = [&asked] {
+        ++asked;
+        return false;
+    };
+    EXPECT_TRUE(WritePicture(picture, kept, PictureFormat::Gif, decline));
+    EXPECT_TRUE(WritePng(picture, png, decline));
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(Bytes(kept), "old");
+    EXPECT_EQ(FilesIn(dir.Path()), std::vector<std::string>{"kept.gif"});
+
+    // Allowed, the PNG is written whole under its name, as Qt reads it.
+    EXPECT_FALSE(WritePng(picture, png, [] { return true; }));
+    EXPECT_EQ(QImage(QString::fromStdString(png)).convertToFormat(QImage::Format_RGB32), picture);
+    const std::optional<std::string> missing =
+        WritePng(picture, (dir.Path() / "no/such/a.png").string());
+    ASSERT_TRUE(missing);
+    EXPECT_NE(missing->find("no/such/a.png"), std::string::npos) << *missing;
+}
+
 TEST(PictureWriterTest, ALinkedPictureIsReplacedThroughItsLinkWithItsPermissions) {
     namespace fs = std::filesystem;
     test::TempDir dir;
