@@ -28,7 +28,7 @@ std::string AbsolutePath(std::string_view path, std::string_view folder) {
         }
         start = end + 1;
     }
-    if (result.empty()) result = "/";
+    if (result.empty()) result.push_back('/');
     // A name that ended in a slash keeps it: it was meant as a folder.
     if (joined.back() == '/' && result.back() != '/') result += '/';
     return result;
