@@ -25,7 +25,22 @@ SegmentStore::SegmentStore() {
 }
 
 void SegmentStore::SetOwnerMode(bool ownerMode) {
+    if (ownerMode == ownerMode_) return;
     ownerMode_ = ownerMode;
+    // Keys of the other mode would not be found again: the indexed segments that may still
+    // join are entered anew, oldest first, so that each key keeps its newest first.
+    std::vector<TSegmentObj*> indexed;
+    for (int k = 0; k < kSegmentKindCount; ++k) {
+        joinIndex_[k].Clear();
+        joinIndex_[k].SetOwnerMode(ownerMode);
+        indexed.clear();
+        for (TSegmentObj* s = lists_[k].head_; s; s = s->next_) {
+            if (s->flags_ & kIndexed) indexed.push_back(s);
+            s->flags_ &= static_cast<std::uint8_t>(~kIndexed);
+        }
+        for (auto it = indexed.rbegin(); it != indexed.rend(); ++it)
+            IndexInsert(k, **it);
+    }
 }
 
 void SegmentStore::Clear() {
@@ -137,14 +152,15 @@ bool SegmentStore::Joinable(const TSegmentObj& s) const {
     return !ownerMode_ || (s.HasName() && !s.HasEvents());
 }
 
-void SegmentStore::IndexInsert(int kind, const TSegmentObj& s) {
+void SegmentStore::IndexInsert(int kind, TSegmentObj& s) {
     if (!Joinable(s)) return;
+    s.flags_ |= kIndexed;
     joinIndex_[kind].Insert(s.slot_, SegmentEnd::Start);
     joinIndex_[kind].Insert(s.slot_, SegmentEnd::End);
 }
 
 void SegmentStore::IndexErase(int kind, const TSegmentObj& s) {
-    if (!Joinable(s)) return;
+    if (!(s.flags_ & kIndexed)) return;
     joinIndex_[kind].Erase(s.slot_, SegmentEnd::Start);
     joinIndex_[kind].Erase(s.slot_, SegmentEnd::End);
 }
@@ -176,25 +192,27 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
     for (int k = 0; k < kSegmentKindCount; ++k) {
         if (lists_[k].head_ == segment) kind = k;
     }
-    if (kind < 0 || !Joinable(*segment)) return;
+    if (kind < 0 || (segment->flags_ & kIndexed) || !Joinable(*segment)) return;
 
     TSegmentObj& s = *segment;
     const EndPointIndex& index = joinIndex_[kind];
     for (;;) {
-        // The walk from s onwards meets the newest candidate first, so the newest match wins.
+        // Only pieces that s continues share its keys turned round, newest first; the newest
+        // match of the two ends wins, as in a walk of the list from s onwards. MatchSegments
+        // has the last word.
         TSegmentObj* best = nullptr;
         SegmentMatch bestMatch = SegmentMatch::None;
         const auto visit = [&](std::uint32_t slot, SegmentEnd) {
             TSegmentObj& o = pool_.At(slot);
-            if (best && o.seq_ <= best->seq_) return;
+            if (best && o.seq_ <= best->seq_) return true;  // so are the older ones
             const SegmentMatch match = MatchSegments(s, o, ownerMode_);
-            if (match != SegmentMatch::None) {
-                best = &o;
-                bestMatch = match;
-            }
+            if (match == SegmentMatch::None) return false;
+            best = &o;
+            bestMatch = match;
+            return true;
         };
-        index.ForEachAt(s.X1, s.Y1, visit);
-        index.ForEachAt(s.X2, s.Y2, visit);
+        index.ForEachNewestFirst(EndKey::Of(s, SegmentEnd::Start, ownerMode_).Reversed(), visit);
+        index.ForEachNewestFirst(EndKey::Of(s, SegmentEnd::End, ownerMode_).Reversed(), visit);
         if (!best) break;
 
         TSegmentObj& o = *best;
