@@ -10,7 +10,7 @@ TSegmentObj& SegmentPool::Allocate() {
         slot = freeSlots_.back();
         freeSlots_.pop_back();
     } else {
-        // The end-point index takes two bits of a slot and one value for an empty bucket.
+        // The end-point index keeps two flags beside a slot and two values that no entry takes.
         if (used_ >= 0x3FFFFFFFu) throw std::length_error("Too many segments");
         if ((used_ >> kChunkBits) == chunks_.size()) {
             chunks_.push_back(std::make_unique<TSegmentObj[]>(kChunkSize));

@@ -49,7 +49,7 @@ void SegmentStore::Clear() {
     for (auto& index : joinIndex_)
         index.Clear();
     namedTracks_.clear();
-    boundTrainsets_.clear();
+    trainsetsOn_.clear();
     pool_.Clear();
     nextSeq_ = 0;
 }
@@ -178,8 +178,16 @@ void SegmentStore::Remove(int kind, TSegmentObj& o, TSegmentObj& absorber) {
     --list.count_;
 
     if (o.flags_ & kBoundToTrainset) {
-        for (TTrainsObj* t : boundTrainsets_) {
-            if (t->Track == &o) t->Track = &absorber;
+        const auto bound = trainsetsOn_.find(o.slot_);
+        if (bound != trainsetsOn_.end()) {
+            std::vector<TTrainsObj*> moved = std::move(bound->second);
+            trainsetsOn_.erase(bound);
+            // A trainset bound again since then follows its newer track only.
+            std::erase_if(moved, [&o](const TTrainsObj* t) { return t->Track != &o; });
+            for (TTrainsObj* t : moved)
+                t->Track = &absorber;
+            std::vector<TTrainsObj*>& into = trainsetsOn_[absorber.slot_];
+            into.insert(into.end(), moved.begin(), moved.end());
         }
         absorber.flags_ |= kBoundToTrainset;
     }
@@ -270,7 +278,7 @@ void SegmentStore::BindTrack(TTrainsObj& trainset, const TSegmentObj* track) {
     // The store owns every segment, so it may mark the one it handed out.
     TSegmentObj& owned = pool_.At(track->slot_);
     owned.flags_ |= kBoundToTrainset;
-    boundTrainsets_.push_back(&trainset);
+    trainsetsOn_[owned.slot_].push_back(&trainset);
 }
 
 }  // namespace tarvik

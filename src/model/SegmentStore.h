@@ -168,7 +168,9 @@ class SegmentStore {
     std::array<SegmentList, kSegmentKindCount> lists_;
     std::vector<EndPointIndex> joinIndex_;                       // one per list
     std::unordered_map<std::string, TSegmentObj*> namedTracks_;  // lower-case name -> newest
-    std::vector<TTrainsObj*> boundTrainsets_;
+    // Trainsets by the slot of the track they were bound to, so that a join re-points only the
+    // trainsets of the segment it absorbs.
+    std::unordered_map<std::uint32_t, std::vector<TTrainsObj*>> trainsetsOn_;
     std::uint32_t nextSeq_ = 0;
     bool ownerMode_ = false;
 };

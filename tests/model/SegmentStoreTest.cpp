@@ -236,6 +236,22 @@ TEST_F(SegmentStoreTest, TrainsetFollowsItsTrackIntoTheAbsorbingSegment) {
     EXPECT_EQ(store.FindNamedTrack("t1"), third);
 }
 
+TEST_F(SegmentStoreTest, TrainsetBoundAgainStaysOnItsNewerTrack) {
+    const TSegmentObj* a = Add(store, {0, 0, 10, 0});
+    const TSegmentObj* b = Add(store, {0, 5, 10, 5});
+    TTrainsObj moved, stays;
+    store.BindTrack(moved, a);
+    store.BindTrack(stays, a);
+    store.BindTrack(stays, b);
+    const TSegmentObj* c = Add(store, {10, 0, 20, 0});
+    ASSERT_EQ(tracks().Count(), 2u);
+    EXPECT_EQ(moved.Track, c);
+    EXPECT_EQ(stays.Track, b);
+    const TSegmentObj* d = Add(store, {10, 5, 20, 5});
+    EXPECT_EQ(stays.Track, d);
+    EXPECT_EQ(moved.Track, c);
+}
+
 TEST_F(SegmentStoreTest, FindNamedTrackTakesTheNewestAndFoldsAsciiOnly) {
     store.SetOwnerMode(true);
     Add(store, {0, 0, 1, 0, 0, 0, 160, "Stacja"});
