@@ -4,9 +4,7 @@
 
 namespace tarvik {
 
-void EndPointBuckets::Reserve() {
-    // Linear probing stays short up to three quarters full.
-    if ((count_ + 1) * 4 <= buckets_.size() * 3) return;
+void EndPointBuckets::Grow() {
     auto old = std::move(buckets_);
     buckets_.assign(old.empty() ? 4096 : old.size() * 2, Bucket{kEmpty, 0});
     mask_ = buckets_.size() - 1;

@@ -30,8 +30,10 @@ class EndPointBuckets {
         if (!buckets_.empty()) __builtin_prefetch(&buckets_[Home(tag)]);
     }
     // Makes room for one more bucket; call before probing for the place of a new one, as
-    // growing moves the buckets.
-    void Reserve();
+    // growing moves the buckets. Linear probing stays short up to three quarters full.
+    void Reserve() {
+        if ((count_ + 1) * 4 > buckets_.size() * 3) Grow();
+    }
     // Fills the empty bucket i, which ends the probe run from the new bucket's home.
     void Fill(std::size_t i, Bucket bucket) {
         buckets_[i] = bucket;
@@ -41,6 +43,8 @@ class EndPointBuckets {
     void Clear();
 
   private:
+    void Grow();
+
     std::vector<Bucket, HugePageAllocator<Bucket>> buckets_;
     std::size_t mask_ = 0;
     unsigned shift_ = 31;

@@ -1,24 +1,10 @@
 #include "EndPointIndex.h"
 
-#include <bit>
 #include <cmath>
 #include <functional>
 
 namespace tarvik {
 namespace {
-
-std::uint64_t Bits(double v) {
-    // -0 and 0 compare equal and must give the same tag.
-    return std::bit_cast<std::uint64_t>(v == 0.0 ? 0.0 : v);
-}
-
-// Coordinates often differ only in their high mantissa bits; the multiplications and the fold
-// bring every bit into the upper half that is kept.
-std::uint32_t Fold(std::uint64_t h) {
-    h ^= h >> 29;
-    h *= 0xBF58476D1CE4E5B9ULL;
-    return static_cast<std::uint32_t>(h >> 32);
-}
 
 // A key holding NaN equals no key, itself included.
 bool Comparable(const EndKey& key) {
@@ -27,23 +13,6 @@ bool Comparable(const EndKey& key) {
 }
 
 }  // namespace
-
-EndKey EndKey::Of(const TSegmentObj& s, SegmentEnd end, bool ownerMode) {
-    EndKey key;
-    if (end == SegmentEnd::Start) {
-        key = {s.X1, s.Y1, s.X2 - s.X1, s.Y2 - s.Y1, 0, s.Velocity, {}};
-        if (ownerMode) key.rise = s.Height2 - s.Height1;
-    } else {
-        key = {s.X2, s.Y2, s.X1 - s.X2, s.Y1 - s.Y2, 0, s.Velocity, {}};
-        if (ownerMode) key.rise = s.Height1 - s.Height2;
-    }
-    if (ownerMode) key.name = s.Name();
-    return key;
-}
-
-std::uint32_t EndPointIndex::PointTag(double x, double y) {
-    return Fold(Bits(x) * 0x9E3779B97F4A7C15ULL + Bits(y) * 0xC2B2AE3D27D4EB4FULL);
-}
 
 std::uint32_t EndPointIndex::KeyTag(const EndKey& key) const {
     std::uint64_t h = Bits(key.x) * 0x9E3779B97F4A7C15ULL + Bits(key.y) * 0xC2B2AE3D27D4EB4FULL +
@@ -57,7 +26,18 @@ std::uint32_t EndPointIndex::KeyTag(const EndKey& key) const {
 }
 
 bool EndPointIndex::Holds(std::uint32_t entry, const EndKey& key) const {
-    return EndKey::Of(pool_->At(entry >> 1), static_cast<SegmentEnd>(entry & 1), ownerMode_) == key;
+    // Field by field, cheapest first: the keys met at a point mostly differ in the vector.
+    const TSegmentObj& s = pool_->At(entry >> 1);
+    const bool start = (entry & 1) == 0;
+    if (s.Velocity != key.velocity) return false;
+    if (start
+            ? (s.X1 != key.x || s.Y1 != key.y || s.X2 - s.X1 != key.vx || s.Y2 - s.Y1 != key.vy)
+            : (s.X2 != key.x || s.Y2 != key.y || s.X1 - s.X2 != key.vx || s.Y1 - s.Y2 != key.vy)) {
+        return false;
+    }
+    if (!ownerMode_) return true;
+    const double rise = start ? s.Height2 - s.Height1 : s.Height1 - s.Height2;
+    return rise == key.rise && s.Name() == key.name;
 }
 
 EndPointIndex::Probe EndPointIndex::ProbePoints(const EndKey& key, std::uint32_t tag,
@@ -180,11 +160,28 @@ void EndPointIndex::Unchain(EndPointBuckets& table, std::size_t at, std::uint32_
     b.ref = newest;
 }
 
+std::size_t EndPointIndex::Newest(const EndPointBuckets& table, std::uint32_t tag,
+                                  std::uint32_t entry) {
+    for (std::size_t i = table.Home(tag);; i = table.Next(i)) {
+        const Bucket& b = table[i];
+        if (b.ref == EndPointBuckets::kEmpty) return kNowhere;
+        if (b.tag == tag && (b.ref & kEntryMask) == entry && b.ref != kMarker) return i;
+    }
+}
+
 void EndPointIndex::Erase(std::uint32_t slot, SegmentEnd end) {
     if (points_.Empty()) return;
     const std::uint32_t entry = (slot << 1) | static_cast<std::uint32_t>(end);
-    const EndKey key = EndKey::Of(pool_->At(slot), end, ownerMode_);
-    const Probe p = ProbePoints(key, PointTag(key.x, key.y), entry);
+    const TSegmentObj& s = pool_->At(slot);
+    const std::uint32_t tag = PointTag(EndKey::PointX(s, end), EndKey::PointY(s, end));
+    // An entry leaves mostly as the newest of its key, found without reading other records.
+    std::size_t at = Newest(points_, tag, entry);
+    if (at != kNowhere) {
+        Unchain(points_, at, entry);
+        return;
+    }
+    const EndKey key = EndKey::Of(s, end, ownerMode_);
+    const Probe p = ProbePoints(key, tag, entry);
     if (p.found) {
         Unchain(points_, p.at, entry);
         return;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <bit>
 #include <cstdint>
 #include <string_view>
 #include <unordered_map>
@@ -24,7 +25,24 @@ struct EndKey {
     std::uint8_t velocity = 0;
     std::string_view name{};  // author mode only, else empty
 
-    static EndKey Of(const TSegmentObj& s, SegmentEnd end, bool ownerMode);
+    static EndKey Of(const TSegmentObj& s, SegmentEnd end, bool ownerMode) {
+        EndKey key;
+        if (end == SegmentEnd::Start) {
+            key = {s.X1, s.Y1, s.X2 - s.X1, s.Y2 - s.Y1, 0, s.Velocity, {}};
+            if (ownerMode) key.rise = s.Height2 - s.Height1;
+        } else {
+            key = {s.X2, s.Y2, s.X1 - s.X2, s.Y1 - s.Y2, 0, s.Velocity, {}};
+            if (ownerMode) key.rise = s.Height1 - s.Height2;
+        }
+        if (ownerMode) key.name = s.Name();
+        return key;
+    }
+    static double PointX(const TSegmentObj& s, SegmentEnd end) {
+        return end == SegmentEnd::Start ? s.X1 : s.X2;
+    }
+    static double PointY(const TSegmentObj& s, SegmentEnd end) {
+        return end == SegmentEnd::Start ? s.Y1 : s.Y2;
+    }
     EndKey Reversed() const { return {x, y, -vx, -vy, -rise, velocity, name}; }
     // Doubles compare as numbers: 0 and -0 are equal, a key holding NaN equals nothing.
     bool operator==(const EndKey&) const = default;
@@ -96,13 +114,29 @@ class EndPointIndex {
     static constexpr std::uint32_t kMarker = 0xFFFFFFFEu;  // no entry: slots end below 2^30
     static constexpr std::uint32_t kNone = 0xFFFFFFFFu;
     static constexpr std::size_t kKeysAtAPoint = 8;
+    static constexpr std::size_t kNowhere = ~std::size_t{0};
 
-    static std::uint32_t PointTag(double x, double y);
+    static std::uint64_t Bits(double v) {
+        // -0 and 0 compare equal and must give the same tag.
+        return std::bit_cast<std::uint64_t>(v == 0.0 ? 0.0 : v);
+    }
+    // Coordinates often differ only in their high mantissa bits; the multiplications and the
+    // fold bring every bit into the upper half that is kept.
+    static std::uint32_t Fold(std::uint64_t h) {
+        h ^= h >> 29;
+        h *= 0xBF58476D1CE4E5B9ULL;
+        return static_cast<std::uint32_t>(h >> 32);
+    }
+    static std::uint32_t PointTag(double x, double y) {
+        return Fold(Bits(x) * 0x9E3779B97F4A7C15ULL + Bits(y) * 0xC2B2AE3D27D4EB4FULL);
+    }
     std::uint32_t KeyTag(const EndKey& key) const;
     bool Holds(std::uint32_t entry, const EndKey& key) const;
     // `entry`, when not kNone, is known to be of the key, which spares reading its record.
     Probe ProbePoints(const EndKey& key, std::uint32_t tag, std::uint32_t entry) const;
     Probe ProbeCrowd(const EndKey& key, std::uint32_t tag, std::uint32_t entry) const;
+    // The bucket whose newest entry this is, or kNowhere.
+    static std::size_t Newest(const EndPointBuckets& table, std::uint32_t tag, std::uint32_t entry);
     const Bucket* Find(const EndKey& key) const;
     void Push(Bucket& b, std::uint32_t entry);
     void Unchain(EndPointBuckets& table, std::size_t at, std::uint32_t entry);
