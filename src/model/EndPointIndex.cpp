@@ -6,10 +6,9 @@
 namespace tarvik {
 namespace {
 
-// A key holding NaN equals no key, itself included.
+// A key holding NaN equals no key, itself included; a point holding NaN makes the vector NaN.
 bool Comparable(const EndKey& key) {
-    return !std::isnan(key.x) && !std::isnan(key.y) && !std::isnan(key.vx) && !std::isnan(key.vy) &&
-           !std::isnan(key.rise);
+    return !std::isnan(key.vx) && !std::isnan(key.vy) && !std::isnan(key.rise);
 }
 
 }  // namespace
@@ -99,8 +98,7 @@ void EndPointIndex::Push(Bucket& b, std::uint32_t entry) {
     b.ref = entry | kMore;
 }
 
-void EndPointIndex::Insert(std::uint32_t slot, SegmentEnd end) {
-    const EndKey key = EndKey::Of(pool_->At(slot), end, ownerMode_);
+void EndPointIndex::Insert(std::uint32_t slot, SegmentEnd end, const EndKey& key) {
     // Such a key would only fill a bucket that no lookup can find.
     if (!Comparable(key)) return;
     const std::uint32_t entry = (slot << 1) | static_cast<std::uint32_t>(end);

@@ -67,7 +67,11 @@ class EndPointIndex {
     void SetOwnerMode(bool ownerMode) { ownerMode_ = ownerMode; }
 
     // The entry becomes the newest of its key. A key that equals nothing is left out.
-    void Insert(std::uint32_t slot, SegmentEnd end);
+    void Insert(std::uint32_t slot, SegmentEnd end) {
+        Insert(slot, end, EndKey::Of(pool_->At(slot), end, ownerMode_));
+    }
+    // The same with the key of that end at hand.
+    void Insert(std::uint32_t slot, SegmentEnd end, const EndKey& key);
     // Must run while the record still holds the coordinates it was inserted with.
     void Erase(std::uint32_t slot, SegmentEnd end);
     void Clear();

@@ -203,7 +203,8 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
     if (kind < 0 || (segment->flags_ & kIndexed) || !Joinable(*segment)) return;
 
     TSegmentObj& s = *segment;
-    const EndPointIndex& index = joinIndex_[kind];
+    EndPointIndex& index = joinIndex_[kind];
+    EndKey atStart, atEnd;
     for (;;) {
         // Only pieces that s continues share its keys turned round, newest first; the newest
         // match of the two ends wins, as in a walk of the list from s onwards. MatchSegments
@@ -219,8 +220,10 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
             bestMatch = match;
             return true;
         };
-        index.ForEachNewestFirst(EndKey::Of(s, SegmentEnd::Start, ownerMode_).Reversed(), visit);
-        index.ForEachNewestFirst(EndKey::Of(s, SegmentEnd::End, ownerMode_).Reversed(), visit);
+        atStart = EndKey::Of(s, SegmentEnd::Start, ownerMode_);
+        atEnd = EndKey::Of(s, SegmentEnd::End, ownerMode_);
+        index.ForEachNewestFirst(atStart.Reversed(), visit);
+        index.ForEachNewestFirst(atEnd.Reversed(), visit);
         if (!best) break;
 
         TSegmentObj& o = *best;
@@ -242,7 +245,9 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
         Remove(kind, o, s);
     }
     // Entered only now, with its final end points, for the segments still to come.
-    IndexInsert(kind, s);
+    s.flags_ |= kIndexed;
+    index.Insert(s.slot_, SegmentEnd::Start, atStart);
+    index.Insert(s.slot_, SegmentEnd::End, atEnd);
 }
 
 void SegmentStore::StartBounds(double x1, double y1, double x2, double y2) {
