@@ -26,7 +26,8 @@ class EndPointBuckets {
     Bucket& operator[](std::size_t i) { return buckets_[i]; }
     const Bucket& operator[](std::size_t i) const { return buckets_[i]; }
 
-    void Prefetch(std::uint32_t tag) const {
+    // Inlined, as a call that only prefetches may be dropped for having no effect.
+    [[gnu::always_inline]] void Prefetch(std::uint32_t tag) const {
         if (!buckets_.empty()) __builtin_prefetch(&buckets_[Home(tag)]);
     }
     // Makes room for one more bucket; call before probing for the place of a new one, as

@@ -77,7 +77,9 @@ class EndPointIndex {
     void Clear();
 
     // Starts loading the buckets of a point that is about to be looked up.
-    void Prefetch(double x, double y) const { points_.Prefetch(PointTag(x, y)); }
+    [[gnu::always_inline]] void Prefetch(double x, double y) const {
+        points_.Prefetch(PointTag(x, y));
+    }
 
     // Calls visit(slot, end) for the entries of the key, newest first, until visit returns true.
     template <typename Visit>
@@ -131,7 +133,7 @@ class EndPointIndex {
         h *= 0xBF58476D1CE4E5B9ULL;
         return static_cast<std::uint32_t>(h >> 32);
     }
-    static std::uint32_t PointTag(double x, double y) {
+    [[gnu::always_inline]] static std::uint32_t PointTag(double x, double y) {
         return Fold(Bits(x) * 0x9E3779B97F4A7C15ULL + Bits(y) * 0xC2B2AE3D27D4EB4FULL);
     }
     std::uint32_t KeyTag(const EndKey& key) const;
