@@ -26,6 +26,8 @@ constexpr const char* kUsage =
     "  --named-share F      share of pieces with a name, default 0.3\n"
     "  --traction-share F   traction wires per piece, default 0.9\n"
     "  --triangles F        triangle vertex lines per piece (may be fractional), default 0\n"
+    "  --copies N           write every piece N times over, default 1; copies lie on each\n"
+    "                       other and never join, so N above 1 needs --straight-share 0\n"
     "  --seed S             default 1\n"
     "  -o FILE              output file, default standard output\n"
     "The rest of the pieces are straight pieces that do not continue their predecessor.\n"
@@ -92,7 +94,7 @@ class Text {
     Text& Int(std::int64_t v) {
         char buf[24];
         const auto r = std::to_chars(buf, buf + sizeof buf, v);
-        s_.append(buf, r.ptr);
+        s_.append(buf, static_cast<std::size_t>(r.ptr - buf));
         return *this;
     }
     // A value in ten-thousandths, with at least one decimal and no trailing zeros.
@@ -120,6 +122,7 @@ class Text {
         return *this;
     }
     Text& G(Grid g) { return Fixed(g * kTenThousandthsPerGrid); }
+    std::string_view Tail(std::size_t from) const { return std::string_view(s_).substr(from); }
     Text& Real(double v) { return Fixed(std::llround(v * 10000.0)); }
     Text& Sp() {
         s_.push_back(' ');
@@ -142,6 +145,7 @@ struct Options {
     double namedShare = 0.3;
     double tractionShare = 0.9;
     double triangles = 0;
+    std::uint64_t copies = 1;
     std::uint64_t seed = 1;
     std::string output;
 };
@@ -191,7 +195,7 @@ class Generator {
         tracks_ << "// Synthetic scenery: " << std::to_string(o_.pieces) << " pieces, seed "
                 << std::to_string(o_.seed) << "\r\n//$n synthetic\r\n\r\n";
         for (std::uint64_t i = 0; i < o_.pieces; ++i) {
-            Piece(i);
+            if (!Piece(i)) return false;
             if (tracks_.Size() + traction_.Size() + shapes_.Size() >= kFlushBytes) {
                 if (!Flush()) return false;
             }
@@ -270,7 +274,7 @@ class Generator {
         return u < curveCut_ ? Kind::Curve : Kind::Switch;
     }
 
-    void Piece(std::uint64_t index) {
+    bool Piece(std::uint64_t index) {
         const Kind kind = PickKind();
         if (piecesLeft_ > 0) --piecesLeft_;
         if (kind != Kind::Continuing) {
@@ -289,6 +293,7 @@ class Generator {
         const Point start = pos_;
         Point end;
         const int wires = WireCount();
+        const std::size_t trackMark = tracks_.Size(), wireMark = traction_.Size();
         switch (kind) {
             case Kind::Continuing:
                 ++c_.continuing;
@@ -336,8 +341,21 @@ class Generator {
         }
         EndTrack(name, event);
         Wires(start, end, wires);
+        if (o_.copies > 1 && !Copies(trackMark, wireMark)) return false;
         Shapes(start, index + 1);
         pos_ = end;
+        return true;
+    }
+
+    // Writes the piece just written, its wires included, again until there are o_.copies.
+    bool Copies(std::size_t trackMark, std::size_t wireMark) {
+        const std::string track(tracks_.Tail(trackMark)), wires(traction_.Tail(wireMark));
+        for (std::uint64_t i = 1; i < o_.copies; ++i) {
+            tracks_ << track;
+            traction_ << wires;
+            if (tracks_.Size() + traction_.Size() >= kFlushBytes && !Flush()) return false;
+        }
+        return true;
     }
 
     double Signed(double v) { return rng_.Chance(0.5) ? v : -v; }
@@ -551,6 +569,8 @@ bool ParseArgs(int argc, char** argv, Options& o) {
             ok = ParseShare(v, o.tractionShare) && o.tractionShare <= 64;
         } else if (a == "--triangles") {
             ok = ParseShare(v, o.triangles) && o.triangles <= 1e6;
+        } else if (a == "--copies") {
+            ok = ParseUnsigned(v, o.copies) && o.copies >= 1;
         } else if (a == "--seed") {
             ok = ParseUnsigned(v, o.seed);
         } else if (a == "-o") {
@@ -567,6 +587,13 @@ bool ParseArgs(int argc, char** argv, Options& o) {
     const double fresh = 1.0 - o.straightShare - o.curveShare - o.switchShare;
     if (fresh < -1e-9) {
         std::fputs("tarvik-gen-scenery: the straight, curve and switch shares exceed 1\n", stderr);
+        return false;
+    }
+    if (o.copies > 1 && o.straightShare > 0) {
+        std::fputs(
+            "tarvik-gen-scenery: a continuing piece would join one of the copies before it: "
+            "--copies above 1 needs --straight-share 0\n",
+            stderr);
         return false;
     }
     if (o.straightShare > 0 && fresh <= 1e-9) {
@@ -600,7 +627,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     const Counts& c = g.Stats();
-    const std::uint64_t segments = c.fresh + c.continuing + c.curves + 2 * c.switches;
+    const std::uint64_t segments = (c.fresh + c.continuing + c.curves + 2 * c.switches) * o.copies;
+    const std::uint64_t wires = c.wires * o.copies;
     std::fprintf(
         stderr,
         "pieces: %llu\nstraight pieces: %llu\ncontinuing pieces: %llu\ncurves: %llu\n"
@@ -613,8 +641,8 @@ int main(int argc, char** argv) {
         static_cast<unsigned long long>(c.withVelocity), static_cast<unsigned long long>(c.lines),
         static_cast<unsigned long long>(segments),
         static_cast<unsigned long long>(segments - c.trackJoins),
-        static_cast<unsigned long long>(c.wires),
-        static_cast<unsigned long long>(c.wires - c.wireJoins),
+        static_cast<unsigned long long>(wires),
+        static_cast<unsigned long long>(wires - c.wireJoins),
         static_cast<unsigned long long>(c.vertexLines), static_cast<unsigned long long>(c.bytes));
     return 0;
 }

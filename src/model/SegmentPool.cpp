@@ -10,8 +10,8 @@ TSegmentObj& SegmentPool::Allocate() {
         slot = freeSlots_.back();
         freeSlots_.pop_back();
     } else {
-        // One bit of a slot is taken by the end-point index, so 2^31 records at most.
-        if (used_ >= 0x7FFFFFFFu) throw std::length_error("Too many segments");
+        // The end-point index keeps two flags beside a slot and two values that no entry takes.
+        if (used_ >= 0x3FFFFFFFu) throw std::length_error("Too many segments");
         if ((used_ >> kChunkBits) == chunks_.size()) {
             chunks_.push_back(std::make_unique<TSegmentObj[]>(kChunkSize));
         }

@@ -25,7 +25,22 @@ SegmentStore::SegmentStore() {
 }
 
 void SegmentStore::SetOwnerMode(bool ownerMode) {
+    if (ownerMode == ownerMode_) return;
     ownerMode_ = ownerMode;
+    // Keys of the other mode would not be found again: the indexed segments that may still
+    // join are entered anew, oldest first, so that each key keeps its newest first.
+    std::vector<TSegmentObj*> indexed;
+    for (int k = 0; k < kSegmentKindCount; ++k) {
+        joinIndex_[k].Clear();
+        joinIndex_[k].SetOwnerMode(ownerMode);
+        indexed.clear();
+        for (TSegmentObj* s = lists_[k].head_; s; s = s->next_) {
+            if (s->flags_ & kIndexed) indexed.push_back(s);
+            s->flags_ &= static_cast<std::uint8_t>(~kIndexed);
+        }
+        for (auto it = indexed.rbegin(); it != indexed.rend(); ++it)
+            IndexInsert(k, **it);
+    }
 }
 
 void SegmentStore::Clear() {
@@ -34,7 +49,7 @@ void SegmentStore::Clear() {
     for (auto& index : joinIndex_)
         index.Clear();
     namedTracks_.clear();
-    boundTrainsets_.clear();
+    trainsetsOn_.clear();
     pool_.Clear();
     nextSeq_ = 0;
 }
@@ -137,14 +152,15 @@ bool SegmentStore::Joinable(const TSegmentObj& s) const {
     return !ownerMode_ || (s.HasName() && !s.HasEvents());
 }
 
-void SegmentStore::IndexInsert(int kind, const TSegmentObj& s) {
+void SegmentStore::IndexInsert(int kind, TSegmentObj& s) {
     if (!Joinable(s)) return;
+    s.flags_ |= kIndexed;
     joinIndex_[kind].Insert(s.slot_, SegmentEnd::Start);
     joinIndex_[kind].Insert(s.slot_, SegmentEnd::End);
 }
 
 void SegmentStore::IndexErase(int kind, const TSegmentObj& s) {
-    if (!Joinable(s)) return;
+    if (!(s.flags_ & kIndexed)) return;
     joinIndex_[kind].Erase(s.slot_, SegmentEnd::Start);
     joinIndex_[kind].Erase(s.slot_, SegmentEnd::End);
 }
@@ -162,8 +178,16 @@ void SegmentStore::Remove(int kind, TSegmentObj& o, TSegmentObj& absorber) {
     --list.count_;
 
     if (o.flags_ & kBoundToTrainset) {
-        for (TTrainsObj* t : boundTrainsets_) {
-            if (t->Track == &o) t->Track = &absorber;
+        const auto bound = trainsetsOn_.find(o.slot_);
+        if (bound != trainsetsOn_.end()) {
+            std::vector<TTrainsObj*> moved = std::move(bound->second);
+            trainsetsOn_.erase(bound);
+            // A trainset bound again since then follows its newer track only.
+            std::erase_if(moved, [&o](const TTrainsObj* t) { return t->Track != &o; });
+            for (TTrainsObj* t : moved)
+                t->Track = &absorber;
+            std::vector<TTrainsObj*>& into = trainsetsOn_[absorber.slot_];
+            into.insert(into.end(), moved.begin(), moved.end());
         }
         absorber.flags_ |= kBoundToTrainset;
     }
@@ -176,25 +200,30 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
     for (int k = 0; k < kSegmentKindCount; ++k) {
         if (lists_[k].head_ == segment) kind = k;
     }
-    if (kind < 0 || !Joinable(*segment)) return;
+    if (kind < 0 || (segment->flags_ & kIndexed) || !Joinable(*segment)) return;
 
     TSegmentObj& s = *segment;
-    const EndPointIndex& index = joinIndex_[kind];
+    EndPointIndex& index = joinIndex_[kind];
+    EndKey atStart, atEnd;
     for (;;) {
-        // The walk from s onwards meets the newest candidate first, so the newest match wins.
+        // Only pieces that s continues share its keys turned round, newest first; the newest
+        // match of the two ends wins, as in a walk of the list from s onwards. MatchSegments
+        // has the last word.
         TSegmentObj* best = nullptr;
         SegmentMatch bestMatch = SegmentMatch::None;
         const auto visit = [&](std::uint32_t slot, SegmentEnd) {
             TSegmentObj& o = pool_.At(slot);
-            if (best && o.seq_ <= best->seq_) return;
+            if (best && o.seq_ <= best->seq_) return true;  // so are the older ones
             const SegmentMatch match = MatchSegments(s, o, ownerMode_);
-            if (match != SegmentMatch::None) {
-                best = &o;
-                bestMatch = match;
-            }
+            if (match == SegmentMatch::None) return false;
+            best = &o;
+            bestMatch = match;
+            return true;
         };
-        index.ForEachAt(s.X1, s.Y1, visit);
-        index.ForEachAt(s.X2, s.Y2, visit);
+        atStart = EndKey::Of(s, SegmentEnd::Start, ownerMode_);
+        atEnd = EndKey::Of(s, SegmentEnd::End, ownerMode_);
+        index.ForEachNewestFirst(atStart.Reversed(), visit);
+        index.ForEachNewestFirst(atEnd.Reversed(), visit);
         if (!best) break;
 
         TSegmentObj& o = *best;
@@ -216,7 +245,9 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
         Remove(kind, o, s);
     }
     // Entered only now, with its final end points, for the segments still to come.
-    IndexInsert(kind, s);
+    s.flags_ |= kIndexed;
+    index.Insert(s.slot_, SegmentEnd::Start, atStart);
+    index.Insert(s.slot_, SegmentEnd::End, atEnd);
 }
 
 void SegmentStore::StartBounds(double x1, double y1, double x2, double y2) {
@@ -252,7 +283,7 @@ void SegmentStore::BindTrack(TTrainsObj& trainset, const TSegmentObj* track) {
     // The store owns every segment, so it may mark the one it handed out.
     TSegmentObj& owned = pool_.At(track->slot_);
     owned.flags_ |= kBoundToTrainset;
-    boundTrainsets_.push_back(&trainset);
+    trainsetsOn_[owned.slot_].push_back(&trainset);
 }
 
 }  // namespace tarvik

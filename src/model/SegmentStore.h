@@ -122,7 +122,8 @@ class SegmentStore {
 
     const SegmentList& List(SegmentKind kind) const { return lists_[static_cast<int>(kind)]; }
 
-    // The author mode joins only named pieces without events; set before segments arrive.
+    // The author mode joins only named pieces without events, with equal rise too; set before
+    // segments arrive.
     void SetOwnerMode(bool ownerMode);
     bool OwnerMode() const { return ownerMode_; }
 
@@ -155,18 +156,21 @@ class SegmentStore {
   private:
     SegmentList& MutableList(SegmentKind kind) { return lists_[static_cast<int>(kind)]; }
     bool Joinable(const TSegmentObj& s) const;
-    void IndexInsert(int kind, const TSegmentObj& s);
+    void IndexInsert(int kind, TSegmentObj& s);
     void IndexErase(int kind, const TSegmentObj& s);
     void Remove(int kind, TSegmentObj& o, TSegmentObj& absorber);
     void GatherRanges(const SegmentInput& input);
 
     static constexpr std::uint8_t kBoundToTrainset = 1;
+    static constexpr std::uint8_t kIndexed = 2;  // its ends are in the join index
 
     SegmentPool pool_;
     std::array<SegmentList, kSegmentKindCount> lists_;
     std::vector<EndPointIndex> joinIndex_;                       // one per list
     std::unordered_map<std::string, TSegmentObj*> namedTracks_;  // lower-case name -> newest
-    std::vector<TTrainsObj*> boundTrainsets_;
+    // Trainsets by the slot of the track they were bound to, so that a join re-points only the
+    // trainsets of the segment it absorbs.
+    std::unordered_map<std::uint32_t, std::vector<TTrainsObj*>> trainsetsOn_;
     std::uint32_t nextSeq_ = 0;
     bool ownerMode_ = false;
 };

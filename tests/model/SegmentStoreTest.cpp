@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -235,6 +236,22 @@ TEST_F(SegmentStoreTest, TrainsetFollowsItsTrackIntoTheAbsorbingSegment) {
     EXPECT_EQ(store.FindNamedTrack("t1"), third);
 }
 
+TEST_F(SegmentStoreTest, TrainsetBoundAgainStaysOnItsNewerTrack) {
+    const TSegmentObj* a = Add(store, {0, 0, 10, 0});
+    const TSegmentObj* b = Add(store, {0, 5, 10, 5});
+    TTrainsObj moved, stays;
+    store.BindTrack(moved, a);
+    store.BindTrack(stays, a);
+    store.BindTrack(stays, b);
+    const TSegmentObj* c = Add(store, {10, 0, 20, 0});
+    ASSERT_EQ(tracks().Count(), 2u);
+    EXPECT_EQ(moved.Track, c);
+    EXPECT_EQ(stays.Track, b);
+    const TSegmentObj* d = Add(store, {10, 5, 20, 5});
+    EXPECT_EQ(stays.Track, d);
+    EXPECT_EQ(moved.Track, c);
+}
+
 TEST_F(SegmentStoreTest, FindNamedTrackTakesTheNewestAndFoldsAsciiOnly) {
     store.SetOwnerMode(true);
     Add(store, {0, 0, 1, 0, 0, 0, 160, "Stacja"});
@@ -245,6 +262,58 @@ TEST_F(SegmentStoreTest, FindNamedTrackTakesTheNewestAndFoldsAsciiOnly) {
     EXPECT_EQ(store.FindNamedTrack("road"), nullptr);
     EXPECT_NE(store.FindNamedTrack("\xA3\xF3\x64\x9F"), nullptr);
     EXPECT_EQ(store.FindNamedTrack("\xB3\xF3\x64\x9F"), nullptr);
+}
+
+TEST_F(SegmentStoreTest, CopiesStayApartAndAContinuingPieceTakesTheNewestOfThem) {
+    std::vector<const TSegmentObj*> copies;
+    for (int i = 0; i < 5; ++i)
+        copies.push_back(Add(store, {0, 0, 10, 0}));
+    const TSegmentObj* reversed = Add(store, {10, 0, 0, 0});
+    EXPECT_EQ(tracks().Count(), 6u);
+    TTrainsObj onCopy, onReversed;
+    store.BindTrack(onCopy, copies[4]);
+    store.BindTrack(onReversed, reversed);
+
+    // The reversed copy is the newest piece that this one continues.
+    const TSegmentObj* s = Add(store, {10, 0, 20, 0});
+    EXPECT_EQ(s->X1, 0);
+    EXPECT_EQ(s->X2, 20);
+    EXPECT_EQ(onReversed.Track, s);
+    EXPECT_EQ(onCopy.Track, copies[4]);
+
+    const TSegmentObj* t = Add(store, {-10, 0, 0, 0});
+    EXPECT_EQ(t->X1, -10);
+    EXPECT_EQ(t->X2, 10);
+    EXPECT_EQ(onCopy.Track, t);
+    EXPECT_EQ(Segments(tracks()),
+              (std::vector<const TSegmentObj*>{t, s, copies[3], copies[2], copies[1], copies[0]}));
+}
+
+TEST_F(SegmentStoreTest, PiecesThatShareAKeyOnlyByRoundingLeaveItInAnyOrder) {
+    // 2^53 and 2^53 + 0.5 away from -2^53 both round to the vector 2^53.
+    const double far = -9007199254740992.0;
+    const TSegmentObj* first = Add(store, {far, 0, 1, 0});
+    const TSegmentObj* second = Add(store, {far, 0, 0.5, 0});
+    ASSERT_EQ(tracks().Count(), 2u);
+    // Continues the older one only, which leaves from behind the newer in their shared key.
+    const TSegmentObj* a = Add(store, {1, 0, 9007199254740994.0, 0});
+    EXPECT_EQ(Segments(tracks()), (std::vector<const TSegmentObj*>{a, second}));
+    EXPECT_EQ(a->X1, far);
+    static_cast<void>(first);
+    const TSegmentObj* b = Add(store, {0.5, 0, 9007199254740992.0, 0});
+    EXPECT_EQ(Segments(tracks()), (std::vector<const TSegmentObj*>{b, a}));
+    EXPECT_EQ(b->X1, far);
+}
+
+TEST_F(SegmentStoreTest, SwitchingToTheAuthorModeKeepsEarlierPiecesJoinable) {
+    Add(store, {0, 0, 10, 0, 0, 1, 160, "a"});
+    Add(store, {0, 5, 10, 5});
+    store.SetOwnerMode(true);
+    Add(store, {10, 0, 20, 0, 1, 2, 160, "a"});
+    EXPECT_EQ(tracks().Count(), 2u);
+    EXPECT_EQ(tracks().Head()->X1, 0);
+    Add(store, {10, 5, 20, 5, 0, 0, 160, "b"});
+    EXPECT_EQ(tracks().Count(), 3u) << "an unnamed piece joins nothing in the author mode";
 }
 
 TEST_F(SegmentStoreTest, MatchTellsWhichEndsMeet) {
@@ -328,8 +397,9 @@ SegmentMatch RefMatch(const RefSegment& l, const RefSegment& o, bool author) {
     return SegmentMatch::None;
 }
 
-// list.back() is the head.
-void RefJoin(std::vector<RefSegment>& list, bool author) {
+// list.back() is the head; absorbed(i) is told before list[i] is absorbed by the head.
+template <typename Absorbed>
+void RefJoin(std::vector<RefSegment>& list, bool author, Absorbed&& absorbed) {
 restart:
     for (std::size_t i = list.size() - 1; i-- > 0;) {
         RefSegment& s = list.back();
@@ -340,8 +410,30 @@ restart:
         if (k == SegmentMatch::EndToEnd) s.x2 = o.x1, s.y2 = o.y1, s.h2 = o.h1;
         if (k == SegmentMatch::StartToStart) s.x1 = o.x2, s.y1 = o.y2, s.h1 = o.h2;
         if (k == SegmentMatch::StartToEnd) s.x1 = o.x1, s.y1 = o.y1, s.h1 = o.h1;
+        absorbed(i);
         list.erase(list.begin() + static_cast<std::ptrdiff_t>(i));
         goto restart;
+    }
+}
+
+void RefJoin(std::vector<RefSegment>& list, bool author) {
+    RefJoin(list, author, [](std::size_t) {});
+}
+
+void ExpectSameList(const SegmentList& list, const std::vector<RefSegment>& reference) {
+    ASSERT_EQ(list.Count(), reference.size());
+    std::size_t i = reference.size();
+    for (const TSegmentObj& s : list) {
+        const RefSegment& r = reference[--i];
+        ASSERT_EQ(s.X1, r.x1) << i;
+        ASSERT_EQ(s.Y1, r.y1) << i;
+        ASSERT_EQ(s.X2, r.x2) << i;
+        ASSERT_EQ(s.Y2, r.y2) << i;
+        ASSERT_EQ(s.Height1, r.h1) << i;
+        ASSERT_EQ(s.Height2, r.h2) << i;
+        ASSERT_EQ(s.Velocity, r.velocity) << i;
+        ASSERT_EQ(s.IsCurve(), r.curve) << i;
+        ASSERT_EQ(std::string(s.Name()), r.name) << i;
     }
 }
 
@@ -391,21 +483,80 @@ TEST_P(IndexedJoinTest, MatchesThePlainWalkOnRandomPiecesWithSharedEnds) {
         reference.push_back(r);
         RefJoin(reference, author);
     }
-    const SegmentList& list = store.List(SegmentKind::Road);
-    ASSERT_EQ(list.Count(), reference.size());
     ASSERT_LT(reference.size(), 11000u) << "the pieces should join often";
-    std::size_t i = reference.size();
-    for (const TSegmentObj& s : list) {
-        const RefSegment& r = reference[--i];
-        ASSERT_EQ(s.X1, r.x1);
-        ASSERT_EQ(s.Y1, r.y1);
-        ASSERT_EQ(s.X2, r.x2);
-        ASSERT_EQ(s.Y2, r.y2);
-        ASSERT_EQ(s.Height1, r.h1);
-        ASSERT_EQ(s.Height2, r.h2);
-        ASSERT_EQ(s.Velocity, r.velocity);
-        ASSERT_EQ(s.IsCurve(), r.curve);
-        ASSERT_EQ(std::string(s.Name()), r.name);
+    ExpectSameList(store.List(SegmentKind::Road), reference);
+}
+
+// Few places and few variants, so that most pieces are copies or near copies of others: the
+// same ends with another speed, name, rise or length, the same piece reversed, or a piece that
+// continues some of them. Coordinates near 2^53 add pieces that share a key only by rounding.
+// Trainsets bound along the way must end on the segment that absorbed theirs.
+TEST_P(IndexedJoinTest, MatchesThePlainWalkOnCopiesAndNearCopies) {
+    const bool author = GetParam();
+    std::mt19937 rng(author ? 3 : 4);
+    const auto pick = [&rng](int n) { return static_cast<int>(rng() % static_cast<unsigned>(n)); };
+    SegmentStore store;
+    store.Ranges.Reset();
+    store.SetOwnerMode(author);
+    std::vector<RefSegment> reference;
+    std::vector<std::vector<int>> carried;  // trainsets on each reference segment
+    std::vector<std::unique_ptr<TTrainsObj>> trainsets;
+    const std::string names[] = {"a", "a", "a", "b", ""};
+    const double xs[] = {0, 1, 2, 3, 4};
+    const double fars[] = {-9007199254740992.0, -9007199254740990.0, 0.5, 1, 2,
+                           9007199254740992.0,  9007199254740994.0};
+    for (int i = 0; i < 6000; ++i) {
+        double x1, y1, x2, y2;
+        if (pick(6) == 0) {
+            x1 = fars[pick(7)], y1 = pick(2), x2 = fars[pick(7)], y2 = pick(2);
+        } else {
+            x1 = xs[pick(3)], y1 = pick(2), x2 = xs[pick(5)], y2 = y1 + pick(2);
+        }
+        if (x1 == x2 && y1 == y2) continue;
+        RefSegment r{x1,
+                     y1,
+                     x2,
+                     y2,
+                     double(pick(2)),
+                     double(pick(3)),
+                     pick(6) == 0 ? 40 : 160,
+                     names[pick(5)],
+                     pick(40) == 0,
+                     pick(30) == 0};
+        TEventList events;
+        if (r.events) events.push_back({"event0", "e"});
+        TSegmentObj* s = store.NewSegment({.kind = SegmentKind::Track,
+                                           .name = r.name,
+                                           .x1 = r.x1,
+                                           .y1 = r.y1,
+                                           .x2 = r.x2,
+                                           .y2 = r.y2,
+                                           .height1 = r.h1,
+                                           .height2 = r.h2,
+                                           .cx1 = r.curve ? 0.5 : 0.0,
+                                           .velocity = static_cast<std::uint8_t>(r.velocity),
+                                           .events = std::move(events)});
+        store.JoinSegment(s);
+        reference.push_back(r);
+        carried.emplace_back();
+        RefJoin(reference, author, [&carried](std::size_t absorbed) {
+            auto& into = carried.back();
+            into.insert(into.end(), carried[absorbed].begin(), carried[absorbed].end());
+            carried.erase(carried.begin() + static_cast<std::ptrdiff_t>(absorbed));
+        });
+        if (pick(20) == 0) {
+            trainsets.push_back(std::make_unique<TTrainsObj>());
+            store.BindTrack(*trainsets.back(), s);
+            carried.back().push_back(static_cast<int>(trainsets.size()) - 1);
+        }
+    }
+    const SegmentList& list = store.List(SegmentKind::Track);
+    ASSERT_LT(reference.size(), 5000u) << "the pieces should join often";
+    ExpectSameList(list, reference);
+    const std::vector<const TSegmentObj*> stored = Segments(list);
+    for (std::size_t i = 0; i < carried.size(); ++i) {
+        for (const int t : carried[i])
+            EXPECT_EQ(trainsets[static_cast<std::size_t>(t)]->Track, stored[stored.size() - 1 - i]);
     }
 }
 
