@@ -137,6 +137,14 @@ TEST(LoadSceneryModel, RecordsTheModificationTimeOfEachFile) {
     EXPECT_GT(stamp->date, 36526);
 }
 
+// Comment lines of 10 bytes each.
+std::string CommentLines(int count) {
+    std::string text;
+    for (int i = 0; i < count; ++i)
+        text += "// 345678\n";
+    return text;
+}
+
 TEST(LoadSceneryModel, ReportsHowFarALongFileHasBeenRead) {
     class ProgressLog final : public StatusSink {
       public:
@@ -151,11 +159,7 @@ TEST(LoadSceneryModel, ReportsHowFarALongFileHasBeenRead) {
         std::vector<Report> reports;
     } log;
     test::TempDir dir;
-    // 200,000 comment lines of 10 bytes each.
-    std::string text;
-    for (int i = 0; i < 200000; ++i)
-        text += "// 345678\n";
-    const std::string path = dir.Write("long.scn", text);
+    const std::string path = dir.Write("long.scn", CommentLines(200000));
     TScenery scenery;
     test::ScriptedDialogs dialogs;
     PosixFileSystem files;
@@ -177,10 +181,7 @@ TEST(LoadSceneryModel, AStopAskedForEndsTheLoadKeepingWhatWasRead) {
     test::TempDir dir;
     test::PieceSpec piece;
     piece.x2 = 10;
-    std::string text = test::TrackNode(piece);
-    for (int i = 0; i < 200000; ++i)
-        text += "// 345678\n";
-    const std::string path = dir.Write("long.scn", text);
+    const std::string path = dir.Write("long.scn", test::TrackNode(piece) + CommentLines(200000));
     TScenery scenery;
     test::ScriptedDialogs dialogs;
     PosixFileSystem files;
@@ -222,10 +223,7 @@ TEST(LoadSceneryModel, ReportsComeAlsoWithinBodiesAndTrainsets) {
     std::string text = "node -1 0 t triangles grass\n";
     for (int i = 0; i < 150000; ++i)
         text += "1 2 3 0 0 0 0 0\n";
-    text += "endtri\nFirstInit\ntrainset a b 0 0\n";
-    for (int i = 0; i < 150000; ++i)
-        text += "// 345678\n";
-    text += "endtrainset\n";
+    text += "endtri\nFirstInit\ntrainset a b 0 0\n" + CommentLines(150000) + "endtrainset\n";
     const std::string path = dir.Write("bodies.scn", text);
     TScenery scenery;
     ProgressLog log;

@@ -366,6 +366,25 @@ struct RefSegment {
     bool events;
 };
 
+// Hands a reference piece to the store, its start x as given, and joins it.
+TSegmentObj* StoreAndJoin(SegmentStore& store, SegmentKind kind, const RefSegment& r, double x1) {
+    TEventList events;
+    if (r.events) events.push_back({"event0", "e"});
+    TSegmentObj* s = store.NewSegment({.kind = kind,
+                                       .name = r.name,
+                                       .x1 = x1,
+                                       .y1 = r.y1,
+                                       .x2 = r.x2,
+                                       .y2 = r.y2,
+                                       .height1 = r.h1,
+                                       .height2 = r.h2,
+                                       .cx1 = r.curve ? 0.5 : 0.0,
+                                       .velocity = static_cast<std::uint8_t>(r.velocity),
+                                       .events = std::move(events)});
+    store.JoinSegment(s);
+    return s;
+}
+
 SegmentMatch RefMatch(const RefSegment& l, const RefSegment& o, bool author) {
     if (l.curve || o.curve || l.velocity != o.velocity) return SegmentMatch::None;
     if (author && (l.name.empty() || o.name.empty() || l.name != o.name || l.events || o.events)) {
@@ -464,22 +483,9 @@ TEST_P(IndexedJoinTest, MatchesThePlainWalkOnRandomPiecesWithSharedEnds) {
                      pick(20) == 0,
                      pick(15) == 0};
         if (pick(4) == 0) r.h2 = r.h1;
-        TEventList events;
-        if (r.events) events.push_back({"event0", "e"});
         // -0 and 0 must meet like in the plain walk.
         const double x1 = (r.x1 == 0 && pick(2)) ? -0.0 : r.x1;
-        TSegmentObj* s = store.NewSegment({.kind = SegmentKind::Road,
-                                           .name = r.name,
-                                           .x1 = x1,
-                                           .y1 = r.y1,
-                                           .x2 = r.x2,
-                                           .y2 = r.y2,
-                                           .height1 = r.h1,
-                                           .height2 = r.h2,
-                                           .cx1 = r.curve ? 0.5 : 0.0,
-                                           .velocity = static_cast<std::uint8_t>(r.velocity),
-                                           .events = std::move(events)});
-        store.JoinSegment(s);
+        StoreAndJoin(store, SegmentKind::Road, r, x1);
         reference.push_back(r);
         RefJoin(reference, author);
     }
@@ -523,20 +529,7 @@ TEST_P(IndexedJoinTest, MatchesThePlainWalkOnCopiesAndNearCopies) {
                      names[pick(5)],
                      pick(40) == 0,
                      pick(30) == 0};
-        TEventList events;
-        if (r.events) events.push_back({"event0", "e"});
-        TSegmentObj* s = store.NewSegment({.kind = SegmentKind::Track,
-                                           .name = r.name,
-                                           .x1 = r.x1,
-                                           .y1 = r.y1,
-                                           .x2 = r.x2,
-                                           .y2 = r.y2,
-                                           .height1 = r.h1,
-                                           .height2 = r.h2,
-                                           .cx1 = r.curve ? 0.5 : 0.0,
-                                           .velocity = static_cast<std::uint8_t>(r.velocity),
-                                           .events = std::move(events)});
-        store.JoinSegment(s);
+        TSegmentObj* s = StoreAndJoin(store, SegmentKind::Track, r, r.x1);
         reference.push_back(r);
         carried.emplace_back();
         RefJoin(reference, author, [&carried](std::size_t absorbed) {
