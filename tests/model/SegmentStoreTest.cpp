@@ -290,16 +290,15 @@ TEST_F(SegmentStoreTest, CopiesStayApartAndAContinuingPieceTakesTheNewestOfThem)
 }
 
 TEST_F(SegmentStoreTest, PiecesThatShareAKeyOnlyByRoundingLeaveItInAnyOrder) {
-    // 2^53 and 2^53 + 0.5 away from -2^53 both round to the vector 2^53.
+    // 1 and 0.5 lie 2^53 + 1 and 2^53 + 0.5 from -2^53: both vectors round to 2^53.
     const double far = -9007199254740992.0;
-    const TSegmentObj* first = Add(store, {far, 0, 1, 0});
+    Add(store, {far, 0, 1, 0});
     const TSegmentObj* second = Add(store, {far, 0, 0.5, 0});
     ASSERT_EQ(tracks().Count(), 2u);
     // Continues the older one only, which leaves from behind the newer in their shared key.
     const TSegmentObj* a = Add(store, {1, 0, 9007199254740994.0, 0});
     EXPECT_EQ(Segments(tracks()), (std::vector<const TSegmentObj*>{a, second}));
     EXPECT_EQ(a->X1, far);
-    static_cast<void>(first);
     const TSegmentObj* b = Add(store, {0.5, 0, 9007199254740992.0, 0});
     EXPECT_EQ(Segments(tracks()), (std::vector<const TSegmentObj*>{b, a}));
     EXPECT_EQ(b->X1, far);
