@@ -6,6 +6,7 @@ void TScenery::FreeScenery() {
     Segments.Clear();
     Trainsets.clear();
     IncFiles.clear();
+    Sources.Clear();
 }
 
 }  // namespace tarvik

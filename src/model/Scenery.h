@@ -5,6 +5,7 @@
 #include <string>
 
 #include "SegmentStore.h"
+#include "SourceMap.h"
 #include "Trainset.h"
 
 namespace tarvik {
@@ -37,6 +38,7 @@ class TScenery {
     SegmentStore Segments;
     std::forward_list<TTrainsObj> Trainsets;
     std::forward_list<TIncFile> IncFiles;
+    SourceMap Sources;  // where each segment and trainset was read
     std::string SceneryName;
     std::string SceneryDescription;
 };

@@ -33,6 +33,11 @@ struct SceneryParser::Frame {
     OriginOffsets entry;
     // A top-level include of this file is being read; its end has a step of its own here.
     bool awaitingInclude = false;
+    std::uint32_t file = 0;  // in the scenery's source map
+    // The current run of this file's lines: the line numbered runFirst in the load is the
+    // file's line runFirstLine.
+    SourceLine runFirst = 0;
+    std::uint64_t runFirstLine = 0;
 };
 
 namespace {
@@ -59,6 +64,17 @@ SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const Fil
       status_(status) {}
 
 SceneryParser::~SceneryParser() = default;
+
+SourceLine SceneryParser::Here(const Frame& f) {
+    // Before the run's first line this is the line before it, so that the next run follows on.
+    return f.runFirst + f.reader.LineNumber() - f.runFirstLine;
+}
+
+void SceneryParser::BeginRun(Frame& f, SourceLine first) {
+    f.runFirst = first;
+    f.runFirstLine = f.reader.LineNumber() + 1;
+    scenery_.Sources.BeginRun(first, f.file, f.runFirstLine);
+}
 
 std::string_view SceneryParser::NextLine(Frame& f) {
     const std::string_view line = f.reader.ReadLine();
@@ -148,9 +164,13 @@ bool SceneryParser::Enter(const IncludeRequest& request, bool firstSegment) {
     }
     ++filesRead_;
     reading_.insert(identity);
+    const SourceLine first = stack_.empty() ? 1 : Here(*stack_.back()) + 1;
     stack_.push_back(std::make_unique<Frame>(*located, std::move(identity),
                                              LineReader(std::move(source), options_.lines, this),
                                              firstSegment, request.firstInit, request.origin));
+    Frame& entered = *stack_.back();
+    entered.file = scenery_.Sources.AddFile(entered.path);
+    BeginRun(entered, first);
     return true;
 }
 
@@ -159,8 +179,11 @@ void SceneryParser::Leave() {
     const FileStamp stamp = f.reader.Source().Stamp();
     scenery_.IncFiles.push_front(TIncFile{f.path, stamp.date, stamp.size});
     reading_.erase(f.identity);
+    const SourceLine next = Here(f) + 1;
     stack_.pop_back();
-    if (!stack_.empty() && stack_.back()->awaitingInclude) AfterTopLevelInclude(*stack_.back());
+    if (stack_.empty()) return;
+    BeginRun(*stack_.back(), next);
+    if (stack_.back()->awaitingInclude) AfterTopLevelInclude(*stack_.back());
 }
 
 void SceneryParser::AfterTopLevelInclude(Frame& f) {
@@ -289,7 +312,7 @@ SceneryParser::Next SceneryParser::NodeSection(Frame& f, std::string_view line) 
     } else if (EqualsIgnoreCase(kind, "lines")) {
         SkipUntilIgnoreCase(f, "endline");
     } else if (EqualsIgnoreCase(kind, "track")) {
-        return TrackSection(f, line);
+        return TrackSection(f, line, Here(f));
     } else if (EqualsIgnoreCase(kind, "traction")) {
         return TractionSection(f, line);
     }
@@ -302,7 +325,7 @@ void SceneryParser::SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd) {
     }
 }
 
-SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line) {
+SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line, SourceLine node) {
     if (!Need(line, 14)) return Next::StopFile;
     if (tokens_.Count() < 14) return Next::Continue;
 
@@ -329,13 +352,15 @@ SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line)
         if (!NextLine(f).empty()) break;
     }
     for (int i = 0; i < count; ++i) {
-        if (!TrackSegment(f, kind, name, i == count - 1, velocity, events)) break;
+        if (!TrackSegment(f, {kind, name, node, i == count - 1}, velocity, events)) break;
     }
     return Next::Continue;
 }
 
-bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& name, bool last,
-                                 std::uint8_t& velocity, TEventList& events) {
+bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t& velocity,
+                                 TEventList& events) {
+    const SegmentKind kind = piece.kind;
+    const bool last = piece.last;
     std::string_view current;
     try {
         std::array<double, 3> v{};
@@ -391,7 +416,7 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
         }
         // A switch's first segment is made before the speed and events are read.
         store.JoinSegment(store.NewSegment({.kind = kind,
-                                            .name = name,
+                                            .name = piece.name,
                                             .x1 = x1,
                                             .y1 = y1,
                                             .x2 = x2,
@@ -403,7 +428,8 @@ bool SceneryParser::TrackSegment(Frame& f, SegmentKind kind, const std::string& 
                                             .cx2 = cx2,
                                             .cy2 = cy2,
                                             .velocity = velocity,
-                                            .events = last ? std::move(events) : TEventList{}}));
+                                            .events = last ? std::move(events) : TEventList{},
+                                            .readAt = piece.node}));
     } catch (const ParseFailure&) {
         dialogs_.MessageBox("Błąd przy odczycie drogi! '" + MessageExcerpt(current) + "'", "Błąd",
                             MessageIcon::Error, MessageButtons::Ok);
@@ -415,6 +441,7 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     if (!Need(line, 12)) return Next::StopFile;
     if (tokens_.Count() < 12) return Next::Continue;
     if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
+    const SourceLine node = Here(f);
 
     std::array<double, 3> v{};
     if (!ReadPoint(NextLine(f), v, false)) return Next::StopFile;
@@ -430,8 +457,8 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     }
     CheckSegmentLimit();
     SegmentStore& store = scenery_.Segments;
-    store.JoinSegment(
-        store.NewSegment({.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2}));
+    store.JoinSegment(store.NewSegment(
+        {.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = node}));
     return Next::Continue;
 }
 
@@ -453,6 +480,7 @@ void SceneryParser::TrainsetBlock(Frame& f) {
     const std::string name(tokens_.GetOrEmpty(1));
     const std::string track(tokens_.GetOrEmpty(2));
     TTrainsObj& trainset = AddTrainset(scenery_, name, track, mode_.OwnerMode, dialogs_);
+    trainset.ReadAt = Here(f);
     while (!f.reader.AtEnd()) {
         const std::string_view line = NextLine(f);
         if (EqualsIgnoreCase(line, "endtrainset")) return;

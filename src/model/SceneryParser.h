@@ -68,18 +68,27 @@ class SceneryParser final : private ReadMeter {
     Next TopLevelLine(Frame& f, std::string_view line);
     Next FirstInitLine(Frame& f, std::string_view line);
     Next NodeSection(Frame& f, std::string_view line);
-    Next TrackSection(Frame& f, std::string_view line);
+    Next TrackSection(Frame& f, std::string_view line, SourceLine node);
     Next TractionSection(Frame& f, std::string_view line);
     void TrainsetBlock(Frame& f);
     Next OriginStatement(Frame& f, std::string_view line);
     bool IncludePath(const Frame& f, std::string_view name, std::string& path) const;
     // Every line of a file is read here, so that progress is reported in every loop.
     std::string_view NextLine(Frame& f);
+    // The load's number of the line last read from f.
+    static SourceLine Here(const Frame& f);
+    void BeginRun(Frame& f, SourceLine first);
     void CheckSegmentLimit() const;
 
+    struct TrackPiece {
+        SegmentKind kind = SegmentKind::Track;
+        const std::string& name;
+        SourceLine node = kNoSourceLine;  // the node line, for both pieces of a switch
+        bool last = false;                // the speed and events follow it
+    };
     // False when a short point line was not ignored: the rest of the node is abandoned.
-    bool TrackSegment(Frame& f, SegmentKind kind, const std::string& name, bool last,
-                      std::uint8_t& velocity, TEventList& events);
+    bool TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t& velocity,
+                      TEventList& events);
     void SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd);
     bool Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount);
     // A point line, split with at most and at least 3 tokens and converted; false when the

@@ -1,5 +1,6 @@
 #include "SegmentGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tarvik {
@@ -41,6 +42,32 @@ double SegmentLength(const TSegmentObj& s, bool horizontalOnly, const TWorkMode&
 float SegmentGradient(const TSegmentObj& s, const TWorkMode& mode) {
     return static_cast<float>(std::fabs((s.Height2 - s.Height1) / SegmentLength(s, true, mode)) *
                               1000);
+}
+
+namespace {
+
+double PieceDistance(TPointD a, TPointD b, TPointD p) {
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    double t = 0;
+    if (length2 > 0) t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
+    return std::hypot(a.x + dx * t - p.x, a.y + dy * t - p.y);
+}
+
+}  // namespace
+
+double SegmentDistance(const TSegmentObj& s, TPointD p, const TWorkMode& mode) {
+    if (!s.IsCurve()) return PieceDistance({s.X1, s.Y1}, {s.X2, s.Y2}, p);
+    const unsigned n = mode.InterpolateSteps;
+    TPointD previous{s.X1, s.Y1};
+    double nearest = std::hypot(p.x - s.X1, p.y - s.Y1);
+    for (unsigned k = 1; k < n; ++k) {
+        const TPointD next = SegmentPoint(s, static_cast<double>(k) / (n - 1));
+        nearest = std::min(nearest, PieceDistance(previous, next, p));
+        previous = next;
+    }
+    return nearest;
 }
 
 bool SegmentVisible(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode) {

@@ -24,6 +24,10 @@ double SegmentLength(const TSegmentObj& s, bool horizontalOnly, const TWorkMode&
 // Gradient in per mille, up and down alike.
 float SegmentGradient(const TSegmentObj& s, const TWorkMode& mode);
 
+// Horizontal distance from p to the segment as it is drawn: the straight line between its
+// ends, or a curve as the line through its samples.
+double SegmentDistance(const TSegmentObj& s, TPointD p, const TWorkMode& mode);
+
 // Whether the segment may show inside the world rectangle rectMin..rectMax.
 bool SegmentVisible(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode);
 

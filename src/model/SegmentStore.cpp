@@ -94,6 +94,7 @@ TSegmentObj* SegmentStore::NewSegment(SegmentInput input) {
     s.Height1 = input.height1;
     s.Height2 = input.height2;
     s.Velocity = input.velocity;
+    s.readAt_ = input.readAt;
     s.seq_ = nextSeq_++;
 
     const int k = static_cast<int>(input.kind);
@@ -242,6 +243,8 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
                 s.X1 = o.X1, s.Y1 = o.Y1, s.Height1 = o.Height1;
                 break;
         }
+        if (o.readAt_ != kNoSourceLine && (s.readAt_ == kNoSourceLine || o.readAt_ < s.readAt_))
+            s.readAt_ = o.readAt_;
         Remove(kind, o, s);
     }
     // Entered only now, with its final end points, for the segments still to come.

@@ -58,6 +58,7 @@ struct SegmentInput {
     double cy2 = 0;
     std::uint8_t velocity = 0;
     TEventList events{};
+    SourceLine readAt = kNoSourceLine;
 };
 
 // How a new straight piece meets an older one that continues it: which of its ends lies on

@@ -4,6 +4,8 @@
 #include <forward_list>
 #include <string>
 
+#include "SourceMap.h"
+
 namespace tarvik {
 
 class TSegmentObj;
@@ -27,6 +29,7 @@ struct TTrainsObj {
     // Not owned; kept valid when a later join absorbs the segment (the absorbing one takes over).
     const TSegmentObj* Track = nullptr;
     std::forward_list<TVehicleObj> Vehicles;  // newest first
+    SourceLine ReadAt = kNoSourceLine;        // its "trainset" line
 };
 
 }  // namespace tarvik
