@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "Cp1250.h"
+
 namespace tarvik {
 
 std::uint32_t SourceMap::AddFile(const std::string& path) {
@@ -29,6 +31,23 @@ void SourceMap::Clear() {
     files_.clear();
     indexOf_.clear();
     runs_.clear();
+}
+
+std::string ShownSourceFile(const SourceMap& sources, std::uint32_t file) {
+    const std::string& path = sources.Path(file);
+    const std::string& top = sources.Path(0);
+    const std::size_t slash = top.find_last_of('/');
+    if (slash != std::string::npos && path.size() > slash + 1 &&
+        path.compare(0, slash + 1, top, 0, slash + 1) == 0) {
+        return DisplayPath(std::string_view(path).substr(slash + 1));
+    }
+    return DisplayPath(path);
+}
+
+std::string ShownSourcePlace(const SourceMap& sources, SourceLine line) {
+    const SourceLocation at = sources.Locate(line);
+    if (!at.Known()) return {};
+    return ShownSourceFile(sources, at.file) + ":" + std::to_string(at.line);
 }
 
 }  // namespace tarvik

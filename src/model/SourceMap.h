@@ -45,4 +45,10 @@ class SourceMap {
     std::vector<Run> runs_;  // ascending first
 };
 
+// A file as an author names it: relative to the folder of the load's first file (the scenery)
+// when it lies below it, else whole; in UTF-8 for display.
+std::string ShownSourceFile(const SourceMap& sources, std::uint32_t file);
+// "file:line" with the file shown as above; empty for a line not known.
+std::string ShownSourcePlace(const SourceMap& sources, SourceLine line);
+
 }  // namespace tarvik

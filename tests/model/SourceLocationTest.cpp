@@ -159,5 +159,20 @@ TEST(SourceMapTest, RunsThatEndBeforeTheirFirstLineAreReplaced) {
     EXPECT_FALSE(map.Locate(kNoSourceLine).Known());
 }
 
+TEST(SourceMapTest, FilesAreShownRelativeToTheSceneryFolderWhenBelowIt) {
+    SourceMap map;
+    map.AddFile("/s/scenery/main.scn");
+    map.AddFile("/s/scenery/inc/tory.inc");
+    map.AddFile("/s/scenery2/x.inc");
+    map.AddFile("/s/other.inc");
+    map.BeginRun(1, 1, 1);
+    EXPECT_EQ(ShownSourceFile(map, 0), "main.scn");
+    EXPECT_EQ(ShownSourceFile(map, 1), "inc/tory.inc");
+    EXPECT_EQ(ShownSourceFile(map, 2), "/s/scenery2/x.inc");
+    EXPECT_EQ(ShownSourceFile(map, 3), "/s/other.inc");
+    EXPECT_EQ(ShownSourcePlace(map, 7), "inc/tory.inc:7");
+    EXPECT_EQ(ShownSourcePlace(map, kNoSourceLine), "");
+}
+
 }  // namespace
 }  // namespace tarvik
