@@ -69,18 +69,24 @@ LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FI
 }
 
 bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& command,
-                       const std::string& ownUsage, LoadOptions& load,
-                       const std::function<bool(const std::string&)>& takeOwn, std::FILE* err) {
+                       const std::string& usage, LoadOptions& load, const OwnArgumentTaker& takeOwn,
+                       std::FILE* err) {
     std::string problem;
     for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
+        if (takeOwn && takeOwn(args, i, problem) != OptionResult::NotMine) continue;
         if (TakeLoadOption(args, i, load, problem) != OptionResult::NotMine) continue;
-        if (!takeOwn || !takeOwn(args[i])) problem = "unknown option " + args[i];
+        problem = "unknown option " + args[i];
     }
     if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
     if (problem.empty()) return true;
-    std::fprintf(err, "tarvik %s: %s\nusage: tarvik %s %s%s\n", command.c_str(), problem.c_str(),
-                 command.c_str(), kLoadUsage, ownUsage.c_str());
+    TellWrongUsage(err, command, problem, usage);
     return false;
+}
+
+void TellWrongUsage(std::FILE* err, const std::string& command, const std::string& problem,
+                    const std::string& usage) {
+    std::fprintf(err, "tarvik %s: %s\nusage: tarvik %s %s\n", command.c_str(), problem.c_str(),
+                 command.c_str(), usage.c_str());
 }
 
 int LoadAndPrint(const LoadOptions& load, std::FILE* out, std::FILE* err,

@@ -36,12 +36,21 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
 // the load.
 LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FILE* err);
 
-// The arguments of a command that loads a scenery and prints what it read: the load options
-// and those the command takes itself (takeOwn returns true for one it took). Wrong usage is
-// told on err with the command's usage; false then.
+// Takes args[i], and any value after it, when it is the command's own argument; on Error,
+// problem says what is wrong.
+using OwnArgumentTaker = std::function<OptionResult(const std::vector<std::string>& args,
+                                                    std::size_t& i, std::string& problem)>;
+
+// The arguments of a command that loads a scenery and prints what it read: those the command
+// takes itself (asked first) and the load options. Wrong usage is told on err; false then.
+// usage: the command's arguments as its usage line shows them.
 bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& command,
-                       const std::string& ownUsage, LoadOptions& load,
-                       const std::function<bool(const std::string&)>& takeOwn, std::FILE* err);
+                       const std::string& usage, LoadOptions& load, const OwnArgumentTaker& takeOwn,
+                       std::FILE* err);
+
+// "tarvik COMMAND: PROBLEM" and the command's usage line on err.
+void TellWrongUsage(std::FILE* err, const std::string& command, const std::string& problem,
+                    const std::string& usage);
 
 // Loads the scenery and hands it to print, also when an error ended the load (which is then
 // told on err). The exit status: 0 loaded, 1 missing or ended by an error, 128 plus the signal

@@ -8,12 +8,16 @@ namespace tarvik {
 int RunDump(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     LoadOptions load;
     bool summary = false;
-    const auto takeOwn = [&summary](const std::string& arg) {
-        if (arg != "--summary") return false;
+    const auto takeOwn = [&summary](const std::vector<std::string>& a, std::size_t& i,
+                                    std::string&) {
+        if (a[i] != "--summary") return OptionResult::NotMine;
         summary = true;
-        return true;
+        return OptionResult::Taken;
     };
-    if (!ReadLoadArguments(args, "dump", " [--summary]", load, takeOwn, err)) return 2;
+    if (!ReadLoadArguments(args, "dump", std::string(kLoadUsage) + " [--summary]", load, takeOwn,
+                           err)) {
+        return 2;
+    }
     return LoadAndPrint(load, out, err, [&](const TScenery& scenery, const LoadResult& result) {
         WriteSceneryJson(out, scenery, result, summary);
     });

@@ -5,9 +5,9 @@
 #include <QString>
 #include <charconv>
 #include <optional>
-#include <sstream>
 
 #include "AppSettings.h"
+#include "ArgumentLists.h"
 #include "CliLoading.h"
 #include "ConsoleDialogs.h"
 #include "LegendPicture.h"
@@ -43,16 +43,6 @@ struct RenderOptions {
     std::optional<std::array<float, 4>> view;
     std::string settings;
 };
-
-std::vector<std::string> SplitList(const std::string& list) {
-    std::vector<std::string> items;
-    std::stringstream in(list);
-    std::string item;
-    while (std::getline(in, item, ',')) {
-        if (!item.empty()) items.push_back(item);
-    }
-    return items;
-}
 
 bool ParseSize(const std::string& text, int& width, int& height) {
     const std::size_t x = text.find('x');
@@ -116,20 +106,12 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
                 return "--map takes velocity, height, gradient or plain";
             }
         } else if (a == "--layers") {
-            o.map.PaintTrack = o.map.PaintRoad = o.map.PaintRiver = o.map.PaintTraction = false;
-            for (const std::string& item : SplitList(*v)) {
-                if (item == "tracks") {
-                    o.map.PaintTrack = true;
-                } else if (item == "roads") {
-                    o.map.PaintRoad = true;
-                } else if (item == "rivers") {
-                    o.map.PaintRiver = true;
-                } else if (item == "traction") {
-                    o.map.PaintTraction = true;
-                } else {
-                    return "unknown layer " + item;
-                }
-            }
+            KindSet layers{};
+            if (auto problem = ParseLayers(*v, layers)) return problem;
+            o.map.PaintTrack = layers[static_cast<int>(SegmentKind::Track)];
+            o.map.PaintRoad = layers[static_cast<int>(SegmentKind::Road)];
+            o.map.PaintRiver = layers[static_cast<int>(SegmentKind::River)];
+            o.map.PaintTraction = layers[static_cast<int>(SegmentKind::Traction)];
         } else if (a == "--signs") {
             o.map.PaintSpeedLimit = o.map.PaintElevation = false;
             for (const std::string& item : SplitList(*v)) {

@@ -13,7 +13,7 @@ void WritePair(JsonWriter& json, double a, double b) {
     json.Raw("[").Number(a).Raw(",").Number(b).Raw("]");
 }
 
-void WriteSegment(JsonWriter& json, const TSegmentObj& s) {
+void WriteSegment(JsonWriter& json, const TSegmentObj& s, const SourceMap& sources) {
     json.Raw("{").Key("name");
     if (s.HasName()) {
         json.String(Cp1250ToUtf8(s.Name()));
@@ -41,16 +41,19 @@ void WriteSegment(JsonWriter& json, const TSegmentObj& s) {
         json.Raw("[").String(Cp1250ToUtf8(e.Key)).Raw(",").String(Cp1250ToUtf8(e.EventName));
         json.Raw("]");
     }
-    json.Raw("]}");
+    json.Raw("],").Key("at");
+    WriteSourcePlace(json, sources, s.ReadAt());
+    json.Raw("}");
 }
 
-void WriteSegments(JsonWriter& json, std::string_view key, const SegmentList& list) {
+void WriteSegments(JsonWriter& json, std::string_view key, const SegmentList& list,
+                   const SourceMap& sources) {
     json.Raw(",\n").Key(key).Raw("[");
     bool first = true;
     for (const TSegmentObj& s : list) {
         json.Raw(first ? "\n" : ",\n");
         first = false;
-        WriteSegment(json, s);
+        WriteSegment(json, s, sources);
     }
     json.Raw("]");
 }
@@ -60,6 +63,16 @@ void WriteRange(JsonWriter& json, std::string_view key, int low, int high, bool 
 }
 
 }  // namespace
+
+void WriteSourcePlace(JsonWriter& json, const SourceMap& sources, SourceLine line) {
+    const SourceLocation at = sources.Locate(line);
+    if (!at.Known()) {
+        json.Null();
+        return;
+    }
+    json.Raw("{").Key("file").String(DisplayPath(sources.Path(at.file))).Raw(",").Key("line");
+    json.Integer(static_cast<std::int64_t>(at.line)).Raw("}");
+}
 
 void WriteSceneryJson(std::FILE* out, const TScenery& scenery, const LoadResult& result,
                       bool summary) {
@@ -88,10 +101,10 @@ void WriteSceneryJson(std::FILE* out, const TScenery& scenery, const LoadResult&
     json.Raw("}");
 
     if (!summary) {
-        WriteSegments(json, "tracks", scenery.Tracks());
-        WriteSegments(json, "roads", scenery.Roads());
-        WriteSegments(json, "rivers", scenery.Rivers());
-        WriteSegments(json, "tractions", scenery.Tractions());
+        WriteSegments(json, "tracks", scenery.Tracks(), scenery.Sources);
+        WriteSegments(json, "roads", scenery.Roads(), scenery.Sources);
+        WriteSegments(json, "rivers", scenery.Rivers(), scenery.Sources);
+        WriteSegments(json, "tractions", scenery.Tractions(), scenery.Sources);
     }
 
     std::unordered_map<const TSegmentObj*, std::size_t> trackIndex;
@@ -132,6 +145,8 @@ void WriteSceneryJson(std::FILE* out, const TScenery& scenery, const LoadResult&
             }
             json.Raw("]");
         }
+        json.Raw(",").Key("at");
+        WriteSourcePlace(json, scenery.Sources, t.ReadAt);
         json.Raw("}");
     }
     json.Raw("]");

@@ -2,10 +2,14 @@
 
 #include <cstdio>
 
+#include "JsonWriter.h"
 #include "Scenery.h"
 #include "SceneryLoader.h"
 
 namespace tarvik {
+
+// {"file":…,"line":…} of a record, its file written as under "files"; null when not known.
+void WriteSourcePlace(JsonWriter& json, const SourceMap& sources, SourceLine line);
 
 // Writes the loaded model as one JSON object, texts decoded from CP1250. The summary leaves
 // out the segment lists and counts each trainset's vehicles instead of listing them.

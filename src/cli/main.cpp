@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "DumpCommand.h"
+#include "LocateCommand.h"
 #include "RenderCommand.h"
 #include "StatsCommand.h"
 #include "StopSignals.h"
@@ -16,6 +17,10 @@ constexpr const char* kUsage =
     "commands:\n"
     "  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]\n"
     "      load a scenery and print its model as JSON\n"
+    "  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
+    "         [--on-parse-error ignore|abort]\n"
+    "      load a scenery and print as JSON the segments near the point X Z (in the\n"
+    "      scenery's own axes), nearest first, each with the file and line it was read from\n"
     "  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]\n"
     "         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]\n"
     "         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]\n"
@@ -47,6 +52,7 @@ int main(int argc, char** argv) {
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
     if (command == "dump") return tarvik::RunDump(args, stdout, stderr);
+    if (command == "locate") return tarvik::RunLocate(args, stdout, stderr);
     if (command == "stats") return tarvik::RunStats(args, stdout, stderr);
     if (command == "render") {
         // Drawing text needs the fonts of a GUI application, but no screen.

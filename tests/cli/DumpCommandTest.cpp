@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "DumpCommand.h"
+#include "SceneryJson.h"
 #include "TestSupport.h"
 
 namespace tarvik {
@@ -57,6 +58,9 @@ TEST(TarvikDump, PrintsTheWholeModelAsJson) {
     EXPECT_EQ(run.err,
               "Nieodnaleziony tor: Nie odnaleziono toru nowhere, do którego przypisany "
               "jest pociąg Lost\\rCzy chcesz sam przypisac pociąg do toru?\n");
+    const auto at = [&path](int line) {
+        return ",\"at\":{\"file\":\"" + path + "\",\"line\":" + std::to_string(line) + "}}";
+    };
     const std::string expected =
         "{\"files\":[\n{\"path\":\"" + path +
         "\",\"size\":" + std::to_string(std::filesystem::file_size(path)) +
@@ -66,16 +70,75 @@ TEST(TarvikDump, PrintsTheWholeModelAsJson) {
         "\"bounds\":{\"min\":[-0,-10.2],\"max\":[0,0.204]},\n"
         "\"ranges\":{\"speed\":[40,40],\"height\":[0,10],\"gradient\":[0,50]},\n"
         "\"tracks\":[\n{\"name\":\"Tor1\",\"p1\":[-0,-0],\"p2\":[-0,-10],\"h\":[1,2],"
-        "\"control\":[-0,-0,-1.5,-0],\"velocity\":40,\"events\":[[\"event0\",\"start\"]]}],\n"
+        "\"control\":[-0,-0,-1.5,-0],\"velocity\":40,\"events\":[[\"event0\",\"start\"]]" +
+        at(3) +
+        "],\n"
         "\"roads\":[],\n\"rivers\":[],\n"
         "\"tractions\":[\n{\"name\":null,\"p1\":[-1,-2],\"p2\":[-3,-4],\"h\":[0,0],"
-        "\"control\":null,\"velocity\":0,\"events\":[]}],\n"
+        "\"control\":null,\"velocity\":0,\"events\":[]" +
+        at(13) +
+        "],\n"
         "\"trainsets\":[\n"
-        "{\"name\":\"Lost\",\"description\":\"\",\"track\":null,\"vehicles\":[]},\n"
+        "{\"name\":\"Lost\",\"description\":\"\",\"track\":null,\"vehicles\":[]" +
+        at(23) +
+        ",\n"
         "{\"name\":\"Os\",\"description\":\"Opis\",\"track\":0,\"vehicles\":["
-        "{\"name\":\"car\",\"kind\":3},{\"name\":\"loco\",\"kind\":1}]}],\n"
+        "{\"name\":\"car\",\"kind\":3},{\"name\":\"loco\",\"kind\":1}]" +
+        at(18) +
+        "],\n"
         "\"error\":null}\n";
     EXPECT_EQ(run.out, expected);
+}
+
+// A track node from (x1, z1) to (x2, z2) of the file's axes.
+std::string Piece(double x1, double z1, double x2, double z2, const std::string& subKind) {
+    test::PieceSpec p;
+    p.subKind = subKind;
+    p.x1 = x1, p.z1 = z1, p.x2 = x2, p.z2 = z2;
+    return test::TrackNode(p);
+}
+
+// Every "at" value of a dump, in the order written.
+std::vector<std::string> Places(const std::string& json) {
+    std::vector<std::string> places;
+    for (std::size_t at = json.find("\"at\":"); at != std::string::npos;
+         at = json.find("\"at\":", at + 1)) {
+        const std::size_t from = at + 5;
+        const std::size_t to = json[from] == '{' ? json.find('}', from) + 1 : from + 4;
+        places.push_back(json.substr(from, to - from));
+    }
+    return places;
+}
+
+TEST(TarvikDump, SegmentsAndTrainsetsTellTheFileAndLineTheyWereReadFrom) {
+    test::TempDir dir;
+    const std::string main = dir.Path().string() + "/main.scn";
+    const std::string inc = dir.Path().string() + "/parts/inc.inc";
+    // Lines counted by hand; a track node is 8 lines.
+    dir.Write("parts/inc.inc",
+              "// part\n\n" + Piece(0, 0, 0, 10, "road") + Piece(5, 0, 5, 10, "normal"));
+    dir.Write("main.scn",
+              CrLf({"// top", "origin 100 0 0", "include parts/inc.inc", "endorigin", ""}) +
+                  Piece(9, 0, 9, 10, "normal") +
+                  CrLf({"FirstInit", "trainset T none", "endtrainset"}));
+    const DumpRun run = Dump({main});
+    ASSERT_EQ(run.status, 0) << run.err;
+    ASSERT_NE(run.out.find("{\"path\":\"" + inc + "\""), std::string::npos) << run.out;
+    const auto place = [](const std::string& file, int line) {
+        return "{\"file\":\"" + file + "\",\"line\":" + std::to_string(line) + "}";
+    };
+    // Tracks newest first, then roads, then trainsets.
+    EXPECT_EQ(Places(run.out), (std::vector<std::string>{place(main, 6), place(inc, 11),
+                                                         place(inc, 3), place(main, 15)}));
+}
+
+TEST(TarvikDump, PlaceNotKnownIsNull) {
+    TScenery scenery;
+    scenery.Segments.NewSegment({.kind = SegmentKind::River, .x1 = 0, .y1 = 0, .x2 = 1, .y2 = 0});
+    scenery.Trainsets.emplace_front();
+    std::FILE* out = std::tmpfile();
+    WriteSceneryJson(out, scenery, LoadResult{}, false);
+    EXPECT_EQ(Places(test::ReadAndClose(out)), (std::vector<std::string>{"null", "null"}));
 }
 
 TEST(TarvikDump, SummaryCountsInsteadOfListing) {
@@ -87,7 +150,9 @@ TEST(TarvikDump, SummaryCountsInsteadOfListing) {
     const DumpRun run = Dump({"--summary", path});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.find("\"tracks\":["), std::string::npos);
-    EXPECT_NE(run.out.find("\"track\":null,\"vehicles\":2}"), std::string::npos);
+    EXPECT_NE(run.out.find("\"track\":null,\"vehicles\":2,\"at\":{\"file\":\"" + path +
+                           "\",\"line\":10}}"),
+              std::string::npos);
     EXPECT_NE(run.out.find("\"counts\":{\"tracks\":0,\"roads\":1,\"rivers\":0,\"tractions\":0,"
                            "\"trainsets\":1,\"vehicles\":2}"),
               std::string::npos)

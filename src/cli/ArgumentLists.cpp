@@ -1,0 +1,45 @@
+#include "ArgumentLists.h"
+
+#include <charconv>
+#include <cmath>
+#include <sstream>
+
+namespace tarvik {
+
+std::vector<std::string> SplitList(const std::string& list) {
+    std::vector<std::string> items;
+    std::stringstream in(list);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        if (!item.empty()) items.push_back(item);
+    }
+    return items;
+}
+
+std::optional<std::string> ParseLayers(const std::string& list, KindSet& layers) {
+    layers = {};
+    for (const std::string& item : SplitList(list)) {
+        if (item == "tracks") {
+            layers[static_cast<int>(SegmentKind::Track)] = true;
+        } else if (item == "roads") {
+            layers[static_cast<int>(SegmentKind::Road)] = true;
+        } else if (item == "rivers") {
+            layers[static_cast<int>(SegmentKind::River)] = true;
+        } else if (item == "traction") {
+            layers[static_cast<int>(SegmentKind::Traction)] = true;
+        } else {
+            return "unknown layer " + item;
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<double> ParseFiniteNumber(const std::string& text) {
+    double value = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (ec != std::errc() || ptr != end || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+}  // namespace tarvik
