@@ -25,7 +25,7 @@ std::optional<std::string> ParseLayers(const std::string& list, KindSet& layers)
             layers[static_cast<int>(SegmentKind::Road)] = true;
         } else if (item == "rivers") {
             layers[static_cast<int>(SegmentKind::River)] = true;
-        } else if (item == "traction") {
+        } else if (item == "traction" || item == "tractions") {  // as the output names them
             layers[static_cast<int>(SegmentKind::Traction)] = true;
         } else {
             return "unknown layer " + item;

@@ -101,6 +101,8 @@ TEST_F(TarvikLocate, RadiusIsInclusiveAndLayersFilter) {
     EXPECT_EQ(
         layers(Locate(Args({"-995", "502", "--radius", "8", "--layers", "roads,traction"})).out),
         (Layers{"tractions", "roads"}));
+    EXPECT_EQ(layers(Locate(Args({"-995", "502", "--radius", "8", "--layers", "tractions"})).out),
+              (Layers{"tractions"}));
 }
 
 TEST_F(TarvikLocate, CurvesAreMeasuredAsDrawnAtTheWorkModesPrecision) {
