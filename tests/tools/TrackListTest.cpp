@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTimer>
+#include <map>
 #include <set>
 
 #include "MapWidget.h"
@@ -179,7 +180,7 @@ TEST(TrackListSort, LocaleOrderWithLetterCaseAndStableTies) {
     const auto sorted = [](QStringList captions) {
         std::vector<TrackListModel::Row> rows;
         for (int i = 0; i < captions.size(); ++i)
-            rows.push_back({captions[i], QString::number(i), nullptr});
+            rows.push_back({captions[i], QString::number(i), nullptr, {}});
         SortByCaption(rows);
         QStringList out;
         for (const TrackListModel::Row& r : rows)
@@ -237,6 +238,36 @@ TEST_F(TrackListWindowTest, ViewsFillOnlyOnceChosenWithHeadersSortingAndTiming) 
     Load(Piece("jedyny", 0, 0, 0, 100));
     EXPECT_EQ(Rows(), 1);
     EXPECT_EQ(Cell(0, 0), "jedyny");
+}
+
+// Every view tells where its tracks were read, the file named from the scenery's folder.
+TEST_F(TrackListWindowTest, TheSourceColumnNamesTheFileAndLineOfTheTrack) {
+    dir.Write("tory/boczny.inc", "// bocznica\r\n" + Piece("boczny", 50, 0, 50, 100));
+    Load(Piece("glowny", 0, 0, 0, 100) + "include tory/boczny.inc\r\n" +
+         Piece("drugi", 100, 0, 100, 100, {"event0 wjazd"}) + "FirstInit\r\n" +
+         Trainset("Pierwszy", "boczny", Vehicle("L1", "headdriver")) +
+         Trainset("Zgubiony", "brak", Vehicle("L2", "headdriver")));
+    ShowList();
+    EXPECT_EQ(Header(2), "");
+    const std::map<QString, QString> places = {
+        {"glowny", "test.scn:1"}, {"boczny", "tory/boczny.inc:2"}, {"drugi", "test.scn:10"}};
+    for (int view = 0; view < 4; ++view) {
+        ChooseView(view);
+        EXPECT_EQ(View()->model()->columnCount(), 3);
+        EXPECT_EQ(Header(2), "Źródło");
+        for (int r = 0; r < Rows(); ++r) {
+            // The name of the track is in the first or the second column.
+            const QString track = places.count(Cell(r, 0)) ? Cell(r, 0) : Cell(r, 1);
+            const auto place = places.find(track);
+            EXPECT_EQ(Cell(r, 2), place == places.end() ? QString() : place->second)
+                << view << " " << Cell(r, 0).toStdString();
+        }
+    }
+    ChooseView(2);
+    EXPECT_EQ(Cell(RowOf("Pierwszy"), 2), "tory/boczny.inc:2");
+    EXPECT_EQ(Cell(RowOf("Zgubiony"), 2), "");
+    ChooseView(1);
+    EXPECT_EQ(Cell(RowOf("wjazd"), 2), "test.scn:10");
 }
 
 TEST_F(TrackListWindowTest, SelectionReportsHighlightsAndEnablesTheProperties) {
