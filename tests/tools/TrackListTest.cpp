@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTimer>
+#include <algorithm>
 #include <map>
 #include <set>
 
@@ -385,6 +386,46 @@ TEST_F(TrackZoomWindowTest, AnimationShrinksInPausedStepsUnlessTheTrackSpansHalf
     EXPECT_FALSE(ListButton("AnimateZoomToolButton")->isChecked());
     ShowTrack("maly");
     EXPECT_TRUE(pauses.empty());
+}
+
+// The go-to command finds a track by its name, in any letter case, and shows it as the list
+// does, animated alike.
+TEST_F(TrackZoomWindowTest, GoToANameZoomsAsTheListDoes) {
+    const auto goTo = [this](std::vector<std::string> texts) {
+        dialogs.goToTexts.assign(texts.begin(), texts.end());
+        pauses.clear();
+        widths.clear();
+        QTest::keyRelease(window.get(), Qt::Key_G, Qt::ControlModifier);
+    };
+    goTo({"brak", "maly tor", "MALY"});
+    ASSERT_EQ(dialogs.goToRequests.size(), 1u);
+    EXPECT_EQ(dialogs.goToRequests[0].prompt, "Współrzędne x z w osiach scenerii albo nazwa toru:");
+    std::vector<std::string> names = dialogs.goToRequests[0].names;
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"bok", "dlugi", "maly", "obwod"}));
+    EXPECT_EQ(dialogs.goToMessages,
+              (std::vector<std::string>{"Nie znaleziono toru o nazwie brak",
+                                        "Wpisz dwie liczby (x z) albo nazwę toru."}));
+    EXPECT_TRUE(pauses.empty());
+    ExpectView(-2005, -1001, 200, 200);
+    // A track is not marked: the map shows it whole.
+    EXPECT_FALSE(window->Map().Mark());
+
+    ShowTrack("dlugi");
+    const ViewState byList = window->View();
+    goTo({"maly"});
+    goTo({"Dlugi"});
+    EXPECT_EQ(window->View().ViewMin.x, byList.ViewMin.x);
+    EXPECT_EQ(window->View().ViewMax.y, byList.ViewMax.y);
+
+    window->findChild<QAction*>("AnimateZoom")->trigger();
+    goTo({"maly"});
+    const std::vector<double> byGoTo = widths;
+    ShowTrack("obwod");
+    ShowTrack("maly");
+    EXPECT_GE(byGoTo.size(), 3u);
+    EXPECT_EQ(byGoTo, widths);
+    ExpectView(-2005, -1001, 200, 200);
 }
 
 TEST_F(TrackZoomWindowTest, NoSecondSearchStartsDuringOne) {
