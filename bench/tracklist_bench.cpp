@@ -47,6 +47,7 @@ class QuietDialogs final : public ViewerDialogs {
     }
     std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
     bool PrintDialog(QPrinter&) override { return false; }
+    std::optional<std::string> GoTo(const GoToRequest&) override { return std::nullopt; }
 };
 
 std::string Name(long i, long count) {

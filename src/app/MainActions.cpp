@@ -37,6 +37,7 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_3, kCtrl, &MainActions::Linijka1, true},
     {Qt::Key_D, kCtrl, &MainActions::PaintRoad},
     {Qt::Key_E, kCtrl, &MainActions::EditFiles, true},
+    {Qt::Key_G, kCtrl, &MainActions::GoTo},
     {Qt::Key_L, kCtrl, &MainActions::ShowLegend},
     {Qt::Key_M, kCtrl, &MainActions::ShowMiniMap},
     {Qt::Key_O, kCtrl, &MainActions::OpenMenuItem},
@@ -196,6 +197,8 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     Hint(a.apa1, "Łapa (Ctrl+1)");
     Hint(a.Lupa1, "Lupa (Ctrl+2)");
     Hint(a.Linijka1, "Linijka (Ctrl+3)");
+    tools->addSeparator();
+    a.GoTo = Item(tools, "GoTo", "Przejdź do...", &A::GoTo);
 
     QMenu* windows = bar->addMenu("Okna");
     a.LegendMenu = windows->addMenu("Legenda");
@@ -310,7 +313,7 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     // Until the first load there is nothing to draw, save, print, start, edit or measure.
     for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
                           a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
-                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1}) {
+                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.GoTo}) {
         item->setEnabled(false);
     }
     return a;

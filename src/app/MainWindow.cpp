@@ -22,6 +22,7 @@
 #include "MapController.h"
 #include "MapWidget.h"
 #include "MenuSwitches.h"
+#include "PointerPanel.h"
 #include "ProperytyForm.h"
 #include "QtColor.h"
 #include "QtText.h"
@@ -69,6 +70,8 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     statusBar()->addPermanentWidget(loadPanel_);
     // Shown by a load that lasts.
     loadPanel_->hide();
+    pointer_ = new PointerPanel(this);
+    statusBar()->addPermanentWidget(pointer_);
     statusSink_ = std::make_unique<WindowStatus>(*status_, *loadPanel_, *this);
     statusBar()->setSizeGripEnabled(true);
 
@@ -80,6 +83,7 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     ConnectToolWindows();
 
     map_->onResized = [this] { ResizeMap(); };
+    map_->onPointer = [this](std::optional<QPointF> at) { ShowPointer(at); };
     connect(controller_.get(), &MapController::aboutToNavigate, this, [this] { zoom_->Finish(); });
     connect(controller_.get(), &MapController::viewChanged, this, [this](bool showAll) {
         if (showAll) map_->Picture().fill(ToRgb(colors_.Background));
@@ -113,6 +117,7 @@ void TForm1::ConnectActions() {
     on(a.apa1, [this] { SelectTool(MapTool::Hand); });
     on(a.Lupa1, [this] { SelectTool(MapTool::Zoom); });
     on(a.Linijka1, [this] { SelectTool(MapTool::Ruler); });
+    on(a.GoTo, [this] { GoToClick(); });
     on(a.ShowLegend, [this] { ShowLegendClick(actions_.ShowLegend); });
     on(a.ShowMiniMap, [this] { ShowMiniMapClick(actions_.ShowMiniMap); });
     on(a.ShowTrackList, [this] { ShowTrackListClick(); });
@@ -175,6 +180,7 @@ void TForm1::LoadScenery(std::string path) {
             }
         } loading(*this);
         SetStatusText("Wczytywanie scenerii...");
+        ShowPointer(std::nullopt);
         tools_.statistics->Invalidate();
         tools_.launcher->ClearTree();
         tools_.trackList->ClearList();
@@ -238,7 +244,7 @@ void TForm1::EnableAfterFirstLoad() {
     const MainActions& a = actions_;
     for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
                           a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
-                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1}) {
+                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.GoTo}) {
         item->setEnabled(true);
     }
 }
@@ -302,6 +308,7 @@ PaintHooks TForm1::MainPaintHooks() {
 }
 
 void TForm1::RedrawMap(RedrawCause cause) {
+    if (cause == RedrawCause::Navigation || cause == RedrawCause::Load) goToMark_.reset();
     // The window repaints during a load (a resize may ask for a drawing); the half-read model
     // is not drawn.
     if (!SceneryLoaded() || ModelBusy()) return;
@@ -332,6 +339,7 @@ void TForm1::RedrawMap(RedrawCause cause) {
         }
     }
     map_->ClearFeedback();
+    ShowPlaces();
 }
 
 void TForm1::ResizeMap() {

@@ -21,6 +21,7 @@
 #include "PaintMap.h"
 #include "RecentFiles.h"
 #include "Scenery.h"
+#include "SegmentGeometry.h"
 #include "SegmentGrid.h"
 #include "SettingsStore.h"
 #include "ToolContext.h"
@@ -37,6 +38,7 @@ namespace tarvik {
 class LoadProgressPanel;
 class MapController;
 class MapWidget;
+class PointerPanel;
 class WindowStatus;
 
 // Why the map is drawn again: some causes rebuild the mini-map's picture of the whole scenery.
@@ -133,6 +135,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void PrintButtonClick();
     void PrintPreviewMenuItemClick();
     void AboutMenuItemClick();
+    void GoToClick();
 
     void SyncOptions();
     void EnableAfterFirstLoad();
@@ -140,6 +143,10 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void ShowRecentFiles();
     void ResizeMap();
     void Measured(double metres);
+    // The pointer's place over the map, in the status line; none (it has left) clears it.
+    void ShowPointer(std::optional<QPointF> at);
+    // After a drawing: the go-to cross where its point is now, and the pointer's place anew.
+    void ShowPlaces();
 
     // MapControl
     void SetHighlight(const TSegmentObj* segment) override { highlight_ = segment; }
@@ -176,6 +183,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     RecentFiles recent_;
     // The named track the map highlights, chosen in the named-track list.
     const TSegmentObj* highlight_ = nullptr;
+    // The point the go-to command went to (map axes), marked until the view is moved.
+    std::optional<TPointD> goToMark_;
     std::unique_ptr<WindowStatus> statusSink_;
     Stopwatch::Clock clock_;
     std::string sceneryShortPath_;
@@ -195,6 +204,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     std::unique_ptr<ZoomAnimation> zoom_;
     QLabel* status_ = nullptr;
     LoadProgressPanel* loadPanel_ = nullptr;
+    PointerPanel* pointer_ = nullptr;
     ToolWindows tools_;
 };
 

@@ -9,6 +9,16 @@ namespace {
 // The drag shows this where the moved picture leaves the frame, as the map frame did.
 const QColor kDragFill(0, 128, 0);
 
+// The go-to cross: light on a dark outline, to be seen on any background and track colour.
+void DrawCross(QPainter& painter, QPointF at) {
+    constexpr qreal kArm = 7;
+    for (const QPen& pen : {QPen(Qt::black, 4), QPen(QColor(255, 255, 0), 2)}) {
+        painter.setPen(pen);
+        painter.drawLine(at - QPointF(kArm, 0), at + QPointF(kArm, 0));
+        painter.drawLine(at - QPointF(0, kArm), at + QPointF(0, kArm));
+    }
+}
+
 }  // namespace
 
 MapWidget::MapWidget(QWidget* parent) : QWidget(parent) {
@@ -36,14 +46,22 @@ void MapWidget::ClearFeedback() {
     update();
 }
 
+void MapWidget::SetMark(std::optional<QPointF> mark) {
+    if (mark == mark_) return;
+    mark_ = mark;
+    update();
+}
+
 void MapWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (feedback_ == Feedback::Drag) {
         painter.fillRect(rect(), kDragFill);
         painter.drawImage(to_, picture_);
+        if (mark_) DrawCross(painter, *mark_ + QPointF(to_));
         return;
     }
     painter.drawImage(0, 0, picture_);
+    if (mark_) DrawCross(painter, *mark_);
     if (feedback_ == Feedback::RubberLine) {
         painter.setPen(QPen(QColor(255, 0, 0), 2));
         painter.drawLine(from_, to_);
@@ -61,6 +79,14 @@ void MapWidget::mousePressEvent(QMouseEvent* event) {
 
 void MapWidget::mouseMoveEvent(QMouseEvent* event) {
     if (onMove) onMove(event);
+    if (!onPointer) return;
+    // A dragged picture shows under the pointer what lies that far back in it.
+    const QPointF shift = feedback_ == Feedback::Drag ? QPointF(to_) : QPointF();
+    onPointer(event->position() - shift);
+}
+
+void MapWidget::leaveEvent(QEvent*) {
+    if (onPointer) onPointer(std::nullopt);
 }
 
 void MapWidget::mouseReleaseEvent(QMouseEvent* event) {

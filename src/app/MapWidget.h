@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 namespace tarvik {
 
@@ -20,10 +21,17 @@ class MapWidget : public QWidget {
     void ShowRubberLine(QPoint from, QPoint to);
     void ShowDrag(QPoint offset);
     void ClearFeedback();
+    // A small cross at a pixel of the picture, drawn over it until taken away; it moves with
+    // the picture a drag moves.
+    void SetMark(std::optional<QPointF> mark);
+    const std::optional<QPointF>& Mark() const { return mark_; }
 
     std::function<void(QMouseEvent*)> onPress;
     std::function<void(QMouseEvent*)> onMove;
     std::function<void(QMouseEvent*)> onRelease;
+    // The pointer moved over the map, at this point of the picture as shown under it; nothing
+    // once it has left the map.
+    std::function<void(std::optional<QPointF>)> onPointer;
     // The picture has taken the new size and is to be drawn again.
     std::function<void()> onResized;
 
@@ -33,6 +41,7 @@ class MapWidget : public QWidget {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     enum class Feedback { None, RubberLine, Drag };
@@ -40,6 +49,7 @@ class MapWidget : public QWidget {
     Feedback feedback_ = Feedback::None;
     QPoint from_;
     QPoint to_;
+    std::optional<QPointF> mark_;
 };
 
 }  // namespace tarvik

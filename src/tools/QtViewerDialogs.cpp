@@ -15,6 +15,7 @@
 #include <functional>
 #include <vector>
 
+#include "GoToDialog.h"
 #include "QtColor.h"
 #include "QtText.h"
 
@@ -294,6 +295,12 @@ std::optional<TColor> QtViewerDialogs::ChooseColor(TColor initial) {
     const QColor chosen = dialog.selectedColor();
     return RGBColor(static_cast<unsigned>(chosen.red()), static_cast<unsigned>(chosen.green()),
                     static_cast<unsigned>(chosen.blue()));
+}
+
+std::optional<std::string> QtViewerDialogs::GoTo(const GoToRequest& request) {
+    GoToDialog dialog(request, parent_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.Text();
 }
 
 }  // namespace tarvik

@@ -21,6 +21,7 @@ class QtViewerDialogs final : public ViewerDialogs {
                                             int& filterIndex) override;
     std::optional<TColor> ChooseColor(TColor initial) override;
     bool PrintDialog(QPrinter& printer) override;
+    std::optional<std::string> GoTo(const GoToRequest& request) override;
 
   private:
     QPointer<QWidget> parent_;

@@ -16,6 +16,7 @@
 #include "ElapsedText.h"
 #include "ProperytyForm.h"
 #include "QtText.h"
+#include "SourceMap.h"
 #include "TextNow.h"
 #include "TrackListBuilder.h"
 #include "TrackListModel.h"
@@ -105,6 +106,27 @@ QToolButton* ToolButton(QToolBar* bar, const char* name, const QString& hint, co
     bar->addWidget(button);
     return button;
 }
+
+// The source places of a list's rows: each file's shown name is worked out once, as a list of
+// every track of a large scenery has many rows per file.
+class SourcePlaces {
+  public:
+    explicit SourcePlaces(const SourceMap& sources)
+        : sources_(sources), files_(sources.FileCount()) {}
+
+    QString Of(const TSegmentObj* segment) {
+        if (!segment) return {};
+        const SourceLocation at = sources_.Locate(segment->ReadAt());
+        if (!at.Known()) return {};
+        QString& file = files_[at.file];
+        if (file.isNull()) file = ToQString(ShownSourceFile(sources_, at.file));
+        return file + QLatin1Char(':') + QString::number(at.line);
+    }
+
+  private:
+    const SourceMap& sources_;
+    std::vector<QString> files_;
+};
 
 bool IsLeft(const QEvent* event) {
     return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -211,8 +233,11 @@ void TTrackListForm::BuildTrackList() {
             static_cast<TrackListView>(view), scenery.Tracks(), scenery.Trainsets);
         std::vector<TrackListModel::Row> rows;
         rows.reserve(entries.size());
-        for (const TrackListEntry& e : entries)
-            rows.push_back({Cp1250ToQString(e.caption), Cp1250ToQString(e.second), e.segment});
+        SourcePlaces places(scenery.Sources);
+        for (const TrackListEntry& e : entries) {
+            rows.push_back({Cp1250ToQString(e.caption), Cp1250ToQString(e.second), e.segment,
+                            places.Of(e.segment)});
+        }
         // Sorted once, when every entry is there.
         SortByCaption(rows);
         model_->SetRows(std::move(rows));

@@ -12,7 +12,9 @@ TrackListModel::TrackListModel(QObject* parent) : QAbstractTableModel(parent) {}
 void TrackListModel::SetHeaders(const QString& first, const QString& second) {
     headers_[0] = first;
     headers_[1] = second;
-    emit headerDataChanged(Qt::Horizontal, 0, 1);
+    // Every view tells where its tracks were read.
+    headers_[2] = QStringLiteral("Źródło");
+    emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
 }
 
 void TrackListModel::SetRows(std::vector<Row> rows) {
@@ -35,17 +37,25 @@ int TrackListModel::rowCount(const QModelIndex& parent) const {
 }
 
 int TrackListModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : 2;
+    return parent.isValid() ? 0 : kColumns;
 }
 
 QVariant TrackListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || index.row() >= rowCount()) return {};
     const Row& row = rows_[static_cast<std::size_t>(index.row())];
-    return index.column() == 0 ? row.caption : row.second;
+    switch (index.column()) {
+        case 0:
+            return row.caption;
+        case 1:
+            return row.second;
+        default:
+            return row.source;
+    }
 }
 
 QVariant TrackListModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section > 1) {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
+        section >= kColumns) {
         return {};
     }
     return headers_[section];

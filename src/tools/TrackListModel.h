@@ -8,8 +8,9 @@
 
 namespace tarvik {
 
-// The rows of the named-track list: two read-only columns and the segment of each row. The
-// rows are replaced as a whole, so the view lays them out once per build.
+// The rows of the named-track list: two read-only columns of the view, the source place of
+// the row's track as the third, and the segment of each row. The rows are replaced as a whole,
+// so the view lays them out once per build.
 class TrackListModel : public QAbstractTableModel {
     Q_OBJECT
 
@@ -18,7 +19,9 @@ class TrackListModel : public QAbstractTableModel {
         QString caption;
         QString second;
         const TSegmentObj* segment = nullptr;
+        QString source;  // "file:line" of the segment; empty when not known
     };
+    static constexpr int kColumns = 3;
 
     explicit TrackListModel(QObject* parent);
 
@@ -35,7 +38,7 @@ class TrackListModel : public QAbstractTableModel {
 
   private:
     std::vector<Row> rows_;
-    QString headers_[2];
+    QString headers_[kColumns];
 };
 
 // Ascending by caption, compared as the user's locale sorts text, letter case counting; rows

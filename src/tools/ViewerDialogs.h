@@ -1,8 +1,10 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "Color.h"
 
@@ -27,6 +29,16 @@ struct OpenFileRequest {
     std::string fileName;
 };
 
+// What the go-to dialog asks for and how it judges what is typed.
+struct GoToRequest {
+    std::string prompt;
+    // Offered as the user types, in any letter case (UTF-8); none in the user mode.
+    std::vector<std::string> names;
+    // Judges the text confirmed: empty lets the dialog close with it, any other text is shown
+    // in the dialog, which stays open for another try.
+    std::function<std::string(const std::string& text)> check;
+};
+
 // Every modal interaction of the viewer, so that tests can script the answers and run without
 // a screen. Message boxes and text input come from UserDialogs; texts are UTF-8, paths are the
 // file system's bytes.
@@ -43,6 +55,9 @@ class ViewerDialogs : public UserDialogs {
     virtual std::optional<TColor> ChooseColor(TColor initial) = 0;
     // The print dialog for printer (the printer, the number of copies); false when cancelled.
     virtual bool PrintDialog(QPrinter& printer) = 0;
+    // The go-to dialog: the text it was closed with, which check accepted, or nothing when it
+    // is cancelled.
+    virtual std::optional<std::string> GoTo(const GoToRequest& request) = 0;
 };
 
 }  // namespace tarvik

@@ -4,12 +4,15 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPrinter>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -306,6 +309,55 @@ TEST_F(QtDialogsTest, TheEditorIsChosenAmongWindowsProgramsOrThoseOfThisSystem) 
         form->close();
     });
     editors.exec();
+}
+
+// The go-to dialog completes names in any letter case, keeps a text that leads nowhere with
+// the reason under it, and closes with one that leads somewhere.
+TEST_F(QtDialogsTest, TheGoToDialogTellsWhyItStaysOpenAndCompletesTrackNames) {
+    Start();
+    GoToRequest request;
+    request.prompt = "Dokąd?";
+    request.names = {"tor_b", "Tor_A", "zwr", "łódź"};
+    std::vector<std::string> checked;
+    request.check = [&checked](const std::string& text) {
+        checked.push_back(text);
+        return text == "1,5 2" ? std::string() : "Nie ma takiego miejsca.";
+    };
+    bool seen = false;
+    WhenModal("GoToDialog", [&seen](QWidget* dialog) {
+        seen = true;
+        EXPECT_EQ(dialog->windowTitle(), "Przejdź do");
+        EXPECT_EQ(dialog->findChild<QLabel*>("GoToPrompt")->text(), "Dokąd?");
+        auto* edit = dialog->findChild<QLineEdit*>("GoToText");
+        auto* message = dialog->findChild<QLabel*>("GoToMessage");
+        EXPECT_FALSE(message->isVisible());
+        QApplication::setActiveWindow(dialog);
+        edit->setFocus();
+        QTest::keyClicks(edit, "TO");
+        QCompleter* completer = edit->completer();
+        ASSERT_NE(completer, nullptr);
+        QStringList offered;
+        for (int row = 0; completer->setCurrentRow(row); ++row)
+            offered << completer->currentCompletion();
+        EXPECT_EQ(offered, (QStringList{"Tor_A", "tor_b"}));
+        QTest::keyClicks(edit, "r_b");
+        completer->popup()->hide();
+        dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        EXPECT_TRUE(dialog->isVisible());
+        EXPECT_TRUE(message->isVisible());
+        EXPECT_EQ(message->text(), "Nie ma takiego miejsca.");
+        EXPECT_EQ(edit->selectedText(), "TOr_b");
+        // Typing replaces the chosen text.
+        QTest::keyClicks(edit, "1,5 2");
+        QTest::keyClick(edit, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.GoTo(request), std::optional<std::string>("1,5 2"));
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(checked, (std::vector<std::string>{"TOr_b", "1,5 2"}));
+
+    WhenModal("GoToDialog", [](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); });
+    EXPECT_EQ(dialogs.GoTo(request), std::nullopt);
+    EXPECT_EQ(checked.size(), 2u);
 }
 
 TEST_F(QtDialogsTest, QtsOwnTextsArePolish) {

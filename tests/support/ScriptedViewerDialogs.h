@@ -62,6 +62,20 @@ class ScriptedViewerDialogs final : public ViewerDialogs {
         return Take(colorAnswers);
     }
 
+    // Types the scripted texts one after another until the check takes one; without one
+    // that it takes, the dialog is cancelled.
+    std::optional<std::string> GoTo(const GoToRequest& request) override {
+        goToRequests.push_back({request.prompt, request.names});
+        while (!goToTexts.empty()) {
+            const std::string text = goToTexts.front();
+            goToTexts.pop_front();
+            const std::string message = request.check(text);
+            if (message.empty()) return text;
+            goToMessages.push_back(message);
+        }
+        return std::nullopt;
+    }
+
     std::vector<ScriptedDialogs::Message>& Messages() { return basic.messages; }
 
     ScriptedDialogs basic;
@@ -82,6 +96,13 @@ class ScriptedViewerDialogs final : public ViewerDialogs {
     int printRequests = 0;
     std::vector<TColor> colorRequests;
     std::deque<std::optional<TColor>> colorAnswers;
+    struct GoToShown {
+        std::string prompt;
+        std::vector<std::string> names;
+    };
+    std::vector<GoToShown> goToRequests;
+    std::deque<std::string> goToTexts;
+    std::vector<std::string> goToMessages;  // shown in the dialog, in order
 
   private:
     template <typename T>

@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTimer>
+#include <algorithm>
+#include <map>
 #include <set>
 
 #include "MapWidget.h"
@@ -179,7 +181,7 @@ TEST(TrackListSort, LocaleOrderWithLetterCaseAndStableTies) {
     const auto sorted = [](QStringList captions) {
         std::vector<TrackListModel::Row> rows;
         for (int i = 0; i < captions.size(); ++i)
-            rows.push_back({captions[i], QString::number(i), nullptr});
+            rows.push_back({captions[i], QString::number(i), nullptr, {}});
         SortByCaption(rows);
         QStringList out;
         for (const TrackListModel::Row& r : rows)
@@ -237,6 +239,36 @@ TEST_F(TrackListWindowTest, ViewsFillOnlyOnceChosenWithHeadersSortingAndTiming) 
     Load(Piece("jedyny", 0, 0, 0, 100));
     EXPECT_EQ(Rows(), 1);
     EXPECT_EQ(Cell(0, 0), "jedyny");
+}
+
+// Every view tells where its tracks were read, the file named from the scenery's folder.
+TEST_F(TrackListWindowTest, TheSourceColumnNamesTheFileAndLineOfTheTrack) {
+    dir.Write("tory/boczny.inc", "// bocznica\r\n" + Piece("boczny", 50, 0, 50, 100));
+    Load(Piece("glowny", 0, 0, 0, 100) + "include tory/boczny.inc\r\n" +
+         Piece("drugi", 100, 0, 100, 100, {"event0 wjazd"}) + "FirstInit\r\n" +
+         Trainset("Pierwszy", "boczny", Vehicle("L1", "headdriver")) +
+         Trainset("Zgubiony", "brak", Vehicle("L2", "headdriver")));
+    ShowList();
+    EXPECT_EQ(Header(2), "");
+    const std::map<QString, QString> places = {
+        {"glowny", "test.scn:1"}, {"boczny", "tory/boczny.inc:2"}, {"drugi", "test.scn:10"}};
+    for (int view = 0; view < 4; ++view) {
+        ChooseView(view);
+        EXPECT_EQ(View()->model()->columnCount(), 3);
+        EXPECT_EQ(Header(2), "Źródło");
+        for (int r = 0; r < Rows(); ++r) {
+            // The name of the track is in the first or the second column.
+            const QString track = places.count(Cell(r, 0)) ? Cell(r, 0) : Cell(r, 1);
+            const auto place = places.find(track);
+            EXPECT_EQ(Cell(r, 2), place == places.end() ? QString() : place->second)
+                << view << " " << Cell(r, 0).toStdString();
+        }
+    }
+    ChooseView(2);
+    EXPECT_EQ(Cell(RowOf("Pierwszy"), 2), "tory/boczny.inc:2");
+    EXPECT_EQ(Cell(RowOf("Zgubiony"), 2), "");
+    ChooseView(1);
+    EXPECT_EQ(Cell(RowOf("wjazd"), 2), "test.scn:10");
 }
 
 TEST_F(TrackListWindowTest, SelectionReportsHighlightsAndEnablesTheProperties) {
@@ -354,6 +386,46 @@ TEST_F(TrackZoomWindowTest, AnimationShrinksInPausedStepsUnlessTheTrackSpansHalf
     EXPECT_FALSE(ListButton("AnimateZoomToolButton")->isChecked());
     ShowTrack("maly");
     EXPECT_TRUE(pauses.empty());
+}
+
+// The go-to command finds a track by its name, in any letter case, and shows it as the list
+// does, animated alike.
+TEST_F(TrackZoomWindowTest, GoToANameZoomsAsTheListDoes) {
+    const auto goTo = [this](std::vector<std::string> texts) {
+        dialogs.goToTexts.assign(texts.begin(), texts.end());
+        pauses.clear();
+        widths.clear();
+        QTest::keyRelease(window.get(), Qt::Key_G, Qt::ControlModifier);
+    };
+    goTo({"brak", "maly tor", "MALY"});
+    ASSERT_EQ(dialogs.goToRequests.size(), 1u);
+    EXPECT_EQ(dialogs.goToRequests[0].prompt, "Współrzędne x z w osiach scenerii albo nazwa toru:");
+    std::vector<std::string> names = dialogs.goToRequests[0].names;
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"bok", "dlugi", "maly", "obwod"}));
+    EXPECT_EQ(dialogs.goToMessages,
+              (std::vector<std::string>{"Nie znaleziono toru o nazwie brak",
+                                        "Wpisz dwie liczby (x z) albo nazwę toru."}));
+    EXPECT_TRUE(pauses.empty());
+    ExpectView(-2005, -1001, 200, 200);
+    // A track is not marked: the map shows it whole.
+    EXPECT_FALSE(window->Map().Mark());
+
+    ShowTrack("dlugi");
+    const ViewState byList = window->View();
+    goTo({"maly"});
+    goTo({"Dlugi"});
+    EXPECT_EQ(window->View().ViewMin.x, byList.ViewMin.x);
+    EXPECT_EQ(window->View().ViewMax.y, byList.ViewMax.y);
+
+    window->findChild<QAction*>("AnimateZoom")->trigger();
+    goTo({"maly"});
+    const std::vector<double> byGoTo = widths;
+    ShowTrack("obwod");
+    ShowTrack("maly");
+    EXPECT_GE(byGoTo.size(), 3u);
+    EXPECT_EQ(byGoTo, widths);
+    ExpectView(-2005, -1001, 200, 200);
 }
 
 TEST_F(TrackZoomWindowTest, NoSecondSearchStartsDuringOne) {
