@@ -146,6 +146,21 @@ TEST(EditorParamsTest, ThePathStaysOneArgument) {
     EXPECT_EQ(ExpandEditorParams("--plik=%f \"-t a b\"", file), (Args{"--plik=" + file, "-t a b"}));
 }
 
+TEST(EditorParamsTest, TheLineGoesWhereTheParametersSayWordByWord) {
+    // A path may hold the macros' letters; only the pattern's are replaced.
+    const std::string file = "/s/tor %l i %f.scn";
+    EXPECT_EQ(ExpandEditorParams("--line %l %f", file, 42), (Args{"--line", "42", file}));
+    EXPECT_EQ(ExpandEditorParams("+%l %f", file, 7), (Args{"+7", file}));
+    EXPECT_EQ(ExpandEditorParams("-g %f:%l", file, 7), (Args{"-g", file + ":7"}));
+    EXPECT_EQ(ExpandEditorParams("-e vim +%l %f", file, 1234567890123),
+              (Args{"-e", "vim", "+1234567890123", file}));
+    EXPECT_EQ(ExpandEditorParams("'%l %l'", file, 3), Args{"3 3"});
+    // Without "%l" the file opens as before; opened without a place, at its first line.
+    EXPECT_EQ(ExpandEditorParams("%f", file, 42), Args{file});
+    EXPECT_EQ(ExpandEditorParams("", file, 42), Args{file});
+    EXPECT_EQ(ExpandEditorParams("+%l %f", file), (Args{"+1", file}));
+}
+
 TEST_F(EditSourceTest, EditorInAFolderWithABlankAndAnApostropheGetsThePathWhole) {
     test::TempDir programs;
     const FakeProgram editor(programs, "edy tor's/edytor");
@@ -334,11 +349,20 @@ TEST_F(EditSourceTest, DialogFieldsEditAndStoreTheSelectedSlot) {
     EXPECT_TRUE(exe.isEnabled());
     EXPECT_TRUE(param.isEnabled());
     exe.setText("/bin/ed");
-    form.findChild<QMenu*>("ParamMenu")->actions()[0]->trigger();
-    EXPECT_EQ(param.text(), "%f");
+    QMenu& macros = *form.findChild<QMenu*>("ParamMenu");
+    ASSERT_EQ(macros.actions().size(), 2);
+    EXPECT_EQ(macros.actions()[0]->text(), "Nazwa pliku (%f)");
+    EXPECT_EQ(macros.actions()[1]->text(), "Numer wiersza (%l)");
+    param.setText("+ ");
+    param.setCursorPosition(1);
+    macros.actions()[1]->trigger();
+    EXPECT_EQ(param.text(), "+%l ");
+    param.end(false);
+    macros.actions()[0]->trigger();
+    EXPECT_EQ(param.text(), "+%l %f");
     // Moving to another entry keeps what was typed.
     list.setCurrentIndex(0);
-    EXPECT_EQ(form.Slot(1), (EditorSlot{"Nowy", "/bin/ed", "%f"}));
+    EXPECT_EQ(form.Slot(1), (EditorSlot{"Nowy", "/bin/ed", "+%l %f"}));
     EXPECT_EQ(name.text(), "Fake");
 
     {
