@@ -34,6 +34,7 @@ struct MainActions {
     QAction* apa1 = nullptr;
     QAction* Lupa1 = nullptr;
     QAction* Linijka1 = nullptr;
+    QAction* Informacja1 = nullptr;
     // "Okna"; each "Pokaż" is also its window's tool button, with the submenu as drop-down.
     QMenu* LegendMenu = nullptr;
     QAction* ShowLegend = nullptr;
@@ -81,6 +82,7 @@ struct MainActions {
     QToolButton* HandToolButton = nullptr;
     QToolButton* ZoomToolButton = nullptr;
     QToolButton* LengthToolButton = nullptr;
+    QToolButton* InfoToolButton = nullptr;
     QToolButton* LegendToolButton = nullptr;
     QToolButton* MiniMapToolButton = nullptr;
     QToolButton* TrackListToolButton = nullptr;

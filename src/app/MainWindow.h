@@ -22,6 +22,7 @@
 #include "RecentFiles.h"
 #include "Scenery.h"
 #include "SegmentGrid.h"
+#include "SegmentSearch.h"
 #include "SettingsStore.h"
 #include "ToolContext.h"
 #include "ToolWindows.h"
@@ -31,6 +32,7 @@
 #include "WorkMode.h"
 
 class QLabel;
+class QMenu;
 
 namespace tarvik {
 
@@ -141,8 +143,17 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void ResizeMap();
     void Measured(double metres);
 
+    // The identify tool (MainWindowIdentify.cpp): a press at a pixel of the map shows the
+    // segment there, or opens its menu.
+    void IdentifyAt(QPoint pixel, bool menu);
+    void ShowIdentified(const std::optional<SegmentHit>& hit);
+    void ShowIdentifyMenu(const SegmentHit& hit, TPointD at, QPoint pixel);
+    void EditWhereRead(const TSegmentObj& segment);
+    void ShowInTrackList(const TSegmentObj& track);
+
     // MapControl
     void SetHighlight(const TSegmentObj* segment) override { highlight_ = segment; }
+    const TSegmentObj* Highlight() const override { return highlight_; }
     void Redraw() override { RedrawMap(RedrawCause::Button); }
     void CenterOn(double x, double y) override;
     void ZoomTo(const TSegmentObj& segment, std::function<void()> done) override;
@@ -174,8 +185,10 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     ColorSlots colors_;
     TWorkMode mode_;
     RecentFiles recent_;
-    // The named track the map highlights, chosen in the named-track list.
+    // The track the map highlights, chosen in the named-track list or with the identify tool.
     const TSegmentObj* highlight_ = nullptr;
+    // The identify tool's menu on the segment under the pointer.
+    QMenu* identifyMenu_ = nullptr;
     std::unique_ptr<WindowStatus> statusSink_;
     Stopwatch::Clock clock_;
     std::string sceneryShortPath_;
