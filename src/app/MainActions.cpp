@@ -35,6 +35,7 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_1, kCtrl, &MainActions::apa1, true},
     {Qt::Key_2, kCtrl, &MainActions::Lupa1, true},
     {Qt::Key_3, kCtrl, &MainActions::Linijka1, true},
+    {Qt::Key_4, kCtrl, &MainActions::Informacja1, true},
     {Qt::Key_D, kCtrl, &MainActions::PaintRoad},
     {Qt::Key_E, kCtrl, &MainActions::EditFiles, true},
     {Qt::Key_G, kCtrl, &MainActions::GoTo},
@@ -192,11 +193,13 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.apa1 = Check(tools, "apa1", "Łapa", &A::apa1);
     a.Lupa1 = Check(tools, "Lupa1", "Lupa", &A::Lupa1);
     a.Linijka1 = Check(tools, "Linijka1", "Linijka", &A::Linijka1);
-    for (QAction* item : {a.apa1, a.Lupa1, a.Linijka1})
+    a.Informacja1 = Check(tools, "Informacja1", "Informacja", &A::Informacja1);
+    for (QAction* item : {a.apa1, a.Lupa1, a.Linijka1, a.Informacja1})
         a.ToolGroup->addAction(item);
     Hint(a.apa1, "Łapa (Ctrl+1)");
     Hint(a.Lupa1, "Lupa (Ctrl+2)");
     Hint(a.Linijka1, "Linijka (Ctrl+3)");
+    Hint(a.Informacja1, "Informacja o obiekcie na mapie");
     tools->addSeparator();
     a.GoTo = Item(tools, "GoTo", "Przejdź do...", &A::GoTo);
 
@@ -302,6 +305,8 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.ZoomToolButton = Button(tb, "ZoomToolButton", a.Lupa1, cursorIcon(CursorTable::kZoomIn));
     a.LengthToolButton =
         Button(tb, "LengthToolButton", a.Linijka1, style->standardIcon(QStyle::SP_ArrowRight));
+    a.InfoToolButton =
+        Button(tb, "InfoToolButton", a.Informacja1, cursorIcon(CursorTable::kIdentify));
     tb->addSeparator();
     a.LegendToolButton = Button(tb, "LegendToolButton", a.ShowLegend);
     DropDown(a.LegendToolButton, a.LegendMenu, Qt::ToolButtonTextOnly);
@@ -310,10 +315,11 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.TrackListToolButton = Button(tb, "TrackListToolButton", a.ShowTrackList);
     DropDown(a.TrackListToolButton, a.TrackListSubmenu, Qt::ToolButtonTextOnly);
 
-    // Until the first load there is nothing to draw, save, print, start, edit or measure.
+    // Until the first load there is nothing to draw, save, print, start, edit, measure or
+    // identify.
     for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
                           a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
-                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.GoTo}) {
+                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.Informacja1, a.GoTo}) {
         item->setEnabled(false);
     }
     return a;

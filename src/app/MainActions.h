@@ -34,6 +34,7 @@ struct MainActions {
     QAction* apa1 = nullptr;
     QAction* Lupa1 = nullptr;
     QAction* Linijka1 = nullptr;
+    QAction* Informacja1 = nullptr;
     QAction* GoTo = nullptr;
     // "Okna"; each "Pokaż" is also its window's tool button, with the submenu as drop-down.
     QMenu* LegendMenu = nullptr;
@@ -82,6 +83,7 @@ struct MainActions {
     QToolButton* HandToolButton = nullptr;
     QToolButton* ZoomToolButton = nullptr;
     QToolButton* LengthToolButton = nullptr;
+    QToolButton* InfoToolButton = nullptr;
     QToolButton* LegendToolButton = nullptr;
     QToolButton* MiniMapToolButton = nullptr;
     QToolButton* TrackListToolButton = nullptr;

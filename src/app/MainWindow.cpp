@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QStatusBar>
 #include <QUrl>
@@ -90,6 +91,8 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
         RedrawMap(RedrawCause::Navigation);
     });
     connect(controller_.get(), &MapController::measured, this, [this](double m) { Measured(m); });
+    connect(controller_.get(), &MapController::identify, this,
+            [this](QPoint pixel, bool menu) { IdentifyAt(pixel, menu); });
     qApp->installEventFilter(this);
     connect(qApp, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState s) {
         if (s == Qt::ApplicationActive) CheckFilesChanged();
@@ -117,6 +120,7 @@ void TForm1::ConnectActions() {
     on(a.apa1, [this] { SelectTool(MapTool::Hand); });
     on(a.Lupa1, [this] { SelectTool(MapTool::Zoom); });
     on(a.Linijka1, [this] { SelectTool(MapTool::Ruler); });
+    on(a.Informacja1, [this] { SelectTool(MapTool::Identify); });
     on(a.GoTo, [this] { GoToClick(); });
     on(a.ShowLegend, [this] { ShowLegendClick(actions_.ShowLegend); });
     on(a.ShowMiniMap, [this] { ShowMiniMapClick(actions_.ShowMiniMap); });
@@ -186,6 +190,11 @@ void TForm1::LoadScenery(std::string path) {
         tools_.trackList->ClearList();
         tools_.properties->Clear();
         highlight_ = nullptr;
+        // Its items point into the model.
+        if (identifyMenu_) {
+            identifyMenu_->close();
+            identifyMenu_->clear();
+        }
         // The grids point into the model, so they go before it.
         index_.reset();
         modelReady_ = false;
@@ -244,7 +253,7 @@ void TForm1::EnableAfterFirstLoad() {
     const MainActions& a = actions_;
     for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
                           a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
-                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.GoTo}) {
+                          a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.Informacja1, a.GoTo}) {
         item->setEnabled(true);
     }
 }
@@ -452,6 +461,9 @@ void TForm1::SelectTool(MapTool tool) {
             break;
         case MapTool::Ruler:
             a.Linijka1->setChecked(true);
+            break;
+        case MapTool::Identify:
+            a.Informacja1->setChecked(true);
             break;
         case MapTool::None:
             break;

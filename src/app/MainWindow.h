@@ -23,6 +23,7 @@
 #include "Scenery.h"
 #include "SegmentGeometry.h"
 #include "SegmentGrid.h"
+#include "SegmentSearch.h"
 #include "SettingsStore.h"
 #include "ToolContext.h"
 #include "ToolWindows.h"
@@ -32,6 +33,7 @@
 #include "WorkMode.h"
 
 class QLabel;
+class QMenu;
 
 namespace tarvik {
 
@@ -148,8 +150,17 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     // After a drawing: the go-to cross where its point is now, and the pointer's place anew.
     void ShowPlaces();
 
+    // The identify tool (MainWindowIdentify.cpp): a press at a pixel of the map shows the
+    // segment there, or opens its menu.
+    void IdentifyAt(QPoint pixel, bool menu);
+    void ShowIdentified(const std::optional<SegmentHit>& hit);
+    void ShowIdentifyMenu(const SegmentHit& hit, TPointD at, QPoint pixel);
+    void EditWhereRead(const TSegmentObj& segment);
+    void ShowInTrackList(const TSegmentObj& track);
+
     // MapControl
     void SetHighlight(const TSegmentObj* segment) override { highlight_ = segment; }
+    const TSegmentObj* Highlight() const override { return highlight_; }
     void Redraw() override { RedrawMap(RedrawCause::Button); }
     void CenterOn(double x, double y) override;
     void ZoomTo(const TSegmentObj& segment, std::function<void()> done) override;
@@ -181,8 +192,10 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     ColorSlots colors_;
     TWorkMode mode_;
     RecentFiles recent_;
-    // The named track the map highlights, chosen in the named-track list.
+    // The track the map highlights, chosen in the named-track list or with the identify tool.
     const TSegmentObj* highlight_ = nullptr;
+    // The identify tool's menu on the segment under the pointer.
+    QMenu* identifyMenu_ = nullptr;
     // The point the go-to command went to (map axes), marked until the view is moved.
     std::optional<TPointD> goToMark_;
     std::unique_ptr<WindowStatus> statusSink_;

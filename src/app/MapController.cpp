@@ -48,6 +48,9 @@ void MapController::SetTool(MapTool tool) {
         case MapTool::Ruler:
             SetCursor(kCrossCursor);
             break;
+        case MapTool::Identify:
+            SetCursor(CursorTable::kIdentify);
+            break;
         case MapTool::None:
             SetCursor(kDefaultCursor);
             break;
@@ -95,8 +98,12 @@ void MapController::Press(const QMouseEvent& event) {
     }
     emit aboutToNavigate();
     const QPoint p = event.position().toPoint();
-    Apply(navigator_.Press(button, ToShift(event.modifiers(), event.buttons()), p.x(), p.y(),
-                           map_.width(), map_.height(), view_, scenery_.Bounds()));
+    const PressEffect effect =
+        navigator_.Press(button, ToShift(event.modifiers(), event.buttons()), p.x(), p.y(),
+                         map_.width(), map_.height(), view_, scenery_.Bounds());
+    Apply(effect);
+    if (effect.identify && button != MouseButton::Middle)
+        emit identify(p, button == MouseButton::Right);
 }
 
 void MapController::Move(const QMouseEvent& event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 
 #include "Navigation.h"
 #include "Scenery.h"
@@ -42,6 +43,9 @@ class MapController : public QObject {
     void viewChanged(bool showAll);
     // The ruler's distance in metres; the rubber line stays until the map is drawn again.
     void measured(double metres);
+    // The identify tool's press at a pixel of the map: the left button shows what is there,
+    // the right one asks for its menu.
+    void identify(QPoint pixel, bool menu);
 
   private:
     void Press(const QMouseEvent& event);

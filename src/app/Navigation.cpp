@@ -54,6 +54,10 @@ PressEffect MapNavigator::Press(MouseButton button, ShiftSet shift, int x, int y
         effect.grab = tool_ == MapTool::Hand;
         return effect;
     }
+    if (tool_ == MapTool::Identify) {
+        effect.identify = true;
+        return effect;
+    }
     if (tool_ == MapTool::Zoom) {
         if (button != MouseButton::Middle && shift != (kAlt | kLeft)) {
             CenterView(view, px, py);
@@ -134,6 +138,8 @@ int MapNavigator::CursorAt(ShiftSet shift, int x, int y, int width, int height,
             return kCrossCursor;
         case MapTool::Hand:
             return 3;
+        case MapTool::Identify:
+            return 2;
         case MapTool::None:
             break;
     }

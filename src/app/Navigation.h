@@ -9,7 +9,7 @@
 
 namespace tarvik {
 
-enum class MapTool { None, Hand, Zoom, Ruler };
+enum class MapTool { None, Hand, Zoom, Ruler, Identify };
 enum class MouseButton { Left, Right, Middle };
 
 // The held modifier keys and mouse buttons, always compared as a whole set.
@@ -37,6 +37,7 @@ struct PressEffect {
     bool warpPointer = false;  // move the pointer to the centre of the map frame
     bool showAll = false;      // the picture is filled with the background before the redraw
     bool grab = false;         // the hand tool took hold: the grabbing cursor everywhere
+    bool identify = false;     // the identify tool asks what is under the press
 };
 
 struct ReleaseEffect {

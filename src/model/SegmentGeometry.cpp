@@ -46,13 +46,22 @@ float SegmentGradient(const TSegmentObj& s, const TWorkMode& mode) {
 
 namespace {
 
-double PieceDistance(TPointD a, TPointD b, TPointD p) {
+// Where on the piece from a to b the point nearest to p lies, from 0 at a to 1 at b.
+double PieceShare(TPointD a, TPointD b, TPointD p) {
     const double dx = b.x - a.x;
     const double dy = b.y - a.y;
     const double length2 = dx * dx + dy * dy;
-    double t = 0;
-    if (length2 > 0) t = std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
-    return std::hypot(a.x + dx * t - p.x, a.y + dy * t - p.y);
+    if (length2 <= 0) return 0;
+    return std::clamp(((p.x - a.x) * dx + (p.y - a.y) * dy) / length2, 0.0, 1.0);
+}
+
+TPointD PiecePoint(TPointD a, TPointD b, double t) {
+    return {a.x + (b.x - a.x) * t, a.y + (b.y - a.y) * t};
+}
+
+double PieceDistance(TPointD a, TPointD b, TPointD p) {
+    const TPointD q = PiecePoint(a, b, PieceShare(a, b, p));
+    return std::hypot(q.x - p.x, q.y - p.y);
 }
 
 }  // namespace
@@ -67,6 +76,38 @@ double SegmentDistance(const TSegmentObj& s, TPointD p, const TWorkMode& mode) {
         nearest = std::min(nearest, PieceDistance(previous, next, p));
         previous = next;
     }
+    return nearest;
+}
+
+SegmentPlace NearestPlace(const TSegmentObj& s, TPointD p, const TWorkMode& mode) {
+    const TPointD start{s.X1, s.Y1};
+    const TPointD end{s.X2, s.Y2};
+    if (!s.IsCurve()) {
+        const double t = PieceShare(start, end, p);
+        return {PiecePoint(start, end, t), t};
+    }
+    // The pieces between the samples, as they are drawn and measured.
+    const unsigned n = mode.InterpolateSteps;
+    SegmentPlace nearest{start, 0};
+    double nearestDistance = std::hypot(p.x - start.x, p.y - start.y);
+    double nearestLength = 0;
+    double length = 0;
+    TPointD previous = start;
+    for (unsigned k = 1; k < n; ++k) {
+        const TPointD next = SegmentPoint(s, static_cast<double>(k) / (n - 1));
+        const double t = PieceShare(previous, next, p);
+        const TPointD q = PiecePoint(previous, next, t);
+        const double piece = std::hypot(next.x - previous.x, next.y - previous.y);
+        const double distance = std::hypot(q.x - p.x, q.y - p.y);
+        if (distance < nearestDistance) {
+            nearestDistance = distance;
+            nearest.point = q;
+            nearestLength = length + piece * t;
+        }
+        length += piece;
+        previous = next;
+    }
+    nearest.along = length > 0 ? nearestLength / length : 0;
     return nearest;
 }
 

@@ -28,6 +28,19 @@ float SegmentGradient(const TSegmentObj& s, const TWorkMode& mode);
 // ends, or a curve as the line through its samples.
 double SegmentDistance(const TSegmentObj& s, TPointD p, const TWorkMode& mode);
 
+// The point of the segment as drawn nearest to p, and how far along the drawn line it lies, as
+// a share of the line's length from the start point (0 to 1).
+struct SegmentPlace {
+    TPointD point;
+    double along = 0;
+};
+SegmentPlace NearestPlace(const TSegmentObj& s, TPointD p, const TWorkMode& mode);
+
+// The height at a share of the length from the start point, evenly between the ends' heights.
+inline double HeightAlong(const TSegmentObj& s, double along) {
+    return s.Height1 + (s.Height2 - s.Height1) * along;
+}
+
 // Whether the segment may show inside the world rectangle rectMin..rectMax.
 bool SegmentVisible(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode);
 

@@ -105,10 +105,33 @@ QCursor Arrow(double degrees) {
     return QCursor(Draw(turn.map(body)), inside(hot.x()), inside(hot.y()));
 }
 
+// The pointer's arrow with an "i" in a disc below its tip: the tip picks the object.
+QCursor Identify() {
+    QPainterPath body;
+    body.moveTo(2, 2);
+    body.lineTo(2, 21);
+    body.lineTo(7, 16);
+    body.lineTo(10.5, 23.5);
+    body.lineTo(13.5, 22);
+    body.lineTo(10, 15);
+    body.lineTo(17, 15);
+    body.closeSubpath();
+    constexpr QPointF disc(23, 23);
+    QPainterPath badge;
+    badge.addEllipse(disc, 7, 7);
+    body = body.united(badge);
+    QPainterPath marks;
+    marks.addEllipse(QPointF(disc.x(), disc.y() - 3.5), 0.8, 0.8);
+    marks.moveTo(disc.x(), disc.y() - 0.5);
+    marks.lineTo(disc.x(), disc.y() + 4.5);
+    return QCursor(Draw(body, marks), 2, 2);
+}
+
 }  // namespace
 
 CursorTable::CursorTable() {
     slots_[kZoomIn] = Magnifier(true);
+    slots_[kIdentify] = Identify();
     slots_[kHand] = Hand(true);
     slots_[kGrab] = Hand(false);
     slots_[kCentreOnly] = Magnifier(false);

@@ -6,12 +6,13 @@
 
 namespace tarvik {
 
-// The application's cursor slots by number. Slots 1 and 3 to 13 are the map's tool and
-// edge-band cursors, drawn by the program; 20, 21 and 22 are the busy cursors of loading,
+// The application's cursor slots by number. Slots 1 to 13 are the map's tool and edge-band
+// cursors, drawn by the program; 20, 21 and 22 are the busy cursors of loading,
 // recalculating and drawing. A slot without a cursor gives the arrow.
 class CursorTable {
   public:
     static constexpr int kZoomIn = 1;
+    static constexpr int kIdentify = 2;
     static constexpr int kHand = 3;
     static constexpr int kGrab = 4;
     static constexpr int kCentreOnly = 5;

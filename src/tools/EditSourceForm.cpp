@@ -122,6 +122,8 @@ TEditSourceForm::TEditSourceForm(ToolContext context, QWidget* parent)
     paramMenu_->setObjectName(QStringLiteral("ParamMenu"));
     connect(paramMenu_->addAction(QStringLiteral("Nazwa pliku (%f)")), &QAction::triggered, this,
             [this] { InsertMacro(*paramEdit_, QStringLiteral("%f")); });
+    connect(paramMenu_->addAction(QStringLiteral("Numer wiersza (%l)")), &QAction::triggered, this,
+            [this] { InsertMacro(*paramEdit_, QStringLiteral("%l")); });
     connect(exeEdit_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { exeMenu_->popup(exeEdit_->mapToGlobal(p)); });
     connect(paramEdit_, &QWidget::customContextMenuRequested, this,
@@ -208,12 +210,21 @@ void TEditSourceForm::NotepadClick() {
     paramEdit_->setText(QStringLiteral("%f"));
 }
 
-void TEditSourceForm::EditFiles(int slot) {
+bool TEditSourceForm::ActivateEditor(int slot) {
     activeEditor_ = slot >= 0 && slot < kEditorSlots ? slot : -1;
-    if (activeEditor_ < 0 || !context_.map.SceneryLoaded()) return;
+    if (activeEditor_ < 0 || !context_.map.SceneryLoaded()) return false;
     if (!context_.files.FileExists(ToBytes(QString::fromStdString(Slot(slot).exe)))) {
         ChooseEditorProgram(slot);
     }
+    return true;
+}
+
+void TEditSourceForm::EditAt(const std::string& file, std::uint64_t line) {
+    if (ActivateEditor(0)) OpenInEditor(file, line);
+}
+
+void TEditSourceForm::EditFiles(int slot) {
+    if (!ActivateEditor(slot)) return;
     std::vector<std::string> files;
     for (const TIncFile& file : context_.scenery.IncFiles)
         files.push_back(file.FileName);
@@ -226,14 +237,14 @@ void TEditSourceForm::EditFiles(int slot) {
     }
 }
 
-bool TEditSourceForm::OpenInEditor(const std::string& file) {
+bool TEditSourceForm::OpenInEditor(const std::string& file, std::uint64_t line) {
     if (activeEditor_ < 0) return false;
     const auto program = [this] {
         return ToBytes(QString::fromStdString(Slot(activeEditor_).exe));
     };
     if (!context_.files.FileExists(program())) ChooseEditorProgram(activeEditor_);
     const ProgramStart start =
-        PrepareStart(program(), ExpandEditorParams(Slot(activeEditor_).param, file), {});
+        PrepareStart(program(), ExpandEditorParams(Slot(activeEditor_).param, file, line), {});
     const std::string obstacle = StartObstacle(start);
     const StartResult started = obstacle.empty() ? runner_(start) : StartResult{false, obstacle};
     if (!started.started) ReportStartFailure(program(), started.reason);

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <array>
+#include <cstdint>
 #include <string>
 
 #include "LaunchParams.h"
@@ -20,8 +21,8 @@ namespace tarvik {
 QString EditorEntryText(int index, const std::string& name);
 
 // The nine outside editors and their configuration dialog ("Edytuj źródła..."): each slot has
-// a name, a program and a parameter pattern with "%f" for the file. The edit request opens the
-// chosen loaded files in one of them.
+// a name, a program and a parameter pattern with "%f" for the file and "%l" for the line. The
+// edit request opens the chosen loaded files in one of them.
 class TEditSourceForm : public QDialog {
     Q_OBJECT
 
@@ -36,9 +37,12 @@ class TEditSourceForm : public QDialog {
     // Asks which loaded files to edit and opens each in the editor of the slot; -1 does
     // nothing.
     void EditFiles(int slot);
-    // Starts the active editor on one file; false, after telling the user why, when it did not
-    // start.
-    bool OpenInEditor(const std::string& file);
+    // Opens one loaded file at a line (from 1) in the first editor, asking for its program as
+    // the edit request does.
+    void EditAt(const std::string& file, std::uint64_t line);
+    // Starts the active editor on one file, at a line where its parameters take one; false,
+    // after telling the user why, when it did not start.
+    bool OpenInEditor(const std::string& file, std::uint64_t line = 1);
 
     void ShowEditorSlot(int index);
     void StoreEditorSlot(int index);
@@ -64,6 +68,9 @@ class TEditSourceForm : public QDialog {
     void done(int result) override;
 
   private:
+    // Makes the slot the active editor, asking for its program when it is missing; false for
+    // no slot or before a load.
+    bool ActivateEditor(int slot);
     void NameChanged();
     void EnableSlotFields();
     // The editor file dialog for a slot's program; the dialog's fields follow when they show

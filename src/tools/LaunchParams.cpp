@@ -184,10 +184,12 @@ RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShor
     return result;
 }
 
-std::vector<std::string> ExpandEditorParams(std::string_view params, std::string_view file) {
+std::vector<std::string> ExpandEditorParams(std::string_view params, std::string_view file,
+                                            std::uint64_t line) {
     std::vector<std::string> words = SplitWords(params.empty() ? std::string_view("%f") : params);
+    // The line first: its digits hold no "%f", while a path may hold "%l".
     for (std::string& word : words)
-        word = ReplaceAll(std::move(word), "%f", file);
+        word = ReplaceAll(ReplaceAll(std::move(word), "%l", std::to_string(line)), "%f", file);
     return words;
 }
 

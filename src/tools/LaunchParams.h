@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,7 +11,7 @@ namespace tarvik {
 inline constexpr const char* kDefaultRunSimParam = "-s %s -v %v";
 
 // One of the outside editors: the name shown in the menus, the program and its parameter
-// pattern with "%f" for the file.
+// pattern with "%f" for the file and "%l" for the line.
 struct EditorSlot {
     std::string name;
     std::string exe;
@@ -68,8 +69,10 @@ struct RunParams {
 RunParams ExpandRunParams(std::string_view pattern, std::string_view sceneryShortPath,
                           std::string_view simulatorShortPath, std::string_view vehicle);
 
-// An editor's arguments: its parameters split into words, each "%f" in them replaced by the
-// file's path as it is; empty parameters mean "%f".
-std::vector<std::string> ExpandEditorParams(std::string_view params, std::string_view file);
+// An editor's arguments: its parameters split into words, each "%l" in them replaced by the
+// line number and each "%f" by the file's path as it is; empty parameters mean "%f". A file
+// opened without a place in it is opened at its first line.
+std::vector<std::string> ExpandEditorParams(std::string_view params, std::string_view file,
+                                            std::uint64_t line = 1);
 
 }  // namespace tarvik

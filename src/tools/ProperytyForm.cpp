@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "Cp1250.h"
 #include "PropertyText.h"
 #include "QtText.h"
 #include "SegmentGeometry.h"
@@ -70,6 +71,32 @@ void SetImage(QTreeWidgetItem* item, int index) {
     item->setData(0, TProperytyForm::kImageRole, index);
 }
 
+// A path too long for its field loses its middle; the field never widens the window.
+class ElidedLabel : public QLabel {
+  public:
+    void SetFullText(const QString& text) {
+        full_ = text;
+        Elide();
+        repaint();
+    }
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QLabel::resizeEvent(event);
+        Elide();
+    }
+
+  private:
+    void Elide() {
+        // A framed label keeps half an "x" between its frame and the text.
+        const int room =
+            contentsRect().width() - fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2;
+        setText(fontMetrics().elidedText(full_, Qt::ElideMiddle, room));
+    }
+
+    QString full_;
+};
+
 QGroupBox* Group(const QString& title, QGridLayout*& grid) {
     auto* group = new QGroupBox(title);
     grid = new QGridLayout(group);
@@ -90,19 +117,36 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     layout->setContentsMargins(4, 4, 4, 4);
     layout->setSpacing(3);
 
-    auto* top = new QHBoxLayout;
-    top->addWidget(Caption(QStringLiteral("Nazwa toru:")));
+    auto* top = new QGridLayout;
+    top->setSpacing(3);
+    nameCaption_ = Caption(QStringLiteral("Nazwa toru:"), "NameCaption");
+    top->addWidget(nameCaption_, 0, 0);
     trackName_ = Value("TrackName");
     Colour(trackName_, kNavy, true);
-    top->addWidget(trackName_, 1);
+    top->addWidget(trackName_, 0, 1);
+    top->addWidget(Caption(QStringLiteral("Plik:")), 1, 0);
+    auto* file = new ElidedLabel;
+    file->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    file->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    file->setObjectName("SourceFile");
+    file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    sourceFile_ = file;
+    top->addWidget(sourceFile_, 1, 1);
+    top->addWidget(Caption(QStringLiteral("Wiersz:")), 2, 0);
+    sourceLine_ = Value("SourceLine");
+    top->addWidget(sourceLine_, 2, 1);
+    top->setColumnStretch(1, 1);
     layout->addLayout(top);
 
     QGridLayout* grid = nullptr;
     layout->addWidget(Group(QStringLiteral("Współrzędne końców:"), grid));
     const char* columns[] = {"X:", "Y:", "Vx:", "Vy:", "H:"};
     const char* fields[] = {"X", "Y", "Vx", "Vy", "H"};
-    for (int c = 0; c < 5; ++c)
-        grid->addWidget(Caption(QString::fromLatin1(columns[c])), 0, c + 1);
+    for (int c = 0; c < 5; ++c) {
+        QLabel* caption = Caption(QString::fromLatin1(columns[c]));
+        if (c >= 2) vectorAndHeightCaptions_[static_cast<std::size_t>(c - 2)] = caption;
+        grid->addWidget(caption, 0, c + 1);
+    }
     for (int r = 0; r < 3; ++r) {
         const QString point = QStringLiteral("P%1").arg(r + 1);
         QLabel* caption = Caption(point + ":", r == 2 ? "P3Label" : nullptr);
@@ -122,6 +166,35 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     for (int c = 1; c <= 5; ++c)
         grid->setColumnStretch(c, 1);
 
+    // The same ends as the scenery's files write them: x and z are the map's X and Y turned
+    // round, y is the height.
+    layout->addWidget(Group(QStringLiteral("Współrzędne końców w plikach scenerii:"), grid));
+    const char* fileColumns[] = {"x:", "y:", "z:"};
+    const char* fileFields[] = {"FileX", "FileY", "FileZ"};
+    for (int c = 0; c < 3; ++c) {
+        QLabel* caption = Caption(QString::fromLatin1(fileColumns[c]));
+        if (c == 1) fileHeightCaption_ = caption;
+        grid->addWidget(caption, 0, c + 1);
+    }
+    for (int r = 0; r < 3; ++r) {
+        const QString point = QStringLiteral("P%1").arg(r + 1);
+        QLabel* caption = Caption(point + ":", r == 2 ? "FileP3Label" : nullptr);
+        grid->addWidget(caption, r + 1, 0);
+        for (int c = 0; c < 3; ++c) {
+            const QByteArray name = (point + fileFields[c]).toLatin1();
+            QLabel* value = Value(name.constData());
+            filePoints_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = value;
+            if (r == 2) Colour(value, kMaroon);
+            grid->addWidget(value, r + 1, c + 1);
+        }
+        if (r == 2) {
+            fileP3Label_ = caption;
+            Colour(caption, kMaroon);
+        }
+    }
+    for (int c = 1; c <= 3; ++c)
+        grid->setColumnStretch(c, 1);
+
     layout->addWidget(Group(QStringLiteral("Informacje dodatkowe:"), grid));
     velocity_ = Value("Velocity");
     length12_ = Value("Length12");
@@ -135,11 +208,13 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     gradient13_ = Value("Gradient13");
     for (QLabel* l : {switchLabel_, length13Label_, length13_, gradient13Label_, gradient13_})
         Colour(l, kMaroon);
-    grid->addWidget(Caption(QStringLiteral("Prędkość szlakowa:")), 0, 0);
+    velocityCaption_ = Caption(QStringLiteral("Prędkość szlakowa:"), "VelocityCaption");
+    grid->addWidget(velocityCaption_, 0, 0);
     grid->addWidget(velocity_, 0, 1);
     grid->addWidget(Caption(QStringLiteral("Długość P1-P2:")), 1, 0);
     grid->addWidget(length12_, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Nachylenie |P1-P2|:")), 2, 0);
+    gradient12Caption_ = Caption(QStringLiteral("Nachylenie |P1-P2|:"), "Gradient12Caption");
+    grid->addWidget(gradient12Caption_, 2, 0);
     grid->addWidget(gradient12_, 2, 1);
     grid->addWidget(switchLabel_, 3, 0, 1, 2);
     grid->addWidget(length13Label_, 4, 0);
@@ -179,8 +254,9 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     grid->addWidget(tree_, 3, 0, 1, 4);
     grid->setRowStretch(3, 1);
 
-    QGroupBox* eventGroup = Group(QStringLiteral("Lista zdarzeń:"), grid);
-    layout->addWidget(eventGroup, 1);
+    eventGroup_ = Group(QStringLiteral("Lista zdarzeń:"), grid);
+    eventGroup_->setObjectName("EventGroup");
+    layout->addWidget(eventGroup_, 1);
     events_ = new QListWidget;
     events_->setObjectName("EventList");
     events_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -191,66 +267,140 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
 void TProperytyForm::Clear() {
     for (QLabel* count : {locomotives_, wagons_, drivableLocomotives_, drivableWagons_})
         Put(count, QStringLiteral("0"));
-    for (QLabel* value :
-         {trackName_, velocity_, length12_, gradient12_, length13_, gradient13_, trainName_}) {
+    for (QLabel* value : {trackName_, sourceLine_, velocity_, length12_, gradient12_, length13_,
+                          gradient13_, trainName_}) {
         Put(value, {});
     }
+    static_cast<ElidedLabel*>(sourceFile_)->SetFullText({});
+    sourceFile_->setToolTip({});
     for (const PointFields& row : points_) {
+        for (QLabel* value : row)
+            Put(value, {});
+    }
+    for (const FilePointFields& row : filePoints_) {
         for (QLabel* value : row)
             Put(value, {});
     }
     tree_->clear();
     events_->clear();
-    for (QLabel* l :
-         {p3Label_, switchLabel_, length13Label_, gradient13Label_, length13_, gradient13_}) {
+    for (QLabel* l : {p3Label_, fileP3Label_, switchLabel_, length13Label_, gradient13Label_,
+                      length13_, gradient13_}) {
         l->setEnabled(false);
     }
     for (QLabel* value : points_[2])
         value->setEnabled(false);
+    for (QLabel* value : filePoints_[2])
+        value->setEnabled(false);
     trainGroup_->setEnabled(false);
+    ShowKind(SegmentKind::Track);
 }
 
-void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg) {
+void TProperytyForm::ShowKind(SegmentKind kind) {
+    struct Look {
+        const char* title;
+        const char* nameCaption;
+    };
+    // A wire's name is not read: its row says what it is instead.
+    static constexpr Look kLooks[kSegmentKindCount] = {
+        {"Właściwości toru", "Nazwa toru:"},
+        {"Właściwości drogi", "Nazwa drogi:"},
+        {"Właściwości rzeki", "Nazwa rzeki:"},
+        {"Właściwości sieci trakcyjnej", "Rodzaj:"},
+    };
+    const Look& look = kLooks[static_cast<std::size_t>(kind)];
+    setWindowTitle(QString::fromUtf8(look.title));
+    nameCaption_->setText(QString::fromUtf8(look.nameCaption));
+    // Line speeds are the railway's; a wire is read without heights or control vectors.
+    const bool track = kind == SegmentKind::Track;
+    const bool heights = kind != SegmentKind::Traction;
+    velocityCaption_->setEnabled(track);
+    velocity_->setEnabled(track);
+    gradient12Caption_->setEnabled(heights);
+    gradient12_->setEnabled(heights);
+    for (QLabel* caption : vectorAndHeightCaptions_)
+        caption->setEnabled(heights);
+    fileHeightCaption_->setEnabled(heights);
+    for (std::size_t r = 0; r < 2; ++r) {
+        for (std::size_t c = 2; c < 5; ++c)
+            points_[r][c]->setEnabled(heights);
+        filePoints_[r][1]->setEnabled(heights);
+    }
+    eventGroup_->setEnabled(heights);
+}
+
+void TProperytyForm::ShowSource(SourceLine line) {
+    const SourceMap& sources = scenery_.Sources;
+    const SourceLocation at = sources.Locate(line);
+    if (!at.Known()) return;
+    static_cast<ElidedLabel*>(sourceFile_)
+        ->SetFullText(ToQString(ShownSourceFile(sources, at.file)));
+    sourceFile_->setToolTip(ToQString(DisplayPath(sources.Path(at.file))));
+    Put(sourceLine_, QString::number(at.line));
+}
+
+void TProperytyForm::ShowPoint(std::size_t row, double x, double y, const double* vx,
+                               const double* vy, const double* h) {
+    const PointFields& map = points_[row];
+    Put(map[0], Number(x));
+    Put(map[1], Number(y));
+    if (h) {
+        Put(map[2], vx ? Number(*vx) : QStringLiteral("0"));
+        Put(map[3], vy ? Number(*vy) : QStringLiteral("0"));
+        Put(map[4], Number(*h));
+    }
+    const FilePointFields& file = filePoints_[row];
+    Put(file[0], Number(-x));
+    if (h) Put(file[1], Number(*h));
+    Put(file[2], Number(-y));
+}
+
+void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg, SegmentKind kind) {
     if (!seg) return;
     const OverrideCursor busy(cursors_.Cursor(CursorTable::kRecalculating));
     Clear();
+    ShowKind(kind);
+    const bool track = kind == SegmentKind::Track;
+    const bool wire = kind == SegmentKind::Traction;
 
-    Put(trackName_,
-        seg->HasName() ? Cp1250ToQString(seg->Name()) : QStringLiteral("(!Nie nazwany)"));
+    if (wire) {
+        Put(trackName_, QStringLiteral("Sieć trakcyjna"));
+    } else if (seg->HasName()) {
+        Put(trackName_, Cp1250ToQString(seg->Name()));
+    } else {
+        Put(trackName_,
+            track ? QStringLiteral("(!Nie nazwany)") : QStringLiteral("(!Nie nazwana)"));
+    }
+    ShowSource(seg->ReadAt());
     for (const TEventRef& e : seg->Events())
         events_->addItem(Cp1250ToQString(e.Key) + " : " + Cp1250ToQString(e.EventName));
 
-    Put(velocity_, QString::fromStdString(SpeedText(seg->Velocity)));
+    if (track) Put(velocity_, QString::fromStdString(SpeedText(seg->Velocity)));
     const TControlPoints* control = seg->Control();
-    const auto fillPoint = [](const PointFields& row, double x, double y, const double* vx,
-                              const double* vy, double h) {
-        Put(row[0], Number(x));
-        Put(row[1], Number(y));
-        Put(row[2], vx ? Number(*vx) : QStringLiteral("0"));
-        Put(row[3], vy ? Number(*vy) : QStringLiteral("0"));
-        Put(row[4], Number(h));
-    };
-    fillPoint(points_[0], seg->X1, seg->Y1, control ? &control->CX1 : nullptr,
-              control ? &control->CY1 : nullptr, seg->Height1);
-    fillPoint(points_[1], seg->X2, seg->Y2, control ? &control->CX2 : nullptr,
-              control ? &control->CY2 : nullptr, seg->Height2);
+    ShowPoint(0, seg->X1, seg->Y1, control ? &control->CX1 : nullptr,
+              control ? &control->CY1 : nullptr, wire ? nullptr : &seg->Height1);
+    ShowPoint(1, seg->X2, seg->Y2, control ? &control->CX2 : nullptr,
+              control ? &control->CY2 : nullptr, wire ? nullptr : &seg->Height2);
     Put(length12_, QString::fromStdString(LengthText(SegmentLength(*seg, false, mode_))));
-    Put(gradient12_, QString::fromStdString(GradientText(SegmentGradient(*seg, mode_))));
+    if (!wire) Put(gradient12_, QString::fromStdString(GradientText(SegmentGradient(*seg, mode_))));
+    // Switches and trainsets are the tracks' only.
+    if (!track) return;
 
     // The two pieces of a switch follow each other with one name and share their start point;
     // the second piece's end is the third end of the switch.
     const TSegmentObj* nx = seg->Next();
     const bool pair = nx && seg->HasName() && nx->HasName() && seg->Name() == nx->Name();
     if (pair) {
-        for (QLabel* l :
-             {p3Label_, switchLabel_, length13Label_, gradient13Label_, length13_, gradient13_}) {
+        for (QLabel* l : {p3Label_, fileP3Label_, switchLabel_, length13Label_, gradient13Label_,
+                          length13_, gradient13_}) {
             l->setEnabled(true);
         }
         for (QLabel* value : points_[2])
             value->setEnabled(true);
+        for (QLabel* value : filePoints_[2])
+            value->setEnabled(true);
         const TControlPoints* second = nx->Control();
-        fillPoint(points_[2], nx->X2, nx->Y2, second ? &second->CX2 : nullptr,
-                  second ? &second->CY2 : nullptr, nx->Height2);
+        ShowPoint(2, nx->X2, nx->Y2, second ? &second->CX2 : nullptr,
+                  second ? &second->CY2 : nullptr, &nx->Height2);
         Put(length13_, QString::fromStdString(LengthText(SegmentLength(*nx, false, mode_))));
         Put(gradient13_, QString::fromStdString(GradientText(SegmentGradient(*nx, mode_))));
     }

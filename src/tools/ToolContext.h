@@ -26,6 +26,8 @@ class MapControl {
     // The track highlighted from the next drawing on, with every segment of its name; null for
     // none.
     virtual void SetHighlight(const TSegmentObj* segment) = 0;
+    // The track highlighted now, whoever chose it.
+    virtual const TSegmentObj* Highlight() const = 0;
     virtual void Redraw() = 0;
     // Centres the map on a world point and draws it.
     virtual void CenterOn(double x, double y) = 0;

@@ -21,6 +21,13 @@ std::string SegmentId(const TSegmentObj& segment) {
     return id;
 }
 
+StandsFor EntryStandsFor(const TSegmentObj* entry, const TSegmentObj& track) {
+    if (entry == &track) return StandsFor::Itself;
+    if (entry && track.HasName() && entry->HasName() && entry->Name() == track.Name())
+        return StandsFor::ByName;
+    return StandsFor::No;
+}
+
 std::vector<TrackListEntry> BuildTrackEntries(TrackListView view, const SegmentList& tracks,
                                               const std::forward_list<TTrainsObj>& trainsets) {
     std::vector<TrackListEntry> entries;

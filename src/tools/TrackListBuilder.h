@@ -54,6 +54,11 @@ class TrainsetFinder {
 // "$" and a number unique to the segment within the loaded scenery.
 std::string SegmentId(const TSegmentObj& segment);
 
+// How an entry's segment stands for a track: as the track itself, or as a piece of the same
+// name, since a run of pieces of one name is listed by its first piece and highlighted whole.
+enum class StandsFor { No, ByName, Itself };
+StandsFor EntryStandsFor(const TSegmentObj* entry, const TSegmentObj& track);
+
 // The entries of a view in list order, unsorted.
 std::vector<TrackListEntry> BuildTrackEntries(TrackListView view, const SegmentList& tracks,
                                               const std::forward_list<TTrainsObj>& trainsets);

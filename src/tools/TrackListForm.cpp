@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ElapsedText.h"
 #include "ProperytyForm.h"
@@ -254,6 +255,34 @@ bool TTrackListForm::HasSelection() const {
     return list_->selectionModel()->hasSelection();
 }
 
+int TTrackListForm::ShownView() const {
+    const int view = comboBox_->currentIndex();
+    return view >= 0 && view < kTrackListViews ? view
+                                               : static_cast<int>(TrackListView::NamedTracks);
+}
+
+bool TTrackListForm::HoldsTrack(const TSegmentObj& track) const {
+    if (!ListEmpty()) return model_->RowOf(track) >= 0;
+    const TScenery& scenery = context_.scenery;
+    const std::vector<TrackListEntry> entries = BuildTrackEntries(
+        static_cast<TrackListView>(ShownView()), scenery.Tracks(), scenery.Trainsets);
+    return std::any_of(entries.begin(), entries.end(), [&track](const TrackListEntry& e) {
+        return EntryStandsFor(e.segment, track) != StandsFor::No;
+    });
+}
+
+void TTrackListForm::SelectTrack(const TSegmentObj& track) {
+    // Choosing the view builds the list.
+    if (comboBox_->currentIndex() != ShownView()) comboBox_->setCurrentIndex(ShownView());
+    if (ListEmpty()) BuildTrackList();
+    const int row = model_->RowOf(track);
+    if (row < 0) return;
+    const QModelIndex entry = model_->index(row, 0);
+    list_->setCurrentIndex(entry);
+    list_->scrollTo(entry);
+    TrackListClick();
+}
+
 void TTrackListForm::SetAnimateZoom(bool animate) {
     animateButton_->setChecked(animate);
 }
@@ -288,9 +317,12 @@ void TTrackListForm::TrackListClick() {
     propertiesButton_->setEnabled(true);
     SetStatus("Tor: " + TrackText());
     const TSegmentObj* selected = SelectedSegment();
+    // The map may highlight another track since, picked on the map itself.
+    const bool highlightTaken = context_.map.Highlight() != selected;
+    if (highlightTaken) context_.map.SetHighlight(selected);
     if (showOnMapButton_->isChecked()) {
         ShowTrackOnMap();
-    } else if (selected != shownSelection_) {
+    } else if (selected != shownSelection_ || highlightTaken) {
         context_.map.Redraw();
     }
     shownSelection_ = selected;

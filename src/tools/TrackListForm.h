@@ -36,6 +36,12 @@ class TTrackListForm : public QMainWindow {
     void BuildTrackList();
     // The track segment of the selected entry, or null.
     const TSegmentObj* SelectedSegment() const;
+    // Whether the list shows the track, or would once built, as its own entry or as that of a
+    // piece of its name; before a view is chosen, in the named tracks.
+    bool HoldsTrack(const TSegmentObj& track) const;
+    // Selects the track's entry as a click on it would, choosing the named tracks when no view
+    // is chosen yet and building the list when it is empty.
+    void SelectTrack(const TSegmentObj& track);
     // Mirrors "Animowane powiększenie" of the main menu on the list's own button.
     void SetAnimateZoom(bool animate);
 
@@ -61,6 +67,8 @@ class TTrackListForm : public QMainWindow {
     void TrackListClick();
     void PropertiesButtonClick();
     bool HasSelection() const;
+    // The view chosen, or the named tracks before one is.
+    int ShownView() const;
     // The selected entry's track as the status line names it.
     QString TrackText() const;
     void SetStatus(const QString& text);

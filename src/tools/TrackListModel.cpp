@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <numeric>
 
+#include "TrackListBuilder.h"
+
 namespace tarvik {
 
 TrackListModel::TrackListModel(QObject* parent) : QAbstractTableModel(parent) {}
@@ -30,6 +32,16 @@ void TrackListModel::Clear() {
 const TSegmentObj* TrackListModel::Segment(int row) const {
     if (row < 0 || row >= rowCount()) return nullptr;
     return rows_[static_cast<std::size_t>(row)].segment;
+}
+
+int TrackListModel::RowOf(const TSegmentObj& track) const {
+    int byName = -1;
+    for (std::size_t i = 0; i < rows_.size(); ++i) {
+        const StandsFor stands = EntryStandsFor(rows_[i].segment, track);
+        if (stands == StandsFor::Itself) return static_cast<int>(i);
+        if (stands == StandsFor::ByName && byName < 0) byName = static_cast<int>(i);
+    }
+    return byName;
 }
 
 int TrackListModel::rowCount(const QModelIndex& parent) const {

@@ -29,6 +29,8 @@ class TrackListModel : public QAbstractTableModel {
     void SetRows(std::vector<Row> rows);
     void Clear();
     const TSegmentObj* Segment(int row) const;
+    // The row that stands for the track: its own, else the first of its name; -1 for none.
+    int RowOf(const TSegmentObj& track) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;

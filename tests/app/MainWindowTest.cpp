@@ -15,6 +15,7 @@
 #include "LegendForm.h"
 #include "MainWindow.h"
 #include "MapWidget.h"
+#include "ProperytyForm.h"
 #include "ScriptedViewerDialogs.h"
 #include "WhenModal.h"
 #include "WorkModeForm.h"
@@ -98,10 +99,10 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, FirstLoadEnablesTheToolsAndSetsTheCaption) {
     EXPECT_EQ(window.windowTitle(), "Tarvik Track Viewer");
     const char* tools[] = {"PaintToolButton", "ZoomToolButton", "HandToolButton",
-                           "LengthToolButton"};
+                           "LengthToolButton", "InfoToolButton"};
     for (const char* name : tools)
         EXPECT_FALSE(Button(name)->isEnabled()) << name;
-    for (const char* name : {"apa1", "Lupa1", "Linijka1"})
+    for (const char* name : {"apa1", "Lupa1", "Linijka1", "Informacja1"})
         EXPECT_FALSE(Action(name)->isEnabled()) << name;
     EXPECT_TRUE(Button("OpenToolButton")->isEnabled());
     EXPECT_TRUE(Button("LegendToolButton")->isEnabled());
@@ -109,7 +110,8 @@ TEST_F(MainWindowTest, FirstLoadEnablesTheToolsAndSetsTheCaption) {
     const std::string path = LoadSquare();
     for (const char* name : tools)
         EXPECT_TRUE(Button(name)->isEnabled()) << name;
-    for (const char* name : {"apa1", "Lupa1", "Linijka1", "Zapiszobrazsceneriidopliku1"})
+    for (const char* name :
+         {"apa1", "Lupa1", "Linijka1", "Informacja1", "Zapiszobrazsceneriidopliku1"})
         EXPECT_TRUE(Action(name)->isEnabled()) << name;
     EXPECT_TRUE(Button("ZoomToolButton")->isChecked());
     EXPECT_TRUE(Action("Lupa1")->isChecked());
@@ -461,6 +463,14 @@ TEST_F(MainWindowTest, KeysTriggerTheItemsTheyShowAndSomeActWhileTheItemIsDisabl
     QTest::keyRelease(&window, Qt::Key_3, Qt::ControlModifier);
     EXPECT_TRUE(Action("Linijka1")->isChecked());
     EXPECT_FALSE(Action("apa1")->isChecked());
+    QTest::keyRelease(&window, Qt::Key_4, Qt::ControlModifier);
+    EXPECT_TRUE(Action("Informacja1")->isChecked());
+    EXPECT_TRUE(Button("InfoToolButton")->isChecked());
+    EXPECT_FALSE(Action("Linijka1")->isChecked());
+    // Before a load the map takes no input: a click picks nothing.
+    QTest::mouseClick(Map(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 300));
+    EXPECT_FALSE(window.Tools().properties->isVisible());
+    QTest::keyRelease(&window, Qt::Key_3, Qt::ControlModifier);
     QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier);
     ASSERT_FALSE(Action("LegendOnMap")->isEnabled());
     QTest::keyRelease(&window, Qt::Key_L, Qt::ControlModifier | Qt::AltModifier);

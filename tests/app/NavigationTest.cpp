@@ -25,11 +25,13 @@ struct Fixture {
 };
 
 TEST(NavigationTest, EdgeBandsScrollByAQuarterWithAnyTool) {
-    for (const MapTool tool : {MapTool::None, MapTool::Hand, MapTool::Zoom, MapTool::Ruler}) {
+    for (const MapTool tool :
+         {MapTool::None, MapTool::Hand, MapTool::Zoom, MapTool::Ruler, MapTool::Identify}) {
         Fixture f;
         f.nav.SetTool(tool);
         const PressEffect e = f.Press(MouseButton::Right, kRight | kCtrl, 29, 150);
         EXPECT_TRUE(e.redraw);
+        EXPECT_FALSE(e.identify);
         EXPECT_FALSE(e.warpPointer);
         EXPECT_FLOAT_EQ(f.view.ViewMin.x, 0);  // 400 m wide: a quarter is 100 m
         EXPECT_FLOAT_EQ(f.view.ViewMax.x, 400);
@@ -179,6 +181,26 @@ TEST(NavigationTest, HandAndRulerActOnRelease) {
     EXPECT_EQ(zoom.nav.Release(120, 120, zoom.view).kind, ReleaseEffect::Kind::None);
 }
 
+TEST(NavigationTest, IdentifyAsksWhatIsUnderThePressAndLeavesTheView) {
+    Fixture f;
+    f.nav.SetTool(MapTool::Identify);
+    for (const auto& [button, shift] :
+         {std::pair{MouseButton::Left, kLeft}, std::pair{MouseButton::Right, kRight}}) {
+        const PressEffect e = f.Press(button, shift, 200, 150);
+        EXPECT_TRUE(e.identify);
+        EXPECT_FALSE(e.redraw);
+        EXPECT_FALSE(e.warpPointer);
+        EXPECT_FALSE(e.grab);
+        EXPECT_FALSE(f.nav.PressPending());
+        EXPECT_EQ(f.nav.Release(250, 150, f.view).kind, ReleaseEffect::Kind::None);
+    }
+    EXPECT_FLOAT_EQ(f.view.ViewMin.x, 100);
+    EXPECT_FLOAT_EQ(f.view.ViewMax.y, 500);
+    Fixture zoom;
+    zoom.nav.SetTool(MapTool::Zoom);
+    EXPECT_FALSE(zoom.Press(MouseButton::Left, kLeft, 200, 150).identify);
+}
+
 TEST(NavigationTest, UnusableScaleIgnoresInput) {
     for (const float scale : {0.0f, -1.0f, std::numeric_limits<float>::infinity(),
                               std::numeric_limits<float>::quiet_NaN()}) {
@@ -213,6 +235,9 @@ TEST(NavigationTest, CursorsByPositionAndTool) {
     EXPECT_EQ(at(200, 150), 3);
     f.nav.SetTool(MapTool::Ruler);
     EXPECT_EQ(at(200, 150), kCrossCursor);
+    f.nav.SetTool(MapTool::Identify);
+    EXPECT_EQ(at(200, 150), 2);
+    EXPECT_EQ(at(10, 150), 6);
 }
 
 TEST(NavigationTest, WheelTable) {

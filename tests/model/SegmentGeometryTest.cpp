@@ -94,5 +94,35 @@ TEST_F(GeometryTest, CullingByEndsSidesAndSamples) {
     EXPECT_TRUE(SegmentVisible(Straight(-10, 30, 50, -30), lo, hi, TWorkMode::Make(false, 5)));
 }
 
+TEST_F(GeometryTest, NearestPlaceIsOnTheLineAsDrawnWithTheHeightByLength) {
+    const TWorkMode mode = TWorkMode::Make(false, 2);
+    const TSegmentObj& line = Straight(0, 0, 100, 0, 10, 20);
+    const SegmentPlace side = NearestPlace(line, {25, 7}, mode);
+    EXPECT_DOUBLE_EQ(side.point.x, 25);
+    EXPECT_DOUBLE_EQ(side.point.y, 0);
+    EXPECT_DOUBLE_EQ(side.along, 0.25);
+    EXPECT_DOUBLE_EQ(HeightAlong(line, side.along), 12.5);
+    // Beyond an end the end itself.
+    const SegmentPlace beyond = NearestPlace(line, {130, -4}, mode);
+    EXPECT_DOUBLE_EQ(beyond.point.x, 100);
+    EXPECT_DOUBLE_EQ(beyond.along, 1);
+    EXPECT_DOUBLE_EQ(HeightAlong(line, beyond.along), 20);
+
+    // On a curve the place is found on the pieces between the samples, and the share is of the
+    // drawn length: the middle sample of a symmetric bend lies half way along.
+    const TSegmentObj& bend = QuarterCircle(100);
+    const TWorkMode fine = TWorkMode::Make(false, 4);  // 7 samples, the middle one at t = 0.5
+    const TPointD middle = SegmentPoint(bend, 0.5);
+    const SegmentPlace onBend = NearestPlace(bend, {middle.x * 1.2, middle.y * 1.2}, fine);
+    EXPECT_NEAR(onBend.point.x, middle.x, 1e-9);
+    EXPECT_NEAR(onBend.point.y, middle.y, 1e-9);
+    EXPECT_NEAR(onBend.along, 0.5, 1e-9);
+    EXPECT_NEAR(SegmentDistance(bend, {middle.x * 1.2, middle.y * 1.2}, fine),
+                std::hypot(middle.x * 0.2, middle.y * 0.2), 1e-9);
+    const SegmentPlace atStart = NearestPlace(bend, {150, -20}, fine);
+    EXPECT_DOUBLE_EQ(atStart.point.x, 100);
+    EXPECT_DOUBLE_EQ(atStart.along, 0);
+}
+
 }  // namespace
 }  // namespace tarvik

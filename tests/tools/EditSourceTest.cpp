@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -18,6 +19,7 @@
 #include "EditSourceForm2.h"
 #include "EditVerb.h"
 #include "LauncherTestSupport.h"
+#include "MapWidget.h"
 
 namespace tarvik {
 namespace {
@@ -144,6 +146,21 @@ TEST(EditorParamsTest, ThePathStaysOneArgument) {
     EXPECT_EQ(ExpandEditorParams("%f", file), Args{file});
     EXPECT_EQ(ExpandEditorParams("+1 %f %f", file), (Args{"+1", file, file}));
     EXPECT_EQ(ExpandEditorParams("--plik=%f \"-t a b\"", file), (Args{"--plik=" + file, "-t a b"}));
+}
+
+TEST(EditorParamsTest, TheLineGoesWhereTheParametersSayWordByWord) {
+    // A path may hold the macros' letters; only the pattern's are replaced.
+    const std::string file = "/s/tor %l i %f.scn";
+    EXPECT_EQ(ExpandEditorParams("--line %l %f", file, 42), (Args{"--line", "42", file}));
+    EXPECT_EQ(ExpandEditorParams("+%l %f", file, 7), (Args{"+7", file}));
+    EXPECT_EQ(ExpandEditorParams("-g %f:%l", file, 7), (Args{"-g", file + ":7"}));
+    EXPECT_EQ(ExpandEditorParams("-e vim +%l %f", file, 1234567890123),
+              (Args{"-e", "vim", "+1234567890123", file}));
+    EXPECT_EQ(ExpandEditorParams("'%l %l'", file, 3), Args{"3 3"});
+    // Without "%l" the file opens as before; opened without a place, at its first line.
+    EXPECT_EQ(ExpandEditorParams("%f", file, 42), Args{file});
+    EXPECT_EQ(ExpandEditorParams("", file, 42), Args{file});
+    EXPECT_EQ(ExpandEditorParams("+%l %f", file), (Args{"+1", file}));
 }
 
 TEST_F(EditSourceTest, EditorInAFolderWithABlankAndAnApostropheGetsThePathWhole) {
@@ -334,11 +351,20 @@ TEST_F(EditSourceTest, DialogFieldsEditAndStoreTheSelectedSlot) {
     EXPECT_TRUE(exe.isEnabled());
     EXPECT_TRUE(param.isEnabled());
     exe.setText("/bin/ed");
-    form.findChild<QMenu*>("ParamMenu")->actions()[0]->trigger();
-    EXPECT_EQ(param.text(), "%f");
+    QMenu& macros = *form.findChild<QMenu*>("ParamMenu");
+    ASSERT_EQ(macros.actions().size(), 2);
+    EXPECT_EQ(macros.actions()[0]->text(), "Nazwa pliku (%f)");
+    EXPECT_EQ(macros.actions()[1]->text(), "Numer wiersza (%l)");
+    param.setText("+ ");
+    param.setCursorPosition(1);
+    macros.actions()[1]->trigger();
+    EXPECT_EQ(param.text(), "+%l ");
+    param.end(false);
+    macros.actions()[0]->trigger();
+    EXPECT_EQ(param.text(), "+%l %f");
     // Moving to another entry keeps what was typed.
     list.setCurrentIndex(0);
-    EXPECT_EQ(form.Slot(1), (EditorSlot{"Nowy", "/bin/ed", "%f"}));
+    EXPECT_EQ(form.Slot(1), (EditorSlot{"Nowy", "/bin/ed", "+%l %f"}));
     EXPECT_EQ(name.text(), "Fake");
 
     {
@@ -469,6 +495,103 @@ TEST(EditCommandLineTest, SlashEOpensTheChooserAndCloses) {
     h.window->RunCommandLine({"/e", test::DemoScenery()});
     EXPECT_TRUE(chooserShown);
     EXPECT_FALSE(h.window->isVisible());
+}
+
+// A scenery whose named track lies in an included file, on its third line, down the middle of
+// the map.
+class EditHereTest : public EditSourceTest {
+  protected:
+    std::string LoadAndPick(LauncherHarness& h) {
+        const std::string included = h.dir.Write(
+            "tory/szlak.inc", test::CrLf({"// szlak", "//"}) + [] {
+                test::PieceSpec p;
+                p.name = "szlak";
+                p.z2 = 1000;
+                return test::TrackNode(p);
+            }());
+        // Two pieces far to the sides put the track in the middle of the map.
+        test::PieceSpec left;
+        left.x1 = 500;
+        left.x2 = 501;
+        left.z1 = left.z2 = 500;
+        test::PieceSpec right = left;
+        right.x1 = -500;
+        right.x2 = -501;
+        const std::string scenery = h.dir.Write(
+            "trasa.scn", test::CrLf({"include tory/szlak.inc"}) + test::TrackNode(left) +
+                             test::TrackNode(right) + test::CrLf({"FirstInit"}));
+        h.window->resize(800, 600);
+        h.window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(h.window.get()));
+        h.window->LoadScenery(scenery);
+        QTest::keyRelease(h.window.get(), Qt::Key_4, Qt::ControlModifier);
+        // The track runs from the map's top to its bottom through the middle.
+        QWidget& map = h.window->Map();
+        QTest::mouseClick(&map, Qt::RightButton, {}, QPoint(map.width() / 2 + 2, map.height() / 2));
+        auto* menu = h.window->findChild<QMenu*>("IdentifyMenu");
+        EXPECT_TRUE(menu && menu->isVisible());
+        return included;
+    }
+    void EditHere(LauncherHarness& h) {
+        auto* menu = h.window->findChild<QMenu*>("IdentifyMenu");
+        ASSERT_NE(menu, nullptr);
+        QAction* item = menu->findChild<QAction*>("EditHereItem");
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), "Edytuj w tym miejscu");
+        item->trigger();
+        menu->close();
+    }
+};
+
+TEST_F(EditHereTest, TheFirstEditorOpensTheFileAtTheLine) {
+    test::TempDir programs;
+    const FakeProgram editor(programs, "edytor");
+    const struct {
+        const char* param;
+        Args arguments;  // "F" stands for the file
+    } table[] = {
+        {"--line %l %f", {"--line", "3", "F"}},
+        {"-g %f:%l", {"-g", "F:3"}},
+        {"%f", {"F"}},
+    };
+    for (const auto& row : table) {
+        // A second editor that must not be the one started.
+        LauncherHarness h(EditorSettings(editor.Path(), row.param) +
+                          "Name1=Drugi\nExe1=/brak/drugiego\nParam1=%f\n");
+        const std::string file = LoadAndPick(h);
+        EditHere(h);
+        const std::vector<FakeProgram::Run> runs = editor.WaitForRuns();
+        ASSERT_EQ(runs.size(), 1u) << row.param;
+        Args expected;
+        for (const std::string& word : row.arguments)
+            expected.push_back(ReplaceAll(word, "F", file));
+        EXPECT_EQ(runs[0].arguments, expected) << row.param;
+        EXPECT_TRUE(h.dialogs.Messages().empty()) << row.param;
+    }
+}
+
+TEST_F(EditHereTest, WithoutAnEditorItAsksAndReportsAsTheEditCommandDoes) {
+    test::TempDir programs;
+    const FakeProgram editor(programs, "edytor");
+    LauncherHarness h;
+    Editor(h).SetRunner(h.Recorder(false));
+    const std::string file = LoadAndPick(h);
+    h.dialogs.openAnswers = {std::nullopt, std::nullopt};
+    EditHere(h);
+    ASSERT_EQ(h.dialogs.fileRequests.size(), 2u);
+    EXPECT_EQ(h.dialogs.fileRequests[0].title, "Wybierz edytor tekstowy...");
+    ASSERT_EQ(h.dialogs.Messages().size(), 1u);
+    EXPECT_EQ(h.dialogs.Messages()[0].caption, "Błąd");
+    EXPECT_EQ(h.dialogs.Messages()[0].icon, MessageIcon::Error);
+    EXPECT_TRUE(h.starts.empty());
+
+    // The program chosen when asked opens the file, with the default parameters.
+    h.dialogs.openAnswers = {editor.Path()};
+    QTest::mouseClick(&h.window->Map(), Qt::RightButton, {},
+                      QPoint(h.window->Map().width() / 2 + 2, h.window->Map().height() / 2));
+    EditHere(h);
+    ASSERT_EQ(h.starts.size(), 1u);
+    EXPECT_EQ(h.starts[0], (ProgramStart{editor.Path(), {file}, {}}));
 }
 
 }  // namespace

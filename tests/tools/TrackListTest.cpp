@@ -560,6 +560,9 @@ class TrackListAloneTest : public ::testing::Test {
         bool SceneryLoaded() const override { return true; }
         const ViewState& View() const override { return view; }
         void SetHighlight(const TSegmentObj* segment) override { highlights.push_back(segment); }
+        const TSegmentObj* Highlight() const override {
+            return highlights.empty() ? nullptr : highlights.back();
+        }
         void Redraw() override { ++redraws; }
         void CenterOn(double, double) override {}
         void ZoomTo(const TSegmentObj& segment, std::function<void()> done) override {

@@ -214,7 +214,7 @@ TEST_F(TrackPropertiesTest, OpenedFilledAndClosedFromTheList) {
     ASSERT_TRUE(properties->isVisible());
     EXPECT_TRUE(button->isChecked());
     EXPECT_EQ(Value("TrackName"), "zwr");
-    EXPECT_EQ(properties->size(), QSize(349, 485));
+    EXPECT_EQ(properties->size(), QSize(349, 680));
 
     ClickRow(RowOf("Wagony"));
     EXPECT_EQ(Value("TrackName"), "luk");
