@@ -52,7 +52,7 @@ void TForm1::ShowIdentifyMenu(const SegmentHit& hit, TPointD at, QPoint pixel) {
 
     QAction* edit = menu.addAction(QStringLiteral("Edytuj w tym miejscu"));
     edit->setObjectName("EditHereItem");
-    edit->setEnabled(scenery_.Sources.Locate(segment.ReadAt()).Known());
+    edit->setEnabled(scenery_.Sources.Locate(scenery_.Segments.ReadAt(segment)).Known());
     connect(edit, &QAction::triggered, this, [this, &segment] { EditWhereRead(segment); });
 
     QAction* copy = menu.addAction(QStringLiteral("Kopiuj współrzędne"));
@@ -72,7 +72,7 @@ void TForm1::ShowIdentifyMenu(const SegmentHit& hit, TPointD at, QPoint pixel) {
 }
 
 void TForm1::EditWhereRead(const TSegmentObj& segment) {
-    const SourceLocation at = scenery_.Sources.Locate(segment.ReadAt());
+    const SourceLocation at = scenery_.Sources.Locate(scenery_.Segments.ReadAt(segment));
     if (at.Known()) tools_.editors->EditAt(scenery_.Sources.Path(at.file), at.line);
 }
 

@@ -85,7 +85,7 @@ void WriteHits(std::FILE* out, const TScenery& scenery, const LocateOptions& o,
         }
         json.Raw(",").Key("distance").Number(hit.distance).Raw(",");
         json.Key("velocity").Integer(s.Velocity).Raw(",").Key("at");
-        WriteSourcePlace(json, scenery.Sources, s.ReadAt());
+        WriteSourcePlace(json, scenery.Sources, scenery.Segments.ReadAt(s));
         json.Raw("}");
     }
     json.Raw("]}\n");

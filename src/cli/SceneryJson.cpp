@@ -13,7 +13,7 @@ void WritePair(JsonWriter& json, double a, double b) {
     json.Raw("[").Number(a).Raw(",").Number(b).Raw("]");
 }
 
-void WriteSegment(JsonWriter& json, const TSegmentObj& s, const SourceMap& sources) {
+void WriteSegment(JsonWriter& json, const TSegmentObj& s, const TScenery& scenery) {
     json.Raw("{").Key("name");
     if (s.HasName()) {
         json.String(Cp1250ToUtf8(s.Name()));
@@ -42,18 +42,18 @@ void WriteSegment(JsonWriter& json, const TSegmentObj& s, const SourceMap& sourc
         json.Raw("]");
     }
     json.Raw("],").Key("at");
-    WriteSourcePlace(json, sources, s.ReadAt());
+    WriteSourcePlace(json, scenery.Sources, scenery.Segments.ReadAt(s));
     json.Raw("}");
 }
 
 void WriteSegments(JsonWriter& json, std::string_view key, const SegmentList& list,
-                   const SourceMap& sources) {
+                   const TScenery& scenery) {
     json.Raw(",\n").Key(key).Raw("[");
     bool first = true;
     for (const TSegmentObj& s : list) {
         json.Raw(first ? "\n" : ",\n");
         first = false;
-        WriteSegment(json, s, sources);
+        WriteSegment(json, s, scenery);
     }
     json.Raw("]");
 }
@@ -101,10 +101,10 @@ void WriteSceneryJson(std::FILE* out, const TScenery& scenery, const LoadResult&
     json.Raw("}");
 
     if (!summary) {
-        WriteSegments(json, "tracks", scenery.Tracks(), scenery.Sources);
-        WriteSegments(json, "roads", scenery.Roads(), scenery.Sources);
-        WriteSegments(json, "rivers", scenery.Rivers(), scenery.Sources);
-        WriteSegments(json, "tractions", scenery.Tractions(), scenery.Sources);
+        WriteSegments(json, "tracks", scenery.Tracks(), scenery);
+        WriteSegments(json, "roads", scenery.Roads(), scenery);
+        WriteSegments(json, "rivers", scenery.Rivers(), scenery);
+        WriteSegments(json, "tractions", scenery.Tractions(), scenery);
     }
 
     std::unordered_map<const TSegmentObj*, std::size_t> trackIndex;

@@ -7,8 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "SourceMap.h"
-
 namespace tarvik {
 
 enum class SegmentKind : std::uint8_t { Track = 0, Road = 1, River = 2, Traction = 3 };
@@ -48,8 +46,6 @@ class TSegmentObj {
     const TEventList& Events() const { return extras_ ? extras_->events : kNoEvents; }
 
     const TSegmentObj* Next() const { return next_; }
-    // The line of the statement it was read from; a joined segment keeps its first piece's.
-    SourceLine ReadAt() const { return readAt_; }
 
   private:
     friend class SegmentStore;
@@ -64,17 +60,16 @@ class TSegmentObj {
 
     TSegmentObj* next_ = nullptr;
     std::unique_ptr<Extras> extras_;
-    SourceLine readAt_ = kNoSourceLine;
     std::uint32_t prevSlot_ = 0;  // slot of the previous record of the list, kNoSlot at the head
     std::uint32_t slot_ = 0;      // own slot in the pool
     std::uint32_t seq_ = 0;       // creation order: list order is descending seq_
     std::uint8_t flags_ = 0;
 
   public:
-    // Last, beside the flags, so that a record takes 88 bytes.
+    // Last, beside the flags, so that a record takes 80 bytes.
     std::uint8_t Velocity = 0;
 };
 
-static_assert(sizeof(TSegmentObj) <= 88, "a straight segment should take 88 bytes");
+static_assert(sizeof(TSegmentObj) <= 80, "a straight segment should take 80 bytes");
 
 }  // namespace tarvik

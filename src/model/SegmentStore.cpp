@@ -51,6 +51,7 @@ void SegmentStore::Clear() {
     namedTracks_.clear();
     trainsetsOn_.clear();
     pool_.Clear();
+    readAt_.clear();
     nextSeq_ = 0;
 }
 
@@ -94,8 +95,8 @@ TSegmentObj* SegmentStore::NewSegment(SegmentInput input) {
     s.Height1 = input.height1;
     s.Height2 = input.height2;
     s.Velocity = input.velocity;
-    s.readAt_ = input.readAt;
     s.seq_ = nextSeq_++;
+    RecordReadAt(s.seq_, input.readAt);
 
     const int k = static_cast<int>(input.kind);
     SegmentList& list = lists_[k];
@@ -110,6 +111,14 @@ TSegmentObj* SegmentStore::NewSegment(SegmentInput input) {
         namedTracks_.insert_or_assign(AsciiLowerCopy(s.Name()), &s);
     }
     return &s;
+}
+
+void SegmentStore::RecordReadAt(std::uint32_t seq, SourceLine line) {
+    const std::uint32_t chunk = seq >> kReadAtBits;
+    if (chunk == readAt_.size())
+        readAt_.push_back(
+            std::make_unique_for_overwrite<SourceLine[]>(std::size_t{1} << kReadAtBits));
+    readAt_[chunk][seq & kReadAtMask] = line;
 }
 
 SegmentMatch SegmentStore::MatchSegments(const TSegmentObj& l, const TSegmentObj& o,
@@ -243,8 +252,10 @@ void SegmentStore::JoinSegment(TSegmentObj* segment) {
                 s.X1 = o.X1, s.Y1 = o.Y1, s.Height1 = o.Height1;
                 break;
         }
-        if (o.readAt_ != kNoSourceLine && (s.readAt_ == kNoSourceLine || o.readAt_ < s.readAt_))
-            s.readAt_ = o.readAt_;
+        const SourceLine absorbed = ReadAt(o);
+        const SourceLine own = ReadAt(s);
+        if (absorbed != kNoSourceLine && (own == kNoSourceLine || absorbed < own))
+            RecordReadAt(s.seq_, absorbed);
         Remove(kind, o, s);
     }
     // Entered only now, with its final end points, for the segments still to come.

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,6 +13,7 @@
 #include "EndPointIndex.h"
 #include "Segment.h"
 #include "SegmentPool.h"
+#include "SourceMap.h"
 #include "Trainset.h"
 
 namespace tarvik {
@@ -146,6 +148,12 @@ class SegmentStore {
     void StartBounds(double x1, double y1, double x2, double y2);
     void ExtendBounds(double x, double y);
 
+    // The line of the statement a segment was read from; a joined segment keeps the place of
+    // the piece read first.
+    SourceLine ReadAt(const TSegmentObj& s) const {
+        return readAt_[s.seq_ >> kReadAtBits][s.seq_ & kReadAtMask];
+    }
+
     // The newest track whose name equals the given one, ignoring the case of A to Z.
     const TSegmentObj* FindNamedTrack(std::string_view name) const;
     // Records a trainset's track so that a join that absorbs the track re-points it.
@@ -164,6 +172,14 @@ class SegmentStore {
 
     static constexpr std::uint8_t kBoundToTrainset = 1;
     static constexpr std::uint8_t kIndexed = 2;  // its ends are in the join index
+
+    // Kept beside the records, by creation number, rather than in them: a larger record costs
+    // the joins' lookups more cache misses than this table costs its writes. Chunks, so that
+    // growing never copies.
+    static constexpr std::uint32_t kReadAtBits = 14;
+    static constexpr std::uint32_t kReadAtMask = (1u << kReadAtBits) - 1;
+    void RecordReadAt(std::uint32_t seq, SourceLine line);
+    std::vector<std::unique_ptr<SourceLine[]>> readAt_;
 
     SegmentPool pool_;
     std::array<SegmentList, kSegmentKindCount> lists_;

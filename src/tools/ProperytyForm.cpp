@@ -370,7 +370,7 @@ void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg, SegmentKind k
         Put(trackName_,
             track ? QStringLiteral("(!Nie nazwany)") : QStringLiteral("(!Nie nazwana)"));
     }
-    ShowSource(seg->ReadAt());
+    ShowSource(scenery_.Segments.ReadAt(*seg));
     for (const TEventRef& e : seg->Events())
         events_->addItem(Cp1250ToQString(e.Key) + " : " + Cp1250ToQString(e.EventName));
 

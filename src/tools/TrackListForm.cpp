@@ -112,12 +112,12 @@ QToolButton* ToolButton(QToolBar* bar, const char* name, const QString& hint, co
 // every track of a large scenery has many rows per file.
 class SourcePlaces {
   public:
-    explicit SourcePlaces(const SourceMap& sources)
-        : sources_(sources), files_(sources.FileCount()) {}
+    explicit SourcePlaces(const TScenery& scenery)
+        : store_(scenery.Segments), sources_(scenery.Sources), files_(sources_.FileCount()) {}
 
     QString Of(const TSegmentObj* segment) {
         if (!segment) return {};
-        const SourceLocation at = sources_.Locate(segment->ReadAt());
+        const SourceLocation at = sources_.Locate(store_.ReadAt(*segment));
         if (!at.Known()) return {};
         QString& file = files_[at.file];
         if (file.isNull()) file = ToQString(ShownSourceFile(sources_, at.file));
@@ -125,6 +125,7 @@ class SourcePlaces {
     }
 
   private:
+    const SegmentStore& store_;
     const SourceMap& sources_;
     std::vector<QString> files_;
 };
@@ -234,7 +235,7 @@ void TTrackListForm::BuildTrackList() {
             static_cast<TrackListView>(view), scenery.Tracks(), scenery.Trainsets);
         std::vector<TrackListModel::Row> rows;
         rows.reserve(entries.size());
-        SourcePlaces places(scenery.Sources);
+        SourcePlaces places(scenery);
         for (const TrackListEntry& e : entries) {
             rows.push_back({Cp1250ToQString(e.caption), Cp1250ToQString(e.second), e.segment,
                             places.Of(e.segment)});

@@ -35,7 +35,7 @@ class SourceLocationTest : public ::testing::Test {
     std::vector<Place> Places(const SegmentList& list) const {
         std::vector<Place> places;
         for (const TSegmentObj* s : Segments(list))
-            places.insert(places.begin(), PlaceOf(s->ReadAt()));
+            places.insert(places.begin(), PlaceOf(scenery.Segments.ReadAt(*s)));
         return places;
     }
 
