@@ -8,6 +8,8 @@
 #include <QListWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <array>
 
 #include "Cp1250.h"
 #include "PropertyText.h"
@@ -105,6 +107,40 @@ QGroupBox* Group(const QString& title, QGridLayout*& grid) {
     return group;
 }
 
+// A grid of the three end points, one column per coordinate; the third point (a switch's) in
+// maroon. Returns the column captions.
+template <std::size_t N>
+std::array<QLabel*, N> PointGrid(QGridLayout& grid, const std::array<const char*, N>& columns,
+                                 const std::array<const char*, N>& fields,
+                                 const QString& namePrefix,
+                                 std::array<std::array<QLabel*, N>, 3>& rows, QLabel*& p3Caption) {
+    std::array<QLabel*, N> captions{};
+    for (std::size_t c = 0; c < N; ++c) {
+        captions[c] = Caption(QString::fromLatin1(columns[c]));
+        grid.addWidget(captions[c], 0, static_cast<int>(c) + 1);
+    }
+    for (int r = 0; r < 3; ++r) {
+        const QString point = QStringLiteral("P%1").arg(r + 1);
+        const QByteArray p3Name = (namePrefix + "P3Label").toLatin1();
+        QLabel* caption = Caption(point + ":", r == 2 ? p3Name.constData() : nullptr);
+        grid.addWidget(caption, r + 1, 0);
+        for (std::size_t c = 0; c < N; ++c) {
+            const QByteArray name = (point + fields[c]).toLatin1();
+            QLabel* value = Value(name.constData());
+            rows[static_cast<std::size_t>(r)][c] = value;
+            if (r == 2) Colour(value, kMaroon);
+            grid.addWidget(value, r + 1, static_cast<int>(c) + 1);
+        }
+        if (r == 2) {
+            p3Caption = caption;
+            Colour(caption, kMaroon);
+        }
+    }
+    for (int c = 1; c <= static_cast<int>(N); ++c)
+        grid.setColumnStretch(c, 1);
+    return captions;
+}
+
 }  // namespace
 
 TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
@@ -140,60 +176,15 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
 
     QGridLayout* grid = nullptr;
     layout->addWidget(Group(QStringLiteral("Współrzędne końców:"), grid));
-    const char* columns[] = {"X:", "Y:", "Vx:", "Vy:", "H:"};
-    const char* fields[] = {"X", "Y", "Vx", "Vy", "H"};
-    for (int c = 0; c < 5; ++c) {
-        QLabel* caption = Caption(QString::fromLatin1(columns[c]));
-        if (c >= 2) vectorAndHeightCaptions_[static_cast<std::size_t>(c - 2)] = caption;
-        grid->addWidget(caption, 0, c + 1);
-    }
-    for (int r = 0; r < 3; ++r) {
-        const QString point = QStringLiteral("P%1").arg(r + 1);
-        QLabel* caption = Caption(point + ":", r == 2 ? "P3Label" : nullptr);
-        grid->addWidget(caption, r + 1, 0);
-        for (int c = 0; c < 5; ++c) {
-            const QByteArray name = (point + fields[c]).toLatin1();
-            QLabel* value = Value(name.constData());
-            points_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = value;
-            if (r == 2) Colour(value, kMaroon);
-            grid->addWidget(value, r + 1, c + 1);
-        }
-        if (r == 2) {
-            p3Label_ = caption;
-            Colour(caption, kMaroon);
-        }
-    }
-    for (int c = 1; c <= 5; ++c)
-        grid->setColumnStretch(c, 1);
+    const auto mapColumns = PointGrid<5>(*grid, {"X:", "Y:", "Vx:", "Vy:", "H:"},
+                                         {"X", "Y", "Vx", "Vy", "H"}, "", points_, p3Label_);
+    std::copy(mapColumns.begin() + 2, mapColumns.end(), vectorAndHeightCaptions_.begin());
 
     // The same ends as the scenery's files write them: x and z are the map's X and Y turned
     // round, y is the height.
     layout->addWidget(Group(QStringLiteral("Współrzędne końców w plikach scenerii:"), grid));
-    const char* fileColumns[] = {"x:", "y:", "z:"};
-    const char* fileFields[] = {"FileX", "FileY", "FileZ"};
-    for (int c = 0; c < 3; ++c) {
-        QLabel* caption = Caption(QString::fromLatin1(fileColumns[c]));
-        if (c == 1) fileHeightCaption_ = caption;
-        grid->addWidget(caption, 0, c + 1);
-    }
-    for (int r = 0; r < 3; ++r) {
-        const QString point = QStringLiteral("P%1").arg(r + 1);
-        QLabel* caption = Caption(point + ":", r == 2 ? "FileP3Label" : nullptr);
-        grid->addWidget(caption, r + 1, 0);
-        for (int c = 0; c < 3; ++c) {
-            const QByteArray name = (point + fileFields[c]).toLatin1();
-            QLabel* value = Value(name.constData());
-            filePoints_[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = value;
-            if (r == 2) Colour(value, kMaroon);
-            grid->addWidget(value, r + 1, c + 1);
-        }
-        if (r == 2) {
-            fileP3Label_ = caption;
-            Colour(caption, kMaroon);
-        }
-    }
-    for (int c = 1; c <= 3; ++c)
-        grid->setColumnStretch(c, 1);
+    fileHeightCaption_ = PointGrid<3>(*grid, {"x:", "y:", "z:"}, {"FileX", "FileY", "FileZ"},
+                                      "File", filePoints_, fileP3Label_)[1];
 
     layout->addWidget(Group(QStringLiteral("Informacje dodatkowe:"), grid));
     velocity_ = Value("Velocity");
