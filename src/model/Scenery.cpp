@@ -7,6 +7,7 @@ void TScenery::FreeScenery() {
     Trainsets.clear();
     IncFiles.clear();
     Sources.Clear();
+    LoadProblems.clear();
 }
 
 }  // namespace tarvik

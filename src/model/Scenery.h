@@ -3,7 +3,9 @@
 #include <cstdint>
 #include <forward_list>
 #include <string>
+#include <vector>
 
+#include "Problems.h"
 #include "SegmentStore.h"
 #include "SourceMap.h"
 #include "Trainset.h"
@@ -38,7 +40,8 @@ class TScenery {
     SegmentStore Segments;
     std::forward_list<TTrainsObj> Trainsets;
     std::forward_list<TIncFile> IncFiles;
-    SourceMap Sources;  // where each segment and trainset was read
+    SourceMap Sources;                  // where each segment and trainset was read
+    std::vector<Problem> LoadProblems;  // found while the files were read, in reading order
     std::string SceneryName;
     std::string SceneryDescription;
 };

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "SegmentGeometry.h"
+#include "SourceMap.h"
+
+namespace tarvik {
+
+class TScenery;
+
+// What may be wrong with a scenery: the first five are found while it is read, the rest by the
+// checks over the stored model.
+enum class ProblemKind {
+    ParseError,            // a line the parser questioned, with the user's answer
+    LoadError,             // the error that ended the load
+    MissingInclude,        // an include whose file does not exist
+    IncludeCycle,          // an include cut because its file was already being read
+    TrainsetWithoutTrack,  // author mode: a trainset whose track was not found
+    NearMiss,              // two track ends closer than the gap but not equal
+    DuplicateSegment,      // two segments of one layer with the same ends and control vectors
+    DuplicateName,         // author mode: one name on segments of different nodes
+    NoSegments,            // nothing at all to draw
+};
+
+enum class Severity { Error, Warning };
+
+struct Problem {
+    ProblemKind kind = ProblemKind::ParseError;
+    std::string message;            // Polish, UTF-8
+    SourceLine at = kNoSourceLine;  // the line it stands at, when it has one
+    std::optional<TPointD> where;   // map axes: the point it is about, when it has one
+};
+
+// "parse-error", "near-miss" and so on: the names the command line and its JSON use.
+std::string_view ProblemKindName(ProblemKind kind);
+Severity SeverityOf(ProblemKind kind);
+
+struct ModelCheckOptions {
+    double gap = 0.5;  // metres: track ends closer than this but not equal are a near miss
+};
+
+// The checks over the stored model (near misses, duplicate segments, duplicate names in the
+// author mode, no segments at all), in time close to linear in the number of segments.
+std::vector<Problem> CheckModel(const TScenery& scenery, const ModelCheckOptions& options);
+
+}  // namespace tarvik
