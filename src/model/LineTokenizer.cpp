@@ -15,11 +15,13 @@ void TokenList::Missing(std::size_t i) {
 
 namespace {
 
-bool AskAboutShortLine(std::string_view lastToken, std::size_t count, UserDialogs& dialogs) {
+bool AskAboutShortLine(std::string_view lastToken, std::size_t count, UserDialogs& dialogs,
+                       std::optional<MessageAnswer>* answerOut) {
     const std::string text =
         "Błąd parsowania!\n\r" + MessageExcerpt(lastToken) + " " + std::to_string(count);
     const MessageAnswer answer = dialogs.MessageBox(text, "Błąd parsowania", MessageIcon::Error,
                                                     MessageButtons::AbortRetryIgnore);
+    if (answerOut) *answerOut = answer;
     return answer == MessageAnswer::Ignore;
 }
 
@@ -44,7 +46,7 @@ const char* CommentStart(const char* begin, const char* end, std::string_view ma
 
 bool SplitCollapsed(std::string_view line, char separator, std::string_view marker,
                     std::size_t maxCount, std::uint8_t minCount, TokenList& tokens,
-                    UserDialogs& dialogs) {
+                    UserDialogs& dialogs, std::optional<MessageAnswer>* answer) {
     const char* p = line.data();
     const char* const end = CommentStart(p, p + line.size(), marker);
     for (;;) {
@@ -58,7 +60,8 @@ bool SplitCollapsed(std::string_view line, char separator, std::string_view mark
         tokens.Add(token);
         if (tokens.Count() >= maxCount) return true;
         if (p == end) {
-            return tokens.Count() >= minCount || AskAboutShortLine(token, tokens.Count(), dialogs);
+            return tokens.Count() >= minCount ||
+                   AskAboutShortLine(token, tokens.Count(), dialogs, answer);
         }
     }
 }
@@ -73,7 +76,7 @@ bool SplitLine(std::string_view line, const SplitOptions& options, TokenList& to
     const std::string_view marker = options.stripComment ? options.marker : std::string_view();
     if (options.collapse) {
         return SplitCollapsed(line, options.separator, marker, maxCount, options.minCount, tokens,
-                              dialogs);
+                              dialogs, options.answer);
     }
     if (!marker.empty()) {
         const std::size_t comment = line.find(marker);
@@ -90,7 +93,7 @@ bool SplitLine(std::string_view line, const SplitOptions& options, TokenList& to
         if (tokens.Count() >= maxCount) return true;
         if (last) {
             return tokens.Count() >= options.minCount ||
-                   AskAboutShortLine(token, tokens.Count(), dialogs);
+                   AskAboutShortLine(token, tokens.Count(), dialogs, options.answer);
         }
         start = sep + 1;
     }

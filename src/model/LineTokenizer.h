@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -45,6 +46,8 @@ struct SplitOptions {
     std::uint8_t minCount = 0;  // fewer tokens than this ask the user what to do
     // The tokens go after those already in the list, and the counts include those.
     bool append = false;
+    // Receives the user's answer when a short line was questioned, so that it can be recorded.
+    std::optional<MessageAnswer>* answer = nullptr;
 };
 
 // Cuts a line into tokens. Returns false when the line had too few tokens and the user chose

@@ -1,7 +1,9 @@
 #include "SceneryParser.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "Cp1250.h"
 #include "NumberText.h"
@@ -50,6 +52,18 @@ std::string LoadingText(const std::string& path) {
     return "Ładowanie... " + DisplayPath(path);
 }
 
+// The words of the question's buttons; any other answer ends the file as Abort does.
+std::string_view AnswerText(MessageAnswer answer) {
+    switch (answer) {
+        case MessageAnswer::Ignore:
+            return "Ignoruj";
+        case MessageAnswer::Retry:
+            return "Ponów";
+        default:
+            return "Przerwij";
+    }
+}
+
 }  // namespace
 
 SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
@@ -84,7 +98,24 @@ std::string_view SceneryParser::NextLine(Frame& f) {
 
 bool SceneryParser::Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount) {
     lastMaxCount_ = maxCount;
-    return SplitLine(line, {.maxCount = maxCount, .minCount = minCount}, tokens_, dialogs_);
+    return SplitRecorded(line, {.maxCount = maxCount, .minCount = minCount});
+}
+
+bool SceneryParser::SplitRecorded(std::string_view line, SplitOptions options) {
+    std::optional<MessageAnswer> answer;
+    options.answer = &answer;
+    const bool split = SplitLine(line, options, tokens_, dialogs_);
+    if (answer) {
+        // The question is asked after the last token was taken, so there is one.
+        const std::string_view last = tokens_[tokens_.Count() - 1];
+        Report(ProblemKind::ParseError,
+               "Za mało parametrów w wierszu: " + MessageExcerpt(last) + " " +
+                   std::to_string(tokens_.Count()) + " (potrzeba " +
+                   std::to_string(options.minCount) +
+                   ") — odpowiedź: " + std::string(AnswerText(*answer)),
+               HereInnermost());
+    }
+    return split;
 }
 
 bool SceneryParser::ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight) {
@@ -108,8 +139,7 @@ bool SceneryParser::Need(std::string_view line, std::uint8_t count) {
         line.substr(static_cast<std::size_t>(last.data() + last.size() - line.data()));
     if (rest.empty() || rest.starts_with("//")) return Split(line, count, count);
     lastMaxCount_ = count;
-    return SplitLine(rest, {.maxCount = count, .minCount = count, .append = true}, tokens_,
-                     dialogs_);
+    return SplitRecorded(rest, {.maxCount = count, .minCount = count, .append = true});
 }
 
 void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment, bool firstInit,
@@ -117,7 +147,7 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
     stack_.clear();
     reading_.clear();
     try {
-        if (!Enter(IncludeRequest{path, firstInit, origin}, firstSegment)) return;
+        if (!Enter(IncludeRequest{path, path, firstInit, origin}, firstSegment)) return;
         while (!stack_.empty()) {
             Frame& f = *stack_.back();
             if (f.reader.AtEnd()) {
@@ -137,6 +167,7 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
     } catch (const LoadStopped&) {
         throw;
     } catch (const std::exception& e) {
+        Report(ProblemKind::LoadError, e.what(), HereInnermost());
         if (stack_.empty()) throw;
         const Frame& f = *stack_.back();
         throw std::runtime_error(std::string(e.what()) + " (" + DisplayPath(f.path) + ", wiersz " +
@@ -148,7 +179,14 @@ bool SceneryParser::Enter(const IncludeRequest& request, bool firstSegment) {
     // Looking for a missing file costs more than reading a line.
     if (++filesSinceProgress_ >= kProgressFiles && !stack_.empty()) ReportProgress();
     const std::optional<std::string> located = resolver_.Locate(request.path);
-    if (!located) return false;
+    if (!located) {
+        // The scenery file itself was looked for before the load.
+        if (!stack_.empty()) {
+            Report(ProblemKind::MissingInclude,
+                   "Brak dołączanego pliku: " + Cp1250ToUtf8(request.written), HereInnermost());
+        }
+        return false;
+    }
     status_.StatusText(LoadingText(*located));
     std::unique_ptr<FileSource> source = kept_.Open(*located);
     std::string identity = source->Identity();
@@ -227,8 +265,19 @@ void SceneryParser::CheckSegmentLimit() const {
                              " odcinków, które zmieści pamięć tego komputera");
 }
 
+SourceLine SceneryParser::HereInnermost() const {
+    return stack_.empty() ? kNoSourceLine : Here(*stack_.back());
+}
+
+void SceneryParser::Report(ProblemKind kind, std::string message, SourceLine at) {
+    scenery_.LoadProblems.push_back(
+        Problem{.kind = kind, .message = std::move(message), .at = at, .where = std::nullopt});
+}
+
 void SceneryParser::ReportCycle(const std::string& path) {
-    status_.StatusText("Pominięto cykliczne dołączenie pliku " + DisplayPath(path));
+    const std::string text = "Pominięto cykliczne dołączenie pliku " + DisplayPath(path);
+    Report(ProblemKind::IncludeCycle, text, HereInnermost());
+    status_.StatusText(text);
     if (cycleReported_) return;
     cycleReported_ = true;
     dialogs_.MessageBox("Plik " + DisplayPath(path) +
@@ -267,7 +316,7 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
         if (tokens_.Count() < 2) return Next::Continue;
         std::string path;
         if (!IncludePath(f, tokens_[1], path)) return Next::Continue;
-        pending_ = IncludeRequest{std::move(path), false, f.origin};
+        pending_ = IncludeRequest{std::move(path), std::string(tokens_[1]), false, f.origin};
         return Next::Include;
     }
     return Next::Continue;
@@ -467,7 +516,7 @@ SceneryParser::Next SceneryParser::FirstInitLine(Frame& f, std::string_view line
         if (!Split(line, 2, 2) || tokens_.Count() < 2) return Next::Continue;
         std::string path;
         if (!IncludePath(f, tokens_[1], path)) return Next::Continue;
-        pending_ = IncludeRequest{std::move(path), true, OriginOffsets{}};
+        pending_ = IncludeRequest{std::move(path), std::string(tokens_[1]), true, OriginOffsets{}};
         return Next::Include;
     }
     Split(line, 3, 0);
@@ -481,6 +530,12 @@ void SceneryParser::TrainsetBlock(Frame& f) {
     const std::string track(tokens_.GetOrEmpty(2));
     TTrainsObj& trainset = AddTrainset(scenery_, name, track, mode_.OwnerMode, dialogs_);
     trainset.ReadAt = Here(f);
+    if (mode_.OwnerMode && !trainset.Track && !track.empty() && !EqualsIgnoreCase(track, "none")) {
+        Report(ProblemKind::TrainsetWithoutTrack,
+               "Pociąg " + Cp1250ToUtf8(trainset.Name) + " nie ma toru: nie odnaleziono toru " +
+                   Cp1250ToUtf8(CutName(track)),
+               trainset.ReadAt);
+    }
     while (!f.reader.AtEnd()) {
         const std::string_view line = NextLine(f);
         if (EqualsIgnoreCase(line, "endtrainset")) return;

@@ -56,6 +56,7 @@ class SceneryParser final : private ReadMeter {
     struct Frame;
     struct IncludeRequest {
         std::string path;
+        std::string written;  // the name as the include statement gives it
         bool firstInit = false;
         OriginOffsets origin;
     };
@@ -91,6 +92,8 @@ class SceneryParser final : private ReadMeter {
                       TEventList& events);
     void SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd);
     bool Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount);
+    // SplitLine, recording the question about a short line with the user's answer.
+    bool SplitRecorded(std::string_view line, SplitOptions options);
     // A point line, split with at most and at least 3 tokens and converted; false when the
     // user did not ignore a short line.
     bool ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight);
@@ -100,6 +103,9 @@ class SceneryParser final : private ReadMeter {
     // Enough for the keyword and a node's kind; track and traction nodes read further.
     static constexpr std::uint8_t kMostTokens = 5;
     void ReportCycle(const std::string& path);
+    // Adds to the scenery's load problems; at is a line of the innermost file.
+    void Report(ProblemKind kind, std::string message, SourceLine at);
+    SourceLine HereInnermost() const;
     // A progress report, and with it the question whether to stop, comes after this many lines,
     // bytes taken from the files or files looked for, whichever is reached first: a few hundred
     // reports for the largest sceneries, and many a second whatever the input.
