@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,25 @@ TEST(SplitLine, AbortAndRetryReturnFalseWithTheTokensKept) {
         EXPECT_FALSE(ParserSplit("node 12 34", 5, 5, tokens, dialogs));
         EXPECT_EQ(tokens.Count(), 3u);
     }
+}
+
+TEST(SplitLine, TheAnswerIsHandedBackOnlyWhenTheQuestionWasAsked) {
+    ScriptedDialogs dialogs;
+    dialogs.answers = {MessageAnswer::Retry, MessageAnswer::Ignore};
+    TokenList tokens;
+    std::optional<MessageAnswer> answer;
+    EXPECT_TRUE(SplitLine("node 1 2 3", {.maxCount = 4, .minCount = 4, .answer = &answer}, tokens,
+                          dialogs));
+    EXPECT_FALSE(answer);
+    EXPECT_FALSE(
+        SplitLine("node 1", {.maxCount = 4, .minCount = 4, .answer = &answer}, tokens, dialogs));
+    EXPECT_EQ(answer, MessageAnswer::Retry);
+    // Without collapsing separators the question is the same.
+    answer.reset();
+    EXPECT_TRUE(SplitLine("a,b",
+                          {.separator = ',', .collapse = false, .minCount = 3, .answer = &answer},
+                          tokens, dialogs));
+    EXPECT_EQ(answer, MessageAnswer::Ignore);
 }
 
 TEST(SplitLine, CollapsesRunsOfSeparatorsAndDropsThemAtBothEnds) {
