@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +28,9 @@ enum class ProblemKind {
 };
 
 enum class Severity { Error, Warning };
+
+// A load keeps at most this many of the problems it finds and counts the rest.
+inline constexpr std::size_t kMostLoadProblems = 10000;
 
 struct Problem {
     ProblemKind kind = ProblemKind::ParseError;

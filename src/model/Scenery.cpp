@@ -8,6 +8,7 @@ void TScenery::FreeScenery() {
     IncFiles.clear();
     Sources.Clear();
     LoadProblems.clear();
+    LoadProblemsLeftOut = 0;
 }
 
 }  // namespace tarvik

@@ -40,8 +40,9 @@ class TScenery {
     SegmentStore Segments;
     std::forward_list<TTrainsObj> Trainsets;
     std::forward_list<TIncFile> IncFiles;
-    SourceMap Sources;                  // where each segment and trainset was read
-    std::vector<Problem> LoadProblems;  // found while the files were read, in reading order
+    SourceMap Sources;                      // where each segment and trainset was read
+    std::vector<Problem> LoadProblems;      // found while the files were read, in reading order
+    std::uint64_t LoadProblemsLeftOut = 0;  // found beyond kMostLoadProblems and not kept
     std::string SceneryName;
     std::string SceneryDescription;
 };

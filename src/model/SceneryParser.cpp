@@ -270,6 +270,11 @@ SourceLine SceneryParser::HereInnermost() const {
 }
 
 void SceneryParser::Report(ProblemKind kind, std::string message, SourceLine at) {
+    // A damaged file may hold a problem on every line; the first ones tell the story.
+    if (scenery_.LoadProblems.size() >= kMostLoadProblems) {
+        ++scenery_.LoadProblemsLeftOut;
+        return;
+    }
     scenery_.LoadProblems.push_back(
         Problem{.kind = kind, .message = std::move(message), .at = at, .where = std::nullopt});
 }

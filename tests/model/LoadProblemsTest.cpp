@@ -148,6 +148,17 @@ TEST_F(LoadProblemsTest, ACleanSceneryRecordsNothingAndEachLoadStartsEmpty) {
         Load(CrLf({"//$n Czysta", "include inc.inc"}) + Piece(0) + CrLf({"FirstInit"}));
     EXPECT_EQ(r.status, LoadStatus::Loaded);
     EXPECT_TRUE(scenery.LoadProblems.empty());
+    EXPECT_EQ(scenery.LoadProblemsLeftOut, 0u);
+}
+
+TEST_F(LoadProblemsTest, AFileOfProblemsKeepsTheFirstOnesAndCountsTheRest) {
+    std::string text;
+    for (std::size_t i = 0; i < kMostLoadProblems + 5; ++i)
+        text += "include brak.inc\r\n";
+    Load(text);
+    ASSERT_EQ(scenery.LoadProblems.size(), kMostLoadProblems);
+    EXPECT_EQ(scenery.LoadProblemsLeftOut, 5u);
+    EXPECT_EQ(Problems().back(), Found(ProblemKind::MissingInclude, "main.scn", kMostLoadProblems));
 }
 
 }  // namespace
