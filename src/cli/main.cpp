@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "LocateCommand.h"
 #include "RenderCommand.h"
@@ -15,6 +16,11 @@ constexpr const char* kUsage =
     "usage: tarvik COMMAND [ARGS]\n"
     "\n"
     "commands:\n"
+    "  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]\n"
+    "      load a scenery and list what may be wrong in it: what the load met, track ends\n"
+    "      closer than METRES (default 0.5) but not joined, duplicate segments and, with\n"
+    "      --author, track names used by more than one node; exit status 3 when anything\n"
+    "      is found\n"
     "  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]\n"
     "      load a scenery and print its model as JSON\n"
     "  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
@@ -51,6 +57,7 @@ int main(int argc, char** argv) {
         return 0;
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
+    if (command == "check") return tarvik::RunCheck(args, stdout, stderr);
     if (command == "dump") return tarvik::RunDump(args, stdout, stderr);
     if (command == "locate") return tarvik::RunLocate(args, stdout, stderr);
     if (command == "stats") return tarvik::RunStats(args, stdout, stderr);
