@@ -122,7 +122,8 @@ void WriteLines(std::FILE* out, const std::string& sceneryPath, const std::vecto
     }
 }
 
-void WriteJson(std::FILE* out, const std::string& sceneryPath, const std::vector<Placed>& placed) {
+void WriteJson(std::FILE* out, const std::string& sceneryPath, const std::vector<Placed>& placed,
+               std::uint64_t leftOut) {
     JsonWriter json(out);
     json.Raw("{").Key("scenery").String(sceneryPath).Raw(",\n").Key("problems").Raw("[");
     bool first = true;
@@ -157,7 +158,7 @@ void WriteJson(std::FILE* out, const std::string& sceneryPath, const std::vector
         json.Raw(first ? "" : ",").Key(ProblemKindName(kind)).Integer(n);
         first = false;
     }
-    json.Raw("}}\n");
+    json.Raw("},\n").Key("leftOut").Integer(static_cast<std::int64_t>(leftOut)).Raw("}\n");
 }
 
 }  // namespace
@@ -182,11 +183,17 @@ int RunCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     const std::vector<Placed> placed = InFileOrder(scenery, problems);
     const std::string sceneryPath = DisplayPath(load.scenery);
     if (o.json) {
-        WriteJson(out, sceneryPath, placed);
+        WriteJson(out, sceneryPath, placed, scenery.LoadProblemsLeftOut);
     } else {
         WriteLines(out, sceneryPath, placed);
     }
     std::fflush(out);
+    if (scenery.LoadProblemsLeftOut > 0) {
+        std::fprintf(
+            err, "%s: pominięto %llu dalszych problemów wczytywania (podano pierwsze %zu)\n",
+            kApplicationTitle, static_cast<unsigned long long>(scenery.LoadProblemsLeftOut),
+            kMostLoadProblems);
+    }
     if (result.status == LoadStatus::Failed) {
         std::fprintf(err, "%s: %s\n", kApplicationTitle, result.error.c_str());
     }

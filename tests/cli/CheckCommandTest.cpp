@@ -76,7 +76,7 @@ TEST_F(TarvikCheck, JsonGivesPlacesPointsInTheSceneryAxesAndCounts) {
     EXPECT_EQ(r.out.rfind("{\"scenery\":\"" + main + "\",\n\"problems\":[\n", 0), 0u) << r.out;
     EXPECT_NE(r.out.find("\"counts\":{\"parse-error\":0,"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\"near-miss\":1,\"duplicate-segment\":1,\"duplicate-name\":0,"
-                         "\"no-segments\":0}}\n"),
+                         "\"no-segments\":0},\n\"leftOut\":0}\n"),
               std::string::npos)
         << r.out;
     const std::string nearMiss =
@@ -84,6 +84,18 @@ TEST_F(TarvikCheck, JsonGivesPlacesPointsInTheSceneryAxesAndCounts) {
         "main.scn:9 i z main.scn:17 mijają się o 0,250 m\",\"at\":{\"file\":\"" +
         File("main.scn") + "\",\"line\":9},\"where\":[10.125,0]}]";
     EXPECT_NE(r.out.find(nearMiss), std::string::npos) << r.out;
+}
+
+TEST(TarvikCheckLeftOut, ProblemsBeyondWhatALoadKeepsAreCounted) {
+    test::TempDir dir;
+    std::string text;
+    for (std::size_t i = 0; i < kMostLoadProblems + 3; ++i)
+        text += "include brak.inc\n";
+    const std::string main = dir.Write("main.scn", text + Piece(0, 0, 10, 0));
+    const CheckRun r = Check({main, "--json"});
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.out.find("\"leftOut\":3}"), std::string::npos);
+    EXPECT_NE(r.err.find("pominięto 3 dalszych problemów"), std::string::npos) << r.err;
 }
 
 TEST(TarvikCheckStatus, NothingFoundMissingSceneryAndWrongUsage) {
