@@ -12,6 +12,7 @@
 #include "CliLoading.h"
 #include "Cp1250.h"
 #include "JsonWriter.h"
+#include "OneLine.h"
 #include "Problems.h"
 #include "ProgramInfo.h"
 #include "SegmentSearch.h"
@@ -108,15 +109,7 @@ void WriteLines(std::FILE* out, const std::string& sceneryPath, const std::vecto
         line += ": ";
         line += ProblemKindName(q.problem->kind);
         line += ": ";
-        for (const char c : q.problem->message) {
-            if (c == '\r') {
-                line += "\\r";
-            } else if (c == '\n') {
-                line += "\\n";
-            } else {
-                line.push_back(c);
-            }
-        }
+        AppendOnOneLine(line, q.problem->message);
         line.push_back('\n');
         std::fwrite(line.data(), 1, line.size(), out);
     }

@@ -2,21 +2,15 @@
 
 #include <string>
 
+#include "OneLine.h"
+
 namespace tarvik {
 
 MessageAnswer ConsoleDialogs::MessageBox(std::string_view text, std::string_view caption,
                                          MessageIcon, MessageButtons buttons) {
     std::string line(caption);
     line += ": ";
-    for (const char c : text) {
-        if (c == '\r') {
-            line += "\\r";
-        } else if (c == '\n') {
-            line += "\\n";
-        } else {
-            line.push_back(c);
-        }
-    }
+    AppendOnOneLine(line, text);
     line.push_back('\n');
     std::fwrite(line.data(), 1, line.size(), out_);
     switch (buttons) {
