@@ -108,6 +108,10 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
         s.SaveFormatFromExtension =
             store.ReadBoolDef("SaveFormatFromExtension", def.SaveFormatFromExtension);
     });
+    Step(store, "Problems", dialogs, [&] {
+        s.ProblemsAfterLoad = store.ReadBoolDef("ShowAfterLoad", def.ProblemsAfterLoad);
+        s.ParseErrorsUnasked = store.ReadBoolDef("ParseErrorsUnasked", def.ParseErrorsUnasked);
+    });
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
@@ -124,6 +128,7 @@ void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const Desig
     s.Launcher = {m.left + (m.width - d.launcherWidth) / 2,
                   m.top + (m.height - d.launcherHeight) / 2, d.launcherWidth, d.launcherHeight};
     s.Legend = {m.left + m.width + 12, 0, 0, 0};
+    s.Problems = {m.left, m.top + m.height + 12, d.problemsWidth, d.problemsHeight};
     Step(store, "Bounds", dialogs, [&] {
         const auto read = [&store](WindowBounds& b, std::string_view prefix, bool withSize) {
             b.left = store.ReadIntegerDef(std::string(prefix) + "X1", b.left);
@@ -138,6 +143,7 @@ void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const Desig
         read(s.Legend, "L", false);
         read(s.TrackList, "TL", true);
         read(s.Launcher, "RS", true);
+        read(s.Problems, "PR", true);
     });
     Step(store, "", dialogs, [&] {
         s.SimFile = store.ReadStringDef("SimFile", def.SimFile);
@@ -181,6 +187,7 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     write(s.Legend, "L", false);
     write(s.TrackList, "TL", true);
     write(s.Launcher, "RS", true);
+    write(s.Problems, "PR", true);
 
     store.OpenKey("Colors");
     const ColorSlots& c = s.Colors;
@@ -237,6 +244,10 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.OpenKey("");
     store.WriteBool("OwnerMode", s.OwnerMode);
     store.WriteInteger("InterpolateStepsMode", s.InterpolateStepsMode);
+    // The later additions come after, so that the first settings keep their order.
+    store.OpenKey("Problems");
+    store.WriteBool("ShowAfterLoad", s.ProblemsAfterLoad);
+    store.WriteBool("ParseErrorsUnasked", s.ParseErrorsUnasked);
     try {
         store.Flush();
     } catch (const SettingsError& e) {

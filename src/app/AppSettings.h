@@ -39,6 +39,7 @@ struct AppSettings {
     WindowBounds Legend;  // left and top only
     WindowBounds TrackList;
     WindowBounds Launcher;
+    WindowBounds Problems;
     ColorSlots Colors;
     // The layer and sign switches, map type, transparency and "on map" checks.
     MapOptions Map{.PaintRiver = true,
@@ -55,6 +56,10 @@ struct AppSettings {
     bool MiniMapShow = true;
     bool TrackListShow = false;
     bool AnimateZoom = false;
+    // The problems window opens by itself after a load that found problems.
+    bool ProblemsAfterLoad = false;
+    // The parse-error question is answered Ignore without a box; the line goes to the problems.
+    bool ParseErrorsUnasked = false;
     std::string SimFile;
     std::string RunSimParam = kDefaultRunSimParam;
     int Editors = 9;
@@ -84,6 +89,8 @@ struct DesignedSizes {
     int trackListWidth = 260;
     int launcherWidth = 420;
     int launcherHeight = 360;
+    int problemsWidth = 640;
+    int problemsHeight = 260;
 };
 
 // The first half of the settings, read as the main window is created: recent files, main

@@ -27,6 +27,7 @@ constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
 constexpr Qt::KeyboardModifiers kCtrl = Qt::ControlModifier;
 constexpr Qt::KeyboardModifiers kAlt = Qt::AltModifier;
 const Qt::KeyboardModifiers kCtrlAlt = Qt::ControlModifier | Qt::AltModifier;
+const Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier;
 
 const KeyBinding kKeyBindings[] = {
     {Qt::Key_F1, kNone, &MainActions::HelpMenuItem},
@@ -50,6 +51,7 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_E, kCtrlAlt, &MainActions::EditSource},
     {Qt::Key_L, kCtrlAlt, &MainActions::LegendOnMap, true},
     {Qt::Key_M, kCtrlAlt, &MainActions::MiniMapOnMap, true},
+    {Qt::Key_P, kCtrlShift, &MainActions::ShowProblems},
     {Qt::Key_P, kAlt, &MainActions::PrintPreviewMenuItem},
 };
 
@@ -217,6 +219,8 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.TrackListMenu->setObjectName("TrackListMenu");
     a.ShowTrackList = Check(a.TrackListSubmenu, "ShowTrackList", "Pokaż");
     a.AnimateZoom = Check(a.TrackListSubmenu, "AnimateZoom", "Animowane powiększenie");
+    a.ShowProblems = Check(windows, "ShowProblems", "Problemy scenerii", &A::ShowProblems);
+    Hint(a.ShowProblems, "Problemy znalezione przy wczytaniu scenerii (Ctrl+Shift+P)");
     windows->addSeparator();
     a.PaintTransparentMenu = Check(windows, "PaintTransparentMenu", "Rysuj półprzezroczyste");
     for (const auto& [show, text] :
@@ -248,6 +252,12 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     options->addSeparator();
     a.Kolory = Item(options, "Kolory", "Kolory...");
     a.WorkMode = Item(options, "WorkMode", "Tryb pracy...");
+    options->addSeparator();
+    a.ProblemsAfterLoad = Check(options, "ProblemsAfterLoad", "Pokazuj problemy po wczytaniu");
+    Hint(a.ProblemsAfterLoad, "Okno problemów otwiera się samo, gdy wczytanie znajdzie problemy");
+    a.ParseErrorsUnasked = Check(options, "ParseErrorsUnasked", "Nie pytaj o błędy parsowania");
+    Hint(a.ParseErrorsUnasked,
+         "Błędne wiersze są pomijane bez pytania i trafiają na listę problemów");
 
     QMenu* help = bar->addMenu("Pomoc");
     a.HelpMenuItem = Item(help, "HelpMenuItem", "Pomoc", &A::HelpMenuItem);

@@ -47,6 +47,7 @@ struct MainActions {
     QAction* TrackListMenu = nullptr;  // the submenu's own item
     QAction* ShowTrackList = nullptr;
     QAction* AnimateZoom = nullptr;
+    QAction* ShowProblems = nullptr;
     QAction* PaintTransparentMenu = nullptr;
     // "Opcje"
     QAction* PaintTrack = nullptr;
@@ -62,6 +63,8 @@ struct MainActions {
     QAction* MapTypeNormal = nullptr;
     QAction* Kolory = nullptr;
     QAction* WorkMode = nullptr;
+    QAction* ProblemsAfterLoad = nullptr;
+    QAction* ParseErrorsUnasked = nullptr;
     // "Pomoc"
     QAction* HelpMenuItem = nullptr;
     QAction* AboutMenuItem = nullptr;

@@ -24,6 +24,7 @@
 #include "MapWidget.h"
 #include "MenuSwitches.h"
 #include "PointerPanel.h"
+#include "ProblemsForm.h"
 #include "ProperytyForm.h"
 #include "QtColor.h"
 #include "QtText.h"
@@ -48,7 +49,9 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     : dialogs_(dialogs),
       files_(files),
       store_(store),
+      check_(*this),
       clock_([] { return std::chrono::steady_clock::now(); }),
+      questions_(dialogs, [this] { return clock_(); }),
       actions_(CreateMainActions(*this, cursors_)) {
     setObjectName("Form1");
     setWindowTitle(kApplicationTitle);
@@ -67,6 +70,13 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     status_ = new QLabel(this);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
+    problemsStatus_ = new QLabel(this);
+    problemsStatus_->setObjectName("ProblemsStatus");
+    problemsStatus_->setTextFormat(Qt::RichText);
+    problemsStatus_->setToolTip(QStringLiteral("Pokaż problemy scenerii (Ctrl+Shift+P)"));
+    statusBar()->addPermanentWidget(problemsStatus_);
+    problemsStatus_->hide();
+    connect(problemsStatus_, &QLabel::linkActivated, this, [this] { OpenProblemsWindow(); });
     loadPanel_ = new LoadProgressPanel(this);
     statusBar()->addPermanentWidget(loadPanel_);
     // Shown by a load that lasts.
@@ -125,6 +135,7 @@ void TForm1::ConnectActions() {
     on(a.ShowLegend, [this] { ShowLegendClick(actions_.ShowLegend); });
     on(a.ShowMiniMap, [this] { ShowMiniMapClick(actions_.ShowMiniMap); });
     on(a.ShowTrackList, [this] { ShowTrackListClick(); });
+    on(a.ShowProblems, [this] { ShowProblemsClick(); });
     for (QAction* onMap : {a.LegendOnMap, a.MiniMapOnMap}) {
         on(onMap, [this] {
             SyncOptions();
@@ -172,6 +183,7 @@ void TForm1::LoadScenery(std::string path) {
     // The zoom of the old scenery ends before its model goes.
     zoom_->Finish();
     const Stopwatch stopwatch(clock_);
+    const auto answeredBefore = questions_.Answering();
     LoadResult result;
     {
         const OverrideCursor busy(cursors_.Cursor(CursorTable::kLoading));
@@ -189,6 +201,10 @@ void TForm1::LoadScenery(std::string path) {
         tools_.launcher->ClearTree();
         tools_.trackList->ClearList();
         tools_.properties->Clear();
+        // The checks read the model, and the problems point into it.
+        check_.Stop();
+        tools_.problems->Clear();
+        problemsStatus_->hide();
         highlight_ = nullptr;
         // Its items point into the model.
         if (identifyMenu_) {
@@ -198,12 +214,14 @@ void TForm1::LoadScenery(std::string path) {
         // The grids point into the model, so they go before it.
         index_.reset();
         modelReady_ = false;
+        questions_.SetAnswerParseErrors(actions_.ParseErrorsUnasked->isChecked());
         {
             const WindowStatus::LoadScope watched(*statusSink_);
-            result = LoadSceneryModel(scenery_, path, mode_, files_, dialogs_, *statusSink_);
+            result = LoadSceneryModel(scenery_, path, mode_, files_, questions_, *statusSink_);
         }
         index_ = std::make_unique<SceneryIndex>(scenery_);
         modelReady_ = true;
+        StartProblemsCheck();
         view_.ViewMin = scenery_.Bounds().SceneryMin;
         view_.ViewMax = scenery_.Bounds().SceneryMax;
         AddRecentFile(path, Cp1250ToUtf8(scenery_.SceneryName));
@@ -234,7 +252,9 @@ void TForm1::LoadScenery(std::string path) {
         setWindowTitle(name + " - " + kApplicationTitle);
         // Linux paths have no short form; the launcher and the timetables take the path.
         sceneryShortPath_ = path;
-        SetStatusText(stopwatch.ElapsedText("Wczyt.+Optymaliz.+Rys.: "));
+        // The time the user took over the questions is not the load's.
+        SetStatusText(stopwatch.ElapsedText("Wczyt.+Optymaliz.+Rys.: ",
+                                            questions_.Answering() - answeredBefore));
     }
     // Closed meanwhile: the user no longer waits for a message.
     if (closeRequested_) {
@@ -305,7 +325,7 @@ void TForm1::OpenButtonClick() {
 PaintHooks TForm1::MainPaintHooks() {
     PaintHooks hooks;
     hooks.status = statusSink_.get();
-    hooks.dialogs = &dialogs_;
+    hooks.dialogs = &questions_;
     hooks.drawingCursor = [this](bool drawing) {
         if (drawing) {
             QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kDrawing));
@@ -549,8 +569,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (key->isAutoRepeat()) return false;
     // The keys of these windows act as the main window's own.
     const QWidget* window = static_cast<QWidget*>(watched)->window();
-    const QWidget* keyWindows[] = {this, tools_.legend, tools_.miniMap, tools_.trackList,
-                                   tools_.properties};
+    const QWidget* keyWindows[] = {
+        this, tools_.legend, tools_.miniMap, tools_.trackList, tools_.properties, tools_.problems};
     if (std::find(std::begin(keyWindows), std::end(keyWindows), window) == std::end(keyWindows)) {
         return false;
     }

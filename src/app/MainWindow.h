@@ -14,11 +14,13 @@
 #include "ElapsedText.h"
 #include "FileSystem.h"
 #include "KeyPresses.h"
+#include "LoadQuestions.h"
 #include "MainActions.h"
 #include "MapOptions.h"
 #include "MiniMapForm.h"
 #include "Navigation.h"
 #include "PaintMap.h"
+#include "ProblemsCheck.h"
 #include "RecentFiles.h"
 #include "Scenery.h"
 #include "SegmentGeometry.h"
@@ -100,6 +102,10 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     const std::string& SceneryShortPath() const { return sceneryShortPath_; }
     QString StatusText() const;
     void SetStatusText(std::string_view text);
+    // The count of the last load's problems in the status line; empty while there are none or
+    // the checks still run.
+    QString ProblemsStatusText() const;
+    bool CheckingProblems() const { return check_.Running(); }
     // For tests of the timing text.
     void SetClock(Stopwatch::Clock clock) { clock_ = std::move(clock); }
 
@@ -127,6 +133,12 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void ShowToolWindowClick(QWidget& window, const QAction& show, QAction& onMap,
                              RedrawCause cause, const QObject* sender);
     void ShowTrackListClick();
+    void ShowProblemsClick();
+    void OpenProblemsWindow();
+    // After a load: the checks over the model start beside the window, and what they find
+    // joins the load's own problems in the problems window and the status line.
+    void StartProblemsCheck();
+    void ProblemsFound(std::vector<Problem> found);
     void SelectTool(MapTool tool);
     void PaintTransparentMenuClick();
     void MapTypeVelocityClick(QAction* item);
@@ -163,6 +175,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     const TSegmentObj* Highlight() const override { return highlight_; }
     void Redraw() override { RedrawMap(RedrawCause::Button); }
     void CenterOn(double x, double y) override;
+    void CenterAndMark(double x, double y) override;
     void ZoomTo(const TSegmentObj& segment, std::function<void()> done) override;
     // MiniMapHost
     MapSources Sources() const override;
@@ -187,6 +200,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     CursorTable cursors_;
     TScenery scenery_;
     std::unique_ptr<SceneryIndex> index_;
+    // Reads the model while it runs, so it goes before the model.
+    ProblemsCheck check_;
     ViewState view_;
     MapOptions options_;
     ColorSlots colors_;
@@ -200,6 +215,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     std::optional<TPointD> goToMark_;
     std::unique_ptr<WindowStatus> statusSink_;
     Stopwatch::Clock clock_;
+    // The load asks through these, so that its time leaves the answers out.
+    LoadQuestions questions_;
     std::string sceneryShortPath_;
     std::string lastOpenedPath_;
     QString helpFile_;
@@ -218,6 +235,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     QLabel* status_ = nullptr;
     LoadProgressPanel* loadPanel_ = nullptr;
     PointerPanel* pointer_ = nullptr;
+    QLabel* problemsStatus_ = nullptr;
+    QString problemsCount_;  // the link's text in problemsStatus_
     ToolWindows tools_;
 };
 

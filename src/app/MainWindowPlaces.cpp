@@ -52,10 +52,14 @@ void TForm1::GoToClick() {
     if (target.track) {
         ZoomTo(*target.track, {});
     } else if (target.mapPoint) {
-        CenterOn(target.mapPoint->x, target.mapPoint->y);
-        goToMark_ = target.mapPoint;
-        ShowPlaces();
+        CenterAndMark(target.mapPoint->x, target.mapPoint->y);
     }
+}
+
+void TForm1::CenterAndMark(double x, double y) {
+    CenterOn(x, y);
+    goToMark_ = TPointD{x, y};
+    ShowPlaces();
 }
 
 }  // namespace tarvik

@@ -12,6 +12,7 @@
 #include "MainWindow.h"
 #include "MenuSwitches.h"
 #include "MiniMapForm.h"
+#include "ProblemsForm.h"
 #include "ProperytyForm.h"
 #include "RunSimForm.h"
 #include "TrackListForm.h"
@@ -29,6 +30,8 @@ DesignedSizes CurrentSizes() {
     }
     d.miniMapWidth = TMiniMapForm::kDefaultWidth;
     d.miniMapHeight = TMiniMapForm::kDefaultHeight;
+    d.problemsWidth = TProblemsForm::kDesignedWidth;
+    d.problemsHeight = TProblemsForm::kDesignedHeight;
     return d;
 }
 
@@ -117,6 +120,7 @@ void TForm1::ApplyFinishStartupSettings() {
     Place(*tools_.legend, s.Legend, false);
     Place(*tools_.trackList, s.TrackList, true);
     Place(*tools_.launcher, s.Launcher, true);
+    Place(*tools_.problems, s.Problems, true);
     Place(*tools_.properties, BoundsOf(*tools_.properties), false);
     tools_.launcher->SetSimulator(s.SimFile, s.RunSimParam);
     tools_.editors->SetSlots(s.EditorSlots, s.EditorCount());
@@ -173,6 +177,7 @@ AppSettings TForm1::CollectSettings() const {
     s.Legend = BoundsOf(*tools_.legend);
     s.TrackList = BoundsOf(*tools_.trackList);
     s.Launcher = BoundsOf(*tools_.launcher);
+    s.Problems = BoundsOf(*tools_.problems);
     s.Colors = colors_;
     ReadMenuSwitches(actions_, s);
     s.SimFile = tools_.launcher->SimulatorProgram();
@@ -196,6 +201,7 @@ void TForm1::closeEvent(QCloseEvent* event) {
     tools_.legend->hide();
     tools_.miniMap->hide();
     tools_.trackList->hide();
+    tools_.problems->hide();
     event->accept();
 }
 

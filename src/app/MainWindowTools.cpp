@@ -12,6 +12,7 @@
 #include "LegendForm.h"
 #include "MainWindow.h"
 #include "MiniMapForm.h"
+#include "ProblemsForm.h"
 #include "ProperytyForm.h"
 #include "RunSimForm.h"
 #include "SceneryProperytyForm.h"
@@ -49,6 +50,7 @@ void TForm1::CreateToolWindows(const std::function<void(std::string_view)>& prog
     step("90% Czyt. konfig...");
     // Shown from the modal launcher, it must belong to it to take the user's input.
     tools_.timetable = new TTimeTableForm(Context(), tools_.launcher);
+    tools_.problems = new TProblemsForm(Context(), this);
 }
 
 void TForm1::ConnectToolWindows() {
@@ -88,6 +90,12 @@ void TForm1::ConnectToolWindows() {
     t.trackList->SetAnimateZoom(a.AnimateZoom->isChecked());
     connect(t.trackList, &TTrackListForm::animateZoomClicked, a.AnimateZoom, &QAction::setChecked);
     t.launcher->SetTimetableForm(t.timetable);
+    connect(t.problems, &TProblemsForm::closedByUser, this,
+            [this] { actions_.ShowProblems->setChecked(false); });
+    connect(t.problems, &TProblemsForm::editAt, this,
+            [this](const std::string& path, std::uint64_t line) {
+                tools_.editors->EditAt(path, line);
+            });
     ShowEditorsMenu();
 }
 

@@ -26,6 +26,8 @@ constexpr MenuSwitch kMenuSwitches[] = {
     {&MainActions::ShowMiniMap, nullptr, &AppSettings::MiniMapShow},
     {&MainActions::ShowTrackList, nullptr, &AppSettings::TrackListShow},
     {&MainActions::AnimateZoom, nullptr, &AppSettings::AnimateZoom},
+    {&MainActions::ProblemsAfterLoad, nullptr, &AppSettings::ProblemsAfterLoad},
+    {&MainActions::ParseErrorsUnasked, nullptr, &AppSettings::ParseErrorsUnasked},
 };
 
 // The map types' radio items, the first checked when none of the others is.

@@ -6,6 +6,7 @@ class TColorsForm;
 class TEditSourceForm;
 class TLegendForm;
 class TMiniMapForm;
+class TProblemsForm;
 class TProperytyForm;
 class TRunSimForm;
 class TSceneryProperytyForm;
@@ -26,6 +27,7 @@ struct ToolWindows {
     TSceneryProperytyForm* statistics = nullptr;
     TWorkModeForm* workMode = nullptr;
     TTimeTableForm* timetable = nullptr;
+    TProblemsForm* problems = nullptr;
 };
 
 }  // namespace tarvik

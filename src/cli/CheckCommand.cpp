@@ -1,11 +1,9 @@
 #include "CheckCommand.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
 #include <iterator>
 #include <optional>
-#include <tuple>
 #include <utility>
 
 #include "ArgumentLists.h"
@@ -23,14 +21,6 @@ namespace {
 
 constexpr const char* kCheckUsage =
     "SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]";
-
-constexpr std::array kAllKinds = {
-    ProblemKind::ParseError,           ProblemKind::LoadError,
-    ProblemKind::MissingInclude,       ProblemKind::IncludeCycle,
-    ProblemKind::TrainsetWithoutTrack, ProblemKind::NearMiss,
-    ProblemKind::DuplicateSegment,     ProblemKind::DuplicateName,
-    ProblemKind::NoSegments,
-};
 
 struct CheckOptions {
     ModelCheckOptions model;
@@ -74,7 +64,7 @@ struct Placed {
     std::uint64_t line = 0;
 };
 
-std::vector<Placed> InFileOrder(const TScenery& scenery, const std::vector<Problem>& problems) {
+std::vector<Placed> PlacedProblems(const TScenery& scenery, const std::vector<Problem>& problems) {
     std::vector<Placed> placed;
     placed.reserve(problems.size());
     for (const Problem& p : problems) {
@@ -88,10 +78,6 @@ std::vector<Placed> InFileOrder(const TScenery& scenery, const std::vector<Probl
         }
         placed.push_back(std::move(q));
     }
-    std::stable_sort(placed.begin(), placed.end(), [](const Placed& a, const Placed& b) {
-        if (a.known != b.known) return a.known;
-        return std::tie(a.file, a.line) < std::tie(b.file, b.line);
-    });
     return placed;
 }
 
@@ -145,7 +131,7 @@ void WriteJson(std::FILE* out, const std::string& sceneryPath, const std::vector
     }
     json.Raw("],\n").Key("counts").Raw("{");
     first = true;
-    for (const ProblemKind kind : kAllKinds) {
+    for (const ProblemKind kind : kProblemKinds) {
         const auto n = std::count_if(placed.begin(), placed.end(),
                                      [kind](const Placed& q) { return q.problem->kind == kind; });
         json.Raw(first ? "" : ",").Key(ProblemKindName(kind)).Integer(n);
@@ -173,7 +159,8 @@ int RunCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     std::vector<Problem> found = CheckModel(scenery, o.model);
     problems.insert(problems.end(), std::make_move_iterator(found.begin()),
                     std::make_move_iterator(found.end()));
-    const std::vector<Placed> placed = InFileOrder(scenery, problems);
+    SortInFileOrder(problems, scenery.Sources);
+    const std::vector<Placed> placed = PlacedProblems(scenery, problems);
     const std::string sceneryPath = DisplayPath(load.scenery);
     if (o.json) {
         WriteJson(out, sceneryPath, placed, scenery.LoadProblemsLeftOut);

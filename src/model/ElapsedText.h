@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -20,10 +21,13 @@ class Stopwatch {
     explicit Stopwatch(Clock clock = [] { return std::chrono::steady_clock::now(); })
         : clock_(std::move(clock)), start_(clock_()) {}
 
-    // The label followed by the time since the start.
-    std::string ElapsedText(std::string_view label) const {
-        return tarvik::ElapsedText(
-            label, std::chrono::duration_cast<std::chrono::milliseconds>(clock_() - start_));
+    // The label followed by the time since the start, less the time left out (spent waiting
+    // for the user, say).
+    std::string ElapsedText(std::string_view label,
+                            std::chrono::steady_clock::duration leftOut = {}) const {
+        const auto counted = std::max(clock_() - start_ - leftOut, decltype(leftOut){});
+        return tarvik::ElapsedText(label,
+                                   std::chrono::duration_cast<std::chrono::milliseconds>(counted));
     }
 
   private:

@@ -19,7 +19,7 @@ bool AskAboutShortLine(std::string_view lastToken, std::size_t count, UserDialog
                        std::optional<MessageAnswer>* answerOut) {
     const std::string text =
         "Błąd parsowania!\n\r" + MessageExcerpt(lastToken) + " " + std::to_string(count);
-    const MessageAnswer answer = dialogs.MessageBox(text, "Błąd parsowania", MessageIcon::Error,
+    const MessageAnswer answer = dialogs.MessageBox(text, kParseErrorCaption, MessageIcon::Error,
                                                     MessageButtons::AbortRetryIgnore);
     if (answerOut) *answerOut = answer;
     return answer == MessageAnswer::Ignore;

@@ -10,6 +10,9 @@
 
 namespace tarvik {
 
+// The caption of the question about a line with too few tokens.
+inline constexpr std::string_view kParseErrorCaption = "Błąd parsowania";
+
 // Tokens of one split line. They view the line's bytes, so they are valid only as long as
 // the line they were cut from.
 class TokenList {

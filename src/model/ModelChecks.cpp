@@ -74,6 +74,9 @@ struct EndPoint {
     SourceLine at = kNoSourceLine;
 };
 
+// Asking for a stop costs an atomic read; a few thousand cells take well under a millisecond.
+constexpr std::size_t kCellsBetweenStopChecks = 4096;
+
 std::int64_t CellOf(double v, double gap) {
     // Far beyond any scenery, but a value that does not fit would make the cast undefined.
     constexpr double kLimit = 1e15;
@@ -86,8 +89,9 @@ std::string Metres(double d) {
 
 class NearMissCheck {
   public:
-    NearMissCheck(const TScenery& scenery, double gap, std::vector<Problem>& out)
-        : scenery_(scenery), gap_(gap), out_(out) {}
+    NearMissCheck(const TScenery& scenery, double gap, std::stop_token stop,
+                  std::vector<Problem>& out)
+        : scenery_(scenery), gap_(gap), stop_(std::move(stop)), out_(out) {}
     void Run();
 
   private:
@@ -98,6 +102,7 @@ class NearMissCheck {
 
     const TScenery& scenery_;
     double gap_;
+    std::stop_token stop_;
     std::vector<Problem>& out_;
     std::vector<TrackEnd> ends_;
 };
@@ -124,6 +129,7 @@ void NearMissCheck::CheckPair(const EndPoint& a, const EndPoint& b) {
     Problem p;
     p.kind = ProblemKind::NearMiss;
     p.at = first;
+    p.segment = (aFirst ? ea : eb).segment;
     p.where = Middle(ea.x, ea.y, eb.x, eb.y);
     p.message = "Końce torów z " + ShownSourcePlace(scenery_.Sources, first) + " i z " +
                 ShownSourcePlace(scenery_.Sources, second) + " mijają się o " + Metres(d);
@@ -159,9 +165,11 @@ void NearMissCheck::Run() {
         points.push_back({i, 1, ends_[i].at});
     }
 
+    if (stop_.stop_requested()) return;
     const std::size_t n = points.size();
     std::size_t below = 0;  // first point at or after the cell below and right of the current
-    for (std::size_t b = 0; b < n;) {
+    for (std::size_t b = 0, cells = 0; b < n; ++cells) {
+        if (cells % kCellsBetweenStopChecks == 0 && stop_.stop_requested()) return;
         const TrackEnd& cell = At(points[b]);
         std::size_t e = b + 1;
         while (e < n && At(points[e]).SameCell(cell))
@@ -190,9 +198,10 @@ void NearMissCheck::Run() {
     }
 }
 
-void CheckNearMisses(const TScenery& scenery, double gap, std::vector<Problem>& out) {
-    if (!(gap > kJointTolerance)) return;
-    NearMissCheck(scenery, gap, out).Run();
+void CheckNearMisses(const TScenery& scenery, const ModelCheckOptions& options,
+                     std::vector<Problem>& out) {
+    if (!(options.gap > kJointTolerance)) return;
+    NearMissCheck(scenery, options.gap, options.stop, out).Run();
 }
 
 // ---- duplicate segments ----
@@ -256,6 +265,8 @@ void CheckDuplicateSegments(const TScenery& scenery, SegmentKind kind, std::vect
                 Problem p;
                 p.kind = ProblemKind::DuplicateSegment;
                 p.at = shaped[i].at;
+                p.segment = &s;
+                p.layer = kind;
                 p.where = Middle(s.X1, s.Y1, s.X2, s.Y2);
                 p.message = std::string("Odcinek ") + kLayerWords[static_cast<int>(kind)] +
                             " powtarza odcinek z " +
@@ -325,6 +336,7 @@ void CheckDuplicateNames(const TScenery& scenery, std::vector<Problem>& out) {
             Problem p;
             p.kind = ProblemKind::DuplicateName;
             p.at = named[i].at;
+            p.segment = &s;
             p.where = TPointD{s.X1, s.Y1};
             p.message = "Nazwa toru „" + Cp1250ToUtf8(name) + "” jest już użyta w " +
                         ShownSourcePlace(scenery.Sources, first.at);
@@ -348,10 +360,12 @@ std::vector<Problem> CheckModel(const TScenery& scenery, const ModelCheckOptions
         problems.push_back(std::move(p));
         return problems;
     }
-    CheckNearMisses(scenery, options.gap, problems);
-    for (int k = 0; k < kSegmentKindCount; ++k)
+    CheckNearMisses(scenery, options, problems);
+    for (int k = 0; k < kSegmentKindCount && !options.stop.stop_requested(); ++k)
         CheckDuplicateSegments(scenery, static_cast<SegmentKind>(k), problems);
-    if (scenery.Segments.OwnerMode()) CheckDuplicateNames(scenery, problems);
+    if (scenery.Segments.OwnerMode() && !options.stop.stop_requested()) {
+        CheckDuplicateNames(scenery, problems);
+    }
     return problems;
 }
 

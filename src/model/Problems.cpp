@@ -1,5 +1,8 @@
 #include "Problems.h"
 
+#include <algorithm>
+#include <tuple>
+
 namespace tarvik {
 
 std::string_view ProblemKindName(ProblemKind kind) {
@@ -36,6 +39,20 @@ Severity SeverityOf(ProblemKind kind) {
         default:
             return Severity::Warning;
     }
+}
+
+void SortInFileOrder(std::vector<Problem>& problems, const SourceMap& sources) {
+    const auto key = [&sources](const Problem& p) {
+        const SourceLocation at = sources.Locate(p.at);
+        static const std::string none;
+        return std::tuple(!at.Known(), at.Known() ? &sources.Path(at.file) : &none, at.line);
+    };
+    std::stable_sort(problems.begin(), problems.end(), [&key](const Problem& a, const Problem& b) {
+        const auto ka = key(a);
+        const auto kb = key(b);
+        return std::tie(std::get<0>(ka), *std::get<1>(ka), std::get<2>(ka)) <
+               std::tie(std::get<0>(kb), *std::get<1>(kb), std::get<2>(kb));
+    });
 }
 
 }  // namespace tarvik

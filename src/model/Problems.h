@@ -1,7 +1,9 @@
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +29,14 @@ enum class ProblemKind {
     NoSegments,            // nothing at all to draw
 };
 
+inline constexpr std::array kProblemKinds = {
+    ProblemKind::ParseError,           ProblemKind::LoadError,
+    ProblemKind::MissingInclude,       ProblemKind::IncludeCycle,
+    ProblemKind::TrainsetWithoutTrack, ProblemKind::NearMiss,
+    ProblemKind::DuplicateSegment,     ProblemKind::DuplicateName,
+    ProblemKind::NoSegments,
+};
+
 enum class Severity { Error, Warning };
 
 // A load keeps at most this many of the problems it finds and counts the rest.
@@ -37,14 +47,23 @@ struct Problem {
     std::string message;            // Polish, UTF-8
     SourceLine at = kNoSourceLine;  // the line it stands at, when it has one
     std::optional<TPointD> where;   // map axes: the point it is about, when it has one
+    // The checks over the model: the segment it names, in the scenery's store, and its layer.
+    const TSegmentObj* segment = nullptr;
+    SegmentKind layer = SegmentKind::Track;
 };
 
 // "parse-error", "near-miss" and so on: the names the command line and its JSON use.
 std::string_view ProblemKindName(ProblemKind kind);
 Severity SeverityOf(ProblemKind kind);
 
+// Problems in the order of their files: those with a known line by the file's path and the
+// line, then the others in the order they came.
+void SortInFileOrder(std::vector<Problem>& problems, const SourceMap& sources);
+
 struct ModelCheckOptions {
     double gap = 0.5;  // metres: track ends closer than this but not equal are a near miss
+    // A check running beside the window stops early when asked; what it found is then partial.
+    std::stop_token stop;
 };
 
 // The checks over the stored model (near misses, duplicate segments, duplicate names in the

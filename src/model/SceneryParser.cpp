@@ -485,8 +485,11 @@ bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t
                                             .events = last ? std::move(events) : TEventList{},
                                             .readAt = piece.node}));
     } catch (const ParseFailure&) {
-        dialogs_.MessageBox("Błąd przy odczycie drogi! '" + MessageExcerpt(current) + "'", "Błąd",
-                            MessageIcon::Error, MessageButtons::Ok);
+        const std::string text =
+            std::string(kPieceReadError) + " '" + MessageExcerpt(current) + "'";
+        // The load goes on without the piece; the list keeps where it was lost.
+        Report(ProblemKind::ParseError, text + " — odcinek pominięty", HereInnermost());
+        dialogs_.MessageBox(text, "Błąd", MessageIcon::Error, MessageButtons::Ok);
     }
     return true;
 }

@@ -20,6 +20,10 @@
 
 namespace tarvik {
 
+// The start of the message about a piece whose numbers could not be read; the piece is left
+// out and the load goes on.
+inline constexpr std::string_view kPieceReadError = "Błąd przy odczycie drogi!";
+
 struct OriginOffsets {
     float x = 0;
     float y = 0;

@@ -31,6 +31,8 @@ class MapControl {
     virtual void Redraw() = 0;
     // Centres the map on a world point and draws it.
     virtual void CenterOn(double x, double y) = 0;
+    // Centres the map on a world point and marks it with a cross until the view moves.
+    virtual void CenterAndMark(double x, double y) = 0;
     // Centres and zooms the map on the segment, animated when the main window says so; done
     // runs once the map shows the segment.
     virtual void ZoomTo(const TSegmentObj& segment, std::function<void()> done) = 0;

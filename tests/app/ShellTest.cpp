@@ -87,9 +87,9 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
     QStringList expected;
     for (int n = 1; n <= 5; ++n)
         expected << QString("MRUList/Item%1Name").arg(n) << QString("MRUList/Item%1File").arg(n);
-    for (const char* b :
-         {"MFX1", "MFY1", "MFX2", "MFY2", "MFS", "MMX1", "MMY1", "MMX2", "MMY2", "LX1", "LY1",
-          "TLX1", "TLY1", "TLX2", "TLY2", "RSX1", "RSY1", "RSX2", "RSY2"})
+    for (const char* b : {"MFX1", "MFY1", "MFX2", "MFY2", "MFS",  "MMX1", "MMY1", "MMX2",
+                          "MMY2", "LX1",  "LY1",  "TLX1", "TLY1", "TLX2", "TLY2", "RSX1",
+                          "RSY1", "RSX2", "RSY2", "PRX1", "PRY1", "PRX2", "PRY2"})
         expected << QString("Bounds/") + b;
     for (const ColorSlotDef& c : kColorSlotTable)
         expected << "Colors/" + QString::fromUtf8(c.name.data(), c.name.size());
@@ -101,8 +101,9 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
              << "RunSimParam"
              << "OwnerMode"
              << "InterpolateStepsMode";
-    for (const char* k : {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap",
-                          "TrackList/Show", "TrackList/AnimateZoom"})
+    for (const char* k :
+         {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap", "TrackList/Show",
+          "TrackList/AnimateZoom", "Problems/ShowAfterLoad", "Problems/ParseErrorsUnasked"})
         expected << k;
     for (int n = 0; n < 9; ++n)
         expected << QString("Editors/Name%1").arg(n) << QString("Editors/Exe%1").arg(n)
@@ -318,14 +319,16 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
         if (groups.isEmpty() || groups.back() != group) groups << group;
     }
     EXPECT_EQ(groups, (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend",
-                                   "MiniMap", "TrackList", "root", "Editors", "root"}));
+                                   "MiniMap", "TrackList", "root", "Editors", "root", "Problems"}));
     const auto at = [&](const char* key) { return written.indexOf(key); };
     EXPECT_LT(at("Bounds/MFS"), at("Bounds/MMX1"));
     EXPECT_LT(at("Bounds/LY1"), at("Bounds/TLX1"));
     EXPECT_LT(at("Colors/Speed4"), at("Colors/Elevation1"));
     EXPECT_LT(at("Colors/Elevation4"), at("Colors/Hipsometric1"));
     EXPECT_LT(at("PaintTransparent"), at("SimFile"));
-    EXPECT_EQ(written.back(), "InterpolateStepsMode");
+    // The first settings end as they always did; the later additions follow.
+    EXPECT_EQ(written.at(written.indexOf("Problems/ShowAfterLoad") - 1), "InterpolateStepsMode");
+    EXPECT_EQ(written.back(), "Problems/ParseErrorsUnasked");
 }
 
 TEST_F(ShellTest, CommandLine) {

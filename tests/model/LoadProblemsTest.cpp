@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "LoadQuestions.h"
 #include "Scenery.h"
 #include "TestSupport.h"
 
@@ -159,6 +160,69 @@ TEST_F(LoadProblemsTest, AFileOfProblemsKeepsTheFirstOnesAndCountsTheRest) {
     ASSERT_EQ(scenery.LoadProblems.size(), kMostLoadProblems);
     EXPECT_EQ(scenery.LoadProblemsLeftOut, 5u);
     EXPECT_EQ(Problems().back(), Found(ProblemKind::MissingInclude, "main.scn", kMostLoadProblems));
+}
+
+// A track node whose first point line is short: after Ignore the piece cannot be read.
+std::string PieceWithShortPoint() {
+    return CrLf({"node -1 0 none track normal 34.0 1.435 0.24 15.0 20 0 flat vis",
+                 " Rail_screw_used1 4 Rail_screw_used1 0.2 2.75 2.5", "60.0 0.0", "0 0 0", "0 0 0",
+                 "60.0 0.0 100.0 0.0", "0", "endtrack"});
+}
+
+TEST_F(LoadProblemsTest, APieceLeftOutForAnUnreadableLineIsRecordedBesideTheQuestion) {
+    dialogs.answers = {MessageAnswer::Ignore, MessageAnswer::Ok};
+    const LoadResult r = Load(Piece(0) + PieceWithShortPoint() + Piece(5));
+    EXPECT_EQ(r.status, LoadStatus::Loaded);
+    EXPECT_EQ(Problems(), (std::vector<Found>{{ProblemKind::ParseError, "main.scn", 11},
+                                              {ProblemKind::ParseError, "main.scn", 11}}));
+    EXPECT_EQ(Message(1), "Błąd przy odczycie drogi! '60.0 0.0' — odcinek pominięty");
+    // The user is told as before, and the load goes on.
+    ASSERT_EQ(dialogs.messages.size(), 2u);
+    EXPECT_EQ(dialogs.messages[1].text, "Błąd przy odczycie drogi! '60.0 0.0'");
+    EXPECT_EQ(scenery.Tracks().Count(), 2u);
+}
+
+// Answers every box after a given time on a clock of the test's own.
+class SlowUser final : public UserDialogs {
+  public:
+    MessageAnswer MessageBox(std::string_view text, std::string_view caption, MessageIcon,
+                             MessageButtons) override {
+        now += std::chrono::seconds(7);
+        shown.push_back(std::string(caption) + ": " + std::string(text));
+        return caption == "Błąd parsowania" ? MessageAnswer::Ignore : MessageAnswer::Ok;
+    }
+    bool InputQuery(std::string_view, std::string_view, std::string&) override {
+        now += std::chrono::seconds(3);
+        return false;
+    }
+    std::chrono::steady_clock::time_point now{};
+    std::vector<std::string> shown;
+};
+
+TEST_F(LoadProblemsTest, QuestionsAddUpTheTimeSpentAnsweringAndMayBeAnsweredWithoutABox) {
+    SlowUser user;
+    LoadQuestions questions(user, [&user] { return user.now; });
+    const std::string path = dir.Write("main.scn", Piece(0) + PieceWithShortPoint());
+    test::LoadFile(scenery, path, test::UserMode(), questions);
+    EXPECT_EQ(user.shown.size(), 2u);
+    EXPECT_EQ(questions.Answering(), std::chrono::seconds(14));
+    std::string value;
+    questions.InputQuery("Tor", "Nazwa", value);
+    EXPECT_EQ(questions.Answering(), std::chrono::seconds(17));
+
+    // Told not to ask, neither box comes, no time passes, and the problems are the same.
+    questions.SetAnswerParseErrors(true);
+    user.shown.clear();
+    test::LoadFile(scenery, path, test::UserMode(), questions);
+    EXPECT_TRUE(user.shown.empty());
+    EXPECT_EQ(questions.Answering(), std::chrono::seconds(17));
+    ASSERT_EQ(scenery.LoadProblems.size(), 2u);
+    EXPECT_EQ(scenery.LoadProblems[0].message,
+              "Za mało parametrów w wierszu: 0.0 2 (potrzeba 3) — odpowiedź: Ignoruj");
+    EXPECT_EQ(scenery.Tracks().Count(), 1u);
+    // Other boxes are still shown.
+    questions.MessageBox("Brak pliku", "Błąd", MessageIcon::Error, MessageButtons::Ok);
+    EXPECT_EQ(user.shown, std::vector<std::string>{"Błąd: Brak pliku"});
 }
 
 }  // namespace

@@ -87,6 +87,10 @@ TEST_F(ModelChecksTest, NearMissIsToldOnceWithBothPlacesAndTheMiddleOfTheGap) {
     ASSERT_TRUE(p.where.has_value());
     EXPECT_NEAR(p.where->x, -10.15, 1e-9);
     EXPECT_NEAR(p.where->y, 0, 1e-9);
+    // The segment named is the one read first, whose end the window shows.
+    ASSERT_NE(p.segment, nullptr);
+    EXPECT_EQ(scenery.Sources.Locate(scenery.Segments.ReadAt(*p.segment)).line, 1u);
+    EXPECT_EQ(p.layer, SegmentKind::Track);
     // A wider gap still finds it; a narrower one does not.
     EXPECT_EQ(Check(1.0).size(), 1u);
     EXPECT_TRUE(Check(0.3).empty());
@@ -148,6 +152,10 @@ TEST_F(ModelChecksTest, DuplicateSegmentsAreFoundInEitherDirectionWithinOneLayer
     for (const Problem& p : problems) {
         EXPECT_EQ(p.kind, ProblemKind::DuplicateSegment);
         found.emplace_back(LineOf(p), p.message);
+        // The repeating segment, in its own layer.
+        ASSERT_NE(p.segment, nullptr);
+        EXPECT_EQ(scenery.Segments.ReadAt(*p.segment), p.at);
+        EXPECT_EQ(p.layer, LineOf(p) == 49 ? SegmentKind::Road : SegmentKind::Track);
     }
     std::sort(found.begin(), found.end());
     EXPECT_EQ(found[0], (std::pair<std::uint64_t, std::string>{
@@ -179,6 +187,16 @@ TEST_F(ModelChecksTest, DuplicateNamesOfNodesAreToldInTheAuthorModeOnly) {
     std::sort(lines.begin(), lines.end());
     EXPECT_EQ(lines, (std::vector<std::uint64_t>{22, 30}));
     EXPECT_EQ(problems[0].message.rfind("Nazwa toru „", 0), 0u);
+}
+
+TEST_F(ModelChecksTest, AStoppedCheckEndsWithoutGoingThroughTheModel) {
+    Load(Piece(0, 0, 10, 0) + Piece(10.3, 0, 20, 0) + Piece(0, 0, 10, 0));
+    std::stop_source stop;
+    stop.request_stop();
+    ModelCheckOptions options;
+    options.stop = stop.get_token();
+    EXPECT_TRUE(CheckModel(scenery, options).empty());
+    EXPECT_EQ(Check().size(), 2u);
 }
 
 TEST_F(ModelChecksTest, AnEmptySceneryHasNoSegments) {

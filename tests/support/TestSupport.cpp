@@ -12,6 +12,7 @@ namespace tarvik::test {
 MessageAnswer ScriptedDialogs::MessageBox(std::string_view text, std::string_view caption,
                                           MessageIcon icon, MessageButtons buttons) {
     messages.push_back({std::string(text), std::string(caption), icon, buttons});
+    if (whileAsked) whileAsked();
     if (!answers.empty()) {
         const MessageAnswer a = answers.front();
         answers.pop_front();
@@ -31,6 +32,7 @@ MessageAnswer ScriptedDialogs::MessageBox(std::string_view text, std::string_vie
 bool ScriptedDialogs::InputQuery(std::string_view caption, std::string_view prompt,
                                  std::string& value) {
     queries.push_back({std::string(caption), std::string(prompt), value});
+    if (whileAsked) whileAsked();
     if (inputs.empty()) return false;
     const std::optional<std::string> input = inputs.front();
     inputs.pop_front();
@@ -85,7 +87,7 @@ std::string TempDir::Write(const std::string& relative, std::string_view bytes) 
 }
 
 LoadResult LoadFile(TScenery& scenery, const std::string& path, const TWorkMode& mode,
-                    ScriptedDialogs& dialogs, RecordingStatus* status) {
+                    UserDialogs& dialogs, RecordingStatus* status) {
     RecordingStatus ignored;
     PosixFileSystem files;
     return LoadSceneryModel(scenery, path, mode, files, dialogs, status ? *status : ignored);

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <deque>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -40,6 +41,8 @@ class ScriptedDialogs final : public UserDialogs {
     std::vector<Query> queries;
     std::deque<MessageAnswer> answers;
     std::deque<std::optional<std::string>> inputs;  // nullopt cancels
+    // Runs while each box is up: the user's time passing, say.
+    std::function<void()> whileAsked;
 };
 
 class RecordingStatus final : public StatusSink {
@@ -84,9 +87,9 @@ class KeepWorkingFolder {
     std::optional<std::string> pwd_;
 };
 
-// Loads a scenery from disk into the model with scripted dialogs.
+// Loads a scenery from disk into the model, asking through the dialogs given.
 LoadResult LoadFile(TScenery& scenery, const std::string& path, const TWorkMode& mode,
-                    ScriptedDialogs& dialogs, RecordingStatus* status = nullptr);
+                    UserDialogs& dialogs, RecordingStatus* status = nullptr);
 
 inline TWorkMode UserMode() {
     return TWorkMode::Make(false, 2);

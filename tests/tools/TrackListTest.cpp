@@ -565,6 +565,7 @@ class TrackListAloneTest : public ::testing::Test {
         }
         void Redraw() override { ++redraws; }
         void CenterOn(double, double) override {}
+        void CenterAndMark(double, double) override {}
         void ZoomTo(const TSegmentObj& segment, std::function<void()> done) override {
             zoomedTo = &segment;
             whenShown = std::move(done);
