@@ -108,6 +108,11 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
         s.SaveFormatFromExtension =
             store.ReadBoolDef("SaveFormatFromExtension", def.SaveFormatFromExtension);
     });
+    Step(store, "Navigation", dialogs, [&] {
+        s.Navigation.WheelZoomsAtPointer =
+            store.ReadBoolDef("WheelZoomsAtPointer", def.Navigation.WheelZoomsAtPointer);
+        s.Navigation.KeepPointer = store.ReadBoolDef("KeepPointer", def.Navigation.KeepPointer);
+    });
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
@@ -237,6 +242,9 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.OpenKey("");
     store.WriteBool("OwnerMode", s.OwnerMode);
     store.WriteInteger("InterpolateStepsMode", s.InterpolateStepsMode);
+    store.OpenKey("Navigation");
+    store.WriteBool("WheelZoomsAtPointer", s.Navigation.WheelZoomsAtPointer);
+    store.WriteBool("KeepPointer", s.Navigation.KeepPointer);
     try {
         store.Flush();
     } catch (const SettingsError& e) {

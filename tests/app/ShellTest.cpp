@@ -101,8 +101,9 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
              << "RunSimParam"
              << "OwnerMode"
              << "InterpolateStepsMode";
-    for (const char* k : {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap",
-                          "TrackList/Show", "TrackList/AnimateZoom"})
+    for (const char* k :
+         {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap", "TrackList/Show",
+          "TrackList/AnimateZoom", "Navigation/WheelZoomsAtPointer", "Navigation/KeepPointer"})
         expected << k;
     for (int n = 0; n < 9; ++n)
         expected << QString("Editors/Name%1").arg(n) << QString("Editors/Exe%1").arg(n)
@@ -317,15 +318,18 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
         const QString group = key.contains('/') ? key.section('/', 0, 0) : "root";
         if (groups.isEmpty() || groups.back() != group) groups << group;
     }
-    EXPECT_EQ(groups, (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend",
-                                   "MiniMap", "TrackList", "root", "Editors", "root"}));
+    EXPECT_EQ(groups,
+              (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend", "MiniMap",
+                           "TrackList", "root", "Editors", "root", "Navigation"}));
     const auto at = [&](const char* key) { return written.indexOf(key); };
     EXPECT_LT(at("Bounds/MFS"), at("Bounds/MMX1"));
     EXPECT_LT(at("Bounds/LY1"), at("Bounds/TLX1"));
     EXPECT_LT(at("Colors/Speed4"), at("Colors/Elevation1"));
     EXPECT_LT(at("Colors/Elevation4"), at("Colors/Hipsometric1"));
     EXPECT_LT(at("PaintTransparent"), at("SimFile"));
-    EXPECT_EQ(written.back(), "InterpolateStepsMode");
+    // The navigation options follow the work mode, in a group of their own.
+    EXPECT_EQ(at("InterpolateStepsMode") + 1, at("Navigation/WheelZoomsAtPointer"));
+    EXPECT_EQ(written.back(), "Navigation/KeepPointer");
 }
 
 TEST_F(ShellTest, CommandLine) {
