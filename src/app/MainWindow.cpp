@@ -579,6 +579,8 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
         NavigationKeyPress(*key)) {
         return true;
     }
+    if (type == QEvent::KeyRelease && static_cast<QWidget*>(watched)->window() == this)
+        lastKeyRelease_ = {key->key(), key->timestamp()};
     if (key->isAutoRepeat()) return false;
     // The keys of these windows act as the main window's own.
     const QWidget* window = static_cast<QWidget*>(watched)->window();

@@ -234,6 +234,10 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     bool restoringView_ = false;
     // The key moving the map is held down: its steps make one view.
     bool keyRepeating_ = false;
+    struct KeyRelease {
+        int key = 0;
+        quint64 time = 0;
+    } lastKeyRelease_;
     // The window was closed during a load: it closes once the load has stopped.
     bool closeRequested_ = false;
 

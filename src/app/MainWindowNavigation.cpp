@@ -96,7 +96,11 @@ void TForm1::ReloadScenery() {
 bool TForm1::NavigationKeyPress(const QKeyEvent& key) {
     // The menu bar walked by keys takes its arrows itself.
     if (qobject_cast<const QMenuBar*>(QApplication::focusWidget())) return false;
-    keyRepeating_ = key.isAutoRepeat();
+    // The window system may send a held key as releases and presses at one time, not all of
+    // them marked as repeated.
+    keyRepeating_ =
+        key.isAutoRepeat() || (key.timestamp() != 0 && lastKeyRelease_.key == key.key() &&
+                               lastKeyRelease_.time == key.timestamp());
     const bool handled = TriggerKeyPress(actions_, key.key(), key.modifiers());
     keyRepeating_ = false;
     return handled;

@@ -343,56 +343,6 @@ TEST(NavigationTest, ZoomAboutAPointKeepsItUnderThePointer) {
     EXPECT_FLOAT_EQ(none.view.ViewMin.x, 100);
 }
 
-TEST(NavigationTest, KeyStepsMoveAndZoomAsTheBandsAndTheZoomToolDo) {
-    Fixture f;
-    PanView(f.view, -1, 0);
-    EXPECT_FLOAT_EQ(f.view.ViewMin.x, 0);
-    EXPECT_FLOAT_EQ(f.view.ViewMax.x, 400);
-    PanView(f.view, 0, 1);
-    EXPECT_FLOAT_EQ(f.view.ViewMin.y, 275);
-    ZoomInView(f.view);
-    EXPECT_DOUBLE_EQ(f.Width(), 200);
-    EXPECT_FLOAT_EQ(f.view.ViewMin.x, 100);
-    EXPECT_FALSE(ZoomOutView(f.view, f.extent));
-    EXPECT_DOUBLE_EQ(f.Width(), 400);
-    EXPECT_FALSE(ZoomOutView(f.view, f.extent));
-    EXPECT_TRUE(ZoomOutView(f.view, f.extent));  // 1600 m: the extent is reached
-    // 61 m across halves once, then stays.
-    f.view = {{0, 0}, {61, 1000}, 1.0f};
-    ZoomInView(f.view);
-    EXPECT_DOUBLE_EQ(f.Width(), 30.5);
-    ZoomInView(f.view);
-    EXPECT_DOUBLE_EQ(f.Width(), 30.5);
-    ShowAllView(f.view, f.extent);
-    EXPECT_FLOAT_EQ(f.view.ViewMax.x, 1000);
-}
-
-TEST(NavigationTest, DragsAndReloadsOfTheView) {
-    Fixture f;
-    f.view.MapScale = 2;
-    DragView(f.view, 100, 100, 140, 80);  // 20 m right, 10 m up on the screen
-    EXPECT_FLOAT_EQ(f.view.ViewMin.x, 80);
-    EXPECT_FLOAT_EQ(f.view.ViewMin.y, 210);
-    EXPECT_TRUE(ViewFitsExtent(f.view, f.extent));
-    // Only the centre counts: the view may reach beyond the extent.
-    EXPECT_TRUE(ViewFitsExtent({{-300, -300}, {300, 300}, 1}, f.extent));
-    EXPECT_FALSE(ViewFitsExtent({{-300, -300}, {290, 300}, 1}, f.extent));
-    EXPECT_FALSE(ViewFitsExtent({{900, 900}, {1200, 1200}, 1}, f.extent));
-    EXPECT_TRUE(InEdgeBand(29, 100, 400, 300));
-    EXPECT_FALSE(InEdgeBand(30, 30, 400, 300));
-    EXPECT_TRUE(InEdgeBand(200, 270, 400, 300));
-}
-
-TEST(NavigationTest, RulerDistanceWhileDragging) {
-    Fixture f;
-    f.nav.SetTool(MapTool::Ruler);
-    EXPECT_FALSE(f.nav.DistanceTo(80, 90, f.view));
-    f.Press(MouseButton::Left, kLeft, 50, 50);
-    EXPECT_DOUBLE_EQ(*f.nav.DistanceTo(80, 90, f.view), 50);
-    f.nav.SetTool(MapTool::Hand);
-    EXPECT_FALSE(f.nav.DistanceTo(80, 90, f.view));
-}
-
 ViewState View(float x) {
     return {{x, 0}, {x + 100, 100}, 1};
 }
