@@ -104,7 +104,8 @@ void MapController::Press(const QMouseEvent& event) {
     const QPoint p = event.position().toPoint();
     const ShiftSet shift = ToShift(event.modifiers(), event.buttons());
     if (button == MouseButton::Middle && !InEdgeBand(p.x(), p.y(), map_.width(), map_.height())) {
-        navigator_.DropPress();
+        // A drag or measurement of another button begun ends here.
+        DropPress();
         middle_ = MiddleHold{p, shift, false};
         return;
     }
