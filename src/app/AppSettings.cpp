@@ -112,6 +112,11 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
         s.ProblemsAfterLoad = store.ReadBoolDef("ShowAfterLoad", def.ProblemsAfterLoad);
         s.ParseErrorsUnasked = store.ReadBoolDef("ParseErrorsUnasked", def.ParseErrorsUnasked);
     });
+    Step(store, "Navigation", dialogs, [&] {
+        s.Navigation.WheelZoomsAtPointer =
+            store.ReadBoolDef("WheelZoomsAtPointer", def.Navigation.WheelZoomsAtPointer);
+        s.Navigation.KeepPointer = store.ReadBoolDef("KeepPointer", def.Navigation.KeepPointer);
+    });
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
@@ -248,6 +253,9 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.OpenKey("Problems");
     store.WriteBool("ShowAfterLoad", s.ProblemsAfterLoad);
     store.WriteBool("ParseErrorsUnasked", s.ParseErrorsUnasked);
+    store.OpenKey("Navigation");
+    store.WriteBool("WheelZoomsAtPointer", s.Navigation.WheelZoomsAtPointer);
+    store.WriteBool("KeepPointer", s.Navigation.KeepPointer);
     try {
         store.Flush();
     } catch (const SettingsError& e) {

@@ -27,6 +27,16 @@ struct RecentItem {
 
 inline constexpr int kMaxRecentFiles = 9;
 
+// How the map is moved, beyond its tools: both off keep the tools as they always worked.
+struct NavigationSettings {
+    // The wheel zooms about the point under the pointer, whatever the tool; Shift with it
+    // scrolls sideways.
+    bool WheelZoomsAtPointer = false;
+    // The zoom tool's click centres and zooms without moving the mouse pointer.
+    bool KeepPointer = false;
+    bool operator==(const NavigationSettings&) const = default;
+};
+
 // Every stored setting of the program with its default, the only place where the defaults are
 // written. The defaults of window bounds depend on the screen and on the other windows; the
 // reading computes them.
@@ -71,6 +81,7 @@ struct AppSettings {
     std::array<EditorSlot, kEditorSlots> EditorSlots{};
     bool OwnerMode = false;
     int InterpolateStepsMode = 2;
+    NavigationSettings Navigation;
 
     // Recent-files items in use: the low byte of MRUListPos, at most nine.
     int RecentCount() const;

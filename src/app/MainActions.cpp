@@ -32,6 +32,7 @@ const Qt::KeyboardModifiers kCtrlShift = Qt::ControlModifier | Qt::ShiftModifier
 const KeyBinding kKeyBindings[] = {
     {Qt::Key_F1, kNone, &MainActions::HelpMenuItem},
     {Qt::Key_F9, kNone, &MainActions::Uruchomsymulator1},
+    {Qt::Key_F5, kNone, &MainActions::Reload},
     {Qt::Key_F10, kNone, &MainActions::Zamknij1},
     {Qt::Key_1, kCtrl, &MainActions::apa1, true},
     {Qt::Key_2, kCtrl, &MainActions::Lupa1, true},
@@ -55,11 +56,38 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_P, kAlt, &MainActions::PrintPreviewMenuItem},
 };
 
-const KeyBinding* BindingFor(int key, Qt::KeyboardModifiers modifiers) {
+constexpr Qt::KeyboardModifiers kShiftKey = Qt::ShiftModifier;
+
+// Keys that act on press: held, they move the map step by step. "+" is typed with Shift on
+// many layouts, and the keypad's keys count as the main ones.
+const KeyBinding kPressBindings[] = {
+    {Qt::Key_Left, kNone, &MainActions::PanLeft},  {Qt::Key_Right, kNone, &MainActions::PanRight},
+    {Qt::Key_Up, kNone, &MainActions::PanUp},      {Qt::Key_Down, kNone, &MainActions::PanDown},
+    {Qt::Key_Plus, kNone, &MainActions::ZoomIn},   {Qt::Key_Plus, kShiftKey, &MainActions::ZoomIn},
+    {Qt::Key_Equal, kNone, &MainActions::ZoomIn},  {Qt::Key_Minus, kNone, &MainActions::ZoomOut},
+    {Qt::Key_Home, kNone, &MainActions::ShowAll},  {Qt::Key_Left, kAlt, &MainActions::PreviousView},
+    {Qt::Key_Right, kAlt, &MainActions::NextView},
+};
+
+template <std::size_t N>
+const KeyBinding* Find(const KeyBinding (&table)[N], int key, Qt::KeyboardModifiers modifiers) {
     // The keypad flag says where a key is, not which modifier is held.
     const Qt::KeyboardModifiers held = modifiers & ~Qt::KeypadModifier;
-    for (const KeyBinding& b : kKeyBindings) {
+    for (const KeyBinding& b : table) {
         if (b.key == key && b.modifiers == held) return &b;
+    }
+    return nullptr;
+}
+
+const KeyBinding* BindingFor(int key, Qt::KeyboardModifiers modifiers) {
+    return Find(kKeyBindings, key, modifiers);
+}
+
+// The first key of a command, the one its item shows.
+template <std::size_t N>
+const KeyBinding* FirstFor(const KeyBinding (&table)[N], QAction* MainActions::*command) {
+    for (const KeyBinding& b : table) {
+        if (b.action == command) return &b;
     }
     return nullptr;
 }
@@ -147,14 +175,20 @@ bool TriggerKeyRelease(const MainActions& actions, int key, Qt::KeyboardModifier
     return letGoFirst && TriggerKey(actions, key, atPress);
 }
 
+bool TriggerKeyPress(const MainActions& actions, int key, Qt::KeyboardModifiers modifiers) {
+    const KeyBinding* b = Find(kPressBindings, key, modifiers);
+    if (!b) return false;
+    QAction& action = *(actions.*b->action);
+    if (action.isEnabled()) action.trigger();
+    return true;
+}
+
 QString KeyText(QAction* MainActions::*command) {
-    for (const KeyBinding& b : kKeyBindings) {
-        if (b.action == command) {
-            return QKeySequence(QKeyCombination(b.modifiers, Qt::Key(b.key)))
-                .toString(QKeySequence::PortableText);
-        }
-    }
-    return {};
+    const KeyBinding* b = FirstFor(kKeyBindings, command);
+    if (!b) b = FirstFor(kPressBindings, command);
+    if (!b) return {};
+    return QKeySequence(QKeyCombination(b->modifiers, Qt::Key(b->key)))
+        .toString(QKeySequence::PortableText);
 }
 
 MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
@@ -173,6 +207,7 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
         item->setVisible(false);
         a.MRUList[i] = item;
     }
+    a.Reload = Item(file, "Reload", "Przeładuj", &A::Reload);
     a.EditSource = Item(file, "EditSource", "Edytuj źródła...", &A::EditSource);
     file->addSeparator();
     a.Zapiszobrazsceneriidopliku1 =
@@ -204,6 +239,9 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     Hint(a.Informacja1, "Informacja o obiekcie na mapie");
     tools->addSeparator();
     a.GoTo = Item(tools, "GoTo", "Przejdź do...", &A::GoTo);
+    tools->addSeparator();
+    a.PreviousView = Item(tools, "PreviousView", "Poprzedni widok", &A::PreviousView);
+    a.NextView = Item(tools, "NextView", "Następny widok", &A::NextView);
 
     QMenu* windows = bar->addMenu("Okna");
     a.LegendMenu = windows->addMenu("Legenda");
@@ -249,6 +287,11 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
          {a.MapTypeVelocity, a.MapTypeHipsometric, a.MapTypeElevation, a.MapTypeNormal}) {
         a.MapTypes->addAction(item);
     }
+    a.NavigationMenu = options->addMenu("Nawigacja");
+    a.NavigationMenu->setObjectName("NavigationMenu");
+    a.WheelZoomsAtPointer =
+        Check(a.NavigationMenu, "WheelZoomsAtPointer", "Kółko przybliża pod kursorem");
+    a.KeepPointer = Check(a.NavigationMenu, "KeepPointer", "Nie przesuwaj kursora");
     options->addSeparator();
     a.Kolory = Item(options, "Kolory", "Kolory...");
     a.WorkMode = Item(options, "WorkMode", "Tryb pracy...");
@@ -275,6 +318,19 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.EditorsMenu->addSeparator();
     a.EditorSettings = Item(a.EditorsMenu, "EditorSettings", "Ustawienia...", &A::EditSource);
 
+    const auto command = [&window](const char* name, const QString& text) {
+        auto* action = new QAction(text, &window);
+        action->setObjectName(name);
+        return action;
+    };
+    a.PanLeft = command("PanLeft", "Przesuń w lewo");
+    a.PanRight = command("PanRight", "Przesuń w prawo");
+    a.PanUp = command("PanUp", "Przesuń w górę");
+    a.PanDown = command("PanDown", "Przesuń w dół");
+    a.ZoomIn = command("ZoomIn", "Przybliż");
+    a.ZoomOut = command("ZoomOut", "Oddal");
+    a.ShowAll = command("ShowAll", "Pokaż całą scenerię");
+
     a.PaintButton = new QAction(&window);
     a.PaintButton->setObjectName("PaintButton");
     a.PaintButton->setText("Przerysuj scenerię");
@@ -284,6 +340,7 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     Hint(a.OpenMenuItem, "Ładuj plik scenerii (Ctrl+O)");
     a.OpenMenuItem->setIconText("Ostatnio otwarte");
     Hint(a.EditFiles, "Edytuj źródła (Ctrl+E)");
+    Hint(a.Reload, "Przeładuj scenerię (F5)");
     Hint(a.PaintButton, "Przerysuj scenerię");
     Hint(a.Zapiszobrazsceneriidopliku1, "Zapisz obraz scenerii do pliku (Ctrl+S)");
     Hint(a.Drukujobrazscenerii1, "Drukuj obraz scenerii (Ctrl+P); Podgląd wydruku (Alt+P)");
@@ -297,6 +354,10 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.OpenToolButton = Button(tb, "OpenToolButton", a.OpenMenuItem,
                               style->standardIcon(QStyle::SP_DialogOpenButton));
     DropDown(a.OpenToolButton, a.MRUMenu, Qt::ToolButtonTextBesideIcon);
+    // Its text tells it from the redraw's picture.
+    a.Reload->setIconText("Przeładuj");
+    a.ReloadToolButton = Button(tb, "ReloadToolButton", a.Reload);
+    a.ReloadToolButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     a.EditSourceToolButton = Button(tb, "EditSourceToolButton", a.EditFiles,
                                     style->standardIcon(QStyle::SP_FileDialogContentsView));
     DropDown(a.EditSourceToolButton, a.EditorsMenu, Qt::ToolButtonIconOnly);
@@ -330,6 +391,11 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
                           a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
                           a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.Informacja1, a.GoTo}) {
+        item->setEnabled(false);
+    }
+    // Nor anything to reload or move over.
+    for (QAction* item : {a.Reload, a.PreviousView, a.NextView, a.PanLeft, a.PanRight, a.PanUp,
+                          a.PanDown, a.ZoomIn, a.ZoomOut, a.ShowAll}) {
         item->setEnabled(false);
     }
     return a;

@@ -16,12 +16,13 @@ class CursorTable;
 
 // Every command of the main window, one action each, named by its role; a tool button shows
 // the action of its command. Menu items show their keys as text only: the keys are acted on
-// by the key table, on release.
+// by the key tables, the commands on release and the moves of the map on press.
 struct MainActions {
     // "Plik"; the open command is also the open button, with the recent files as drop-down.
     QAction* OpenMenuItem = nullptr;
     QMenu* MRUMenu = nullptr;
     std::array<QAction*, 9> MRUList{};
+    QAction* Reload = nullptr;      // the scenery loaded again, keeping the view where it can
     QAction* EditSource = nullptr;  // the editor settings
     QAction* Zapiszobrazsceneriidopliku1 = nullptr;
     QAction* Drukujobrazscenerii1 = nullptr;
@@ -36,6 +37,8 @@ struct MainActions {
     QAction* Linijka1 = nullptr;
     QAction* Informacja1 = nullptr;
     QAction* GoTo = nullptr;
+    QAction* PreviousView = nullptr;
+    QAction* NextView = nullptr;
     // "Okna"; each "Pokaż" is also its window's tool button, with the submenu as drop-down.
     QMenu* LegendMenu = nullptr;
     QAction* ShowLegend = nullptr;
@@ -61,6 +64,9 @@ struct MainActions {
     QAction* MapTypeHipsometric = nullptr;
     QAction* MapTypeElevation = nullptr;
     QAction* MapTypeNormal = nullptr;
+    QMenu* NavigationMenu = nullptr;
+    QAction* WheelZoomsAtPointer = nullptr;
+    QAction* KeepPointer = nullptr;
     QAction* Kolory = nullptr;
     QAction* WorkMode = nullptr;
     QAction* ProblemsAfterLoad = nullptr;
@@ -75,9 +81,19 @@ struct MainActions {
     QMenu* EditorsMenu = nullptr;
     std::array<QAction*, 9> EditorItems{};
     QAction* EditorSettings = nullptr;
+    // Commands of the keyboard only, acting on the map's view as the zoom tool and the edge
+    // bands do.
+    QAction* PanLeft = nullptr;
+    QAction* PanRight = nullptr;
+    QAction* PanUp = nullptr;
+    QAction* PanDown = nullptr;
+    QAction* ZoomIn = nullptr;
+    QAction* ZoomOut = nullptr;
+    QAction* ShowAll = nullptr;
     // The tool bar.
     QToolBar* ToolBar = nullptr;
     QToolButton* OpenToolButton = nullptr;
+    QToolButton* ReloadToolButton = nullptr;
     QToolButton* EditSourceToolButton = nullptr;
     QToolButton* PaintToolButton = nullptr;
     QToolButton* SaveToolButton = nullptr;
@@ -107,6 +123,10 @@ bool TriggerKey(const MainActions& actions, int key, Qt::KeyboardModifiers modif
 // down with (a chord typed fast lets its modifiers go first), with those of its press.
 bool TriggerKeyRelease(const MainActions& actions, int key, Qt::KeyboardModifiers held,
                        Qt::KeyboardModifiers atPress);
+// The keys that move the map act when pressed, and again while held (the key repeats), with
+// exactly the modifiers listed; their commands do nothing while disabled. False when the key
+// is not one of them.
+bool TriggerKeyPress(const MainActions& actions, int key, Qt::KeyboardModifiers modifiers);
 // The key shown beside a command's item, from the key table; empty for none.
 QString KeyText(QAction* MainActions::*command);
 

@@ -15,6 +15,7 @@
 #include <cstdlib>
 
 #include "AbsolutePath.h"
+#include "ChangedFiles.h"
 #include "ColorsForm.h"
 #include "Cp1250.h"
 #include "FileChanges.h"
@@ -89,7 +90,9 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     helpFile_ = QCoreApplication::applicationDirPath() + "/Zorvan.chm";
     actions_.HelpMenuItem->setEnabled(QFileInfo(helpFile_).isFile());
     ConnectActions();
+    ConnectNavigation();
     ApplyFormCreateSettings();
+    ApplyNavigationSettings();
     CreateToolWindows(progress);
     ConnectToolWindows();
 
@@ -101,6 +104,7 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
         RedrawMap(RedrawCause::Navigation);
     });
     connect(controller_.get(), &MapController::measured, this, [this](double m) { Measured(m); });
+    connect(controller_.get(), &MapController::measuring, this, [this](double m) { Measuring(m); });
     connect(controller_.get(), &MapController::identify, this,
             [this](QPoint pixel, bool menu) { IdentifyAt(pixel, menu); });
     qApp->installEventFilter(this);
@@ -175,13 +179,17 @@ void TForm1::SetStatusText(std::string_view text) {
 
 // ---- Loading -------------------------------------------------------------------------------
 
-void TForm1::LoadScenery(std::string path) {
+void TForm1::LoadScenery(std::string path, LoadView keep) {
     // The path is kept in the recent files and handed to outside programs, which may be
     // started from another folder.
     path = AbsolutePath(path, WorkingFolder());
     if (!CheckSceneryExists(path, files_, dialogs_)) return;
     // The zoom of the old scenery ends before its model goes.
     zoom_->Finish();
+    // The view as drawn now, for a reload that keeps it.
+    const std::optional<ViewState> before =
+        keep == LoadView::KeepIfInside && SceneryLoaded() ? std::optional(view_) : std::nullopt;
+    bool keptView = false;
     const Stopwatch stopwatch(clock_);
     const auto answeredBefore = questions_.Answering();
     LoadResult result;
@@ -222,8 +230,13 @@ void TForm1::LoadScenery(std::string path) {
         index_ = std::make_unique<SceneryIndex>(scenery_);
         modelReady_ = true;
         StartProblemsCheck();
-        view_.ViewMin = scenery_.Bounds().SceneryMin;
-        view_.ViewMax = scenery_.Bounds().SceneryMax;
+        keptView = before && ViewFitsExtent(*before, scenery_.Bounds());
+        if (keptView) {
+            view_.ViewMin = before->ViewMin;
+            view_.ViewMax = before->ViewMax;
+        } else {
+            ShowAllView(view_, scenery_.Bounds());
+        }
         AddRecentFile(path, Cp1250ToUtf8(scenery_.SceneryName));
         if (!SceneryLoaded()) {
             SelectTool(MapTool::Zoom);
@@ -247,6 +260,13 @@ void TForm1::LoadScenery(std::string path) {
             }
         }
         RedrawMap(RedrawCause::Load);
+        // The views gone through stay for the same scenery as long as its view stays.
+        if (keptView) {
+            RememberView();
+        } else {
+            history_.Reset(view_);
+            ShowViewItems();
+        }
         const QString name = scenery_.SceneryName.empty() ? ToQString(DisplayPath(path))
                                                           : Cp1250ToQString(scenery_.SceneryName);
         setWindowTitle(name + " - " + kApplicationTitle);
@@ -276,6 +296,10 @@ void TForm1::EnableAfterFirstLoad() {
                           a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.Informacja1, a.GoTo}) {
         item->setEnabled(true);
     }
+    for (QAction* item :
+         {a.Reload, a.PanLeft, a.PanRight, a.PanUp, a.PanDown, a.ZoomIn, a.ZoomOut, a.ShowAll}) {
+        item->setEnabled(true);
+    }
 }
 
 void TForm1::AddRecentFile(const std::string& path, const std::string& name) {
@@ -299,12 +323,14 @@ void TForm1::ShowRecentFiles() {
 void TForm1::CheckFilesChanged() {
     if (loading_ || checkingFiles_ || scenery_.IncFiles.empty()) return;
     checkingFiles_ = true;
+    // The names as they were: a file that is gone loses its name in the update.
+    const std::vector<TIncFile> before(scenery_.IncFiles.begin(), scenery_.IncFiles.end());
     if (UpdateFileStamps(scenery_.IncFiles, files_) &&
-        dialogs_.MessageBox("Plik lub pliki załadowane uległy zmianie. Czy przeładować?",
-                            "Zmiana pliku", MessageIcon::Question,
-                            MessageButtons::YesNo) == MessageAnswer::Yes) {
+        dialogs_.MessageBox(
+            FileChangeQuestion(ChangedFileNames(before, scenery_.IncFiles), sceneryShortPath_),
+            "Zmiana pliku", MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
         checkingFiles_ = false;
-        LoadScenery(sceneryShortPath_);
+        LoadScenery(sceneryShortPath_, LoadView::KeepIfInside);
         return;
     }
     checkingFiles_ = false;
@@ -369,6 +395,7 @@ void TForm1::RedrawMap(RedrawCause cause) {
     }
     map_->ClearFeedback();
     ShowPlaces();
+    if (cause == RedrawCause::Navigation) RememberView();
 }
 
 void TForm1::ResizeMap() {
@@ -522,7 +549,7 @@ void TForm1::WorkModeClick() {
     if (tools_.workMode->Execute() && !scenery_.IncFiles.empty() &&
         dialogs_.MessageBox("Czy przeładować scenerię teraz?", "Zmiany w scenerii",
                             MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
-        LoadScenery(sceneryShortPath_);
+        LoadScenery(sceneryShortPath_, LoadView::KeepIfInside);
     }
     actions_.ShowTrackList->setEnabled(mode_.OwnerMode);
     actions_.TrackListMenu->setEnabled(mode_.OwnerMode);
@@ -566,6 +593,14 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     }
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* key = static_cast<QKeyEvent*>(event);
+    // The keys that move the map act on press, held ones again and again; they are the main
+    // window's own, as the tool windows' lists and fields take the same keys.
+    if (type == QEvent::KeyPress && static_cast<QWidget*>(watched)->window() == this &&
+        NavigationKeyPress(*key)) {
+        return true;
+    }
+    if (type == QEvent::KeyRelease && static_cast<QWidget*>(watched)->window() == this)
+        lastKeyRelease_ = {key->key(), key->timestamp()};
     if (key->isAutoRepeat()) return false;
     // The keys of these windows act as the main window's own.
     const QWidget* window = static_cast<QWidget*>(watched)->window();

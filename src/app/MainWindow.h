@@ -30,6 +30,7 @@
 #include "ToolContext.h"
 #include "ToolWindows.h"
 #include "TrackZoom.h"
+#include "ViewHistory.h"
 #include "ViewState.h"
 #include "ViewerDialogs.h"
 #include "WorkMode.h"
@@ -61,6 +62,10 @@ enum class RedrawCause {
     Resize,
 };
 
+// What a load does with the view: a new scenery is shown whole; a reload keeps the view when
+// the reloaded scenery still holds its centre.
+enum class LoadView { ShowAll, KeepIfInside };
+
 // The main window: owns the scenery model, the view and the tool windows, draws the map, and
 // carries the menus, the tool bar and the status line.
 class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
@@ -82,7 +87,9 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
 
     // Takes its own copy of the path: the recent-files list it may come from changes meanwhile.
     // A relative path is made absolute against the working folder before anything uses it.
-    void LoadScenery(std::string path);
+    void LoadScenery(std::string path, LoadView keep = LoadView::ShowAll);
+    // The loaded scenery again, from its top file, keeping the view where it can.
+    void ReloadScenery();
     void CheckFilesChanged();
     void RedrawMap(RedrawCause cause);
 
@@ -114,12 +121,26 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     ToolContext Context();
     void CreateToolWindows(const std::function<void(std::string_view)>& progress);
     void ConnectActions();
     void ConnectToolWindows();
+    // The keys, commands and options that move the map beyond its tools
+    // (MainWindowNavigation.cpp).
+    void ConnectNavigation();
+    void ApplyNavigationSettings();
+    // A key that moves the map, pressed (or repeated while held) in the main window.
+    bool NavigationKeyPress(const QKeyEvent& key);
+    // A view-changing command of the keyboard: the view is drawn and remembered.
+    void Navigate(const std::function<bool(ViewState&)>& change);
+    // The view as the last drawing left it, remembered for going back to it.
+    void RememberView();
+    void GoThroughViews(bool back);
+    void ShowViewItems();
     void ApplyFormCreateSettings();
     void ApplyFinishStartupSettings();
     void ShowEditorsMenu();
@@ -157,6 +178,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void ShowRecentFiles();
     void ResizeMap();
     void Measured(double metres);
+    void Measuring(double metres);
     // The pointer's place over the map, in the status line; none (it has left) clears it.
     void ShowPointer(std::optional<QPointF> at);
     // After a drawing: the go-to cross where its point is now, and the pointer's place anew.
@@ -224,6 +246,15 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     bool loading_ = false;
     bool modelReady_ = true;  // false while a load is replacing the model
     bool checkingFiles_ = false;
+    ViewHistory history_;
+    // A view from the history is being drawn: it is not a new one.
+    bool restoringView_ = false;
+    // The key moving the map is held down: its steps make one view.
+    bool keyRepeating_ = false;
+    struct KeyRelease {
+        int key = 0;
+        quint64 time = 0;
+    } lastKeyRelease_;
     // The window was closed during a load: it closes once the load has stopped.
     bool closeRequested_ = false;
 

@@ -185,6 +185,8 @@ AppSettings TForm1::CollectSettings() const {
     s.EditorSlots = tools_.editors->Slots();
     s.OwnerMode = mode_.OwnerMode;
     s.InterpolateStepsMode = mode_.InterpolateStepsMode;
+    s.Navigation = {.WheelZoomsAtPointer = actions_.WheelZoomsAtPointer->isChecked(),
+                    .KeepPointer = actions_.KeepPointer->isChecked()};
     return s;
 }
 

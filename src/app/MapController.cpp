@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QWheelEvent>
+#include <cmath>
+#include <cstdlib>
 
 #include "Cursors.h"
 #include "MapWidget.h"
@@ -22,6 +24,26 @@ ShiftSet ToShift(Qt::KeyboardModifiers keys, Qt::MouseButtons buttons) {
     return s;
 }
 
+int ToolCursor(MapTool tool) {
+    switch (tool) {
+        case MapTool::Hand:
+            return CursorTable::kHand;
+        case MapTool::Zoom:
+            return CursorTable::kZoomIn;
+        case MapTool::Ruler:
+            return kCrossCursor;
+        case MapTool::Identify:
+            return CursorTable::kIdentify;
+        case MapTool::None:
+            break;
+    }
+    return kDefaultCursor;
+}
+
+// A wheel notch zooms by this; finer wheels and touchpads in proportion to their turn.
+constexpr double kWheelZoomStep = 1.25;
+constexpr double kWheelNotch = 120;
+
 }  // namespace
 
 MapController::MapController(MapWidget& map, ViewState& view, const TScenery& scenery,
@@ -38,23 +60,7 @@ MapController::~MapController() {
 
 void MapController::SetTool(MapTool tool) {
     navigator_.SetTool(tool);
-    switch (tool) {
-        case MapTool::Hand:
-            SetCursor(CursorTable::kHand);
-            break;
-        case MapTool::Zoom:
-            SetCursor(CursorTable::kZoomIn);
-            break;
-        case MapTool::Ruler:
-            SetCursor(kCrossCursor);
-            break;
-        case MapTool::Identify:
-            SetCursor(CursorTable::kIdentify);
-            break;
-        case MapTool::None:
-            SetCursor(kDefaultCursor);
-            break;
-    }
+    SetCursor(ToolCursor(tool));
 }
 
 void MapController::SetCursor(int slot) {
@@ -70,17 +76,16 @@ void MapController::SetCursor(int slot) {
 }
 
 void MapController::Apply(const PressEffect& effect) {
-    if (effect.warpPointer) QCursor::setPos(map_.mapToGlobal(map_.rect().center()));
-    if (effect.grab) {
-        SetCursor(CursorTable::kGrab);
-        if (!grabbing_) QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kGrab));
-        grabbing_ = true;
-    }
+    if (effect.warpPointer && !keepPointer_)
+        QCursor::setPos(map_.mapToGlobal(map_.rect().center()));
+    if (effect.grab) Grab();
     if (effect.redraw) emit viewChanged(effect.showAll);
 }
 
 void MapController::Press(const QMouseEvent& event) {
     if (!active_) return;
+    // Another button ends a pan by the middle one without moving the map.
+    DropMiddle();
     MouseButton button;
     switch (event.button()) {
         case Qt::LeftButton:
@@ -96,14 +101,33 @@ void MapController::Press(const QMouseEvent& event) {
             DropPress();
             return;
     }
-    emit aboutToNavigate();
     const QPoint p = event.position().toPoint();
-    const PressEffect effect =
-        navigator_.Press(button, ToShift(event.modifiers(), event.buttons()), p.x(), p.y(),
-                         map_.width(), map_.height(), view_, scenery_.Bounds());
+    const ShiftSet shift = ToShift(event.modifiers(), event.buttons());
+    if (button == MouseButton::Middle && !InEdgeBand(p.x(), p.y(), map_.width(), map_.height())) {
+        // A drag or measurement of another button begun ends here.
+        DropPress();
+        middle_ = MiddleHold{p, shift, false};
+        return;
+    }
+    PressAt(button, shift, p);
+}
+
+void MapController::PressAt(MouseButton button, ShiftSet shift, QPoint p) {
+    emit aboutToNavigate();
+    const PressEffect effect = navigator_.Press(button, shift, p.x(), p.y(), map_.width(),
+                                                map_.height(), view_, scenery_.Bounds());
     Apply(effect);
     if (effect.identify && button != MouseButton::Middle)
         emit identify(p, button == MouseButton::Right);
+}
+
+void MapController::DropMiddle() {
+    if (!middle_) return;
+    const bool dragging = middle_->dragging;
+    middle_.reset();
+    if (!dragging) return;
+    EndGrab();
+    map_.ClearFeedback();
 }
 
 void MapController::Move(const QMouseEvent& event) {
@@ -113,10 +137,24 @@ void MapController::Move(const QMouseEvent& event) {
     }
     const ShiftSet shift = ToShift(event.modifiers(), event.buttons());
     const QPoint p = event.position().toPoint();
+    if (middle_) {
+        if (!middle_->dragging &&
+            (p - middle_->at).manhattanLength() >= QApplication::startDragDistance()) {
+            middle_->dragging = true;
+            Grab();
+        }
+        if (middle_->dragging) {
+            map_.ShowDrag(p - middle_->at);
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+        return;
+    }
     const MapTool tool = navigator_.Tool();
     if (tool == MapTool::Ruler && shift == kLeft) {
         if (navigator_.PressPending()) {
             map_.ShowRubberLine({navigator_.PressX(), navigator_.PressY()}, p);
+            if (const std::optional<double> d = navigator_.DistanceTo(p.x(), p.y(), view_))
+                emit measuring(*d);
         }
         return;
     }
@@ -130,14 +168,21 @@ void MapController::Move(const QMouseEvent& event) {
     SetCursor(navigator_.CursorAt(shift, p.x(), p.y(), map_.width(), map_.height(), view_));
 }
 
+void MapController::Grab() {
+    SetCursor(CursorTable::kGrab);
+    if (!grabbing_) QApplication::setOverrideCursor(cursors_.Cursor(CursorTable::kGrab));
+    grabbing_ = true;
+}
+
 void MapController::EndGrab() {
     if (!grabbing_) return;
     grabbing_ = false;
     QApplication::restoreOverrideCursor();
-    SetCursor(CursorTable::kHand);
+    SetCursor(ToolCursor(navigator_.Tool()));
 }
 
 void MapController::DropPress() {
+    DropMiddle();
     if (!navigator_.PressPending()) return;
     navigator_.DropPress();
     EndGrab();
@@ -150,15 +195,46 @@ void MapController::Release(const QMouseEvent& event) {
         event.button() != Qt::MiddleButton) {
         return;
     }
-    EndGrab();
     const QPoint p = event.position().toPoint();
+    if (middle_ && event.button() == Qt::MiddleButton) {
+        const MiddleHold hold = *middle_;
+        middle_.reset();
+        if (hold.dragging) {
+            EndGrab();
+            emit aboutToNavigate();
+            DragView(view_, hold.at.x(), hold.at.y(), p.x(), p.y());
+            emit viewChanged(false);
+            return;
+        }
+        // Not a drag after all: the press acts as it always did, then its release.
+        PressAt(MouseButton::Middle, hold.shift, hold.at);
+    }
+    EndGrab();
     const ReleaseEffect effect = navigator_.Release(p.x(), p.y(), view_);
     if (effect.kind == ReleaseEffect::Kind::Measured) emit measured(effect.distance);
     if (effect.redraw) emit viewChanged(false);
 }
 
+bool MapController::WheelZoom(const QWheelEvent& event) {
+    const ShiftSet keys = ToShift(event.modifiers(), Qt::NoButton);
+    const QPoint angle = event.angleDelta();
+    if ((keys != 0 && keys != kCtrl) || angle.y() == 0 ||
+        std::abs(static_cast<long long>(angle.y())) < std::abs(static_cast<long long>(angle.x()))) {
+        return false;
+    }
+    QPointF at = map_.mapFromGlobal(event.globalPosition());
+    // Turned over the tool bar or the status line: about the middle of the map.
+    if (!QRectF(map_.rect()).contains(at)) at = QRectF(map_.rect()).center();
+    emit aboutToNavigate();
+    const double factor = std::pow(kWheelZoomStep, angle.y() / kWheelNotch);
+    const bool showAll = ZoomViewAt(view_, scenery_.Bounds(), at.x(), at.y(), factor);
+    emit viewChanged(showAll);
+    return true;
+}
+
 void MapController::Wheel(const QWheelEvent& event) {
     if (!active_) return;
+    if (wheelZoomsAtPointer_ && WheelZoom(event)) return;
     const QPoint angle = event.angleDelta();
     const std::optional<WheelTurn> turn =
         WheelTurnOf(ToShift(event.modifiers(), Qt::NoButton), angle.x(), angle.y());

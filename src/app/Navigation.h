@@ -62,6 +62,8 @@ class MapNavigator {
     PressEffect Press(MouseButton button, ShiftSet shift, int x, int y, int width, int height,
                       ViewState& view, const SceneryBounds& extent);
     ReleaseEffect Release(int x, int y, ViewState& view);
+    // The ruler's distance in metres from its pending press to (x, y); none without one.
+    std::optional<double> DistanceTo(int x, int y, const ViewState& view) const;
 
     // The cursor for a pointer over (x, y) when no drag is shown.
     int CursorAt(ShiftSet shift, int x, int y, int width, int height, const ViewState& view) const;
@@ -79,6 +81,28 @@ class MapNavigator {
     int pressX_ = 0;
     int pressY_ = 0;
 };
+
+// The zoom tool's zoom in about the view's centre: the view halves while it is more than
+// kZoomLimit in both directions.
+void ZoomInView(ViewState& view);
+// The zoom tool's zoom out about the view's centre: the view doubles, never beyond the extent;
+// true when it reached the extent, which then is to be shown whole.
+bool ZoomOutView(ViewState& view, const SceneryBounds& extent);
+// The whole extent in view.
+void ShowAllView(ViewState& view, const SceneryBounds& extent);
+// Moves the view by a quarter of its size per step, as a press in an edge band does: dx -1
+// to the left, +1 to the right, dy -1 up, +1 down.
+void PanView(ViewState& view, int dx, int dy);
+// The view scaled by 1 / factor about the world point under pixel (x, y), which stays under
+// it: factor above 1 zooms in. A view kZoomLimit or less in either direction is not zoomed in;
+// a zoom out that reaches the extent in either direction shows all, and returns true.
+bool ZoomViewAt(ViewState& view, const SceneryBounds& extent, double x, double y, double factor);
+// Moves the view so that the world point under pixel from comes under pixel to.
+void DragView(ViewState& view, int fromX, int fromY, int toX, int toY);
+// Whether pixel (x, y) of a picture of this size lies in one of its edge bands.
+bool InEdgeBand(int x, int y, int width, int height);
+// A reload keeps the view when the new extent still holds the view's centre.
+bool ViewFitsExtent(const ViewState& view, const SceneryBounds& extent);
 
 // A wheel event as the wheel table takes it: the modifiers and the turn.
 struct WheelTurn {

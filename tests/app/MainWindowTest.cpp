@@ -204,7 +204,7 @@ TEST_F(MainWindowTest, ChangedFilesOfferAReload) {
     window.CheckFilesChanged();
     ASSERT_EQ(dialogs.Messages().size(), 1u);
     EXPECT_EQ(dialogs.Messages()[0].text,
-              "Plik lub pliki załadowane uległy zmianie. Czy przeładować?");
+              "Plik lub pliki załadowane uległy zmianie. Czy przeładować?\n\nkwadrat.scn");
     EXPECT_EQ(dialogs.Messages()[0].caption, "Zmiana pliku");
     EXPECT_EQ(dialogs.Messages()[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(Count(window.Scenery().Tracks()), 2u);

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <forward_list>
 #include <limits>
 #include <optional>
 #include <utility>
 
+#include "ChangedFiles.h"
 #include "Navigation.h"
+#include "ViewHistory.h"
 
 namespace tarvik {
 namespace {
@@ -301,6 +305,114 @@ TEST(NavigationTest, WheelEventsWithoutAVerticalTurn) {
         EXPECT_FLOAT_EQ(f.view.ViewMin.x, minX);
         EXPECT_FLOAT_EQ(f.view.ViewMin.y, 200);
     }
+}
+
+// The view 400 x 300 m at (100, 200), one pixel per metre, in a 1000 x 1000 m extent.
+TEST(NavigationTest, ZoomAboutAPointKeepsItUnderThePointer) {
+    Fixture f;
+    // One notch in: 1.25 times closer, the world point under (100, 60) stays there.
+    EXPECT_FALSE(ZoomViewAt(f.view, f.extent, 100, 60, 1.25));
+    EXPECT_NEAR(f.Width(), 320, 1e-3);
+    EXPECT_NEAR(f.Height(), 240, 1e-3);
+    EXPECT_NEAR(f.view.ViewMin.x + 100 / 1.25, 200, 1e-3);
+    EXPECT_NEAR(f.view.ViewMin.y + 60 / 1.25, 260, 1e-3);
+    // Half a notch and its way back again end where they began.
+    Fixture half;
+    ZoomViewAt(half.view, half.extent, 300, 100, std::pow(1.25, 0.5));
+    EXPECT_NEAR(half.Width(), 400 / std::sqrt(1.25), 1e-3);
+    half.view.MapScale = static_cast<float>(std::sqrt(1.25));
+    ZoomViewAt(half.view, half.extent, 300, 100, std::pow(1.25, -0.5));
+    EXPECT_NEAR(half.view.ViewMin.x, 100, 1e-3);
+    EXPECT_NEAR(half.view.ViewMax.y, 500, 1e-3);
+
+    // No closer once the view is 60 m or less in a direction.
+    Fixture small;
+    small.view = {{0, 0}, {60, 500}, 1.0f};
+    EXPECT_FALSE(ZoomViewAt(small.view, small.extent, 30, 30, 1.25));
+    EXPECT_FLOAT_EQ(small.view.ViewMax.x, 60);
+    // Out: not beyond the extent; reaching it in a direction shows it all.
+    Fixture out;
+    out.view = {{100, 100}, {900, 500}, 1.0f};
+    EXPECT_TRUE(ZoomViewAt(out.view, out.extent, 10, 10, 0.8));
+    EXPECT_FLOAT_EQ(out.view.ViewMin.x, 0);
+    EXPECT_FLOAT_EQ(out.view.ViewMax.y, 1000);
+    // A scale of nothing leaves the view alone.
+    Fixture none;
+    none.view.MapScale = 0;
+    EXPECT_FALSE(ZoomViewAt(none.view, none.extent, 10, 10, 1.25));
+    EXPECT_FLOAT_EQ(none.view.ViewMin.x, 100);
+}
+
+ViewState View(float x) {
+    return {{x, 0}, {x + 100, 100}, 1};
+}
+
+TEST(ViewHistoryTest, BackAndForwardThroughTheLastFiftyViews) {
+    ViewHistory h;
+    h.Reset(View(0));
+    EXPECT_FALSE(h.CanGoBack());
+    h.Visit(View(0));  // the same rectangle adds nothing
+    EXPECT_EQ(h.Size(), 1u);
+    h.Visit(View(1));
+    h.Visit(View(2));
+    EXPECT_FLOAT_EQ(h.Back()->ViewMin.x, 1);
+    EXPECT_FLOAT_EQ(h.Back()->ViewMin.x, 0);
+    EXPECT_FALSE(h.Back());
+    EXPECT_FLOAT_EQ(h.Forward()->ViewMin.x, 1);
+    EXPECT_TRUE(h.CanGoForward());
+    // A new view drops those ahead.
+    h.Visit(View(5));
+    EXPECT_FALSE(h.CanGoForward());
+    EXPECT_EQ(h.Size(), 3u);
+    EXPECT_FLOAT_EQ(h.Back()->ViewMin.x, 1);
+
+    ViewHistory many;
+    many.Reset(View(0));
+    for (int i = 1; i < 60; ++i)
+        many.Visit(View(static_cast<float>(i)));
+    EXPECT_EQ(many.Size(), ViewHistory::kLimit);
+    std::optional<ViewState> oldest;
+    while (const std::optional<ViewState> v = many.Back())
+        oldest = v;
+    EXPECT_FLOAT_EQ(oldest->ViewMin.x, 10);
+}
+
+TEST(ViewHistoryTest, AHeldKeyMakesOneView) {
+    ViewHistory h;
+    h.Reset(View(0));
+    h.Visit(View(1));
+    h.Visit(View(2), true);
+    h.Visit(View(3), true);
+    EXPECT_EQ(h.Size(), 2u);
+    EXPECT_FLOAT_EQ(h.Back()->ViewMin.x, 0);
+    EXPECT_FLOAT_EQ(h.Forward()->ViewMin.x, 3);
+    // The first view is never replaced.
+    ViewHistory first;
+    first.Reset(View(0));
+    first.Visit(View(1), true);
+    EXPECT_EQ(first.Size(), 2u);
+}
+
+TEST(ChangedFilesTest, TheQuestionNamesUpToFiveFiles) {
+    std::vector<TIncFile> before;
+    for (int i = 0; i < 8; ++i)
+        before.push_back({"/s/f" + std::to_string(i) + ".inc", 1.0, 10});
+    std::forward_list<TIncFile> after(before.begin(), before.end());
+    auto it = after.begin();
+    it->FileSize = 11;       // f0: size
+    (++it)->FileDate = 2.0;  // f1: time
+    (++it)->FileName = "";   // f2: gone
+    EXPECT_EQ(ChangedFileNames(before, after),
+              (std::vector<std::string>{"/s/f0.inc", "/s/f1.inc", "/s/f2.inc"}));
+    const std::string q = "Plik lub pliki załadowane uległy zmianie. Czy przeładować?";
+    EXPECT_EQ(FileChangeQuestion({}, "/s/a.scn"), q);
+    EXPECT_EQ(FileChangeQuestion({"/s/a.scn", "/s/tory/b.inc", "/inne/c.inc"}, "/s/a.scn"),
+              q + "\n\na.scn\ntory/b.inc\n/inne/c.inc");
+    std::vector<std::string> seven;
+    for (int i = 0; i < 7; ++i)
+        seven.push_back("/s/f" + std::to_string(i) + ".inc");
+    EXPECT_EQ(FileChangeQuestion(seven, "/s/a.scn"),
+              q + "\n\nf0.inc\nf1.inc\nf2.inc\nf3.inc\nf4.inc\ni 2 innych");
 }
 
 TEST(NavigationTest, RulerFormats) {

@@ -58,6 +58,8 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     EXPECT_EQ(s.RunSimParam, "-s %s -v %v");
     EXPECT_EQ(s.EditorCount(), 9);
     EXPECT_EQ(s.InterpolateStepsMode, 2);
+    EXPECT_FALSE(s.Navigation.WheelZoomsAtPointer);
+    EXPECT_FALSE(s.Navigation.KeepPointer);
 }
 
 TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
@@ -89,6 +91,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     s.EditorSlots[4] = {"Vim", "/usr/bin/vim", "%f"};
     s.OwnerMode = true;
     s.InterpolateStepsMode = 8;
+    s.Navigation = {.WheelZoomsAtPointer = true, .KeepPointer = true};
     {
         SettingsStore store(File());
         ASSERT_TRUE(WriteSettings(store, s, dialogs));
@@ -108,6 +111,8 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     EXPECT_EQ(raw.value("Colors/Traction").toString(), "clWindow");
     EXPECT_EQ(raw.value("MapType").toInt(), 3);
     EXPECT_EQ(raw.value("Paint/Traction").toString(), "1");
+    EXPECT_EQ(raw.value("Navigation/WheelZoomsAtPointer").toString(), "1");
+    EXPECT_EQ(raw.value("Navigation/KeepPointer").toString(), "1");
 }
 
 TEST_F(SettingsTest, RecentCountIsTheLowByteAtMostNine) {

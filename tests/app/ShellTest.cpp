@@ -103,7 +103,8 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
              << "InterpolateStepsMode";
     for (const char* k :
          {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap", "TrackList/Show",
-          "TrackList/AnimateZoom", "Problems/ShowAfterLoad", "Problems/ParseErrorsUnasked"})
+          "TrackList/AnimateZoom", "Problems/ShowAfterLoad", "Problems/ParseErrorsUnasked",
+          "Navigation/WheelZoomsAtPointer", "Navigation/KeepPointer"})
         expected << k;
     for (int n = 0; n < 9; ++n)
         expected << QString("Editors/Name%1").arg(n) << QString("Editors/Exe%1").arg(n)
@@ -318,17 +319,20 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
         const QString group = key.contains('/') ? key.section('/', 0, 0) : "root";
         if (groups.isEmpty() || groups.back() != group) groups << group;
     }
-    EXPECT_EQ(groups, (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend",
-                                   "MiniMap", "TrackList", "root", "Editors", "root", "Problems"}));
+    EXPECT_EQ(groups,
+              (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend", "MiniMap",
+                           "TrackList", "root", "Editors", "root", "Problems", "Navigation"}));
     const auto at = [&](const char* key) { return written.indexOf(key); };
     EXPECT_LT(at("Bounds/MFS"), at("Bounds/MMX1"));
     EXPECT_LT(at("Bounds/LY1"), at("Bounds/TLX1"));
     EXPECT_LT(at("Colors/Speed4"), at("Colors/Elevation1"));
     EXPECT_LT(at("Colors/Elevation4"), at("Colors/Hipsometric1"));
     EXPECT_LT(at("PaintTransparent"), at("SimFile"));
-    // The first settings end as they always did; the later additions follow.
-    EXPECT_EQ(written.at(written.indexOf("Problems/ShowAfterLoad") - 1), "InterpolateStepsMode");
-    EXPECT_EQ(written.back(), "Problems/ParseErrorsUnasked");
+    // The first settings end as they always did; the later additions follow in groups of
+    // their own.
+    EXPECT_EQ(at("InterpolateStepsMode") + 1, at("Problems/ShowAfterLoad"));
+    EXPECT_EQ(at("Problems/ParseErrorsUnasked") + 1, at("Navigation/WheelZoomsAtPointer"));
+    EXPECT_EQ(written.back(), "Navigation/KeepPointer");
 }
 
 TEST_F(ShellTest, CommandLine) {
