@@ -24,6 +24,7 @@ struct MainActions {
     std::array<QAction*, 9> MRUList{};
     QAction* EditSource = nullptr;  // the editor settings
     QAction* Zapiszobrazsceneriidopliku1 = nullptr;
+    QAction* CopyMap = nullptr;  // the map's picture to the clipboard
     QAction* Drukujobrazscenerii1 = nullptr;
     QAction* PrintPreviewMenuItem = nullptr;
     QAction* Uruchomsymulator1 = nullptr;
