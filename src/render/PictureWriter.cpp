@@ -4,8 +4,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QFile>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
 #include <cerrno>
 #include <csetjmp>
@@ -256,8 +258,10 @@ std::optional<std::string> WriteJpeg(const QImage& image, std::FILE* file) {
 }
 
 bool PaintSvg(QIODevice& out, const Drawing& draw, QSize size) {
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
     QSvgGenerator svg;
-    svg.setOutputDevice(&out);
+    svg.setOutputDevice(&drawn);
     svg.setResolution(kCssDpi);
     svg.setSize(size);
     svg.setViewBox(QRect(QPoint(0, 0), size));
@@ -265,7 +269,21 @@ bool PaintSvg(QIODevice& out, const Drawing& draw, QSize size) {
     QPainter painter;
     if (!painter.begin(&svg)) return false;
     draw(painter);
-    return painter.end();
+    if (!painter.end()) return false;
+    // Qt gives the size in millimetres, rounded, which viewers turn into a pixel more than was
+    // asked for; in pixels it is exact.
+    QByteArray text = drawn.data();
+    static const QRegularExpression millimetres(
+        QStringLiteral(R"(<svg width="[0-9.]+mm" height="[0-9.]+mm")"));
+    const QRegularExpressionMatch found = millimetres.match(QString::fromLatin1(text.left(512)));
+    if (found.hasMatch()) {
+        text.replace(found.capturedStart(), found.capturedLength(),
+                     QStringLiteral(R"(<svg width="%1" height="%2")")
+                         .arg(size.width())
+                         .arg(size.height())
+                         .toLatin1());
+    }
+    return out.write(text) == text.size();
 }
 
 bool PaintPdf(QIODevice& out, const Drawing& draw, QSize size) {
