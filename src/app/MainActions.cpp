@@ -54,6 +54,7 @@ const KeyBinding kKeyBindings[] = {
     {Qt::Key_M, kCtrlAlt, &MainActions::MiniMapOnMap, true},
     {Qt::Key_P, kCtrlShift, &MainActions::ShowProblems},
     {Qt::Key_P, kAlt, &MainActions::PrintPreviewMenuItem},
+    {Qt::Key_C, kCtrlShift, &MainActions::CopyMap},
 };
 
 constexpr Qt::KeyboardModifiers kShiftKey = Qt::ShiftModifier;
@@ -213,6 +214,7 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.Zapiszobrazsceneriidopliku1 =
         Item(file, "Zapiszobrazsceneriidopliku1", "Zapisz obraz scenerii do pliku...",
              &A::Zapiszobrazsceneriidopliku1);
+    a.CopyMap = Item(file, "CopyMap", "Kopiuj mapę", &A::CopyMap);
     a.Drukujobrazscenerii1 =
         Item(file, "Drukujobrazscenerii1", "Drukuj obraz scenerii...", &A::Drukujobrazscenerii1);
     a.PrintPreviewMenuItem =
@@ -386,9 +388,9 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.TrackListToolButton = Button(tb, "TrackListToolButton", a.ShowTrackList);
     DropDown(a.TrackListToolButton, a.TrackListSubmenu, Qt::ToolButtonTextOnly);
 
-    // Until the first load there is nothing to draw, save, print, start, edit, measure or
+    // Until the first load there is nothing to draw, save, copy, print, start, edit, measure or
     // identify.
-    for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
+    for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1, a.CopyMap,
                           a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
                           a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.Informacja1, a.GoTo}) {
         item->setEnabled(false);

@@ -25,6 +25,7 @@ struct MainActions {
     QAction* Reload = nullptr;      // the scenery loaded again, keeping the view where it can
     QAction* EditSource = nullptr;  // the editor settings
     QAction* Zapiszobrazsceneriidopliku1 = nullptr;
+    QAction* CopyMap = nullptr;  // the map's picture to the clipboard
     QAction* Drukujobrazscenerii1 = nullptr;
     QAction* PrintPreviewMenuItem = nullptr;
     QAction* Uruchomsymulator1 = nullptr;

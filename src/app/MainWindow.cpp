@@ -127,6 +127,7 @@ void TForm1::ConnectActions() {
         on(a.MRUList[i], [this, i] { LoadScenery(recent_.Item(static_cast<int>(i)).path); });
     }
     on(a.Zapiszobrazsceneriidopliku1, [this] { SaveImageButtonClick(); });
+    on(a.CopyMap, [this] { CopyMapClick(); });
     on(a.Drukujobrazscenerii1, [this] { PrintButtonClick(); });
     on(a.PrintPreviewMenuItem, [this] { PrintPreviewMenuItemClick(); });
     on(a.Zamknij1, [this] { close(); });
@@ -291,7 +292,7 @@ void TForm1::EnableAfterFirstLoad() {
     sceneryLoaded_ = true;
     controller_->SetActive(true);
     const MainActions& a = actions_;
-    for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1,
+    for (QAction* item : {a.EditFiles, a.PaintButton, a.Zapiszobrazsceneriidopliku1, a.CopyMap,
                           a.Drukujobrazscenerii1, a.PrintPreviewMenuItem, a.Uruchomsymulator1,
                           a.SceneryProperyty, a.apa1, a.Lupa1, a.Linijka1, a.Informacja1, a.GoTo}) {
         item->setEnabled(true);
@@ -421,7 +422,7 @@ void TForm1::ZoomTo(const TSegmentObj& segment, std::function<void()> done) {
 }
 
 std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
-                                              const TSegmentObj* selected) {
+                                              const TSegmentObj* selected, bool vector) {
     const auto side = [](int pixels) {
         return static_cast<std::uint16_t>(std::min(pixels, 65535));
     };
@@ -449,7 +450,8 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
                                        .selected = selected,
                                        .purpose = purpose,
                                        .overlays = overlays,
-                                       .hooks = MainPaintHooks()});
+                                       .hooks = MainPaintHooks(),
+                                       .vector = vector});
     EndProgramOnAbort(result.outcome);
     return result;
 }

@@ -167,6 +167,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void WorkModeClick();
     void HelpButtonClick();
     void SaveImageButtonClick();
+    void CopyMapClick();
     void PrintButtonClick();
     void PrintPreviewMenuItemClick();
     void AboutMenuItemClick();
@@ -207,9 +208,11 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     PaintHooks MainPaintHooks();
     // Fits the view to a picture of size, gets the legend and the mini-map ready for the fitted
     // view and draws the map onto target. Nothing for an empty view. The screen's drawing
-    // widens the window's view in place; the other purposes leave it as it is.
+    // widens the window's view in place; the other purposes leave it as it is. A vector
+    // target (an SVG or PDF picture) is drawn on in paths and text.
     std::optional<MapResult> PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
-                                          const TSegmentObj* selected = nullptr);
+                                          const TSegmentObj* selected = nullptr,
+                                          bool vector = false);
     // Every drawing ends here: Abort at the runaway question ends the program at once.
     static void EndProgramOnAbort(MapOutcome outcome);
 

@@ -1,7 +1,11 @@
-// The map leaving the main window: saved as a picture, printed, or previewed in the colours of
-// a printout, each drawn from the current view.
+// The map leaving the main window: saved as a picture, copied to the clipboard, printed, or
+// previewed in the colours of a printout, each drawn from the current view.
+#include <QClipboard>
+#include <QFont>
+#include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
+#include <cmath>
 
 #include "Artwork.h"
 #include "Cp1250.h"
@@ -15,7 +19,8 @@ namespace tarvik {
 namespace {
 
 constexpr const char* kPictureFilter =
-    "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg";
+    "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg|"
+    "Format PNG (*.png)|*.png|Grafika wektorowa SVG (*.svg)|*.svg|Dokument PDF (*.pdf)|*.pdf";
 
 QString BannerText() {
     return QString("Tarvik Track Viewer %1 © 2026").arg(kVersion);
@@ -29,14 +34,21 @@ void DrawBanner(QPainter& painter, const QFont& font) {
 }
 
 PictureFormat FormatOfFilter(int filterIndex) {
-    switch (filterIndex) {
-        case 2:
-            return PictureFormat::Gif;
-        case 3:
-            return PictureFormat::Jpeg;
-        default:
-            return PictureFormat::Bmp;
+    const int last = static_cast<int>(PictureFormat::Pdf);
+    return filterIndex >= 1 && filterIndex <= last ? static_cast<PictureFormat>(filterIndex)
+                                                   : PictureFormat::Bmp;
+}
+
+// A vector picture's unit is a pixel of a picture (a point of a PDF page), whatever resolution
+// its device gives for point sizes: the banner takes the pixel size it has on a picture.
+QFont PictureFont() {
+    QFont font;
+    if (font.pixelSize() < 0) {
+        const QImage probe(1, 1, QImage::Format_RGB32);
+        font.setPixelSize(std::max(
+            1, static_cast<int>(std::lround(font.pointSizeF() * probe.logicalDpiY() / 72))));
     }
+    return font;
 }
 
 }  // namespace
@@ -53,20 +65,35 @@ void TForm1::SaveImageButtonClick() {
         sizeForm.exec();
         size = sizeForm.PictureSize();
     }
-    QImage picture(size, QImage::Format_RGB32);
-    picture.fill(ToRgb(colors_.Background));
-    {
-        QPainter painter(&picture);
-        PaintMainMap(painter, size, MapPurpose::Export);
-        DrawBanner(painter, QFont());
-    }
     PictureFormat format = FormatOfFilter(filterIndex);
     if (settings_.SaveFormatFromExtension) {
         if (const std::optional<PictureFormat> named = PictureFormatOfName(*path)) format = *named;
     }
-    if (const std::optional<std::string> error = WritePicture(picture, *path, format)) {
+    std::optional<std::string> error;
+    if (IsVectorFormat(format)) {
+        const Drawing draw = [&](QPainter& painter) {
+            PaintMainMap(painter, size, MapPurpose::Export, nullptr, true);
+            DrawBanner(painter, PictureFont());
+        };
+        error = WriteVectorPicture(draw, size, *path, format);
+    } else {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(ToRgb(colors_.Background));
+        {
+            QPainter painter(&picture);
+            PaintMainMap(painter, size, MapPurpose::Export);
+            DrawBanner(painter, QFont());
+        }
+        error = WritePicture(picture, *path, format);
+    }
+    if (error) {
         dialogs_.MessageBox(*error, kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
     }
+}
+
+void TForm1::CopyMapClick() {
+    if (!SceneryLoaded()) return;
+    QGuiApplication::clipboard()->setImage(map_->Picture());
 }
 
 void TForm1::PrintButtonClick() {

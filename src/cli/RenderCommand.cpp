@@ -154,10 +154,9 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     }
     if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
     if (problem.empty() && o.output.empty()) problem = "no output file given (-o FILE)";
-    const bool png = EndsWithIgnoreCase(o.output, ".png");
     const std::optional<PictureFormat> format = PictureFormatOfName(o.output);
-    if (problem.empty() && !png && !format) {
-        problem = "the output file must end in .png, .bmp, .gif, .jpg or .jpeg";
+    if (problem.empty() && !format) {
+        problem = "the output file must end in .png, .bmp, .gif, .jpg, .jpeg, .svg or .pdf";
     }
     if (!problem.empty()) {
         std::fprintf(err, "tarvik render: %s\nusage: tarvik render %s%s", problem.c_str(),
@@ -208,34 +207,46 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     // --no-overlays alone draws as the mini-map does; with --white, the layers alone on white.
     MapPurpose purpose = o.white ? MapPurpose::Print : MapPurpose::Export;
     if (o.noOverlays && !o.white) purpose = MapPurpose::MiniMap;
-    QImage picture(o.width, o.height, QImage::Format_RGB32);
-    picture.fill(Qt::black);
     const OverlayPictures overlays =
         o.noOverlays ? OverlayPictures{.scaleBar = false}
                      : OverlayPictures{.legend = &legend, .miniMap = &miniMap.Picture()};
-    {
-        QPainter painter(&picture);
-        const MapResult drawn = PaintMap({.target = painter,
-                                          .view = *fitted,
-                                          .sources = sources,
-                                          .purpose = purpose,
-                                          .overlays = overlays,
-                                          .hooks = {.dialogs = &dialogs}});
-        // Abort at the runaway question ends the command with status 1, as it ends the viewer.
-        if (drawn.outcome == MapOutcome::EndProgram) return 1;
-    }
-    if (StopSignal() != 0) return StoppedStatus();
+    const bool vector = IsVectorFormat(*format);
+    MapOutcome outcome = MapOutcome::Drawn;
+    const Drawing draw = [&](QPainter& painter) {
+        outcome = PaintMap({.target = painter,
+                            .view = *fitted,
+                            .sources = sources,
+                            .purpose = purpose,
+                            .overlays = overlays,
+                            .hooks = {.dialogs = &dialogs},
+                            .vector = vector})
+                      .outcome;
+    };
     // The picture takes its name with the signals held back, so that a stop either comes
-    // before it, leaving no file, or after it, when the picture is whole.
+    // before it, leaving no file, or after it, when the picture is whole. Abort at the runaway
+    // question ends the command with status 1, as it ends the viewer, and leaves no file.
     std::optional<StopSignalsHeld> held;
-    const MayCommit mayCommit = [&held] {
+    const MayCommit mayCommit = [&held, &outcome] {
+        if (outcome == MapOutcome::EndProgram) return false;
         held.emplace();
         return StopSignal() == 0;
     };
-    const std::optional<std::string> error =
-        png ? WritePng(picture, o.output, mayCommit)
-            : WritePicture(picture, o.output, *format, mayCommit);
+    std::optional<std::string> error;
+    if (vector) {
+        error = WriteVectorPicture(draw, QSize(o.width, o.height), o.output, *format, mayCommit);
+    } else {
+        QImage picture(o.width, o.height, QImage::Format_RGB32);
+        picture.fill(Qt::black);
+        {
+            QPainter painter(&picture);
+            draw(painter);
+        }
+        if (outcome == MapOutcome::EndProgram) return 1;
+        if (StopSignal() != 0) return StoppedStatus();
+        error = WritePicture(picture, o.output, *format, mayCommit);
+    }
     held.reset();
+    if (outcome == MapOutcome::EndProgram) return 1;
     if (error) {
         if (StopSignal() != 0) return StoppedStatus();
         std::fprintf(err, "tarvik render: %s\n", error->c_str());

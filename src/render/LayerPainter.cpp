@@ -117,7 +117,7 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
     const bool needGradient = o.PaintElevation || o.Type == MapType::Elevation;
     const int s = static_cast<int>(std::nearbyint(16 * view_.Scale()));
     const bool signs = (o.PaintSpeedLimit || o.PaintElevation) && s > 8;
-    SignCache signCache(s);
+    SignCache signCache(s, vector_);
     const int h = s / 2;
 
     // Line speeds are bytes: their colours are worked out once a drawing.
@@ -168,14 +168,12 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
         // Signs cover the lines drawn so far.
         Flush();
         if (const auto speed = SpeedSignNumber(seg.Velocity); o.PaintSpeedLimit && speed) {
-            const QImage& sign = signCache.Speed(*speed);
             for (const QPoint end : {a, b})
-                p_.drawImage(end.x() - h, end.y() - h, sign);
+                signCache.DrawSpeed(p_, QPoint(end.x() - h, end.y() - h), *speed);
         }
         if (const auto gradient = GradientSignNumber(g); o.PaintElevation && gradient) {
-            const QImage& sign = signCache.Gradient(*gradient);
             for (const QPoint end : {a, b})
-                p_.drawImage(end.x() - h, end.y() + h, sign);
+                signCache.DrawGradient(p_, QPoint(end.x() - h, end.y() + h), *gradient);
         }
     });
     Flush();

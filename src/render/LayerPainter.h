@@ -31,12 +31,12 @@ class RunawayGuard {
 
 // Draws one layer of segments: culls each against the view, skips those that fall on one
 // pixel, and draws lines and cubic curves with the layer's pen. Tracks are coloured one by one
-// and may carry signs at their ends.
+// and may carry signs at their ends: pictures of them, or, for a vector picture, their shapes.
 class LayerPainter {
   public:
     LayerPainter(QPainter& painter, const MapView& view, const MapSources& sources,
-                 RunawayGuard& guard)
-        : p_(painter), view_(view), sources_(sources), guard_(guard) {}
+                 RunawayGuard& guard, bool vector = false)
+        : p_(painter), view_(view), sources_(sources), guard_(guard), vector_(vector) {}
 
     void PaintRivers();
     void PaintRoads();
@@ -62,6 +62,7 @@ class LayerPainter {
     const MapView& view_;
     const MapSources& sources_;
     RunawayGuard& guard_;
+    bool vector_;
     std::vector<QLine> lines_;
 };
 

@@ -34,9 +34,14 @@ std::array<int, 4> LegendLabels(int lo, int hi) {
 }
 
 QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots& colors) {
-    QImage picture(100, 90, QImage::Format_RGB32);
-    picture.fill(kLegendBackground);
+    QImage picture(kLegendSize, QImage::Format_RGB32);
     QPainter p(&picture);
+    PaintLegend(p, type, r, colors);
+    return picture;
+}
+
+void PaintLegend(QPainter& p, MapType type, const SceneryRanges& r, const ColorSlots& colors) {
+    p.fillRect(QRect(QPoint(0, 0), kLegendSize), QColor::fromRgb(kLegendBackground));
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setFont(SmallFont());
     p.setPen(Qt::black);
@@ -82,17 +87,13 @@ QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots&
         Label(p, 5, 22, QString::number(legend.lo));
         Label(p, legend.maxX, 22, QString::number(legend.hi));
     }
-    p.end();
-
+    // Thirteen ticks under the strip, every other one longer.
+    p.setPen(QPen(Qt::black, 1));
     for (int i = 40; i <= 160; i += 10) {
         const int x = static_cast<int>(std::nearbyint((i - 40) / 120.0 * 80)) + 10;
-        for (int y = 19; y <= (i % 20 == 0 ? 22 : 20); ++y)
-            picture.setPixel(x, y, qRgb(0, 0, 0));
+        p.drawLine(x, 19, x, i % 20 == 0 ? 22 : 20);
     }
 
-    p.begin(&picture);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setFont(SmallFont());
     p.setPen(Qt::NoPen);
     p.setBrush(ToQColor(colors.Traction));
     for (const int x : {12, 16, 20})
@@ -106,7 +107,6 @@ QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots&
     Label(p, 35, 45, QStringLiteral("Trakcja"));
     Label(p, 35, 60, QStringLiteral("Rzeka"));
     Label(p, 35, 75, QStringLiteral("Droga"));
-    return picture;
 }
 
 }  // namespace tarvik

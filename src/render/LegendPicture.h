@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QSize>
 #include <array>
 
 #include "ColorSlots.h"
@@ -15,5 +17,8 @@ std::array<int, 4> LegendLabels(int lo, int hi);
 // The legend: the track colour scale of the map type with its range, and samples of the
 // traction, river and road colours; 100 x 90 pixels.
 QImage MakeLegendPicture(MapType type, const SceneryRanges& ranges, const ColorSlots& colors);
+inline constexpr QSize kLegendSize{100, 90};
+// The legend drawn with its top-left corner at the painter's origin.
+void PaintLegend(QPainter& p, MapType type, const SceneryRanges& ranges, const ColorSlots& colors);
 
 }  // namespace tarvik

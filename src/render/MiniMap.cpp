@@ -1,6 +1,7 @@
 #include "MiniMap.h"
 
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace tarvik {
@@ -42,26 +43,60 @@ MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) 
 
 void MiniMap::Refresh(const ViewState& view, const SceneryBounds& bounds) {
     if (EmptyBox(bounds) || picture_.isNull()) return;
-    const auto at = [this](float world, float offset) {
-        return static_cast<int>(std::nearbyint((world + offset) * scale_));
-    };
-    const int left = at(view.ViewMin.x, offX_) + 1;
-    const int top = at(view.ViewMin.y, offY_) + 1;
-    const int right = at(view.ViewMax.x, offX_);
-    const int bottom = at(view.ViewMax.y, offY_);
     QPainter p(&picture_);
     p.drawImage(0, 0, cache_);
+    PaintFrame(p, view, scale_, offX_, offY_);
+}
+
+void MiniMap::PaintFrame(QPainter& p, const ViewState& view, float scale, float offX, float offY,
+                         std::optional<QSize> within) {
+    const auto at = [scale](float world, float offset) {
+        return static_cast<int>(std::nearbyint((world + offset) * scale));
+    };
+    const int left = at(view.ViewMin.x, offX) + 1;
+    const int top = at(view.ViewMin.y, offY) + 1;
+    const int right = at(view.ViewMax.x, offX);
+    const int bottom = at(view.ViewMax.y, offY);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(QColor(255, 0, 0), 2));
     p.setBrush(Qt::NoBrush);
     if (right - 3 < left && bottom - 3 < top) {
         p.drawLine(left - 4, top - 4, right + 4, bottom + 4);
         p.drawLine(left - 4, bottom + 4, right + 4, top - 4);
+    } else if (within) {
+        // A picture cuts the frame at its edges; a vector picture draws only the sides that
+        // show, as far as they show.
+        const int w = within->width();
+        const int h = within->height();
+        const int x1 = std::clamp(left, 0, w);
+        const int x2 = std::clamp(right - 1, 0, w);
+        const int y1 = std::clamp(top, 0, h);
+        const int y2 = std::clamp(bottom - 1, 0, h);
+        if (top >= 0 && top <= h) p.drawLine(x1, top, x2, top);
+        if (bottom - 1 >= 0 && bottom - 1 <= h) p.drawLine(x1, bottom - 1, x2, bottom - 1);
+        if (left >= 0 && left <= w) p.drawLine(left, y1, left, y2);
+        if (right - 1 >= 0 && right - 1 <= w) p.drawLine(right - 1, y1, right - 1, y2);
     } else {
         // The outline runs through the last pixels before right and bottom, as the window
         // system's rectangles do: a frame of the whole scenery keeps all four sides in view.
         p.drawRect(QRectF(QPointF(left, top), QPointF(right - 1, bottom - 1)));
     }
+}
+
+void MiniMap::PaintVector(QPainter& p, QSize size, const MapSources& sources,
+                          const ViewState& view) {
+    const SceneryBounds& bounds = sources.scenery.Bounds();
+    TPointF min = bounds.SceneryMin;
+    TPointF max = bounds.SceneryMax;
+    const std::optional<MapView> fitted = FitMap(min, max, static_cast<std::uint16_t>(size.width()),
+                                                 static_cast<std::uint16_t>(size.height()));
+    if (!fitted) return;
+    const MapResult drawn = PaintMap({.target = p,
+                                      .view = *fitted,
+                                      .sources = sources,
+                                      .purpose = MapPurpose::MiniMap,
+                                      .vector = true});
+    PaintFrame(p, view, drawn.scale, -min.x, -min.y, size);
 }
 
 QPointF MiniMap::ClickToWorld(int x, int y) const {

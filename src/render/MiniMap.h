@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
+#include <QSize>
+#include <optional>
 
 #include "PaintMap.h"
 #include "ViewState.h"
@@ -22,6 +25,12 @@ class MiniMap {
     // Draws the window picture from the cache with the frame of view.
     void Refresh(const ViewState& view, const SceneryBounds& bounds);
 
+    // What the window picture shows after a rebuild and a refresh with view, drawn with its
+    // top-left corner at the painter's origin in paths rather than from the cache, size pixels
+    // large: for a vector picture.
+    static void PaintVector(QPainter& p, QSize size, const MapSources& sources,
+                            const ViewState& view);
+
     // The world point, in whole metres, under the pixel (x, y) of the picture.
     QPointF ClickToWorld(int x, int y) const;
 
@@ -30,6 +39,11 @@ class MiniMap {
     float Scale() const { return scale_; }
 
   private:
+    // The frame of view on a picture of the given mapping; within, the picture's size, when
+    // the painter does not cut at its edges.
+    static void PaintFrame(QPainter& p, const ViewState& view, float scale, float offX, float offY,
+                           std::optional<QSize> within = std::nullopt);
+
     QImage cache_;
     QImage picture_;
     float scale_ = 0;

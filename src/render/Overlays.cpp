@@ -20,12 +20,14 @@ QString ScaleBarLabel(double distance) {
     return whole >= 1000 ? QString::number(whole / 1000) + "km" : QString::number(whole) + "m";
 }
 
-QImage MakeScaleBar(double m) {
+QSize ScaleBarSize(double m) {
+    return {static_cast<int>(std::nearbyint(ScaleBarDistance(m) * m)) + 50, 16};
+}
+
+void PaintScaleBar(QPainter& p, double m) {
     const double d = ScaleBarDistance(m);
     const int length = static_cast<int>(std::nearbyint(d * m));
-    QImage bar(length + 50, 16, QImage::Format_RGB32);
-    bar.fill(QColor(0xFF, 0xFF, 0xE1));
-    QPainter p(&bar);
+    p.fillRect(QRect(QPoint(0, 0), ScaleBarSize(m)), QColor(0xFF, 0xFF, 0xE1));
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Qt::black, 1));
     p.setBrush(Qt::NoBrush);
@@ -37,6 +39,12 @@ QImage MakeScaleBar(double m) {
         const int x = static_cast<int>(std::nearbyint(d * j * m)) / 10 + 12;
         p.drawLine(x, j % 2 ? 9 : 7, x, 12);
     }
+}
+
+QImage MakeScaleBar(double m) {
+    QImage bar(ScaleBarSize(m), QImage::Format_RGB32);
+    QPainter p(&bar);
+    PaintScaleBar(p, m);
     return bar;
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QSize>
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -17,6 +19,9 @@ QString ScaleBarLabel(double distance);
 
 // The scale bar for m pixels per metre: the first candidate at least 50 pixels long.
 QImage MakeScaleBar(double m);
+// Its size, and the bar itself drawn with its top-left corner at the painter's origin.
+QSize ScaleBarSize(double m);
+void PaintScaleBar(QPainter& p, double m);
 
 // Blends source onto picture with its top-left corner at (x, y): each colour byte becomes
 // ((100 - a) * source + a * picture) div 100; the overlay is cut at the picture's edges.

@@ -4,6 +4,8 @@
 
 #include "ElapsedText.h"
 #include "LayerPainter.h"
+#include "LegendPicture.h"
+#include "MiniMap.h"
 #include "Overlays.h"
 #include "QtColor.h"
 
@@ -38,6 +40,48 @@ void AddOverlays(QImage& picture, double m, const MapOptions& o, const OverlayPi
     }
 }
 
+// The layers of the view in their order, each when its switch is on.
+void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard) {
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setBrush(Qt::NoBrush);
+    LayerPainter layers(p, request.view, request.sources, guard, request.vector);
+    const MapOptions& o = request.sources.options;
+    if (o.PaintRiver) layers.PaintRivers();
+    if (o.PaintRoad) layers.PaintRoads();
+    if (o.PaintTrack) layers.PaintTracks(request.selected, request.purpose != MapPurpose::MiniMap);
+    if (o.PaintTraction) layers.PaintTraction();
+}
+
+// The overlays of AddOverlays drawn as shapes and text at the same places. Each shape is
+// blended on its own, so where an overlay's lines cross its own background they show a
+// little darker than in a picture, which blends the overlay as a whole.
+void PaintVectorOverlays(QPainter& p, const MapRequest& request) {
+    const MapView& view = request.view;
+    const MapSources& sources = request.sources;
+    const MapOptions& o = sources.options;
+    const OverlayPictures& overlays = request.overlays;
+    const auto paintAt = [&p, &o](QPoint at, const std::function<void()>& paint) {
+        p.save();
+        p.translate(at);
+        if (o.PaintTransparent) p.setOpacity(0.67);
+        paint();
+        p.restore();
+    };
+    if (overlays.scaleBar) {
+        paintAt(QPoint(15, view.Height() - 30), [&] { PaintScaleBar(p, view.Scale()); });
+    }
+    if (overlays.legend && o.LegendOnMap && o.LegendOnMapEnabled) {
+        paintAt(QPoint(15, 15),
+                [&] { PaintLegend(p, o.Type, sources.scenery.Ranges(), sources.colors); });
+    }
+    if (overlays.miniMap && o.MiniMapOnMap && o.MiniMapOnMapEnabled) {
+        const QSize size = overlays.miniMap->size();
+        const ViewState framed{view.Min(), view.Max(), static_cast<float>(view.Scale())};
+        paintAt(QPoint(view.Width() - size.width(), 15),
+                [&] { MiniMap::PaintVector(p, size, sources, framed); });
+    }
+}
+
 }  // namespace
 
 std::optional<MapView> FitMap(TPointF& min, TPointF& max, std::uint16_t width,
@@ -57,25 +101,35 @@ MapResult PaintMap(const MapRequest& request) {
     RunawayGuard guard(hooks);
 
     MapResult result{static_cast<float>(view.Scale()), MapOutcome::Drawn};
-    QImage picture(view.Width(), view.Height(), QImage::Format_RGB32);
-    picture.fill(request.purpose == MapPurpose::Print ? QColor(Qt::white)
-                                                      : ToQColor(sources.colors.Background));
-    try {
-        QPainter p(&picture);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setBrush(Qt::NoBrush);
-        LayerPainter layers(p, view, sources, guard);
-        const MapOptions& o = sources.options;
-        if (o.PaintRiver) layers.PaintRivers();
-        if (o.PaintRoad) layers.PaintRoads();
-        if (o.PaintTrack) layers.PaintTracks(request.selected, !miniMap);
-        if (o.PaintTraction) layers.PaintTraction();
-    } catch (const DrawingStopped& stopped) {
-        result.outcome = stopped.outcome;
-        return result;
+    const QColor background = request.purpose == MapPurpose::Print
+                                  ? QColor(Qt::white)
+                                  : ToQColor(sources.colors.Background);
+    if (request.vector) {
+        QPainter& p = request.target;
+        p.save();
+        p.fillRect(QRect(0, 0, view.Width(), view.Height()), background);
+        try {
+            PaintLayers(p, request, guard);
+        } catch (const DrawingStopped& stopped) {
+            p.restore();
+            result.outcome = stopped.outcome;
+            return result;
+        }
+        if (!miniMap) PaintVectorOverlays(p, request);
+        p.restore();
+    } else {
+        QImage picture(view.Width(), view.Height(), QImage::Format_RGB32);
+        picture.fill(background);
+        try {
+            QPainter p(&picture);
+            PaintLayers(p, request, guard);
+        } catch (const DrawingStopped& stopped) {
+            result.outcome = stopped.outcome;
+            return result;
+        }
+        if (!miniMap) AddOverlays(picture, view.Scale(), sources.options, request.overlays);
+        request.target.drawImage(0, 0, picture);
     }
-    if (!miniMap) AddOverlays(picture, view.Scale(), sources.options, request.overlays);
-    request.target.drawImage(0, 0, picture);
 
     if (!miniMap && hooks.status) hooks.status->StatusText(stopwatch.ElapsedText("Rysowanie: "));
     return result;

@@ -62,6 +62,11 @@ struct MapRequest {
     MapPurpose purpose = MapPurpose::Screen;
     OverlayPictures overlays{};
     PaintHooks hooks{};
+    // Draws straight onto the target, which keeps paths and text (an SVG or PDF picture),
+    // instead of through a picture copied on at the end: lines and curves stay paths, signs
+    // and overlays are drawn as shapes and text, and the overlays are blended by opacity. The
+    // legend and the mini-map are drawn where their pictures are given, at their size.
+    bool vector = false;
 };
 
 enum class MapOutcome {
@@ -86,8 +91,9 @@ std::optional<MapView> FitMap(TPointF& min, TPointF& max, std::uint16_t width,
                               std::uint16_t height);
 
 // Draws the rivers, roads, tracks and traction of the fitted view, lays the overlays over them
-// and copies the picture onto the target. The status shows "Rysowanie..." and the drawing
-// cursor is on while it draws; the drawing time follows, except for the mini-map.
+// and copies the picture onto the target (or, for a vector target, draws them there). The status
+// shows "Rysowanie..." and the drawing cursor is on while it draws; the drawing time follows,
+// except for the mini-map.
 MapResult PaintMap(const MapRequest& request);
 
 }  // namespace tarvik

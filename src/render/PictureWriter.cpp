@@ -4,7 +4,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QBuffer>
 #include <QFile>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSvgGenerator>
 #include <cerrno>
 #include <csetjmp>
 #include <cstdio>
@@ -19,6 +23,9 @@
 
 namespace tarvik {
 namespace {
+
+// The resolution of an SVG's pixels, the same as a picture's.
+constexpr int kCssDpi = 96;
 
 std::string SystemError(const std::string& what, const std::string& path, int error) {
     return what + " \"" + path + "\": " + std::strerror(error);
@@ -250,6 +257,48 @@ std::optional<std::string> WriteJpeg(const QImage& image, std::FILE* file) {
     return std::nullopt;
 }
 
+bool PaintSvg(QIODevice& out, const Drawing& draw, QSize size) {
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&drawn);
+    svg.setResolution(kCssDpi);
+    svg.setSize(size);
+    svg.setViewBox(QRect(QPoint(0, 0), size));
+    svg.setTitle(QStringLiteral("Tarvik Track Viewer"));
+    QPainter painter;
+    if (!painter.begin(&svg)) return false;
+    draw(painter);
+    if (!painter.end()) return false;
+    // Qt gives the size in millimetres, rounded, which viewers turn into a pixel more than was
+    // asked for; in pixels it is exact.
+    QByteArray text = drawn.data();
+    static const QRegularExpression millimetres(
+        QStringLiteral(R"(<svg width="[0-9.]+mm" height="[0-9.]+mm")"));
+    const QRegularExpressionMatch found = millimetres.match(QString::fromLatin1(text.left(512)));
+    if (found.hasMatch()) {
+        text.replace(found.capturedStart(), found.capturedLength(),
+                     QStringLiteral(R"(<svg width="%1" height="%2")")
+                         .arg(size.width())
+                         .arg(size.height())
+                         .toLatin1());
+    }
+    return out.write(text) == text.size();
+}
+
+bool PaintPdf(QIODevice& out, const Drawing& draw, QSize size) {
+    QPdfWriter pdf(&out);
+    // One unit is one point, so the page is exactly the size asked for.
+    pdf.setResolution(72);
+    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+    pdf.setPageSize(QPageSize(size, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    pdf.setCreator(QStringLiteral("Tarvik Track Viewer"));
+    QPainter painter;
+    if (!painter.begin(&pdf)) return false;
+    draw(painter);
+    return painter.end();
+}
+
 std::array<QRgb, 256> MakePalette() {
     std::array<QRgb, 256> palette{};
     std::size_t n = 0;
@@ -308,7 +357,14 @@ std::uint8_t NearestPaletteIndex(QRgb c) {
     return static_cast<std::uint8_t>(best);
 }
 
+bool IsVectorFormat(PictureFormat format) {
+    return format == PictureFormat::Svg || format == PictureFormat::Pdf;
+}
+
 std::optional<PictureFormat> PictureFormatOfName(std::string_view path) {
+    if (EndsWithIgnoreCase(path, ".png")) return PictureFormat::Png;
+    if (EndsWithIgnoreCase(path, ".svg")) return PictureFormat::Svg;
+    if (EndsWithIgnoreCase(path, ".pdf")) return PictureFormat::Pdf;
     if (EndsWithIgnoreCase(path, ".bmp")) return PictureFormat::Bmp;
     if (EndsWithIgnoreCase(path, ".gif")) return PictureFormat::Gif;
     if (EndsWithIgnoreCase(path, ".jpg") || EndsWithIgnoreCase(path, ".jpeg")) {
@@ -320,6 +376,8 @@ std::optional<PictureFormat> PictureFormatOfName(std::string_view path) {
 std::optional<std::string> WritePicture(const QImage& picture, const std::string& path,
                                         PictureFormat format, const MayCommit& mayCommit) {
     if (picture.isNull()) return "Cannot write an empty picture to \"" + path + "\"";
+    if (format == PictureFormat::Png) return WritePng(picture, path, mayCommit);
+    if (IsVectorFormat(format)) return "A picture of pixels cannot be written as paths";
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
     PendingFile file(path);
     if (file.Error()) return file.Error();
@@ -335,6 +393,10 @@ std::optional<std::string> WritePicture(const QImage& picture, const std::string
         case PictureFormat::Jpeg:
             error = WriteJpeg(image, file.File());
             break;
+        case PictureFormat::Png:
+        case PictureFormat::Svg:
+        case PictureFormat::Pdf:
+            break;
     }
     if (error) return error;
     return file.Commit(mayCommit);
@@ -349,6 +411,29 @@ std::optional<std::string> WritePng(const QImage& picture, const std::string& pa
         // Qt writes through the pending file's stream, which it leaves open.
         QFile out;
         if (!out.open(file.File(), QIODevice::WriteOnly) || !picture.save(&out, "PNG")) {
+            return "Error writing file \"" + path + "\"";
+        }
+        out.close();
+    }
+    return file.Commit(mayCommit);
+}
+
+std::optional<std::string> WriteVectorPicture(const Drawing& draw, QSize size,
+                                              const std::string& path, PictureFormat format,
+                                              const MayCommit& mayCommit) {
+    if (!IsVectorFormat(format)) return "\"" + path + "\" is not written in paths";
+    if (size.isEmpty()) return "Cannot write an empty picture to \"" + path + "\"";
+    PendingFile file(path);
+    if (file.Error()) return file.Error();
+    {
+        // Qt writes through the pending file's stream, which it leaves open.
+        QFile out;
+        if (!out.open(file.File(), QIODevice::WriteOnly)) {
+            return "Error writing file \"" + path + "\"";
+        }
+        const bool painted =
+            format == PictureFormat::Svg ? PaintSvg(out, draw, size) : PaintPdf(out, draw, size);
+        if (!painted || out.error() != QFileDevice::NoError) {
             return "Error writing file \"" + path + "\"";
         }
         out.close();

@@ -9,10 +9,28 @@
 namespace tarvik {
 namespace {
 
-void DrawSign(QImage& marker, const QPolygon& triangle, const QString& text, QPoint textAt) {
-    const int s = marker.width();
-    marker.fill(kMarkerTransparent);
-    QPainter p(&marker);
+QPolygon SpeedTriangle(int s) {
+    return QPolygon({QPoint(0, 0), QPoint(s, 0), QPoint(s / 2, s)});
+}
+
+QPolygon GradientTriangle(int s) {
+    return QPolygon({QPoint(0, s), QPoint(s, s), QPoint(s / 2, 0)});
+}
+
+QPoint SpeedTextAt(int s) {
+    return {s / 3, s / 5};
+}
+
+QPoint GradientTextAt(int s) {
+    return {s / 5, s / 2};
+}
+
+QString GradientText(int number) {
+    return QString::number(number) + QChar(0x2030);
+}
+
+// The sign of size s with its top-left corner at the painter's origin.
+void PaintSign(QPainter& p, int s, const QPolygon& triangle, const QString& text, QPoint textAt) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
     QPen pen(Qt::black);
@@ -31,6 +49,21 @@ void DrawSign(QImage& marker, const QPolygon& triangle, const QString& text, QPo
     p.drawText(QRect(textAt, QSize(4 * s, 4 * s)), Qt::AlignLeft | Qt::AlignTop, text);
 }
 
+void DrawSign(QImage& marker, const QPolygon& triangle, const QString& text, QPoint textAt) {
+    marker.fill(kMarkerTransparent);
+    QPainter p(&marker);
+    PaintSign(p, marker.width(), triangle, text, textAt);
+}
+
+// A sign drawn straight onto a painter that keeps paths and text, for a vector picture.
+void PaintSignAt(QPainter& p, QPoint topLeft, int s, const QPolygon& triangle, const QString& text,
+                 QPoint textAt) {
+    p.save();
+    p.translate(topLeft);
+    PaintSign(p, s, triangle, text, textAt);
+    p.restore();
+}
+
 }  // namespace
 
 std::optional<int> SpeedSignNumber(std::uint8_t velocity) {
@@ -45,14 +78,30 @@ std::optional<int> GradientSignNumber(float gradient) {
 
 void MakeSpeedSign(int number, QImage& marker) {
     const int s = marker.width();
-    DrawSign(marker, QPolygon({QPoint(0, 0), QPoint(s, 0), QPoint(s / 2, s)}),
-             QString::number(number), QPoint(s / 3, s / 5));
+    DrawSign(marker, SpeedTriangle(s), QString::number(number), SpeedTextAt(s));
 }
 
 void MakeGradientSign(int number, QImage& marker) {
     const int s = marker.width();
-    DrawSign(marker, QPolygon({QPoint(0, s), QPoint(s, s), QPoint(s / 2, 0)}),
-             QString::number(number) + QChar(0x2030), QPoint(s / 5, s / 2));
+    DrawSign(marker, GradientTriangle(s), GradientText(number), GradientTextAt(s));
+}
+
+void SignCache::DrawSpeed(QPainter& p, QPoint topLeft, int number) {
+    if (vector_) {
+        PaintSignAt(p, topLeft, size_, SpeedTriangle(size_), QString::number(number),
+                    SpeedTextAt(size_));
+    } else {
+        p.drawImage(topLeft, Speed(number));
+    }
+}
+
+void SignCache::DrawGradient(QPainter& p, QPoint topLeft, int number) {
+    if (vector_) {
+        PaintSignAt(p, topLeft, size_, GradientTriangle(size_), GradientText(number),
+                    GradientTextAt(size_));
+    } else {
+        p.drawImage(topLeft, Gradient(number));
+    }
 }
 
 const QImage& SignCache::Get(bool gradient, int number) {

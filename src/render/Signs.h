@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QPoint>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -24,11 +26,15 @@ void MakeSpeedSign(int number, QImage& marker);
 void MakeGradientSign(int number, QImage& marker);
 
 // The signs of one drawing: each sign is made once per number and kept with the transparent
-// colour turned into transparency, so that drawing it leaves the map under those pixels.
+// colour turned into transparency, so that drawing it leaves the map under those pixels. For a
+// vector picture the signs are drawn as their triangles and texts instead.
 class SignCache {
   public:
-    explicit SignCache(int size) : size_(size) {}
+    explicit SignCache(int size, bool vector = false) : size_(size), vector_(vector) {}
     int Size() const { return size_; }
+    // The sign showing number with its top-left corner at topLeft.
+    void DrawSpeed(QPainter& p, QPoint topLeft, int number);
+    void DrawGradient(QPainter& p, QPoint topLeft, int number);
     const QImage& Speed(int number) { return Get(false, number); }
     const QImage& Gradient(int number) { return Get(true, number); }
 
@@ -36,6 +42,7 @@ class SignCache {
     const QImage& Get(bool gradient, int number);
 
     int size_;
+    bool vector_;
     std::map<std::pair<bool, int>, QImage> signs_;
 };
 

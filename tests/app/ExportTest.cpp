@@ -2,13 +2,19 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QProcess>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QSvgRenderer>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -16,11 +22,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <regex>
 
 #include "MainWindow.h"
 #include "MapWidget.h"
 #include "MiniMapForm.h"
 #include "PaintMap.h"
+#include "PictureLikeness.h"
 #include "SceneryProperytyForm.h"
 #include "ScriptedViewerDialogs.h"
 #include "WhenModal.h"
@@ -88,7 +96,9 @@ TEST_F(ExportTest, SavesInTheFormatOfTheFilterEntry) {
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     EXPECT_EQ(dialogs.fileRequests[0].title, "Zapisz mapę jako...");
     EXPECT_EQ(dialogs.fileRequests[0].filter,
-              "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg");
+              "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg|"
+              "Format PNG (*.png)|*.png|Grafika wektorowa SVG (*.svg)|*.svg|"
+              "Dokument PDF (*.pdf)|*.pdf");
     EXPECT_EQ(Bytes(Out("map.bmp")).substr(0, 3), "GIF");
     const QImage saved(QString::fromStdString(Out("map.bmp")));
     EXPECT_EQ(saved.size(), QSize(800, 600));
@@ -178,6 +188,110 @@ TEST_F(ExportTest, SavingPrintingAndPreviewLeaveTheWindowsView) {
     EXPECT_NEAR((v.ViewMin.x + v.ViewMax.x) / 2.0, x, 0.5);
     EXPECT_NEAR((v.ViewMin.y + v.ViewMax.y) / 2.0, y, 0.5);
     EXPECT_NEAR(v.ViewMax.x - v.ViewMin.x, shown.ViewMax.x - shown.ViewMin.x, 0.5);
+}
+
+// PNG, SVG and PDF follow the three pixel formats in the filter; the vector ones hold the map
+// in paths at the chosen size and look as the PNG of the same map does, banner included.
+TEST_F(ExportTest, SavesPngSvgAndPdfOfTheScreensMap) {
+    window.FinishStartup();
+    Action("LegendOnMap")->trigger();
+    Action("MiniMapOnMap")->trigger();
+    Action("PaintSpeedLimit")->trigger();
+    ASSERT_TRUE(window.Options().LegendOnMap && window.Options().PaintSpeedLimit);
+    window.View() = ViewState{{-1500, -450}, {-400, 50}, 0};
+    window.RedrawMap(RedrawCause::Button);
+    const auto save = [&](const char* name, int entry) {
+        dialogs.saveAnswers.push_back({Out(name), entry});
+        WhenModal("PicSizeForm", [](QWidget* form) { SetSize(form, "720", "400"); });
+        QTest::keyRelease(&window, Qt::Key_S, Qt::ControlModifier);
+        EXPECT_EQ(dialogs.saveFilterShown.back(), 1);
+    };
+    // The chosen entry decides, whatever the name says.
+    save("map.bmp", 4);
+    save("map.svg.txt", 5);
+    save("map.pdf.txt", 6);
+    EXPECT_TRUE(dialogs.Messages().empty());
+    const QImage png(QString::fromStdString(Out("map.bmp")), "PNG");
+    ASSERT_EQ(png.size(), QSize(720, 400));
+
+    const std::string svg = Bytes(Out("map.svg.txt"));
+    EXPECT_NE(svg.find("viewBox=\"0 0 720 400\""), std::string::npos);
+    EXPECT_EQ(svg.find("<image"), std::string::npos);
+    EXPECT_NE(svg.find(">Tarvik Track Viewer "), std::string::npos);
+    EXPECT_NE(svg.find(">Droga</text>"), std::string::npos);
+    QSvgRenderer renderer(QString::fromStdString(Out("map.svg.txt")));
+    ASSERT_TRUE(renderer.isValid());
+    QImage fromSvg(png.size(), QImage::Format_RGB32);
+    fromSvg.fill(Qt::magenta);
+    {
+        QPainter p(&fromSvg);
+        renderer.render(&p);
+    }
+    const QRgb green = qRgb(0, 128, 0);
+    EXPECT_LT(test::Unlike(png, fromSvg, green), 0.05);
+
+    const std::string pdf = Bytes(Out("map.pdf.txt"));
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_TRUE(std::regex_search(pdf, std::regex(R"(/MediaBox \[0 0 720(\.0+)? 400(\.0+)?\])")));
+    EXPECT_EQ(pdf.find("/Subtype /Image"), std::string::npos);
+    const QString pdftoppm = QStandardPaths::findExecutable("pdftoppm");
+    if (!pdftoppm.isEmpty()) {
+        ASSERT_EQ(QProcess::execute(pdftoppm, {"-png", "-r", "72", "-singlefile",
+                                               QString::fromStdString(Out("map.pdf.txt")),
+                                               QString::fromStdString(Out("page"))}),
+                  0);
+        const QImage fromPdf(QString::fromStdString(Out("page.png")));
+        ASSERT_EQ(fromPdf.size(), png.size());
+        EXPECT_LT(test::Unlike(png, fromPdf, green), 0.05);
+    }
+}
+
+// "Kopiuj mapę" puts the picture the window shows on the clipboard; before a load there is
+// none to copy.
+TEST(CopyMapTest, CopiesTheShownMapOnKeyRelease) {
+    test::TempDir dir;
+    test::ScriptedViewerDialogs dialogs;
+    PosixFileSystem files;
+    SettingsStore store{QString::fromStdString(dir.Write("Zorvan.conf", ""))};
+    TForm1 window(dialogs, files, store);
+    window.resize(500, 400);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto* copy = window.findChild<QAction*>("CopyMap");
+    ASSERT_TRUE(copy);
+    EXPECT_EQ(copy->text(), "Kopiuj mapę\tCtrl+Shift+C");
+    // In "Plik", right after the save command.
+    auto* file = window.menuBar()->actions().front()->menu();
+    ASSERT_TRUE(file);
+    const QList<QAction*> items = file->actions();
+    const auto at = items.indexOf(copy);
+    ASSERT_GT(at, 0);
+    EXPECT_EQ(items[at - 1]->objectName(), "Zapiszobrazsceneriidopliku1");
+
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->setText("przed");
+    EXPECT_FALSE(copy->isEnabled());
+    QTest::keyRelease(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboard->text(), "przed");
+
+    window.LoadScenery(dir.Write("s.scn", test::TrackNode([] {
+                                     test::PieceSpec p;
+                                     p.x2 = 1000;
+                                     return p;
+                                 }())));
+    EXPECT_TRUE(copy->isEnabled());
+    // The press alone does nothing: keys act when they are released.
+    QTest::keyPress(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(clipboard->text(), "przed");
+    QTest::keyRelease(&window, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
+    const QImage copied = clipboard->image();
+    ASSERT_FALSE(copied.isNull());
+    EXPECT_EQ(copied.convertToFormat(QImage::Format_RGB32),
+              window.Map().Picture().convertToFormat(QImage::Format_RGB32));
+    // Ctrl+C alone is not the command.
+    clipboard->setText("po");
+    QTest::keyRelease(&window, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), "po");
 }
 
 // The size fields take any number as it is typed, also one above 3000, and pull it into the

@@ -20,6 +20,9 @@ TEST(MainActionsTest, KeysNeedTheirExactModifiers) {
     EXPECT_FALSE(ActionForKey(a, Qt::Key_T, Qt::NoModifier));
     EXPECT_EQ(ActionForKey(a, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier), a.EditSource);
     EXPECT_EQ(ActionForKey(a, Qt::Key_P, Qt::AltModifier), a.PrintPreviewMenuItem);
+    EXPECT_EQ(ActionForKey(a, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier), a.CopyMap);
+    EXPECT_FALSE(ActionForKey(a, Qt::Key_C, Qt::ControlModifier));
+    EXPECT_EQ(KeyText(&MainActions::CopyMap), "Ctrl+Shift+C");
     EXPECT_FALSE(ActionForKey(a, Qt::Key_F10, Qt::ShiftModifier));
     EXPECT_EQ(ActionForKey(a, Qt::Key_1, Qt::ControlModifier | Qt::KeypadModifier), a.apa1);
 }

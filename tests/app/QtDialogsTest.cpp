@@ -163,7 +163,9 @@ TEST_F(QtDialogsTest, ThePictureTakesTheChosenFormatAndItsExtension) {
     SavePicture([this](QFileDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Zapisz mapę jako...");
         EXPECT_EQ(ComboTexts(*Filters(d)),
-                  (QStringList{"Bitmapa (*.bmp)", "Format GIF (*.gif)", "Format JPEG (*.jpg)"}));
+                  (QStringList{"Bitmapa (*.bmp)", "Format GIF (*.gif)", "Format JPEG (*.jpg)",
+                               "Format PNG (*.png)", "Grafika wektorowa SVG (*.svg)",
+                               "Dokument PDF (*.pdf)"}));
         d->setDirectory(OutQ(""));
         NextFilter(d);
         Type(d, "mapa");
@@ -178,6 +180,22 @@ TEST_F(QtDialogsTest, ThePictureTakesTheChosenFormatAndItsExtension) {
         Type(d, "zdjecie");
     });
     EXPECT_EQ(Bytes(Out("zdjecie.jpg")).substr(0, 2), "\xFF\xD8");
+
+    // The vector entries follow, each with its extension.
+    SavePicture([this](QFileDialog* d) {
+        d->setDirectory(OutQ(""));
+        for (int i = 0; i < 4; ++i)
+            NextFilter(d);
+        Type(d, "plan");
+    });
+    EXPECT_NE(Bytes(Out("plan.svg")).find("<svg width=\"800\" height=\"600\""), std::string::npos);
+    SavePicture([this](QFileDialog* d) {
+        d->setDirectory(OutQ(""));
+        for (int i = 0; i < 5; ++i)
+            NextFilter(d);
+        Type(d, "plan");
+    });
+    EXPECT_EQ(Bytes(Out("plan.pdf")).substr(0, 5), "%PDF-");
 
     // A name with any extension is taken as typed, in the chosen format.
     SavePicture([this](QFileDialog* d) {

@@ -3,8 +3,11 @@
 #include <unistd.h>
 
 #include <QImage>
+#include <QPainter>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <set>
 
 #include "PictureWriter.h"
@@ -114,7 +117,10 @@ TEST(PictureWriterTest, TheNameTellsTheFormatInAnyLetterCase) {
     EXPECT_EQ(PictureFormatOfName("mapa.GIF"), PictureFormat::Gif);
     EXPECT_EQ(PictureFormatOfName("mapa.Jpg"), PictureFormat::Jpeg);
     EXPECT_EQ(PictureFormatOfName("mapa.jpeg"), PictureFormat::Jpeg);
-    EXPECT_EQ(PictureFormatOfName("mapa.png"), std::nullopt);
+    EXPECT_EQ(PictureFormatOfName("mapa.Png"), PictureFormat::Png);
+    EXPECT_EQ(PictureFormatOfName("mapa.SVG"), PictureFormat::Svg);
+    EXPECT_EQ(PictureFormatOfName("mapa.pdf"), PictureFormat::Pdf);
+    EXPECT_EQ(PictureFormatOfName("mapa.svgz"), std::nullopt);
     EXPECT_EQ(PictureFormatOfName("mapa"), std::nullopt);
     EXPECT_EQ(PictureFormatOfName("/a/gif"), std::nullopt);
 }
@@ -174,6 +180,54 @@ TEST(PictureWriterTest, AWriteDeclinedAtTheLastMomentLeavesNothing) {
         WritePng(picture, (dir.Path() / "no/such/a.png").string());
     ASSERT_TRUE(missing);
     EXPECT_NE(missing->find("no/such/a.png"), std::string::npos) << *missing;
+}
+
+// A vector picture is written as the others are: whole under its name or not at all; a
+// picture of pixels is not passed off as one.
+TEST(PictureWriterTest, VectorPicturesKeepWhatIsPaintedAsPaths) {
+    test::TempDir dir;
+    const Drawing draw = [](QPainter& p) {
+        p.setPen(QPen(Qt::red, 3));
+        p.drawLine(10, 10, 200, 90);
+        p.drawText(20, 50, QStringLiteral("Łódź"));
+    };
+    const std::string svg = (dir.Path() / "a.svg").string();
+    ASSERT_FALSE(WriteVectorPicture(draw, QSize(210, 100), svg, PictureFormat::Svg));
+    const std::string svgText = Bytes(svg);
+    EXPECT_NE(svgText.find("viewBox=\"0 0 210 100\""), std::string::npos);
+    EXPECT_NE(svgText.find("<svg width=\"210\" height=\"100\""), std::string::npos);
+    EXPECT_NE(svgText.find("Łódź</text>"), std::string::npos);
+    EXPECT_EQ(svgText.find("<image"), std::string::npos);
+
+    const std::string pdf = (dir.Path() / "a.pdf").string();
+    ASSERT_FALSE(WriteVectorPicture(draw, QSize(210, 100), pdf, PictureFormat::Pdf));
+    const std::string pdfText = Bytes(pdf);
+    EXPECT_EQ(pdfText.substr(0, 5), "%PDF-");
+    EXPECT_TRUE(
+        std::regex_search(pdfText, std::regex(R"(/MediaBox \[0 0 210(\.0+)? 100(\.0+)?\])")));
+    EXPECT_EQ(pdfText.find("/Subtype /Image"), std::string::npos);
+
+    // Declined at the last moment or refused, nothing is left under the name.
+    const std::string kept = dir.Write("kept.svg", "old");
+    EXPECT_TRUE(
+        WriteVectorPicture(draw, QSize(10, 10), kept, PictureFormat::Svg, [] { return false; }));
+    EXPECT_EQ(Bytes(kept), "old");
+    EXPECT_TRUE(WriteVectorPicture(draw, QSize(10, 10), (dir.Path() / "no/a.pdf").string(),
+                                   PictureFormat::Pdf));
+    EXPECT_TRUE(WriteVectorPicture(draw, QSize(0, 10), (dir.Path() / "b.pdf").string(),
+                                   PictureFormat::Pdf));
+    EXPECT_TRUE(WriteVectorPicture(draw, QSize(10, 10), (dir.Path() / "b.bmp").string(),
+                                   PictureFormat::Bmp));
+    EXPECT_TRUE(
+        WritePicture(TestPicture(10, 10), (dir.Path() / "c.svg").string(), PictureFormat::Svg));
+    EXPECT_FALSE(
+        WritePicture(TestPicture(10, 10), (dir.Path() / "c.png").string(), PictureFormat::Png));
+    EXPECT_EQ(QImage(QString::fromStdString((dir.Path() / "c.png").string()))
+                  .convertToFormat(QImage::Format_RGB32),
+              TestPicture(10, 10));
+    std::vector<std::string> names = FilesIn(dir.Path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"a.pdf", "a.svg", "c.png", "kept.svg"}));
 }
 
 TEST(PictureWriterTest, ALinkedPictureIsReplacedThroughItsLinkWithItsPermissions) {
