@@ -100,7 +100,7 @@ struct DesignedSizes {
     int trackListWidth = 260;
     int launcherWidth = 420;
     int launcherHeight = 360;
-    int problemsWidth = 640;
+    int problemsWidth = 760;
     int problemsHeight = 260;
 };
 

@@ -26,6 +26,7 @@
 #include "MenuSwitches.h"
 #include "PointerPanel.h"
 #include "ProblemsForm.h"
+#include "ProblemsLink.h"
 #include "ProperytyForm.h"
 #include "QtColor.h"
 #include "QtText.h"
@@ -71,12 +72,8 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     status_ = new QLabel(this);
     status_->setObjectName("StatusBar1");
     statusBar()->addWidget(status_, 1);
-    problemsStatus_ = new QLabel(this);
-    problemsStatus_->setObjectName("ProblemsStatus");
-    problemsStatus_->setTextFormat(Qt::RichText);
-    problemsStatus_->setToolTip(QStringLiteral("Pokaż problemy scenerii (Ctrl+Shift+P)"));
+    problemsStatus_ = new ProblemsLink(this);
     statusBar()->addPermanentWidget(problemsStatus_);
-    problemsStatus_->hide();
     connect(problemsStatus_, &QLabel::linkActivated, this, [this] { OpenProblemsWindow(); });
     loadPanel_ = new LoadProgressPanel(this);
     statusBar()->addPermanentWidget(loadPanel_);

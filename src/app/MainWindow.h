@@ -44,6 +44,7 @@ class LoadProgressPanel;
 class MapController;
 class MapWidget;
 class PointerPanel;
+class ProblemsLink;
 class WindowStatus;
 
 // Why the map is drawn again: some causes rebuild the mini-map's picture of the whole scenery.
@@ -269,8 +270,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     QLabel* status_ = nullptr;
     LoadProgressPanel* loadPanel_ = nullptr;
     PointerPanel* pointer_ = nullptr;
-    QLabel* problemsStatus_ = nullptr;
-    QString problemsCount_;  // the link's text in problemsStatus_
+    ProblemsLink* problemsStatus_ = nullptr;
     ToolWindows tools_;
 };
 

@@ -1,17 +1,16 @@
 // The main window's part of the problems of a load: the checks over the model after a load,
 // the count in the status line and the problems window.
 #include <QAction>
-#include <QLabel>
 #include <iterator>
 
 #include "MainWindow.h"
-#include "ProblemTexts.h"
 #include "ProblemsForm.h"
+#include "ProblemsLink.h"
 
 namespace tarvik {
 
 QString TForm1::ProblemsStatusText() const {
-    return problemsStatus_->isVisibleTo(this) ? problemsCount_ : QString();
+    return problemsStatus_->isVisibleTo(this) ? problemsStatus_->CountText() : QString();
 }
 
 void TForm1::StartProblemsCheck() {
@@ -26,12 +25,9 @@ void TForm1::ProblemsFound(std::vector<Problem> found) {
     std::size_t errors = 0;
     for (const Problem& p : problems)
         errors += SeverityOf(p.kind) == Severity::Error ? 1 : 0;
-    problemsCount_ = ProblemCountText(errors, problems.size() - errors);
     const bool any = !problems.empty();
+    problemsStatus_->ShowCounts(errors, problems.size() - errors);
     tools_.problems->ShowProblems(std::move(problems), scenery_.LoadProblemsLeftOut);
-    problemsStatus_->setText(QStringLiteral("<a href=\"problems\">") +
-                             problemsCount_.toHtmlEscaped() + QStringLiteral("</a>"));
-    problemsStatus_->setVisible(any);
     if (any && actions_.ProblemsAfterLoad->isChecked()) OpenProblemsWindow();
 }
 

@@ -25,7 +25,7 @@ class TProblemsForm : public QWidget {
     Q_OBJECT
 
   public:
-    static constexpr int kDesignedWidth = 640;
+    static constexpr int kDesignedWidth = 760;
     static constexpr int kDesignedHeight = 260;
 
     TProblemsForm(ToolContext context, QWidget* parent);

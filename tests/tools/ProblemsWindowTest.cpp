@@ -84,6 +84,8 @@ TEST_F(ProblemsWindowTest, TheStatusLineCountsTheProblemsAndOpensTheListInFileOr
     EXPECT_TRUE(StatusLink().isVisible());
     // The window waits to be asked for.
     EXPECT_FALSE(Problems().isVisible());
+    // Once the status line has made room for the whole text.
+    QTRY_COMPARE(StatusLink().width(), StatusLink().sizeHint().width());
     QTest::mouseClick(&StatusLink(), Qt::LeftButton, {}, StatusLink().rect().center());
     ASSERT_TRUE(Problems().isVisible());
     EXPECT_TRUE(Item("ShowProblems").isChecked());
@@ -111,6 +113,16 @@ TEST_F(ProblemsWindowTest, TheStatusLineCountsTheProblemsAndOpensTheListInFileOr
     Table().horizontalHeader()->setSortIndicator(2, Qt::DescendingOrder);
     EXPECT_EQ(Cell(0, 2), "19");
     EXPECT_EQ(Cell(3, 2), "1");
+
+    // In a window too narrow for both, the status text keeps its room and the count its total.
+    Window().SetStatusText("Wczyt.+Optymaliz.+Rys.: 0:00.123");
+    Window().resize(Window().minimumWidth(), 500);
+    const auto* text = Window().findChild<QLabel*>("StatusBar1");
+    QTRY_VERIFY(StatusLink().text().contains(">Problemy: 4<"));
+    EXPECT_GE(text->width(), text->sizeHint().width());
+    EXPECT_EQ(Window().ProblemsStatusText(), "Problemy: 3 błędy, 1 ostrzeżenie");
+    Window().resize(800, 600);
+    QTRY_VERIFY(StatusLink().text().contains(">Problemy: 3 błędy, 1 ostrzeżenie<"));
 
     // A scenery without problems leaves the status line and says so in the window.
     h->dir.Write("tory.inc", Piece(0, 0, 10, 0));

@@ -1,0 +1,55 @@
+#include "ProblemsLink.h"
+
+#include <QFontMetrics>
+
+#include "ProblemTexts.h"
+
+namespace tarvik {
+namespace {
+
+QString Link(const QString& text) {
+    return QStringLiteral("<a href=\"problems\">") + text.toHtmlEscaped() + QStringLiteral("</a>");
+}
+
+}  // namespace
+
+ProblemsLink::ProblemsLink(QWidget* parent) : QLabel(parent) {
+    setObjectName("ProblemsStatus");
+    setTextFormat(Qt::RichText);
+    setToolTip(QStringLiteral("Pokaż problemy scenerii (Ctrl+Shift+P)"));
+    hide();
+}
+
+void ProblemsLink::ShowCounts(std::size_t errors, std::size_t warnings) {
+    full_ = ProblemCountText(errors, warnings);
+    brief_ = QStringLiteral("Problemy: ") + QString::number(errors + warnings);
+    updateGeometry();
+    ShowFitting();
+    setVisible(!full_.isEmpty());
+}
+
+int ProblemsLink::TextWidth(const QString& text) const {
+    const QMargins m = contentsMargins();
+    return fontMetrics().horizontalAdvance(text) + m.left() + m.right() + 2 * margin() + 2;
+}
+
+QSize ProblemsLink::sizeHint() const {
+    return {TextWidth(full_), QLabel::sizeHint().height()};
+}
+
+QSize ProblemsLink::minimumSizeHint() const {
+    return {TextWidth(brief_), QLabel::minimumSizeHint().height()};
+}
+
+void ProblemsLink::resizeEvent(QResizeEvent* event) {
+    QLabel::resizeEvent(event);
+    ShowFitting();
+}
+
+void ProblemsLink::ShowFitting() {
+    const QString& shown = width() >= TextWidth(full_) ? full_ : brief_;
+    const QString link = Link(shown);
+    if (text() != link) setText(link);
+}
+
+}  // namespace tarvik
