@@ -1,5 +1,6 @@
 #include "ColorsForm.h"
 
+#include <QComboBox>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <algorithm>
 
 #include "ColorPreview.h"
+#include "ColorSchemes.h"
 #include "QtColor.h"
 #include "QtText.h"
 
@@ -89,6 +91,15 @@ TColorsForm::TColorsForm(ColorSlots& colorSlots, ViewerDialogs& dialogs, QWidget
     previewLayout->addWidget(previewLabel_);
     previewLayout->addStretch();
 
+    auto* schemeLabel = new QLabel(QStringLiteral("Schemat:"), this);
+    scheme_ = new QComboBox(this);
+    scheme_->setObjectName(QStringLiteral("SchemeBox"));
+    for (const ColorScheme& scheme : kColorSchemes)
+        scheme_->addItem(ToQString(scheme.name));
+    // Shown while the squares match none of the schemes.
+    scheme_->setPlaceholderText(QStringLiteral("(własny)"));
+    schemeLabel->setBuddy(scheme_);
+
     auto* defaultButton = new QPushButton(QStringLiteral("Domyślne"), this);
     defaultButton->setObjectName(QStringLiteral("DefaultButton"));
     defaultButton->setAutoDefault(false);
@@ -107,11 +118,21 @@ TColorsForm::TColorsForm(ColorSlots& colorSlots, ViewerDialogs& dialogs, QWidget
     buttons->addStretch();
     buttons->addWidget(cancelButton);
     buttons->addWidget(okButton);
+    auto* schemeRow = new QHBoxLayout;
+    schemeRow->addWidget(schemeLabel);
+    schemeRow->addWidget(scheme_);
+    schemeRow->addStretch();
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(schemeRow);
     layout->addLayout(groups);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    connect(scheme_, &QComboBox::activated, this, [this](int index) {
+        if (index < 0) return;
+        squares_ = kColorSchemes[static_cast<std::size_t>(index)].colors;
+        ShowSquares();
+    });
     connect(defaultButton, &QPushButton::clicked, this, [this] {
         squares_ = ColorSlots{};
         ShowSquares();
@@ -159,6 +180,10 @@ void TColorsForm::ShowSquares() {
         Paint(*shapes_[i], squares_.*kColorSlotTable[i].slot);
     preview_ = MakeColorPreview(squares_, kPreviewWidth, kPreviewHeight);
     previewLabel_->setPixmap(QPixmap::fromImage(preview_));
+    const auto match = std::find_if(kColorSchemes.begin(), kColorSchemes.end(),
+                                    [this](const ColorScheme& s) { return s.colors == squares_; });
+    scheme_->setCurrentIndex(
+        match == kColorSchemes.end() ? -1 : static_cast<int>(match - kColorSchemes.begin()));
 }
 
 }  // namespace tarvik

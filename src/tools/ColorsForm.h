@@ -7,13 +7,15 @@
 #include "ColorSlots.h"
 #include "ViewerDialogs.h"
 
+class QComboBox;
 class QLabel;
 
 namespace tarvik {
 
 // The colour dialog ("Wybierz kolory"): one square per colour slot, a preview drawn from the
-// squares, "Domyślne", "Anuluj" and OK. The squares are a working copy of the slots, loaded
-// each time the dialog is shown and copied into the slots only by OK.
+// squares, a "Schemat" choice that fills every square from a colour scheme, "Domyślne",
+// "Anuluj" and OK. The squares are a working copy of the slots, loaded each time the dialog is
+// shown and copied into the slots only by OK.
 class TColorsForm : public QDialog {
   public:
     TColorsForm(ColorSlots& colorSlots, ViewerDialogs& dialogs, QWidget* parent);
@@ -29,7 +31,8 @@ class TColorsForm : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    // Gives every square its colour and draws the preview from the squares.
+    // Gives every square its colour, draws the preview from the squares and shows the scheme
+    // that the squares match, if any.
     void ShowSquares();
 
     ColorSlots& slots_;
@@ -39,6 +42,7 @@ class TColorsForm : public QDialog {
     // The square widgets, in the order of kColorSlotTable.
     std::array<QWidget*, kColorSlotTable.size()> shapes_{};
     QLabel* previewLabel_ = nullptr;
+    QComboBox* scheme_ = nullptr;
 };
 
 }  // namespace tarvik
