@@ -58,6 +58,7 @@ struct AppSettings {
                    .PaintTraction = false,
                    .PaintSpeedLimit = false,
                    .PaintElevation = false,
+                   .PaintTrackNames = false,
                    .Type = MapType::Velocity,
                    .LegendOnMap = false,
                    .MiniMapOnMap = false,

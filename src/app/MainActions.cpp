@@ -279,6 +279,8 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     paint->addSeparator();
     a.PaintSpeedLimit = Check(paint, "PaintSpeedLimit", "Ograniczenia");
     a.PaintElevation = Check(paint, "PaintElevation", "Wzniesienia");
+    a.PaintTrackNames = Check(paint, "PaintTrackNames", "Nazwy torów");
+    Hint(a.PaintTrackNames, "Nazwy torów wzdłuż ich prostych odcinków (tryb autorski)");
     QMenu* mapType = options->addMenu("Typ mapy");
     a.MapTypes = new QActionGroup(&window);
     a.MapTypeVelocity = Check(mapType, "MapTypeVelocity", "Prędkość szlakowa");

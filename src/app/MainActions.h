@@ -60,6 +60,7 @@ struct MainActions {
     QAction* PaintRiver = nullptr;
     QAction* PaintSpeedLimit = nullptr;
     QAction* PaintElevation = nullptr;
+    QAction* PaintTrackNames = nullptr;
     QActionGroup* MapTypes = nullptr;
     QAction* MapTypeVelocity = nullptr;
     QAction* MapTypeHipsometric = nullptr;

@@ -147,7 +147,7 @@ void TForm1::ConnectActions() {
     on(a.PaintTransparentMenu, [this] { PaintTransparentMenuClick(); });
     for (QAction* layer : {a.PaintTrack, a.PaintTraction, a.PaintRoad, a.PaintRiver})
         on(layer, [this] { RedrawMap(RedrawCause::Layer); });
-    for (QAction* marks : {a.PaintSpeedLimit, a.PaintElevation})
+    for (QAction* marks : {a.PaintSpeedLimit, a.PaintElevation, a.PaintTrackNames})
         on(marks, [this] { RedrawMap(RedrawCause::Marks); });
     for (QAction* type :
          {a.MapTypeVelocity, a.MapTypeHipsometric, a.MapTypeElevation, a.MapTypeNormal}) {
@@ -545,14 +545,24 @@ void TForm1::KoloryClick() {
 }
 
 void TForm1::WorkModeClick() {
+    const bool namesBefore = mode_.OwnerMode;
     if (tools_.workMode->Execute() && !scenery_.IncFiles.empty() &&
         dialogs_.MessageBox("Czy przeładować scenerię teraz?", "Zmiany w scenerii",
                             MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
         LoadScenery(sceneryShortPath_, LoadView::KeepIfInside);
+    } else if (mode_.OwnerMode != namesBefore && actions_.PaintTrackNames->isChecked()) {
+        // The track names come and go with the author mode.
+        RedrawMap(RedrawCause::Marks);
     }
-    actions_.ShowTrackList->setEnabled(mode_.OwnerMode);
-    actions_.TrackListMenu->setEnabled(mode_.OwnerMode);
+    FollowWorkMode();
     ShowTrackListClick();
+}
+
+void TForm1::FollowWorkMode() {
+    const bool author = mode_.OwnerMode;
+    actions_.ShowTrackList->setEnabled(author);
+    actions_.TrackListMenu->setEnabled(author);
+    actions_.PaintTrackNames->setEnabled(author);
 }
 
 void TForm1::HelpButtonClick() {

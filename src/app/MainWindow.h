@@ -166,6 +166,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void MapTypeVelocityClick(QAction* item);
     void KoloryClick();
     void WorkModeClick();
+    // Enables the commands that the author mode alone offers.
+    void FollowWorkMode();
     void HelpButtonClick();
     void SaveImageButtonClick();
     void CopyMapClick();

@@ -133,8 +133,7 @@ void TForm1::FinishStartup() {
     RegisterEditVerb();
     ShowMiniMapClick(actions_.ShowMiniMap);
     const bool author = mode_.OwnerMode;
-    actions_.ShowTrackList->setEnabled(author);
-    actions_.TrackListMenu->setEnabled(author);
+    FollowWorkMode();
     if (!author && actions_.ShowTrackList->isChecked()) tools_.trackList->show();
 }
 

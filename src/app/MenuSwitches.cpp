@@ -19,6 +19,7 @@ constexpr MenuSwitch kMenuSwitches[] = {
     {&MainActions::PaintTraction, &MapOptions::PaintTraction},
     {&MainActions::PaintSpeedLimit, &MapOptions::PaintSpeedLimit},
     {&MainActions::PaintElevation, &MapOptions::PaintElevation},
+    {&MainActions::PaintTrackNames, &MapOptions::PaintTrackNames},
     {&MainActions::PaintTransparentMenu, &MapOptions::PaintTransparent},
     {&MainActions::LegendOnMap, &MapOptions::LegendOnMap},
     {&MainActions::MiniMapOnMap, &MapOptions::MiniMapOnMap},

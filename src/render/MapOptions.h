@@ -14,6 +14,8 @@ struct MapOptions {
     bool PaintTraction{};
     bool PaintSpeedLimit{};
     bool PaintElevation{};
+    // The names of the named tracks along them; drawn in the author mode only.
+    bool PaintTrackNames{};
     MapType Type{};
     // "Rysuj na mapie" of the legend and of the mini-map, each counted only when also enabled.
     bool LegendOnMap{};

@@ -8,6 +8,7 @@
 #include "MiniMap.h"
 #include "Overlays.h"
 #include "QtColor.h"
+#include "TrackLabels.h"
 
 namespace tarvik {
 namespace {
@@ -40,7 +41,8 @@ void AddOverlays(QImage& picture, double m, const MapOptions& o, const OverlayPi
     }
 }
 
-// The layers of the view in their order, each when its switch is on.
+// The layers of the view in their order, each when its switch is on, and the track names over
+// them.
 void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard) {
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setBrush(Qt::NoBrush);
@@ -50,6 +52,9 @@ void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard) {
     if (o.PaintRoad) layers.PaintRoads();
     if (o.PaintTrack) layers.PaintTracks(request.selected, request.purpose != MapPurpose::MiniMap);
     if (o.PaintTraction) layers.PaintTraction();
+    if (TrackLabelsShown(request.sources, request.purpose)) {
+        PaintTrackLabels(p, PlaceTrackLabels(request.view, request.sources));
+    }
 }
 
 // The overlays of AddOverlays drawn as shapes and text at the same places. Each shape is

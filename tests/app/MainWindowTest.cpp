@@ -701,5 +701,61 @@ TEST_F(MainWindowTest, WorkModeDialogAsksForAReloadOnlyWithAScenery) {
     EXPECT_TRUE(window.StatusText().startsWith("Wczyt.+Optymaliz.+Rys.: "));
 }
 
+TEST_F(MainWindowTest, TrackNamesFollowTheirItemInTheAuthorModeOnly) {
+    window.FinishStartup();
+    QAction* names = Action("PaintTrackNames");
+    ASSERT_NE(names, nullptr);
+    EXPECT_EQ(names->text(), QString::fromUtf8("Nazwy torów"));
+    EXPECT_FALSE(names->isChecked());
+    EXPECT_FALSE(names->isEnabled());
+    const auto switchMode = [&] {
+        QTimer::singleShot(0, [&] {
+            QWidget* owner = window.Tools().workMode->findChild<QWidget*>("OwnerMode");
+            QWidget* user = window.Tools().workMode->findChild<QWidget*>("UserMode");
+            QWidget* target = window.Mode().OwnerMode ? user : owner;
+            target->setFocus();
+            QTest::mouseClick(target, Qt::LeftButton);
+            window.Tools().workMode->findChild<QPushButton*>("BitBtn1")->click();
+        });
+        Action("WorkMode")->trigger();
+    };
+    switchMode();
+    ASSERT_TRUE(window.Mode().OwnerMode);
+    EXPECT_TRUE(names->isEnabled());
+
+    PieceSpec along = Piece(&PieceSpec::x2, 1000);
+    along.name = "Tor_wzdluz";
+    PieceSpec across = Piece(&PieceSpec::z2, 1000);
+    across.name = "Tor_wszerz";
+    window.LoadScenery(Write("nazwy.scn", test::TrackNode(along) + test::TrackNode(across)));
+    const QImage plain = window.Map().Picture().copy();
+
+    names->trigger();
+    EXPECT_TRUE(window.Options().PaintTrackNames);
+    EXPECT_TRUE(window.CollectSettings().Map.PaintTrackNames);
+    const QImage named = window.Map().Picture().copy();
+    ASSERT_NE(named, plain);
+    int changedWhite = 0;
+    for (int y = 0; y < named.height(); ++y) {
+        for (int x = 0; x < named.width(); ++x)
+            changedWhite +=
+                named.pixel(x, y) != plain.pixel(x, y) && named.pixel(x, y) == qRgb(255, 255, 255);
+    }
+    EXPECT_GT(changedWhite, 200);
+
+    names->trigger();
+    EXPECT_EQ(window.Map().Picture(), plain);
+    names->trigger();
+    EXPECT_EQ(window.Map().Picture(), named);
+
+    // Back in the user mode without a reload, the names go at once and the item waits.
+    dialogs.basic.answers.push_back(MessageAnswer::No);
+    switchMode();
+    ASSERT_FALSE(window.Mode().OwnerMode);
+    EXPECT_FALSE(names->isEnabled());
+    EXPECT_TRUE(names->isChecked());
+    EXPECT_EQ(window.Map().Picture(), plain);
+}
+
 }  // namespace
 }  // namespace tarvik
