@@ -19,7 +19,7 @@ namespace {
 
 // Room between the text and the box's edge, in pixels.
 constexpr double kPadX = 2;
-constexpr double kPadY = 1;
+constexpr double kPadY = 2;
 // The side of the cells that find the labels near a new one.
 constexpr int kCell = 32;
 
@@ -192,8 +192,9 @@ std::vector<TrackLabel> PlaceTrackLabels(const MapView& view, const MapSources& 
         label.centre = (stretch.a + stretch.b) / 2;
         double angle = std::atan2(stretch.b.y() - stretch.a.y(), stretch.b.x() - stretch.a.x()) *
                        180 / std::numbers::pi;
-        if (angle > 90) angle -= 180;
-        if (angle <= -90) angle += 180;
+        // Upright; a vertical name reads upwards, as on the side of a chart.
+        if (angle >= 90) angle -= 180;
+        if (angle < -90) angle += 180;
         label.angle = angle;
         placed.TryAdd(std::move(label));
     }

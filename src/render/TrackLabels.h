@@ -13,7 +13,7 @@
 namespace tarvik {
 
 // One track name on the map: a box of size centred at centre and turned by angle degrees
-// (clockwise on the picture, in (-90, 90] so that the text never reads upside down).
+// (clockwise on the picture, in [-90, 90) so that the text never reads upside down).
 struct TrackLabel {
     QString text;
     QPointF centre;
