@@ -16,6 +16,8 @@ QString Link(const QString& text) {
 ProblemsLink::ProblemsLink(QWidget* parent) : QLabel(parent) {
     setObjectName("ProblemsStatus");
     setTextFormat(Qt::RichText);
+    // No wider than its text, so that it stands beside the pointer's place on the right.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     setToolTip(QStringLiteral("Pokaż problemy scenerii (Ctrl+Shift+P)"));
     hide();
 }
