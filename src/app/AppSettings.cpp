@@ -117,6 +117,8 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
             store.ReadBoolDef("WheelZoomsAtPointer", def.Navigation.WheelZoomsAtPointer);
         s.Navigation.KeepPointer = store.ReadBoolDef("KeepPointer", def.Navigation.KeepPointer);
     });
+    Step(store, "Appearance", dialogs,
+         [&] { s.Map.Antialiased = store.ReadBoolDef("SmoothLines", def.Map.Antialiased); });
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
@@ -256,6 +258,8 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.OpenKey("Navigation");
     store.WriteBool("WheelZoomsAtPointer", s.Navigation.WheelZoomsAtPointer);
     store.WriteBool("KeepPointer", s.Navigation.KeepPointer);
+    store.OpenKey("Appearance");
+    store.WriteBool("SmoothLines", s.Map.Antialiased);
     try {
         store.Flush();
     } catch (const SettingsError& e) {

@@ -104,7 +104,7 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
     for (const char* k :
          {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap", "TrackList/Show",
           "TrackList/AnimateZoom", "Problems/ShowAfterLoad", "Problems/ParseErrorsUnasked",
-          "Navigation/WheelZoomsAtPointer", "Navigation/KeepPointer"})
+          "Navigation/WheelZoomsAtPointer", "Navigation/KeepPointer", "Appearance/SmoothLines"})
         expected << k;
     for (int n = 0; n < 9; ++n)
         expected << QString("Editors/Name%1").arg(n) << QString("Editors/Exe%1").arg(n)
@@ -319,9 +319,9 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
         const QString group = key.contains('/') ? key.section('/', 0, 0) : "root";
         if (groups.isEmpty() || groups.back() != group) groups << group;
     }
-    EXPECT_EQ(groups,
-              (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend", "MiniMap",
-                           "TrackList", "root", "Editors", "root", "Problems", "Navigation"}));
+    EXPECT_EQ(groups, (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend",
+                                   "MiniMap", "TrackList", "root", "Editors", "root", "Problems",
+                                   "Navigation", "Appearance"}));
     const auto at = [&](const char* key) { return written.indexOf(key); };
     EXPECT_LT(at("Bounds/MFS"), at("Bounds/MMX1"));
     EXPECT_LT(at("Bounds/LY1"), at("Bounds/TLX1"));
@@ -332,7 +332,8 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
     // their own.
     EXPECT_EQ(at("InterpolateStepsMode") + 1, at("Problems/ShowAfterLoad"));
     EXPECT_EQ(at("Problems/ParseErrorsUnasked") + 1, at("Navigation/WheelZoomsAtPointer"));
-    EXPECT_EQ(written.back(), "Navigation/KeepPointer");
+    EXPECT_EQ(at("Navigation/KeepPointer") + 1, at("Appearance/SmoothLines"));
+    EXPECT_EQ(written.back(), "Appearance/SmoothLines");
 }
 
 TEST_F(ShellTest, CommandLine) {
