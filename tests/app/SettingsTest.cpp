@@ -60,6 +60,7 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     EXPECT_EQ(s.InterpolateStepsMode, 2);
     EXPECT_FALSE(s.Navigation.WheelZoomsAtPointer);
     EXPECT_FALSE(s.Navigation.KeepPointer);
+    EXPECT_FALSE(s.Map.Antialiased);
 }
 
 TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
@@ -92,6 +93,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     s.OwnerMode = true;
     s.InterpolateStepsMode = 8;
     s.Navigation = {.WheelZoomsAtPointer = true, .KeepPointer = true};
+    s.Map.Antialiased = true;
     {
         SettingsStore store(File());
         ASSERT_TRUE(WriteSettings(store, s, dialogs));
@@ -113,6 +115,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     EXPECT_EQ(raw.value("Paint/Traction").toString(), "1");
     EXPECT_EQ(raw.value("Navigation/WheelZoomsAtPointer").toString(), "1");
     EXPECT_EQ(raw.value("Navigation/KeepPointer").toString(), "1");
+    EXPECT_EQ(raw.value("Appearance/SmoothLines").toString(), "1");
 }
 
 TEST_F(SettingsTest, RecentCountIsTheLowByteAtMostNine) {
