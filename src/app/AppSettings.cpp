@@ -119,6 +119,8 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
     });
     Step(store, "Labels", dialogs,
          [&] { s.Map.PaintTrackNames = store.ReadBoolDef("TrackNames", def.Map.PaintTrackNames); });
+    Step(store, "Appearance", dialogs,
+         [&] { s.Map.Antialiased = store.ReadBoolDef("SmoothLines", def.Map.Antialiased); });
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
@@ -260,6 +262,8 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.WriteBool("KeepPointer", s.Navigation.KeepPointer);
     store.OpenKey("Labels");
     store.WriteBool("TrackNames", s.Map.PaintTrackNames);
+    store.OpenKey("Appearance");
+    store.WriteBool("SmoothLines", s.Map.Antialiased);
     try {
         store.Flush();
     } catch (const SettingsError& e) {

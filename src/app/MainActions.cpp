@@ -296,6 +296,10 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     a.WheelZoomsAtPointer =
         Check(a.NavigationMenu, "WheelZoomsAtPointer", "Kółko przybliża pod kursorem");
     a.KeepPointer = Check(a.NavigationMenu, "KeepPointer", "Nie przesuwaj kursora");
+    a.AppearanceMenu = options->addMenu("Wygląd");
+    a.AppearanceMenu->setObjectName("AppearanceMenu");
+    a.SmoothLines = Check(a.AppearanceMenu, "SmoothLines", "Wygładzanie linii");
+    Hint(a.SmoothLines, "Linie i znaki na mapie i w zapisanych obrazach z wygładzonymi brzegami");
     options->addSeparator();
     a.Kolory = Item(options, "Kolory", "Kolory...");
     a.WorkMode = Item(options, "WorkMode", "Tryb pracy...");

@@ -69,6 +69,8 @@ struct MainActions {
     QMenu* NavigationMenu = nullptr;
     QAction* WheelZoomsAtPointer = nullptr;
     QAction* KeepPointer = nullptr;
+    QMenu* AppearanceMenu = nullptr;
+    QAction* SmoothLines = nullptr;
     QAction* Kolory = nullptr;
     QAction* WorkMode = nullptr;
     QAction* ProblemsAfterLoad = nullptr;

@@ -20,6 +20,7 @@
 #include "Cp1250.h"
 #include "FileChanges.h"
 #include "LegendForm.h"
+#include "LegendPicture.h"
 #include "LoadProgressPanel.h"
 #include "MapController.h"
 #include "MapWidget.h"
@@ -147,6 +148,8 @@ void TForm1::ConnectActions() {
     on(a.PaintTransparentMenu, [this] { PaintTransparentMenuClick(); });
     for (QAction* layer : {a.PaintTrack, a.PaintTraction, a.PaintRoad, a.PaintRiver})
         on(layer, [this] { RedrawMap(RedrawCause::Layer); });
+    // The mini-map is drawn with the same lines.
+    on(a.SmoothLines, [this] { RedrawMap(RedrawCause::Layer); });
     for (QAction* marks : {a.PaintSpeedLimit, a.PaintElevation, a.PaintTrackNames})
         on(marks, [this] { RedrawMap(RedrawCause::Marks); });
     for (QAction* type :
@@ -386,9 +389,11 @@ void TForm1::RedrawMap(RedrawCause cause) {
     {
         QPainter painter(&picture);
         // An empty view draws nothing; the last usable scale stays for the tools.
-        if (const std::optional<MapResult> drawn =
-                PaintMainMap(painter, picture.size(), MapPurpose::Screen, highlight_)) {
-            view_.MapScale = drawn->scale;
+        // The picture has the screen's pixels; the tools count in the window's.
+        const double ratio = map_->Ratio();
+        if (const std::optional<MapResult> drawn = PaintMainMap(
+                painter, picture.size(), MapPurpose::Screen, highlight_, false, ratio)) {
+            view_.MapScale = static_cast<float>(drawn->scale / ratio);
         }
     }
     map_->ClearFeedback();
@@ -419,7 +424,8 @@ void TForm1::ZoomTo(const TSegmentObj& segment, std::function<void()> done) {
 }
 
 std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
-                                              const TSegmentObj* selected, bool vector) {
+                                              const TSegmentObj* selected, bool vector,
+                                              double ratio) {
     const auto side = [](int pixels) {
         return static_cast<std::uint16_t>(std::min(pixels, 65535));
     };
@@ -432,14 +438,25 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
     if (!view) return std::nullopt;
     OverlayPictures overlays;
     TLegendForm& legend = *tools_.legend;
+    QImage legendPicture;
     if (options_.LegendOnMap && options_.LegendOnMapEnabled) {
         if (legend.Picture().isNull()) legend.Rebuild();
-        overlays.legend = &legend.Picture();
+        legendPicture = legend.Picture();
+        // The window's picture has its screen's pixels; another picture gets its own.
+        if (legendPicture.devicePixelRatio() != ratio) {
+            legendPicture = MakeLegendPicture(options_.Type, scenery_.Ranges(), colors_, ratio);
+        }
+        overlays.legend = &legendPicture;
     }
     // The mini-map frames the view as the fit widened it.
     TMiniMapForm& miniMap = *tools_.miniMap;
     if (options_.MiniMapOnMap || miniMap.isVisible()) miniMap.Refresh(false);
-    const QImage framing = &fitted == &view_ ? miniMap.Picture() : miniMap.PictureFraming(fitted);
+    QImage framing = &fitted == &view_ ? miniMap.Picture() : miniMap.PictureFraming(fitted);
+    if (const double shown = miniMap.Map().Ratio(); shown != ratio && !framing.isNull()) {
+        // Drawn for a screen of another ratio: brought to this picture's pixels.
+        framing = framing.scaled(framing.size() * (ratio / shown), Qt::IgnoreAspectRatio,
+                                 Qt::SmoothTransformation);
+    }
     overlays.miniMap = &framing;
     const MapResult result = PaintMap({.target = target,
                                        .view = *view,
@@ -448,7 +465,8 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
                                        .purpose = purpose,
                                        .overlays = overlays,
                                        .hooks = MainPaintHooks(),
-                                       .vector = vector});
+                                       .vector = vector,
+                                       .pixelRatio = ratio});
     EndProgramOnAbort(result.outcome);
     return result;
 }

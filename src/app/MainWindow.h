@@ -212,10 +212,11 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     // Fits the view to a picture of size, gets the legend and the mini-map ready for the fitted
     // view and draws the map onto target. Nothing for an empty view. The screen's drawing
     // widens the window's view in place; the other purposes leave it as it is. A vector
-    // target (an SVG or PDF picture) is drawn on in paths and text.
+    // target (an SVG or PDF picture) is drawn on in paths and text. ratio: picture pixels to a
+    // pixel of the screen, for the overlays' size; the result's scale is in picture pixels.
     std::optional<MapResult> PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
                                           const TSegmentObj* selected = nullptr,
-                                          bool vector = false);
+                                          bool vector = false, double ratio = 1);
     // Every drawing ends here: Abort at the runaway question ends the program at once.
     static void EndProgramOnAbort(MapOutcome outcome);
 

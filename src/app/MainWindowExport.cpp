@@ -135,7 +135,7 @@ void TForm1::PrintPreviewMenuItemClick() {
     {
         // The navigation tools keep the scale of the last ordinary drawing.
         QPainter painter(&picture);
-        PaintMainMap(painter, picture.size(), MapPurpose::Print);
+        PaintMainMap(painter, picture.size(), MapPurpose::Print, nullptr, false, map_->Ratio());
     }
     map_->update();
 }

@@ -23,11 +23,12 @@ void TForm1::ShowPointer(std::optional<QPointF> at) {
 }
 
 void TForm1::ShowPlaces() {
-    const double scale = view_.MapScale;
+    const double ratio = map_->Ratio();
+    const double scale = view_.MapScale * ratio;
     if (goToMark_ && UsableScale(view_.MapScale)) {
-        // On the pixel the drawing puts the point on.
-        map_->SetMark(QPointF(MapView::ToPixel((goToMark_->x - view_.ViewMin.x) * scale),
-                              MapView::ToPixel((goToMark_->y - view_.ViewMin.y) * scale)));
+        // On the pixel the drawing puts the point on, in the window's pixels.
+        map_->SetMark(QPointF(MapView::ToPixel((goToMark_->x - view_.ViewMin.x) * scale) / ratio,
+                              MapView::ToPixel((goToMark_->y - view_.ViewMin.y) * scale) / ratio));
     } else {
         map_->SetMark(std::nullopt);
     }

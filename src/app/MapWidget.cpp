@@ -56,11 +56,11 @@ void MapWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (feedback_ == Feedback::Drag) {
         painter.fillRect(rect(), kDragFill);
-        painter.drawImage(to_, picture_);
+        painter.drawImage(QRectF(QPointF(to_), QSizeF(size())), picture_);
         if (mark_) DrawCross(painter, *mark_ + QPointF(to_));
         return;
     }
-    painter.drawImage(0, 0, picture_);
+    painter.drawImage(QRectF(rect()), picture_);
     if (mark_) DrawCross(painter, *mark_);
     if (feedback_ == Feedback::RubberLine) {
         painter.setPen(QPen(QColor(255, 0, 0), 2));
@@ -69,7 +69,8 @@ void MapWidget::paintEvent(QPaintEvent*) {
 }
 
 void MapWidget::resizeEvent(QResizeEvent*) {
-    picture_ = QImage(size(), QImage::Format_RGB32);
+    ratio_ = devicePixelRatioF();
+    picture_ = QImage((QSizeF(size()) * ratio_).toSize(), QImage::Format_RGB32);
     if (onResized) onResized();
 }
 

@@ -15,8 +15,11 @@ class MapWidget : public QWidget {
   public:
     explicit MapWidget(QWidget* parent);
 
+    // The picture has the screen's pixels: ratio of them to each pixel of the widget.
     QImage& Picture() { return picture_; }
     const QImage& Picture() const { return picture_; }
+
+    double Ratio() const { return ratio_; }
 
     void ShowRubberLine(QPoint from, QPoint to);
     void ShowDrag(QPoint offset);
@@ -46,6 +49,7 @@ class MapWidget : public QWidget {
   private:
     enum class Feedback { None, RubberLine, Drag };
     QImage picture_;
+    double ratio_ = 1;
     Feedback feedback_ = Feedback::None;
     QPoint from_;
     QPoint to_;

@@ -23,6 +23,7 @@ constexpr MenuSwitch kMenuSwitches[] = {
     {&MainActions::PaintTransparentMenu, &MapOptions::PaintTransparent},
     {&MainActions::LegendOnMap, &MapOptions::LegendOnMap},
     {&MainActions::MiniMapOnMap, &MapOptions::MiniMapOnMap},
+    {&MainActions::SmoothLines, &MapOptions::Antialiased},
     {&MainActions::ShowLegend, nullptr, &AppSettings::LegendShow},
     {&MainActions::ShowMiniMap, nullptr, &AppSettings::MiniMapShow},
     {&MainActions::ShowTrackList, nullptr, &AppSettings::TrackListShow},

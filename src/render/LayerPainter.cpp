@@ -110,14 +110,32 @@ void LayerPainter::PaintTraction() {
                pen);
 }
 
+bool LayerPainter::IsSelected(const TSegmentObj& seg, const TSegmentObj* selected) {
+    return selected && (&seg == selected ||
+                        (seg.HasName() && selected->HasName() && seg.Name() == selected->Name()));
+}
+
+void LayerPainter::PaintHalo(const TSegmentObj* selected) {
+    if (!selected) return;
+    SetPen(SolidPen(kHaloColor, WidthFor(1.435) + 2));
+    QPoint a, b;
+    ForEachSegment(sources_.scenery.Tracks(), sources_.index ? &sources_.index->tracks : nullptr,
+                   [&](const TSegmentObj& seg) {
+                       if (IsSelected(seg, selected) && Ends(seg, a, b)) DrawSegment(seg, a, b);
+                   });
+    Flush();
+}
+
 void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
+    // Under the whole highlight, so that one piece's halo never cuts across the next.
+    PaintHalo(selected);
     const MapOptions& o = sources_.options;
     const ColorSlots& colors = sources_.colors;
     const SceneryRanges& r = sources_.scenery.Ranges();
     const bool needGradient = o.PaintElevation || o.Type == MapType::Elevation;
     const int s = static_cast<int>(std::nearbyint(16 * view_.Scale()));
     const bool signs = (o.PaintSpeedLimit || o.PaintElevation) && s > 8;
-    SignCache signCache(s, vector_);
+    SignCache signCache(s, vector_, o.Antialiased);
     const int h = s / 2;
 
     // Line speeds are bytes: their colours are worked out once a drawing.
@@ -131,8 +149,7 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
         if (!Ends(seg, a, b)) return;
         const float g = needGradient ? SegmentGradient(seg, sources_.mode) : 0.0f;
         TColor color = colors.Track;
-        if (selected && (&seg == selected || (seg.HasName() && selected->HasName() &&
-                                              seg.Name() == selected->Name()))) {
+        if (IsSelected(seg, selected)) {
             color = 0xFFFFFF;
         } else if (byMapType) {
             switch (o.Type) {

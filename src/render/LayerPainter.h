@@ -45,7 +45,14 @@ class LayerPainter {
     // byMapType every other track keeps the plain track colour.
     void PaintTracks(const TSegmentObj* selected, bool byMapType);
 
+    // The highlight's halo: this colour, a pixel wider than the track on each side.
+    static constexpr TColor kHaloColor = 0x000000;
+
   private:
+    static bool IsSelected(const TSegmentObj& seg, const TSegmentObj* selected);
+    // The halo of the highlighted tracks, drawn before the tracks so that they lie on it and
+    // the white highlight stands out from roads and a light background.
+    void PaintHalo(const TSegmentObj* selected);
     int WidthFor(double metres) const;
     // Calls visit for the segments of list that may show, in list order.
     template <typename Visit>

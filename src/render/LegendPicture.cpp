@@ -33,10 +33,17 @@ std::array<int, 4> LegendLabels(int lo, int hi) {
     return {lo, lo + third, lo + third * 2, hi};
 }
 
-QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots& colors) {
-    QImage picture(kLegendSize, QImage::Format_RGB32);
-    QPainter p(&picture);
-    PaintLegend(p, type, r, colors);
+QImage MakeLegendPicture(MapType type, const SceneryRanges& r, const ColorSlots& colors,
+                         double ratio) {
+    QImage picture(static_cast<int>(std::lround(kLegendSize.width() * ratio)),
+                   static_cast<int>(std::lround(kLegendSize.height() * ratio)),
+                   QImage::Format_RGB32);
+    {
+        QPainter p(&picture);
+        p.scale(ratio, ratio);
+        PaintLegend(p, type, r, colors);
+    }
+    picture.setDevicePixelRatio(ratio);
     return picture;
 }
 

@@ -23,6 +23,9 @@ struct MapOptions {
     bool MiniMapOnMap{};
     bool MiniMapOnMapEnabled{};
     bool PaintTransparent{};
+    // Lines and signs smoothed at their edges; off, every pixel is the pen's or the
+    // background's, as the widths in whole pixels assume.
+    bool Antialiased{};
 
     bool operator==(const MapOptions&) const = default;
 };

@@ -13,7 +13,10 @@ bool EmptyBox(const SceneryBounds& b) {
 
 }  // namespace
 
-void MiniMap::Resize(int width, int height) {
+void MiniMap::Resize(int width, int height, double ratio) {
+    ratio_ = ratio;
+    width = static_cast<int>(std::lround(width * ratio));
+    height = static_cast<int>(std::lround(height * ratio));
     cache_ = QImage(width, height, QImage::Format_RGB32);
     picture_ = QImage(width, height, QImage::Format_RGB32);
     // Blended onto the map before the first rebuild, it must not show stale memory.
@@ -45,11 +48,12 @@ void MiniMap::Refresh(const ViewState& view, const SceneryBounds& bounds) {
     if (EmptyBox(bounds) || picture_.isNull()) return;
     QPainter p(&picture_);
     p.drawImage(0, 0, cache_);
-    PaintFrame(p, view, scale_, offX_, offY_);
+    PaintFrame(p, view, scale_, offX_, offY_, std::nullopt,
+               std::max(1, static_cast<int>(std::lround(ratio_))));
 }
 
 void MiniMap::PaintFrame(QPainter& p, const ViewState& view, float scale, float offX, float offY,
-                         std::optional<QSize> within) {
+                         std::optional<QSize> within, int ratio) {
     const auto at = [scale](float world, float offset) {
         return static_cast<int>(std::nearbyint((world + offset) * scale));
     };
@@ -58,11 +62,13 @@ void MiniMap::PaintFrame(QPainter& p, const ViewState& view, float scale, float 
     const int right = at(view.ViewMax.x, offX);
     const int bottom = at(view.ViewMax.y, offY);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(QColor(255, 0, 0), 2));
+    // The frame's pen and the cross keep their size on a screen of several pixels to one.
+    p.setPen(QPen(QColor(255, 0, 0), 2 * ratio));
     p.setBrush(Qt::NoBrush);
-    if (right - 3 < left && bottom - 3 < top) {
-        p.drawLine(left - 4, top - 4, right + 4, bottom + 4);
-        p.drawLine(left - 4, bottom + 4, right + 4, top - 4);
+    const int arm = 4 * ratio;
+    if (right - 3 * ratio < left && bottom - 3 * ratio < top) {
+        p.drawLine(left - arm, top - arm, right + arm, bottom + arm);
+        p.drawLine(left - arm, bottom + arm, right + arm, top - arm);
     } else if (within) {
         // A picture cuts the frame at its edges; a vector picture draws only the sides that
         // show, as far as they show.

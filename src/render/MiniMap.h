@@ -16,8 +16,9 @@ namespace tarvik {
 // main view.
 class MiniMap {
   public:
-    // Both pictures take the new size; their old contents are discarded.
-    void Resize(int width, int height);
+    // Both pictures take the new size, ratio picture pixels for each pixel of the window; their
+    // old contents are discarded.
+    void Resize(int width, int height, double ratio = 1);
 
     // Draws the scenery into the cache again and keeps the cache's mapping. Returns how the
     // drawing ended, Drawn also when there is nothing to draw.
@@ -31,24 +32,27 @@ class MiniMap {
     static void PaintVector(QPainter& p, QSize size, const MapSources& sources,
                             const ViewState& view);
 
-    // The world point, in whole metres, under the pixel (x, y) of the picture.
+    // The world point, in whole metres, under the pixel (x, y) of the picture (not of the
+    // window, when the ratio is not 1).
     QPointF ClickToWorld(int x, int y) const;
 
     const QImage& Picture() const { return picture_; }
     const QImage& Cache() const { return cache_; }
     float Scale() const { return scale_; }
+    double Ratio() const { return ratio_; }
 
   private:
     // The frame of view on a picture of the given mapping; within, the picture's size, when
     // the painter does not cut at its edges.
     static void PaintFrame(QPainter& p, const ViewState& view, float scale, float offX, float offY,
-                           std::optional<QSize> within = std::nullopt);
+                           std::optional<QSize> within = std::nullopt, int ratio = 1);
 
     QImage cache_;
     QImage picture_;
     float scale_ = 0;
     float offX_ = 0;
     float offY_ = 0;
+    double ratio_ = 1;
 };
 
 }  // namespace tarvik

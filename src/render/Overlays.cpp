@@ -41,9 +41,12 @@ void PaintScaleBar(QPainter& p, double m) {
     }
 }
 
-QImage MakeScaleBar(double m) {
-    QImage bar(ScaleBarSize(m), QImage::Format_RGB32);
+QImage MakeScaleBar(double m, double ratio) {
+    const QSize size = ScaleBarSize(m);
+    QImage bar(static_cast<int>(std::lround(size.width() * ratio)),
+               static_cast<int>(std::lround(size.height() * ratio)), QImage::Format_RGB32);
     QPainter p(&bar);
+    p.scale(ratio, ratio);
     PaintScaleBar(p, m);
     return bar;
 }

@@ -17,8 +17,9 @@ inline constexpr std::array<std::uint16_t, 15> ScaleDistances = {
 double ScaleBarDistance(double m);
 QString ScaleBarLabel(double distance);
 
-// The scale bar for m pixels per metre: the first candidate at least 50 pixels long.
-QImage MakeScaleBar(double m);
+// The scale bar for m pixels per metre: the first candidate at least 50 pixels long; ratio
+// picture pixels for each of those pixels.
+QImage MakeScaleBar(double m, double ratio = 1);
 // Its size, and the bar itself drawn with its top-left corner at the painter's origin.
 QSize ScaleBarSize(double m);
 void PaintScaleBar(QPainter& p, double m);

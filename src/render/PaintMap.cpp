@@ -29,22 +29,27 @@ class DrawingCursor {
     const PaintHooks& hooks_;
 };
 
-void AddOverlays(QImage& picture, double m, const MapOptions& o, const OverlayPictures& overlays) {
+// The overlays' places are in pixels of the user interface, ratio picture pixels each.
+void AddOverlays(QImage& picture, double m, double ratio, const MapOptions& o,
+                 const OverlayPictures& overlays) {
     const int a = o.PaintTransparent ? 33 : 0;
-    if (overlays.scaleBar) BlendOverlay(MakeScaleBar(m), picture, 15, picture.height() - 30, a);
+    const auto px = [ratio](int logical) { return static_cast<int>(std::lround(logical * ratio)); };
+    if (overlays.scaleBar) {
+        BlendOverlay(MakeScaleBar(m / ratio, ratio), picture, px(15), picture.height() - px(30), a);
+    }
     if (overlays.legend && o.LegendOnMap && o.LegendOnMapEnabled) {
-        BlendOverlay(*overlays.legend, picture, 15, 15, a);
+        BlendOverlay(*overlays.legend, picture, px(15), px(15), a);
     }
     if (overlays.miniMap && o.MiniMapOnMap && o.MiniMapOnMapEnabled) {
         const QImage& mini = *overlays.miniMap;
-        BlendOverlay(mini, picture, picture.width() - mini.width(), 15, a);
+        BlendOverlay(mini, picture, picture.width() - mini.width(), px(15), a);
     }
 }
 
 // The layers of the view in their order, each when its switch is on, and the track names over
 // them.
 void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard) {
-    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setRenderHint(QPainter::Antialiasing, request.sources.options.Antialiased);
     p.setBrush(Qt::NoBrush);
     LayerPainter layers(p, request.view, request.sources, guard, request.vector);
     const MapOptions& o = request.sources.options;
@@ -132,7 +137,10 @@ MapResult PaintMap(const MapRequest& request) {
             result.outcome = stopped.outcome;
             return result;
         }
-        if (!miniMap) AddOverlays(picture, view.Scale(), sources.options, request.overlays);
+        if (!miniMap) {
+            AddOverlays(picture, view.Scale(), request.pixelRatio, sources.options,
+                        request.overlays);
+        }
         request.target.drawImage(0, 0, picture);
     }
 

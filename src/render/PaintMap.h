@@ -67,6 +67,10 @@ struct MapRequest {
     // and overlays are drawn as shapes and text, and the overlays are blended by opacity. The
     // legend and the mini-map are drawn where their pictures are given, at their size.
     bool vector = false;
+    // Picture pixels to a pixel of the user interface, for a screen that shows several pixels
+    // for each: the view's fit and the widths of lines and signs are in picture pixels, while
+    // the overlays keep their size on the screen and are drawn finer.
+    double pixelRatio = 1;
 };
 
 enum class MapOutcome {

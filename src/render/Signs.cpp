@@ -30,9 +30,10 @@ QString GradientText(int number) {
 }
 
 // The sign of size s with its top-left corner at the painter's origin.
-void PaintSign(QPainter& p, int s, const QPolygon& triangle, const QString& text, QPoint textAt) {
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
+void PaintSign(QPainter& p, int s, const QPolygon& triangle, const QString& text, QPoint textAt,
+               bool antialiased = false) {
+    p.setRenderHint(QPainter::Antialiasing, antialiased);
+    p.setRenderHint(QPainter::TextAntialiasing, antialiased);
     QPen pen(Qt::black);
     pen.setWidth(s / 8);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -43,7 +44,7 @@ void PaintSign(QPainter& p, int s, const QPolygon& triangle, const QString& text
     // Sizes are points on a 96 dpi screen; the picture has no screen.
     font.setPixelSize(std::max(1, (s / 3) * 96 / 72));
     font.setBold(true);
-    font.setStyleStrategy(QFont::NoAntialias);
+    font.setStyleStrategy(antialiased ? QFont::PreferAntialias : QFont::NoAntialias);
     p.setFont(font);
     p.setBrush(Qt::NoBrush);
     p.drawText(QRect(textAt, QSize(4 * s, 4 * s)), Qt::AlignLeft | Qt::AlignTop, text);
@@ -57,10 +58,10 @@ void DrawSign(QImage& marker, const QPolygon& triangle, const QString& text, QPo
 
 // A sign drawn straight onto a painter that keeps paths and text, for a vector picture.
 void PaintSignAt(QPainter& p, QPoint topLeft, int s, const QPolygon& triangle, const QString& text,
-                 QPoint textAt) {
+                 QPoint textAt, bool antialiased) {
     p.save();
     p.translate(topLeft);
-    PaintSign(p, s, triangle, text, textAt);
+    PaintSign(p, s, triangle, text, textAt, antialiased);
     p.restore();
 }
 
@@ -89,7 +90,7 @@ void MakeGradientSign(int number, QImage& marker) {
 void SignCache::DrawSpeed(QPainter& p, QPoint topLeft, int number) {
     if (vector_) {
         PaintSignAt(p, topLeft, size_, SpeedTriangle(size_), QString::number(number),
-                    SpeedTextAt(size_));
+                    SpeedTextAt(size_), antialiased_);
     } else {
         p.drawImage(topLeft, Speed(number));
     }
@@ -98,7 +99,7 @@ void SignCache::DrawSpeed(QPainter& p, QPoint topLeft, int number) {
 void SignCache::DrawGradient(QPainter& p, QPoint topLeft, int number) {
     if (vector_) {
         PaintSignAt(p, topLeft, size_, GradientTriangle(size_), GradientText(number),
-                    GradientTextAt(size_));
+                    GradientTextAt(size_), antialiased_);
     } else {
         p.drawImage(topLeft, Gradient(number));
     }
@@ -107,6 +108,20 @@ void SignCache::DrawGradient(QPainter& p, QPoint topLeft, int number) {
 const QImage& SignCache::Get(bool gradient, int number) {
     const auto key = std::make_pair(gradient, number);
     if (const auto it = signs_.find(key); it != signs_.end()) return it->second;
+    if (antialiased_) {
+        QImage sign(size_, size_, QImage::Format_ARGB32_Premultiplied);
+        sign.fill(Qt::transparent);
+        QPainter p(&sign);
+        if (gradient) {
+            PaintSign(p, size_, GradientTriangle(size_), GradientText(number),
+                      GradientTextAt(size_), true);
+        } else {
+            PaintSign(p, size_, SpeedTriangle(size_), QString::number(number), SpeedTextAt(size_),
+                      true);
+        }
+        p.end();
+        return signs_.emplace(key, std::move(sign)).first->second;
+    }
     QImage marker(size_, size_, QImage::Format_RGB32);
     if (gradient) {
         MakeGradientSign(number, marker);

@@ -30,7 +30,10 @@ void MakeGradientSign(int number, QImage& marker);
 // vector picture the signs are drawn as their triangles and texts instead.
 class SignCache {
   public:
-    explicit SignCache(int size, bool vector = false) : size_(size), vector_(vector) {}
+    // antialiased: the signs' edges and numbers smoothed; such a sign keeps transparency of its
+    // own instead of a transparent colour, which its smoothed edges would blend with.
+    explicit SignCache(int size, bool vector = false, bool antialiased = false)
+        : size_(size), vector_(vector), antialiased_(antialiased) {}
     int Size() const { return size_; }
     // The sign showing number with its top-left corner at topLeft.
     void DrawSpeed(QPainter& p, QPoint topLeft, int number);
@@ -43,6 +46,7 @@ class SignCache {
 
     int size_;
     bool vector_;
+    bool antialiased_;
     std::map<std::pair<bool, int>, QImage> signs_;
 };
 

@@ -21,11 +21,12 @@ TLegendForm::TLegendForm(const MapOptions& options, const TScenery& scenery,
     setAutoFillBackground(true);
     // The map's overlay step may blend the picture before the window was ever shown.
     Rebuild();
-    setFixedSize(picture_.size());
+    setFixedSize(kLegendSize);
 }
 
 void TLegendForm::Rebuild() {
-    picture_ = MakeLegendPicture(options_.Type, scenery_.Ranges(), colors_);
+    // At the screen's pixel ratio, so that the legend is sharp where a pixel is several.
+    picture_ = MakeLegendPicture(options_.Type, scenery_.Ranges(), colors_, devicePixelRatioF());
     update();
 }
 

@@ -44,7 +44,7 @@ QImage TMiniMapForm::PictureFraming(const ViewState& view) const {
 
 void TMiniMapForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    miniMap_.Resize(width(), height());
+    miniMap_.Resize(width(), height(), devicePixelRatioF());
     cacheStale_ = true;
     Refresh(true);
 }
@@ -57,7 +57,8 @@ void TMiniMapForm::closeEvent(QCloseEvent* event) {
 void TMiniMapForm::mousePressEvent(QMouseEvent* event) {
     // Without a drawn cache there is no mapping from the picture to the world.
     if (cacheStale_ || miniMap_.Scale() == 0) return;
-    const QPoint at = event->position().toPoint();
+    // The picture has the screen's pixels, the press the window's.
+    const QPoint at = (event->position() * miniMap_.Ratio()).toPoint();
     const QPointF world = miniMap_.ClickToWorld(at.x(), at.y());
     host_.CenterOn(world.x(), world.y());
 }
@@ -68,7 +69,7 @@ void TMiniMapForm::paintEvent(QPaintEvent*) {
         p.fillRect(rect(), palette().window());
         return;
     }
-    p.drawImage(0, 0, miniMap_.Picture());
+    p.drawImage(QRectF(rect()), miniMap_.Picture());
 }
 
 }  // namespace tarvik

@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QProcess>
+#include <QSet>
 #include <QSlider>
 #include <QSpinBox>
 #include <QStandardPaths>
@@ -331,6 +332,46 @@ TEST_F(ExportTest, SizeFieldsPullATypedNumberIntoRangeWhenLeft) {
     });
     Action("Zapiszobrazsceneriidopliku1")->trigger();
     EXPECT_EQ(QImage(QString::fromStdString(Out("typed.bmp"))).size(), QSize(3000, 3000));
+}
+
+// The colours of a picture's middle third, where the tracks run and no overlay lies.
+int Shades(const QImage& image) {
+    QSet<QRgb> seen;
+    for (int y = image.height() / 3; y < image.height() * 2 / 3; ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            seen.insert(image.pixel(x, y));
+    }
+    return static_cast<int>(seen.size());
+}
+
+// "Opcje › Wygląd › Wygładzanie linii" smooths the lines of the screen and of saved pictures;
+// off, every pixel is the background or a track's colour.
+TEST_F(ExportTest, SmoothLinesBlendTheScreenAndSavedPictures) {
+    auto* appearance = window.findChild<QMenu*>("AppearanceMenu");
+    ASSERT_NE(appearance, nullptr);
+    EXPECT_EQ(appearance->title(), "Wygląd");
+    ASSERT_NE(qobject_cast<QMenu*>(appearance->parentWidget()), nullptr);
+    EXPECT_EQ(qobject_cast<QMenu*>(appearance->parentWidget())->title(), "Opcje");
+    QAction* smooth = Action("SmoothLines");
+    ASSERT_TRUE(appearance->actions().contains(smooth));
+    EXPECT_EQ(smooth->text(), "Wygładzanie linii");
+    EXPECT_TRUE(smooth->isCheckable());
+    EXPECT_FALSE(smooth->isChecked());
+    const auto save = [&](const char* name) {
+        dialogs.saveAnswers.push_back({Out(name), 4});
+        WhenModal("PicSizeForm", [](QWidget* form) { SetSize(form, "720", "400"); });
+        Action("Zapiszobrazsceneriidopliku1")->trigger();
+        return QImage(QString::fromStdString(Out(name)), "PNG");
+    };
+    // The background and the two tracks' colours.
+    EXPECT_EQ(Shades(window.Map().Picture()), 3);
+    EXPECT_EQ(Shades(save("sharp.png")), 3);
+
+    smooth->trigger();
+    EXPECT_TRUE(window.Options().Antialiased);
+    EXPECT_GT(Shades(window.Map().Picture()), 3);
+    EXPECT_GT(Shades(save("smooth.png")), 3);
+    EXPECT_TRUE(dialogs.Messages().empty());
 }
 
 TEST_F(ExportTest, AFailedWriteIsReportedAndTheWindowGoesOn) {

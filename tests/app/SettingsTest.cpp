@@ -61,6 +61,7 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     EXPECT_FALSE(s.Navigation.WheelZoomsAtPointer);
     EXPECT_FALSE(s.Navigation.KeepPointer);
     EXPECT_FALSE(s.Map.PaintTrackNames);
+    EXPECT_FALSE(s.Map.Antialiased);
 }
 
 TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
@@ -94,6 +95,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     s.InterpolateStepsMode = 8;
     s.Navigation = {.WheelZoomsAtPointer = true, .KeepPointer = true};
     s.Map.PaintTrackNames = true;
+    s.Map.Antialiased = true;
     {
         SettingsStore store(File());
         ASSERT_TRUE(WriteSettings(store, s, dialogs));
@@ -116,6 +118,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     EXPECT_EQ(raw.value("Navigation/WheelZoomsAtPointer").toString(), "1");
     EXPECT_EQ(raw.value("Navigation/KeepPointer").toString(), "1");
     EXPECT_EQ(raw.value("Labels/TrackNames").toString(), "1");
+    EXPECT_EQ(raw.value("Appearance/SmoothLines").toString(), "1");
 }
 
 TEST_F(SettingsTest, RecentCountIsTheLowByteAtMostNine) {

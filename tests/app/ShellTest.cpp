@@ -101,10 +101,10 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
              << "RunSimParam"
              << "OwnerMode"
              << "InterpolateStepsMode";
-    for (const char* k :
-         {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap", "TrackList/Show",
-          "TrackList/AnimateZoom", "Problems/ShowAfterLoad", "Problems/ParseErrorsUnasked",
-          "Navigation/WheelZoomsAtPointer", "Navigation/KeepPointer", "Labels/TrackNames"})
+    for (const char* k : {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap",
+                          "TrackList/Show", "TrackList/AnimateZoom", "Problems/ShowAfterLoad",
+                          "Problems/ParseErrorsUnasked", "Navigation/WheelZoomsAtPointer",
+                          "Navigation/KeepPointer", "Labels/TrackNames", "Appearance/SmoothLines"})
         expected << k;
     for (int n = 0; n < 9; ++n)
         expected << QString("Editors/Name%1").arg(n) << QString("Editors/Exe%1").arg(n)
@@ -321,7 +321,7 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
     }
     EXPECT_EQ(groups, (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend",
                                    "MiniMap", "TrackList", "root", "Editors", "root", "Problems",
-                                   "Navigation", "Labels"}));
+                                   "Navigation", "Labels", "Appearance"}));
     const auto at = [&](const char* key) { return written.indexOf(key); };
     EXPECT_LT(at("Bounds/MFS"), at("Bounds/MMX1"));
     EXPECT_LT(at("Bounds/LY1"), at("Bounds/TLX1"));
@@ -333,7 +333,8 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
     EXPECT_EQ(at("InterpolateStepsMode") + 1, at("Problems/ShowAfterLoad"));
     EXPECT_EQ(at("Problems/ParseErrorsUnasked") + 1, at("Navigation/WheelZoomsAtPointer"));
     EXPECT_EQ(at("Navigation/KeepPointer") + 1, at("Labels/TrackNames"));
-    EXPECT_EQ(written.back(), "Labels/TrackNames");
+    EXPECT_EQ(at("Labels/TrackNames") + 1, at("Appearance/SmoothLines"));
+    EXPECT_EQ(written.back(), "Appearance/SmoothLines");
 }
 
 TEST_F(ShellTest, CommandLine) {

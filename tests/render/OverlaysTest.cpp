@@ -167,6 +167,27 @@ TEST_F(MiniMapTest, ClickGivesTheWorldPointInWholeMetres) {
     EXPECT_EQ(miniMap.ClickToWorld(33, 1), QPointF(330, 10));
 }
 
+// At a pixel ratio of 2 the pictures have twice the pixels, the scale is doubled and the frame
+// keeps its width on the screen; a press is turned into the picture's pixels by the window.
+TEST_F(MiniMapTest, RatioTwoDrawsTwiceThePixels) {
+    MiniMap fine;
+    fine.Resize(100, 100, 2);
+    fine.Rebuild(MapSources{scenery, options, colors, mode});
+    EXPECT_EQ(fine.Picture().size(), QSize(200, 200));
+    EXPECT_FLOAT_EQ(fine.Scale(), 0.2f);
+    EXPECT_EQ(fine.ClickToWorld(50, 150), miniMap.ClickToWorld(25, 75));
+    fine.Refresh(ViewState{{200, 300}, {600, 800}, 0}, scenery.Bounds());
+    // left = 40 + 1; the pen is four pixels wide.
+    const auto red = [&](int x, int y) { return fine.Picture().pixel(x, y) == qRgb(255, 0, 0); };
+    int width = 0;
+    for (int x = 30; x < 50; ++x)
+        width += red(x, 100);
+    EXPECT_EQ(width, 4);
+    EXPECT_TRUE(red(41, 100));
+    // The track along the diagonal stays one pixel wide.
+    EXPECT_EQ(fine.Cache().pixel(100, 100), ToRgb(colors.Track));
+}
+
 TEST_F(MiniMapTest, RebuildReportsTheRunawayAnswerAndKeepsTheCacheWhenStopped) {
     const MapSources sources{scenery, options, colors, mode};
     EXPECT_EQ(miniMap.Rebuild(sources), MapOutcome::Drawn);

@@ -2,15 +2,19 @@
 
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <random>
 #include <string>
 
 #include "ElapsedText.h"
 #include "FirstRunSwitches.h"
+#include "LegendPicture.h"
 #include "MapView.h"
+#include "Overlays.h"
 #include "PaintMap.h"
 #include "QtColor.h"
 #include "Scenery.h"
@@ -59,7 +63,8 @@ class PaintTest : public ::testing::Test {
                                            .selected = selected,
                                            .purpose = purpose,
                                            .overlays = overlays,
-                                           .hooks = hooks});
+                                           .hooks = hooks,
+                                           .pixelRatio = ratio});
         outcome = result.outcome;
         return result.scale;
     }
@@ -87,6 +92,7 @@ class PaintTest : public ::testing::Test {
     TWorkMode mode = TWorkMode::Make(false, 2);
     PaintHooks hooks;
     OverlayPictures overlays;
+    double ratio = 1;
     QImage picture;
     TPointF viewMin, viewMax;
     MapOutcome outcome = MapOutcome::Drawn;
@@ -282,6 +288,155 @@ TEST_F(PaintTest, SelectedTrackIsWhiteWithEveryPieceOfItsName) {
     EXPECT_EQ(picture.pixel(50, 50), 0xFFFFFFFF);
     EXPECT_EQ(picture.pixel(50, 90), ToRgb(colors.Track));
     EXPECT_EQ(picture.pixel(10, 30), ToRgb(colors.Track));
+}
+
+// The halo lies under the highlight, a pixel beyond it on each side, and under the tracks
+// drawn after it.
+TEST_F(PaintTest, SelectedTrackLiesOnAHalo) {
+    options.Type = MapType::Normal;
+    colors.Background = 0x808080;
+    colors.Track = 0x00FFFF;
+    const TSegmentObj* a = Add(SegmentKind::Track, 0, 10, 100, 10, 160, "zwr1");
+    Add(SegmentKind::Track, 0, 50, 100, 50);
+    Add(SegmentKind::Track, 30, 0, 30, 100);
+    Paint({0, 0}, {100, 100}, 100, 100, a);
+    EXPECT_EQ(picture.pixel(50, 10), 0xFFFFFFFF);
+    EXPECT_EQ(picture.pixel(50, 9), 0xFF000000);
+    EXPECT_EQ(picture.pixel(50, 11), 0xFF000000);
+    EXPECT_EQ(picture.pixel(50, 8), ToRgb(colors.Background));
+    EXPECT_EQ(picture.pixel(50, 12), ToRgb(colors.Background));
+    // Every track crosses the halo, which lies under them all.
+    EXPECT_EQ(picture.pixel(30, 9), ToRgb(colors.Track));
+    // Tracks without the name have no halo.
+    EXPECT_EQ(picture.pixel(50, 49), ToRgb(colors.Background));
+    // Without a selection nothing is black.
+    Paint({0, 0}, {100, 100}, 100, 100);
+    EXPECT_EQ(CountOf(0xFF000000, QRect(0, 0, 100, 100)), 0);
+}
+
+// Colours of a picture area that are neither the background nor one of the given ones.
+int Intermediates(const QImage& picture, QRect area, std::initializer_list<QRgb> pure) {
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QRgb c = picture.pixel(x, y);
+            n += std::find(pure.begin(), pure.end(), c) == pure.end();
+        }
+    }
+    return n;
+}
+
+TEST_F(PaintTest, SmoothedLinesAndSignsBlendWithTheBackground) {
+    options.Type = MapType::Normal;
+    options.PaintSpeedLimit = true;
+    colors.Background = 0x000000;
+    colors.Track = 0x0000FF;
+    colors.Road = 0x00FF00;
+    Add(SegmentKind::Track, 0, 0, 100, 37, 40);
+    Add(SegmentKind::Road, 0, 90, 100, 60);
+    const QRect all(0, 0, 200, 100);
+    const std::initializer_list<QRgb> pure = {0xFF000000, ToRgb(colors.Track), ToRgb(colors.Road),
+                                              0xFFFFFFFF};
+    Paint({0, 0}, {100, 100}, 200, 100);
+    EXPECT_EQ(Intermediates(picture, all, pure), 0);
+    options.Antialiased = true;
+    Paint({0, 0}, {100, 100}, 200, 100);
+    EXPECT_GT(Intermediates(picture, QRect(0, 60, 200, 40), pure), 20);  // the road
+    EXPECT_GT(Intermediates(picture, QRect(142, 29, 17, 17), pure), 5);  // the sign at an end
+    // The smoothed sign has no trace of the marker's transparent colour.
+    EXPECT_EQ(CountOf(kMarkerTransparent, all), 0);
+    // Its edges are partly transparent, where the aliased sign has none.
+    const auto partial = [](const QImage& sign) {
+        int n = 0;
+        for (int y = 0; y < sign.height(); ++y)
+            for (int x = 0; x < sign.width(); ++x)
+                n += qAlpha(sign.pixel(x, y)) > 0 && qAlpha(sign.pixel(x, y)) < 255;
+        return n;
+    };
+    SignCache smooth(32, false, true);
+    SignCache sharp(32);
+    EXPECT_GT(partial(smooth.Speed(4)), 10);
+    EXPECT_GT(partial(smooth.Gradient(12)), 10);
+    EXPECT_EQ(partial(sharp.Speed(4)), 0);
+}
+
+// At a pixel ratio of 2 the picture has twice the pixels each way: the same map at twice the
+// scale, its widths in the picture's pixels, and the overlays at their places on the screen,
+// drawn twice as finely.
+TEST_F(PaintTest, RatioTwoDrawsTheSameMapInFinerPixels) {
+    options.PaintTransparent = false;
+    options.Type = MapType::Normal;
+    colors.Background = 0x000000;
+    colors.River = 0xFF0000;
+    colors.Road = 0x00FF00;
+    colors.Track = 0x0000FF;
+    Add(SegmentKind::River, 0, 100, 800, 100);
+    Add(SegmentKind::Road, 0, 200, 800, 200);
+    Add(SegmentKind::Track, 0, 300, 800, 300);
+    EXPECT_FLOAT_EQ(Paint({0, 0}, {800, 400}, 400, 200, nullptr, MapPurpose::Screen), 0.5f);
+    const QImage single = picture;
+    ratio = 2;
+    EXPECT_FLOAT_EQ(Paint({0, 0}, {800, 400}, 800, 400, nullptr, MapPurpose::Screen), 1.0f);
+    // Widths follow the scale in the picture's own pixels: 15, 5 and round(1.435) = 1.
+    EXPECT_EQ(ColumnCount(300, colors.River), 15);
+    EXPECT_EQ(ColumnCount(300, colors.Road), 5);
+    EXPECT_EQ(ColumnCount(300, colors.Track), 1);
+    // Each line lies where the single picture has it, at twice the coordinates.
+    for (const TColor c : {colors.River, colors.Road, colors.Track}) {
+        for (int y = 0; y < single.height(); ++y) {
+            if (single.pixel(150, y) != ToRgb(c)) continue;
+            const bool near = picture.pixel(300, 2 * y) == ToRgb(c) ||
+                              picture.pixel(300, 2 * y + 1) == ToRgb(c) ||
+                              picture.pixel(300, 2 * y - 1) == ToRgb(c);
+            EXPECT_TRUE(near) << "row " << y;
+        }
+    }
+    // The scale bar: at (15, 170) and 100 x 16 in the single picture, at (30, 340) and
+    // 200 x 32 here; its black bar two pixels thick.
+    const QRgb pale = qRgb(0xFF, 0xFF, 0xE1);
+    EXPECT_EQ(single.pixel(15, 170), pale);
+    EXPECT_EQ(single.pixel(114, 185), pale);
+    EXPECT_NE(single.pixel(115, 185), pale);
+    EXPECT_EQ(picture.pixel(30, 340), pale);
+    EXPECT_EQ(picture.pixel(229, 371), pale);
+    EXPECT_NE(picture.pixel(230, 371), pale);
+    EXPECT_NE(picture.pixel(29, 340), pale);
+    const auto blackRows = [](const QImage& image, int x, int from, int to) {
+        int n = 0;
+        for (int y = from; y <= to; ++y)
+            n += image.pixel(x, y) == 0xFF000000;
+        return n;
+    };
+    EXPECT_EQ(blackRows(single, 15 + 30, 170 + 10, 170 + 15), 1);
+    EXPECT_EQ(blackRows(picture, 30 + 60, 340 + 20, 340 + 31), 2);
+}
+
+TEST(Overlays, PicturesAtRatioTwoAreTheSameFiner) {
+    const SceneryRanges ranges{.SpeedMin = 0, .SpeedMax = 160};
+    ColorSlots colors;
+    const QImage one = MakeLegendPicture(MapType::Velocity, ranges, colors);
+    const QImage two = MakeLegendPicture(MapType::Velocity, ranges, colors, 2);
+    EXPECT_EQ(two.size(), QSize(200, 180));
+    EXPECT_EQ(two.devicePixelRatio(), 2);
+    // The road sample, x 12..21 and y 75..84, covers 24..43 and 150..169.
+    const QRgb road = ToRgb(colors.Road);
+    EXPECT_EQ(one.pixel(12, 75), road);
+    EXPECT_EQ(two.pixel(24, 150), road);
+    EXPECT_EQ(two.pixel(43, 169), road);
+    EXPECT_NE(two.pixel(44, 169), road);
+    EXPECT_NE(two.pixel(23, 150), road);
+    // Every pixel of the colour strip has its colour in the finer picture's 2 x 2 block.
+    for (int x = 10; x <= 90; ++x) {
+        const QRgb c = one.pixel(x, 17);
+        bool found = false;
+        for (int dx = 0; dx < 2; ++dx)
+            for (int dy = 0; dy < 2; ++dy)
+                found = found || two.pixel(2 * x + dx, 34 + dy) == c;
+        EXPECT_TRUE(found) << "x " << x;
+    }
+
+    const QImage bar = MakeScaleBar(0.3, 2);
+    EXPECT_EQ(bar.size(), MakeScaleBar(0.3).size() * 2);
 }
 
 TEST(Signs, NumbersOfTheSigns) {
