@@ -58,7 +58,8 @@ void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard) {
     if (o.PaintTrack) layers.PaintTracks(request.selected, request.purpose != MapPurpose::MiniMap);
     if (o.PaintTraction) layers.PaintTraction();
     if (TrackLabelsShown(request.sources, request.purpose)) {
-        PaintTrackLabels(p, PlaceTrackLabels(request.view, request.sources));
+        PaintTrackLabels(p, PlaceTrackLabels(request.view, request.sources, request.pixelRatio),
+                         request.pixelRatio);
     }
 }
 

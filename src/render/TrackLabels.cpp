@@ -23,6 +23,12 @@ constexpr double kPadY = 2;
 // The side of the cells that find the labels near a new one.
 constexpr int kCell = 32;
 
+QFont LabelFont(double ratio) {
+    QFont font = SmallFont();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(font.pixelSize() * ratio))));
+    return font;
+}
+
 // A straight piece of track on the picture, cut to the picture.
 struct Stretch {
     QPointF a;
@@ -154,7 +160,8 @@ bool TrackLabelsShown(const MapSources& sources, MapPurpose purpose) {
            purpose != MapPurpose::MiniMap;
 }
 
-std::vector<TrackLabel> PlaceTrackLabels(const MapView& view, const MapSources& sources) {
+std::vector<TrackLabel> PlaceTrackLabels(const MapView& view, const MapSources& sources,
+                                         double ratio) {
     const double m = view.Scale();
     const TPointF min = view.Min();
     const double w = view.Width();
@@ -181,13 +188,13 @@ std::vector<TrackLabel> PlaceTrackLabels(const MapView& view, const MapSources& 
     std::stable_sort(order.begin(), order.end(), [](const auto& x, const auto& y) {
         return x.second.length > y.second.length;
     });
-    const QFontMetricsF metrics(SmallFont());
+    const QFontMetricsF metrics(LabelFont(ratio));
     PlacedLabels placed(view.Width(), view.Height());
     for (const auto& [name, stretch] : order) {
         TrackLabel label;
         label.text = Cp1250ToQString(name);
-        label.size =
-            QSizeF(metrics.horizontalAdvance(label.text) + 2 * kPadX, metrics.height() + 2 * kPadY);
+        label.size = QSizeF(metrics.horizontalAdvance(label.text) + 2 * kPadX * ratio,
+                            metrics.height() + 2 * kPadY * ratio);
         if (label.size.width() > stretch.length) continue;
         label.centre = (stretch.a + stretch.b) / 2;
         double angle = std::atan2(stretch.b.y() - stretch.a.y(), stretch.b.x() - stretch.a.x()) *
@@ -201,19 +208,19 @@ std::vector<TrackLabel> PlaceTrackLabels(const MapView& view, const MapSources& 
     return placed.Take();
 }
 
-void PaintTrackLabels(QPainter& p, const std::vector<TrackLabel>& labels) {
+void PaintTrackLabels(QPainter& p, const std::vector<TrackLabel>& labels, double ratio) {
     if (labels.empty()) return;
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, false);
-    p.setFont(SmallFont());
+    p.setFont(LabelFont(ratio));
     for (const TrackLabel& label : labels) {
         p.save();
         p.translate(label.centre);
         p.rotate(label.angle);
         const QRectF box(-label.size.width() / 2, -label.size.height() / 2, label.size.width(),
                          label.size.height());
-        p.setPen(QPen(Qt::black, 1));
+        p.setPen(QPen(Qt::black, std::max(1.0, std::round(ratio))));
         p.setBrush(Qt::white);
         p.drawRect(box);
         p.setBrush(Qt::NoBrush);

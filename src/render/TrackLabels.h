@@ -34,11 +34,13 @@ bool TrackLabelsShown(const MapSources& sources, MapPurpose purpose);
 // The names of the view's named tracks, each name once, along the longest straight stretch of
 // that name within the picture, when the name's box fits in the stretch's drawn length. The
 // longest stretches are placed first; a name whose box would overlap one placed already is
-// left out.
-std::vector<TrackLabel> PlaceTrackLabels(const MapView& view, const MapSources& sources);
+// left out. On a screen of more picture pixels to a point (ratio) the names are as large to
+// the eye as on others.
+std::vector<TrackLabel> PlaceTrackLabels(const MapView& view, const MapSources& sources,
+                                         double ratio = 1);
 
 // Draws the labels as the signs are drawn: black text on white with a black edge, in the
-// small font of the map's pictures.
-void PaintTrackLabels(QPainter& p, const std::vector<TrackLabel>& labels);
+// small font of the map's pictures, at the ratio they were placed for.
+void PaintTrackLabels(QPainter& p, const std::vector<TrackLabel>& labels, double ratio = 1);
 
 }  // namespace tarvik

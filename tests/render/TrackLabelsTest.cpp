@@ -101,6 +101,17 @@ TEST_F(TrackLabelsTest, ANameThatFitsIsWrittenAlongItsTrack) {
     EXPECT_GT(black, 30);
 }
 
+TEST_F(TrackLabelsTest, OnAScreenOfTwoPicturePixelsToAPointNamesAreTwiceAsLarge) {
+    Add("Tor_glowny", 0, 50, 200, 50);
+    const MapSources sources{scenery, options, colors, mode};
+    const std::vector<TrackLabel> one = PlaceTrackLabels(View(), sources);
+    const std::vector<TrackLabel> two = PlaceTrackLabels(View(), sources, 2);
+    ASSERT_EQ(one.size(), 1u);
+    ASSERT_EQ(two.size(), 1u);
+    EXPECT_NEAR(two[0].size.height(), 2 * one[0].size.height(), 2);
+    EXPECT_NEAR(two[0].size.width(), 2 * one[0].size.width(), 4);
+}
+
 TEST_F(TrackLabelsTest, NamesThatDoNotFitAreLeftOut) {
     // Drawn 12 pixels long: far shorter than any name.
     Add("Krotki", 100, 20, 106, 20);
