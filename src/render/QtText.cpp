@@ -1,5 +1,7 @@
 #include "QtText.h"
 
+#include <QCoreApplication>
+
 #include "Cp1250.h"
 
 namespace tarvik {
@@ -10,6 +12,10 @@ QString ToQString(std::string_view utf8) {
 
 QString Cp1250ToQString(std::string_view cp1250) {
     return ToQString(Cp1250ToUtf8(cp1250));
+}
+
+QString Tr(const char* context, const char* source) {
+    return QCoreApplication::translate(context, source);
 }
 
 }  // namespace tarvik
