@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <utility>
 
 namespace tarvik {
 namespace {
@@ -47,6 +48,26 @@ int StoredMapType(MapType type) {
             break;
     }
     return 0;
+}
+
+// The stored names of the language choices.
+constexpr std::pair<LanguageChoice, std::string_view> kLanguageNames[] = {
+    {LanguageChoice::Polish, "pl"},
+    {LanguageChoice::English, "en"},
+    {LanguageChoice::System, "system"}};
+
+LanguageChoice LanguageFromStored(std::string_view name) {
+    for (const auto& [choice, stored] : kLanguageNames) {
+        if (stored == name) return choice;
+    }
+    return AppSettings().Language;
+}
+
+std::string_view StoredLanguage(LanguageChoice choice) {
+    for (const auto& [c, stored] : kLanguageNames) {
+        if (c == choice) return stored;
+    }
+    return "system";
 }
 
 }  // namespace
@@ -121,6 +142,21 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
          [&] { s.Map.PaintTrackNames = store.ReadBoolDef("TrackNames", def.Map.PaintTrackNames); });
     Step(store, "Appearance", dialogs,
          [&] { s.Map.Antialiased = store.ReadBoolDef("SmoothLines", def.Map.Antialiased); });
+    Step(store, "Interface", dialogs, [&] {
+        s.Language =
+            LanguageFromStored(store.ReadStringDef("Language", StoredLanguage(def.Language)));
+    });
+}
+
+LanguageChoice ReadLanguageChoice(SettingsStore& store) {
+    store.OpenKey("Interface");
+    try {
+        return LanguageFromStored(
+            store.ReadStringDef("Language", StoredLanguage(AppSettings().Language)));
+    } catch (const SettingsError&) {
+        // Reported when the window reads its settings.
+        return AppSettings().Language;
+    }
 }
 
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
@@ -264,6 +300,8 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.WriteBool("TrackNames", s.Map.PaintTrackNames);
     store.OpenKey("Appearance");
     store.WriteBool("SmoothLines", s.Map.Antialiased);
+    store.OpenKey("Interface");
+    store.WriteString("Language", StoredLanguage(s.Language));
     try {
         store.Flush();
     } catch (const SettingsError& e) {

@@ -7,6 +7,7 @@
 #include "LaunchParams.h"
 #include "MapOptions.h"
 #include "SettingsStore.h"
+#include "UiLanguage.h"
 #include "UserDialogs.h"
 
 namespace tarvik {
@@ -83,6 +84,8 @@ struct AppSettings {
     bool OwnerMode = false;
     int InterpolateStepsMode = 2;
     NavigationSettings Navigation;
+    // The language of the program's texts; a change takes effect at the next start.
+    LanguageChoice Language = LanguageChoice::System;
 
     // Recent-files items in use: the low byte of MRUListPos, at most nine.
     int RecentCount() const;
@@ -115,6 +118,10 @@ void ReadFormCreateSettings(SettingsStore& store, AppSettings& s, const Designed
 // launcher, the editors and the work mode.
 void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const DesignedSizes& d,
                                UserDialogs& dialogs);
+
+// The language setting alone, read before the windows are made; a value that cannot be read
+// gives the default.
+LanguageChoice ReadLanguageChoice(SettingsStore& store);
 
 // Writes every setting at close, in the stored order, and flushes the file; a failure is
 // reported and returns false.

@@ -71,6 +71,11 @@ struct MainActions {
     QAction* KeepPointer = nullptr;
     QMenu* AppearanceMenu = nullptr;
     QAction* SmoothLines = nullptr;
+    QMenu* LanguageMenu = nullptr;
+    QActionGroup* Languages = nullptr;
+    QAction* LanguagePolish = nullptr;
+    QAction* LanguageEnglish = nullptr;
+    QAction* LanguageSystem = nullptr;
     QAction* Kolory = nullptr;
     QAction* WorkMode = nullptr;
     QAction* ProblemsAfterLoad = nullptr;

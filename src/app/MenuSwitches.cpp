@@ -40,6 +40,13 @@ constexpr std::pair<MapType, QAction * MainActions::*> kMapTypeItems[] = {
     {MapType::Normal, &MainActions::MapTypeNormal},
 };
 
+// The language's radio items.
+constexpr std::pair<LanguageChoice, QAction * MainActions::*> kLanguageItems[] = {
+    {LanguageChoice::Polish, &MainActions::LanguagePolish},
+    {LanguageChoice::English, &MainActions::LanguageEnglish},
+    {LanguageChoice::System, &MainActions::LanguageSystem},
+};
+
 template <typename Settings>
 auto& Value(const MenuSwitch& s, Settings& settings) {
     return s.drawing ? settings.Map.*s.drawing : settings.*s.window;
@@ -53,6 +60,9 @@ void ShowMenuSwitches(const AppSettings& settings, const MainActions& actions) {
     for (const auto& [type, item] : kMapTypeItems) {
         if (type == settings.Map.Type) (actions.*item)->setChecked(true);
     }
+    for (const auto& [language, item] : kLanguageItems) {
+        if (language == settings.Language) (actions.*item)->setChecked(true);
+    }
 }
 
 void ReadMenuSwitches(const MainActions& actions, AppSettings& settings) {
@@ -64,6 +74,9 @@ void ReadMenuSwitches(const MainActions& actions, AppSettings& settings) {
             settings.Map.Type = type;
             break;
         }
+    }
+    for (const auto& [language, item] : kLanguageItems) {
+        if ((actions.*item)->isChecked()) settings.Language = language;
     }
 }
 

@@ -11,26 +11,40 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Artwork.h"
 #include "DesktopRegistration.h"
 #include "MainWindow.h"
+#include "ProgramTranslator.h"
 #include "QtTranslations.h"
 #include "QtViewerDialogs.h"
 #include "SplashScreenForm.h"
+#include "Translate.h"
+#include "UiLanguage.h"
 #include "ViewerApplication.h"
 
 namespace tarvik {
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tarvik-viewer [SCENERY]\n"
-    "       tarvik-viewer /o SCENERY    open the scenery\n"
-    "       tarvik-viewer /e SCENERY    open it, edit its files, close\n"
-    "       tarvik-viewer /p SCENERY    open it, print its map, close\n"
-    "       tarvik-viewer --help | --version\n";
+// The command-line summary that "--help" prints.
+std::string Usage() {
+    return Translate("tarvik-viewer",
+                     "użycie: tarvik-viewer [SCENERIA]\n"
+                     "       tarvik-viewer /o SCENERIA    otwiera scenerię\n"
+                     "       tarvik-viewer /e SCENERIA    otwiera ją, edytuje jej pliki, zamyka\n"
+                     "       tarvik-viewer /p SCENERIA    otwiera ją, drukuje jej mapę, zamyka\n"
+                     "       tarvik-viewer --help | --version\n");
+}
+
+// The language the settings ask for; read before any window is made, since the texts are
+// given as the windows are built.
+UiLanguage ChosenLanguage() {
+    SettingsStore store;
+    return ResolveLanguage(ReadLanguageChoice(store));
+}
 
 // Hints of the controls show after 750 ms. The menus show no pictures, although the commands
 // that the tool bar shares with them have some, so their items keep no room for one.
@@ -98,7 +112,9 @@ bool HasDisplay() {
 
 int RunViewer(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--help") == 0) {
-        std::fputs(kUsage, stdout);
+        const QCoreApplication app(argc, argv);
+        const ProgramTranslator texts(ChosenLanguage());
+        std::fputs(Usage().c_str(), stdout);
         return 0;
     }
     if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
@@ -106,10 +122,13 @@ int RunViewer(int argc, char** argv) {
         return 0;
     }
     if (!HasDisplay()) {
-        std::fputs(
-            "tarvik-viewer: no display to open the window on (DISPLAY and "
-            "WAYLAND_DISPLAY are not set)\n",
-            stderr);
+        const QCoreApplication app(argc, argv);
+        const ProgramTranslator texts(ChosenLanguage());
+        std::fputs(Translate("tarvik-viewer",
+                             "tarvik-viewer: brak ekranu, na którym można otworzyć okno (DISPLAY "
+                             "i WAYLAND_DISPLAY nie są ustawione)\n")
+                       .c_str(),
+                   stderr);
         return 1;
     }
     InstallTerminationHandler();
@@ -121,13 +140,16 @@ int RunViewer(int argc, char** argv) {
     QApplication::setDesktopFileName("tarvik-viewer");
     QApplication::setWindowIcon(MakeApplicationIcon());
     QApplication::setStyle(new ViewerStyle);
-    const QtTranslations qtTexts;
+    const ProgramTranslator texts(ChosenLanguage());
+    // Qt's own texts follow: Polish from Qt's translations, English as Qt writes them.
+    std::optional<QtTranslations> qtTexts;
+    if (texts.Language() == UiLanguage::Polish) qtTexts.emplace();
 
     auto splash = std::make_unique<TSplashScreenForm>(nullptr, true);
     splash->show();
     splash->repaint();
     QCoreApplication::processEvents();
-    splash->ShowProgress("0% Czyt. konfig....");
+    splash->ShowProgress(Translate("tarvik-viewer", "0% Czyt. konfig...."));
 
     const PosixFileSystem files;
     SettingsStore store;

@@ -1,39 +1,51 @@
 #include <QGuiApplication>
+#include <algorithm>
+#include <clocale>
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "LocateCommand.h"
+#include "ProgramTranslator.h"
 #include "RenderCommand.h"
 #include "StatsCommand.h"
 #include "StopSignals.h"
+#include "Translate.h"
+#include "UiLanguage.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: tarvik COMMAND [ARGS]\n"
-    "\n"
-    "commands:\n"
-    "  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]\n"
-    "      load a scenery and list what may be wrong in it: what the load met, track ends\n"
-    "      closer than METRES (default 0.5) but not joined, duplicate segments and, with\n"
-    "      --author, track names used by more than one node; exit status 3 when anything\n"
-    "      is found\n"
-    "  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]\n"
-    "      load a scenery and print its model as JSON\n"
-    "  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
-    "         [--on-parse-error ignore|abort]\n"
-    "      load a scenery and print as JSON the segments near the point X Z (in the\n"
-    "      scenery's own axes), nearest first, each with the file and line it was read from\n"
-    "  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]\n"
-    "         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]\n"
-    "         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]\n"
-    "         [--precision 1..10] [--on-parse-error ignore|abort]\n"
-    "      load a scenery and write its map as a PNG, BMP, GIF or JPEG picture\n"
-    "  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]\n"
-    "      load a scenery and print its statistics as JSON\n";
+// The command-line summary, as "--help" prints it and wrong usage ends with.
+std::string Usage() {
+    return tarvik::Translate(
+        "tarvik",
+        "użycie: tarvik POLECENIE [ARGUMENTY]\n"
+        "\n"
+        "polecenia:\n"
+        "  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]\n"
+        "      wczytuje scenerię i wypisuje, co może być w niej błędne: co napotkało\n"
+        "      wczytanie, końce torów bliższe niż METRES (domyślnie 0.5), lecz niepołączone,\n"
+        "      zdublowane odcinki oraz, z --author, nazwy torów użyte przez więcej niż jeden\n"
+        "      węzeł; kod wyjścia 3, gdy coś znajdzie\n"
+        "  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] "
+        "[--summary]\n"
+        "      wczytuje scenerię i wypisuje jej model jako JSON\n"
+        "  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
+        "         [--on-parse-error ignore|abort]\n"
+        "      wczytuje scenerię i wypisuje jako JSON odcinki blisko punktu X Z (w osiach\n"
+        "      scenerii), od najbliższego, każdy z plikiem i wierszem, z którego go wczytano\n"
+        "  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]\n"
+        "         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] "
+        "[--transparent]\n"
+        "         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]\n"
+        "         [--precision 1..10] [--on-parse-error ignore|abort]\n"
+        "      wczytuje scenerię i zapisuje jej mapę jako obraz PNG, BMP, GIF lub JPEG\n"
+        "  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]\n"
+        "      wczytuje scenerię i wypisuje jej statystykę jako JSON\n");
+}
 
 // Standard error carries the scenery's messages; Qt's notes about the environment (no runtime
 // folder, no screen) do not belong there.
@@ -47,27 +59,37 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 
 int main(int argc, char** argv) {
     tarvik::InstallStopSignals();
-    if (argc < 2) {
-        std::fputs(kUsage, stderr);
-        return 2;
-    }
-    const std::string command = argv[1];
-    if (command == "--help" || command == "-h" || command == "help") {
-        std::fputs(kUsage, stdout);
-        return 0;
-    }
-    const std::vector<std::string> args(argv + 2, argv + argc);
-    if (command == "check") return tarvik::RunCheck(args, stdout, stderr);
-    if (command == "dump") return tarvik::RunDump(args, stdout, stderr);
-    if (command == "locate") return tarvik::RunLocate(args, stdout, stderr);
-    if (command == "stats") return tarvik::RunStats(args, stdout, stderr);
+    const std::string command = argc < 2 ? std::string() : argv[1];
+    const std::vector<std::string> args(argv + std::min(argc, 2), argv + argc);
     if (command == "render") {
         // Drawing text needs the fonts of a GUI application, but no screen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         qInstallMessageHandler(QuietQtMessages);
-        QGuiApplication app(argc, argv);
-        return tarvik::RunRender(args, stderr);
     }
-    std::fprintf(stderr, "tarvik: unknown command '%s'\n%s", command.c_str(), kUsage);
+    // The application finds the translations beside the program and serves them.
+    const std::unique_ptr<QCoreApplication> app =
+        command == "render" ? std::make_unique<QGuiApplication>(argc, argv)
+                            : std::make_unique<QCoreApplication>(argc, argv);
+    // Qt takes the locale of the environment; numbers are read and written the C way.
+    std::setlocale(LC_NUMERIC, "C");
+    const tarvik::ProgramTranslator texts(tarvik::SystemLanguage());
+    if (argc < 2) {
+        std::fputs(Usage().c_str(), stderr);
+        return 2;
+    }
+    if (command == "--help" || command == "-h" || command == "help") {
+        std::fputs(Usage().c_str(), stdout);
+        return 0;
+    }
+    if (command == "check") return tarvik::RunCheck(args, stdout, stderr);
+    if (command == "dump") return tarvik::RunDump(args, stdout, stderr);
+    if (command == "locate") return tarvik::RunLocate(args, stdout, stderr);
+    if (command == "stats") return tarvik::RunStats(args, stdout, stderr);
+    if (command == "render") return tarvik::RunRender(args, stderr);
+    std::fputs(tarvik::FormatText(tarvik::Translate("tarvik", "tarvik: nieznane polecenie '%1'\n"),
+                                  {command})
+                   .c_str(),
+               stderr);
+    std::fputs(Usage().c_str(), stderr);
     return 2;
 }

@@ -62,6 +62,7 @@ TEST_F(SettingsTest, FirstRunGivesTheDefaults) {
     EXPECT_FALSE(s.Navigation.KeepPointer);
     EXPECT_FALSE(s.Map.PaintTrackNames);
     EXPECT_FALSE(s.Map.Antialiased);
+    EXPECT_EQ(s.Language, LanguageChoice::System);
 }
 
 TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
@@ -96,6 +97,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     s.Navigation = {.WheelZoomsAtPointer = true, .KeepPointer = true};
     s.Map.PaintTrackNames = true;
     s.Map.Antialiased = true;
+    s.Language = LanguageChoice::English;
     {
         SettingsStore store(File());
         ASSERT_TRUE(WriteSettings(store, s, dialogs));
@@ -119,6 +121,20 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     EXPECT_EQ(raw.value("Navigation/KeepPointer").toString(), "1");
     EXPECT_EQ(raw.value("Labels/TrackNames").toString(), "1");
     EXPECT_EQ(raw.value("Appearance/SmoothLines").toString(), "1");
+    EXPECT_EQ(raw.value("Interface/Language").toString(), "en");
+}
+
+// The language is read on its own before the windows are made; a value the program does not
+// know is the default.
+TEST_F(SettingsTest, TheLanguageIsReadBeforeTheRest) {
+    WriteRaw("[Interface]\nLanguage=pl\n");
+    {
+        SettingsStore store(File());
+        EXPECT_EQ(ReadLanguageChoice(store), LanguageChoice::Polish);
+    }
+    WriteRaw("[Interface]\nLanguage=de\n");
+    SettingsStore store(File());
+    EXPECT_EQ(ReadLanguageChoice(store), LanguageChoice::System);
 }
 
 TEST_F(SettingsTest, RecentCountIsTheLowByteAtMostNine) {
