@@ -7,13 +7,15 @@
 #include <QVBoxLayout>
 
 #include "Artwork.h"
+#include "QtText.h"
 #include "SplashScreenForm.h"
 
 namespace tarvik {
 namespace {
 
 QLabel* Link(const QString& url, const QString& text, QWidget* parent) {
-    auto* label = new QLabel("<a href=\"" + url + "\">" + text.toHtmlEscaped() + "</a>", parent);
+    auto* label =
+        new QLabel(QString("<a href=\"") + url + "\">" + text.toHtmlEscaped() + "</a>", parent);
     label->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     label->setOpenExternalLinks(false);
     return label;
@@ -24,7 +26,7 @@ QLabel* Link(const QString& url, const QString& text, QWidget* parent) {
 TAboutForm::TAboutForm(QWidget* parent, std::function<void(const QUrl&)> openUrl)
     : QDialog(parent), openUrl_(std::move(openUrl)) {
     setObjectName("AboutForm");
-    setWindowTitle("O programie...");
+    setWindowTitle(Tr("AboutForm", "O programie..."));
     auto* picture = new QLabel(this);
     picture->setObjectName("AboutPicture");
     picture->setPixmap(
@@ -39,20 +41,22 @@ TAboutForm::TAboutForm(QWidget* parent, std::function<void(const QUrl&)> openUrl
     bold.setBold(true);
     bold.setPointSizeF(bold.pointSizeF() * 1.4);
     title->setFont(bold);
-    auto* version = new QLabel(QString("Wersja ") + kVersion, this);
+    auto* version = new QLabel(Tr("AboutForm", "Wersja %1").arg(kVersion), this);
     version->setObjectName("AboutVersion");
-    QLabel* mail = Link(QString("mailto:") + kAuthorMail, "Zespół Tarvik Track Viewer", this);
+    QLabel* mail =
+        Link(QString("mailto:") + kAuthorMail, Tr("AboutForm", "Zespół Tarvik Track Viewer"), this);
     mail->setObjectName("MailLink");
     QLabel* home = Link(kHomePage, kHomePage, this);
     home->setObjectName("HomePageLink");
-    auto* simulator = new QLabel("Przeglądarka scenerii symulatora pociągów EU07 (MaSzyna)", this);
+    auto* simulator = new QLabel(
+        Tr("AboutForm", "Przeglądarka scenerii symulatora pociągów EU07 (MaSzyna)"), this);
     simulator->setWordWrap(true);
     for (QLabel* link : {mail, home}) {
         connect(link, &QLabel::linkActivated, this, [this](const QString& url) {
             if (openUrl_) openUrl_(QUrl(url));
         });
     }
-    auto* ok = new QPushButton("OK", this);
+    auto* ok = new QPushButton(Tr("AboutForm", "OK"), this);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include "QtText.h"
+
 namespace tarvik {
 namespace {
 
@@ -56,7 +58,8 @@ QImage MakeSplashPicture(int width, int height) {
     p.setPen(Qt::white);
     p.drawText(QRect(20, 24, width, 60), Qt::AlignLeft, "Tarvik Track Viewer");
     p.setFont(QFont("DejaVu Sans", 12));
-    p.drawText(QRect(22, 74, width, 30), Qt::AlignLeft, "Przeglądarka scenerii symulatora EU07");
+    p.drawText(QRect(22, 74, width, 30), Qt::AlignLeft,
+               Tr("Artwork", "Przeglądarka scenerii symulatora EU07"));
     return image;
 }
 

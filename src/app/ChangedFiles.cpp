@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "Cp1250.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -37,14 +38,16 @@ std::vector<std::string> ChangedFileNames(const std::vector<TIncFile>& before,
 
 std::string FileChangeQuestion(const std::vector<std::string>& changed,
                                const std::string& sceneryPath) {
-    std::string text = "Plik lub pliki załadowane uległy zmianie. Czy przeładować?";
+    std::string text =
+        Translate("ChangedFiles", "Plik lub pliki załadowane uległy zmianie. Czy przeładować?");
     if (changed.empty()) return text;
     const std::filesystem::path folder = std::filesystem::path(sceneryPath).parent_path();
     text += "\n";
     for (std::size_t i = 0; i < changed.size() && i < kNamedFiles; ++i)
         text += "\n" + ShownName(changed[i], folder);
     if (changed.size() > kNamedFiles)
-        text += "\ni " + std::to_string(changed.size() - kNamedFiles) + " innych";
+        text += FormatText(Translate("ChangedFiles", "\ni %1 innych"),
+                           {std::to_string(changed.size() - kNamedFiles)});
     return text;
 }
 

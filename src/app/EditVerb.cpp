@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include "DesktopRegistration.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
@@ -91,7 +92,8 @@ QString WithEditAction(const QString& entryText, const QString& editorName,
         lines.insert(at, QStringLiteral("Actions=edit;"));
     }
     if (!lines.isEmpty() && !lines.back().trimmed().isEmpty()) lines << QString();
-    lines << kEditGroup << QStringLiteral("Name=") + StringValue("Edytuj w " + editorName)
+    lines << kEditGroup
+          << QStringLiteral("Name=") + StringValue(Tr("EditVerb", "Edytuj w %1").arg(editorName))
           << QStringLiteral("Exec=") + ExecArgument(program) + QStringLiteral(" /e %f");
     return lines.join('\n') + '\n';
 }

@@ -6,6 +6,7 @@
 #include "Cp1250.h"
 #include "QtText.h"
 #include "SegmentSearch.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -133,10 +134,10 @@ GoToTarget ResolveGoTo(std::string_view typed, bool authorMode, const TrackNameI
         return target;
     }
     if (!authorMode) {
-        target.message = "Wpisz dwie liczby (x z).";
+        target.message = Translate("GoToPlace", "Wpisz dwie liczby (x z).");
         return target;
     }
-    const std::string general = "Wpisz dwie liczby (x z) albo nazwę toru.";
+    const std::string general = Translate("GoToPlace", "Wpisz dwie liczby (x z) albo nazwę toru.");
     // Names are single words of the scenery's files.
     if (Tokens(text).size() != 1) {
         target.message = general;
@@ -145,9 +146,10 @@ GoToTarget ResolveGoTo(std::string_view typed, bool authorMode, const TrackNameI
     target.track = names.Find(text);
     if (target.track) return target;
     // A single number is more likely half a point than a name.
-    target.message = TypedNumber(std::string(text))
-                         ? general
-                         : "Nie znaleziono toru o nazwie " + std::string(text);
+    target.message =
+        TypedNumber(std::string(text))
+            ? general
+            : FormatText(Translate("GoToPlace", "Nie znaleziono toru o nazwie %1"), {text});
     return target;
 }
 

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <algorithm>
 
+#include "QtText.h"
+
 namespace tarvik {
 namespace {
 
@@ -19,9 +21,9 @@ LoadProgressPanel::LoadProgressPanel(QWidget* parent) : QWidget(parent) {
     bar_->setObjectName("LoadProgressBar");
     bar_->setRange(0, kSteps);
     bar_->setFixedWidth(150);
-    stop_ = new QPushButton(QStringLiteral("Przerwij"), this);
+    stop_ = new QPushButton(Tr("LoadProgressPanel", "Przerwij"), this);
     stop_->setObjectName("StopLoadButton");
-    stop_->setToolTip(QStringLiteral("Przerwij wczytywanie scenerii (Esc)"));
+    stop_->setToolTip(Tr("LoadProgressPanel", "Przerwij wczytywanie scenerii (Esc)"));
     // A click must not take the focus from the map, which keeps the keys after the load.
     stop_->setFocusPolicy(Qt::NoFocus);
     auto* layout = new QHBoxLayout(this);

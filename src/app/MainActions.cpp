@@ -10,6 +10,7 @@
 #include <QToolButton>
 
 #include "Cursors.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
@@ -197,9 +198,10 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     MainActions a;
     QMenuBar* bar = window.menuBar();
 
-    QMenu* file = bar->addMenu("Plik");
-    a.OpenMenuItem = Item(file, "OpenMenuItem", "Ładuj plik scenerii...", &A::OpenMenuItem);
-    a.MRUMenu = file->addMenu("Ostatnio otwarte");
+    QMenu* file = bar->addMenu(Tr("MainActions", "Plik"));
+    a.OpenMenuItem =
+        Item(file, "OpenMenuItem", Tr("MainActions", "Ładuj plik scenerii..."), &A::OpenMenuItem);
+    a.MRUMenu = file->addMenu(Tr("MainActions", "Ostatnio otwarte"));
     a.MRUMenu->setObjectName("MRUMenu");
     a.MRUMenu->setToolTipsVisible(true);
     for (std::size_t i = 0; i < a.MRUList.size(); ++i) {
@@ -208,111 +210,144 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
         item->setVisible(false);
         a.MRUList[i] = item;
     }
-    a.Reload = Item(file, "Reload", "Przeładuj", &A::Reload);
-    a.EditSource = Item(file, "EditSource", "Edytuj źródła...", &A::EditSource);
+    a.Reload = Item(file, "Reload", Tr("MainActions", "Przeładuj"), &A::Reload);
+    a.EditSource = Item(file, "EditSource", Tr("MainActions", "Edytuj źródła..."), &A::EditSource);
     file->addSeparator();
-    a.Zapiszobrazsceneriidopliku1 =
-        Item(file, "Zapiszobrazsceneriidopliku1", "Zapisz obraz scenerii do pliku...",
-             &A::Zapiszobrazsceneriidopliku1);
-    a.CopyMap = Item(file, "CopyMap", "Kopiuj mapę", &A::CopyMap);
+    a.Zapiszobrazsceneriidopliku1 = Item(file, "Zapiszobrazsceneriidopliku1",
+                                         Tr("MainActions", "Zapisz obraz scenerii do pliku..."),
+                                         &A::Zapiszobrazsceneriidopliku1);
+    a.CopyMap = Item(file, "CopyMap", Tr("MainActions", "Kopiuj mapę"), &A::CopyMap);
     a.Drukujobrazscenerii1 =
-        Item(file, "Drukujobrazscenerii1", "Drukuj obraz scenerii...", &A::Drukujobrazscenerii1);
-    a.PrintPreviewMenuItem =
-        Item(file, "PrintPreviewMenuItem", "Podgląd wydruku", &A::PrintPreviewMenuItem);
+        Item(file, "Drukujobrazscenerii1", Tr("MainActions", "Drukuj obraz scenerii..."),
+             &A::Drukujobrazscenerii1);
+    a.PrintPreviewMenuItem = Item(file, "PrintPreviewMenuItem",
+                                  Tr("MainActions", "Podgląd wydruku"), &A::PrintPreviewMenuItem);
     file->addSeparator();
-    a.Uruchomsymulator1 =
-        Item(file, "Uruchomsymulator1", "Uruchom symulator...", &A::Uruchomsymulator1);
-    a.SceneryProperyty = Item(file, "SceneryProperyty", "Właściwości...");
+    a.Uruchomsymulator1 = Item(file, "Uruchomsymulator1", Tr("MainActions", "Uruchom symulator..."),
+                               &A::Uruchomsymulator1);
+    a.SceneryProperyty = Item(file, "SceneryProperyty", Tr("MainActions", "Właściwości..."));
     file->addSeparator();
-    a.Zamknij1 = Item(file, "Zamknij1", "Zamknij", &A::Zamknij1);
+    a.Zamknij1 = Item(file, "Zamknij1", Tr("MainActions", "Zamknij"), &A::Zamknij1);
 
-    QMenu* tools = bar->addMenu("Narzędzia");
+    QMenu* tools = bar->addMenu(Tr("MainActions", "Narzędzia"));
     a.ToolGroup = new QActionGroup(&window);
     a.ToolGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
-    a.apa1 = Check(tools, "apa1", "Łapa", &A::apa1);
-    a.Lupa1 = Check(tools, "Lupa1", "Lupa", &A::Lupa1);
-    a.Linijka1 = Check(tools, "Linijka1", "Linijka", &A::Linijka1);
-    a.Informacja1 = Check(tools, "Informacja1", "Informacja", &A::Informacja1);
+    a.apa1 = Check(tools, "apa1", Tr("MainActions", "Łapa"), &A::apa1);
+    a.Lupa1 = Check(tools, "Lupa1", Tr("MainActions", "Lupa"), &A::Lupa1);
+    a.Linijka1 = Check(tools, "Linijka1", Tr("MainActions", "Linijka"), &A::Linijka1);
+    a.Informacja1 = Check(tools, "Informacja1", Tr("MainActions", "Informacja"), &A::Informacja1);
     for (QAction* item : {a.apa1, a.Lupa1, a.Linijka1, a.Informacja1})
         a.ToolGroup->addAction(item);
-    Hint(a.apa1, "Łapa (Ctrl+1)");
-    Hint(a.Lupa1, "Lupa (Ctrl+2)");
-    Hint(a.Linijka1, "Linijka (Ctrl+3)");
-    Hint(a.Informacja1, "Informacja o obiekcie na mapie");
+    Hint(a.apa1, Tr("MainActions", "Łapa (Ctrl+1)"));
+    Hint(a.Lupa1, Tr("MainActions", "Lupa (Ctrl+2)"));
+    Hint(a.Linijka1, Tr("MainActions", "Linijka (Ctrl+3)"));
+    Hint(a.Informacja1, Tr("MainActions", "Informacja o obiekcie na mapie"));
     tools->addSeparator();
-    a.GoTo = Item(tools, "GoTo", "Przejdź do...", &A::GoTo);
+    a.GoTo = Item(tools, "GoTo", Tr("MainActions", "Przejdź do..."), &A::GoTo);
     tools->addSeparator();
-    a.PreviousView = Item(tools, "PreviousView", "Poprzedni widok", &A::PreviousView);
-    a.NextView = Item(tools, "NextView", "Następny widok", &A::NextView);
+    a.PreviousView =
+        Item(tools, "PreviousView", Tr("MainActions", "Poprzedni widok"), &A::PreviousView);
+    a.NextView = Item(tools, "NextView", Tr("MainActions", "Następny widok"), &A::NextView);
 
-    QMenu* windows = bar->addMenu("Okna");
-    a.LegendMenu = windows->addMenu("Legenda");
+    QMenu* windows = bar->addMenu(Tr("MainActions", "Okna"));
+    a.LegendMenu = windows->addMenu(Tr("MainActions", "Legenda"));
     a.LegendMenu->setObjectName("LegendMenu");
-    a.ShowLegend = Check(a.LegendMenu, "ShowLegend", "Pokaż", &A::ShowLegend);
-    a.LegendOnMap = Check(a.LegendMenu, "LegendOnMap", "Rysuj na mapie", &A::LegendOnMap);
-    a.MiniMapMenu = windows->addMenu("Miniaturka");
+    a.ShowLegend = Check(a.LegendMenu, "ShowLegend", Tr("MainActions", "Pokaż"), &A::ShowLegend);
+    a.LegendOnMap =
+        Check(a.LegendMenu, "LegendOnMap", Tr("MainActions", "Rysuj na mapie"), &A::LegendOnMap);
+    a.MiniMapMenu = windows->addMenu(Tr("MainActions", "Miniaturka"));
     a.MiniMapMenu->setObjectName("MiniMapMenu");
-    a.ShowMiniMap = Check(a.MiniMapMenu, "ShowMiniMap", "Pokaż", &A::ShowMiniMap);
-    a.MiniMapOnMap = Check(a.MiniMapMenu, "MiniMapOnMap", "Rysuj na mapie", &A::MiniMapOnMap);
-    a.TrackListSubmenu = windows->addMenu("Lista nazwanych torów");
+    a.ShowMiniMap =
+        Check(a.MiniMapMenu, "ShowMiniMap", Tr("MainActions", "Pokaż"), &A::ShowMiniMap);
+    a.MiniMapOnMap =
+        Check(a.MiniMapMenu, "MiniMapOnMap", Tr("MainActions", "Rysuj na mapie"), &A::MiniMapOnMap);
+    a.TrackListSubmenu = windows->addMenu(Tr("MainActions", "Lista nazwanych torów"));
     a.TrackListMenu = a.TrackListSubmenu->menuAction();
     a.TrackListMenu->setObjectName("TrackListMenu");
-    a.ShowTrackList = Check(a.TrackListSubmenu, "ShowTrackList", "Pokaż");
-    a.AnimateZoom = Check(a.TrackListSubmenu, "AnimateZoom", "Animowane powiększenie");
-    a.ShowProblems = Check(windows, "ShowProblems", "Problemy scenerii", &A::ShowProblems);
-    Hint(a.ShowProblems, "Problemy znalezione przy wczytaniu scenerii (Ctrl+Shift+P)");
+    a.ShowTrackList = Check(a.TrackListSubmenu, "ShowTrackList", Tr("MainActions", "Pokaż"));
+    a.AnimateZoom =
+        Check(a.TrackListSubmenu, "AnimateZoom", Tr("MainActions", "Animowane powiększenie"));
+    a.ShowProblems =
+        Check(windows, "ShowProblems", Tr("MainActions", "Problemy scenerii"), &A::ShowProblems);
+    Hint(a.ShowProblems,
+         Tr("MainActions", "Problemy znalezione przy wczytaniu scenerii (Ctrl+Shift+P)"));
     windows->addSeparator();
-    a.PaintTransparentMenu = Check(windows, "PaintTransparentMenu", "Rysuj półprzezroczyste");
+    a.PaintTransparentMenu =
+        Check(windows, "PaintTransparentMenu", Tr("MainActions", "Rysuj półprzezroczyste"));
     for (const auto& [show, text] :
-         {std::pair{a.ShowLegend, "Legenda"}, std::pair{a.ShowMiniMap, "Miniaturka"},
-          std::pair{a.ShowTrackList, "Lista torów"}}) {
+         {std::pair{a.ShowLegend, Tr("MainActions", "Legenda")},
+          std::pair{a.ShowMiniMap, Tr("MainActions", "Miniaturka")},
+          std::pair{a.ShowTrackList, Tr("MainActions", "Lista torów")}}) {
         show->setIconText(text);
         Hint(show, text);
     }
 
-    QMenu* options = bar->addMenu("Opcje");
-    QMenu* paint = options->addMenu("Rysuj");
-    a.PaintTrack = Check(paint, "PaintTrack", "Tory", &A::PaintTrack);
-    a.PaintTraction = Check(paint, "PaintTraction", "Trakcję", &A::PaintTraction);
-    a.PaintRoad = Check(paint, "PaintRoad", "Drogi", &A::PaintRoad);
-    a.PaintRiver = Check(paint, "PaintRiver", "Rzeki", &A::PaintRiver);
+    QMenu* options = bar->addMenu(Tr("MainActions", "Opcje"));
+    QMenu* paint = options->addMenu(Tr("MainActions", "Rysuj"));
+    a.PaintTrack = Check(paint, "PaintTrack", Tr("MainActions", "Tory"), &A::PaintTrack);
+    a.PaintTraction =
+        Check(paint, "PaintTraction", Tr("MainActions", "Trakcję"), &A::PaintTraction);
+    a.PaintRoad = Check(paint, "PaintRoad", Tr("MainActions", "Drogi"), &A::PaintRoad);
+    a.PaintRiver = Check(paint, "PaintRiver", Tr("MainActions", "Rzeki"), &A::PaintRiver);
     paint->addSeparator();
-    a.PaintSpeedLimit = Check(paint, "PaintSpeedLimit", "Ograniczenia");
-    a.PaintElevation = Check(paint, "PaintElevation", "Wzniesienia");
-    a.PaintTrackNames = Check(paint, "PaintTrackNames", "Nazwy torów");
-    Hint(a.PaintTrackNames, "Nazwy torów wzdłuż ich prostych odcinków (tryb autorski)");
-    QMenu* mapType = options->addMenu("Typ mapy");
+    a.PaintSpeedLimit = Check(paint, "PaintSpeedLimit", Tr("MainActions", "Ograniczenia"));
+    a.PaintElevation = Check(paint, "PaintElevation", Tr("MainActions", "Wzniesienia"));
+    a.PaintTrackNames = Check(paint, "PaintTrackNames", Tr("MainActions", "Nazwy torów"));
+    Hint(a.PaintTrackNames,
+         Tr("MainActions", "Nazwy torów wzdłuż ich prostych odcinków (tryb autorski)"));
+    QMenu* mapType = options->addMenu(Tr("MainActions", "Typ mapy"));
     a.MapTypes = new QActionGroup(&window);
-    a.MapTypeVelocity = Check(mapType, "MapTypeVelocity", "Prędkość szlakowa");
-    a.MapTypeHipsometric = Check(mapType, "MapTypeHipsometric", "Hipsometryczna");
-    a.MapTypeElevation = Check(mapType, "MapTypeElevation", "Wzniesieniowa");
-    a.MapTypeNormal = Check(mapType, "MapTypeNormal", "Zwykła");
+    a.MapTypeVelocity = Check(mapType, "MapTypeVelocity", Tr("MainActions", "Prędkość szlakowa"));
+    a.MapTypeHipsometric =
+        Check(mapType, "MapTypeHipsometric", Tr("MainActions", "Hipsometryczna"));
+    a.MapTypeElevation = Check(mapType, "MapTypeElevation", Tr("MainActions", "Wzniesieniowa"));
+    a.MapTypeNormal = Check(mapType, "MapTypeNormal", Tr("MainActions", "Zwykła"));
     for (QAction* item :
          {a.MapTypeVelocity, a.MapTypeHipsometric, a.MapTypeElevation, a.MapTypeNormal}) {
         a.MapTypes->addAction(item);
     }
-    a.NavigationMenu = options->addMenu("Nawigacja");
+    a.NavigationMenu = options->addMenu(Tr("MainActions", "Nawigacja"));
     a.NavigationMenu->setObjectName("NavigationMenu");
-    a.WheelZoomsAtPointer =
-        Check(a.NavigationMenu, "WheelZoomsAtPointer", "Kółko przybliża pod kursorem");
-    a.KeepPointer = Check(a.NavigationMenu, "KeepPointer", "Nie przesuwaj kursora");
-    a.AppearanceMenu = options->addMenu("Wygląd");
+    a.WheelZoomsAtPointer = Check(a.NavigationMenu, "WheelZoomsAtPointer",
+                                  Tr("MainActions", "Kółko przybliża pod kursorem"));
+    a.KeepPointer =
+        Check(a.NavigationMenu, "KeepPointer", Tr("MainActions", "Nie przesuwaj kursora"));
+    a.AppearanceMenu = options->addMenu(Tr("MainActions", "Wygląd"));
     a.AppearanceMenu->setObjectName("AppearanceMenu");
-    a.SmoothLines = Check(a.AppearanceMenu, "SmoothLines", "Wygładzanie linii");
-    Hint(a.SmoothLines, "Linie i znaki na mapie i w zapisanych obrazach z wygładzonymi brzegami");
+    a.SmoothLines = Check(a.AppearanceMenu, "SmoothLines", Tr("MainActions", "Wygładzanie linii"));
+    Hint(a.SmoothLines,
+         Tr("MainActions",
+            "Linie i znaki na mapie i w zapisanych obrazach z wygładzonymi brzegami"));
+    // Texts are given as the windows are built, so the language changes at the next start.
+    a.LanguageMenu = options->addMenu(Tr("MainActions", "Język"));
+    a.LanguageMenu->setObjectName("LanguageMenu");
+    const QString languageHint =
+        Tr("MainActions", "Zmiana języka działa od następnego uruchomienia programu");
+    a.LanguageMenu->menuAction()->setStatusTip(languageHint);
+    a.Languages = new QActionGroup(&window);
+    a.LanguagePolish = Check(a.LanguageMenu, "LanguagePolish", Tr("MainActions", "Polski"));
+    a.LanguageEnglish = Check(a.LanguageMenu, "LanguageEnglish", Tr("MainActions", "English"));
+    a.LanguageSystem = Check(a.LanguageMenu, "LanguageSystem", Tr("MainActions", "Systemowy"));
+    for (QAction* item : {a.LanguagePolish, a.LanguageEnglish, a.LanguageSystem}) {
+        a.Languages->addAction(item);
+        item->setStatusTip(languageHint);
+    }
     options->addSeparator();
-    a.Kolory = Item(options, "Kolory", "Kolory...");
-    a.WorkMode = Item(options, "WorkMode", "Tryb pracy...");
+    a.Kolory = Item(options, "Kolory", Tr("MainActions", "Kolory..."));
+    a.WorkMode = Item(options, "WorkMode", Tr("MainActions", "Tryb pracy..."));
     options->addSeparator();
-    a.ProblemsAfterLoad = Check(options, "ProblemsAfterLoad", "Pokazuj problemy po wczytaniu");
-    Hint(a.ProblemsAfterLoad, "Okno problemów otwiera się samo, gdy wczytanie znajdzie problemy");
-    a.ParseErrorsUnasked = Check(options, "ParseErrorsUnasked", "Nie pytaj o błędy parsowania");
+    a.ProblemsAfterLoad =
+        Check(options, "ProblemsAfterLoad", Tr("MainActions", "Pokazuj problemy po wczytaniu"));
+    Hint(a.ProblemsAfterLoad,
+         Tr("MainActions", "Okno problemów otwiera się samo, gdy wczytanie znajdzie problemy"));
+    a.ParseErrorsUnasked =
+        Check(options, "ParseErrorsUnasked", Tr("MainActions", "Nie pytaj o błędy parsowania"));
     Hint(a.ParseErrorsUnasked,
-         "Błędne wiersze są pomijane bez pytania i trafiają na listę problemów");
+         Tr("MainActions", "Błędne wiersze są pomijane bez pytania i trafiają na listę problemów"));
 
-    QMenu* help = bar->addMenu("Pomoc");
-    a.HelpMenuItem = Item(help, "HelpMenuItem", "Pomoc", &A::HelpMenuItem);
-    a.AboutMenuItem = Item(help, "AboutMenuItem", "O programie...");
+    QMenu* help = bar->addMenu(Tr("MainActions", "Pomoc"));
+    a.HelpMenuItem = Item(help, "HelpMenuItem", Tr("MainActions", "Pomoc"), &A::HelpMenuItem);
+    a.AboutMenuItem = Item(help, "AboutMenuItem", Tr("MainActions", "O programie..."));
 
     a.EditorsMenu = new QMenu(&window);
     a.EditorsMenu->setObjectName("EditorsMenu");
@@ -324,37 +359,40 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
     }
     a.EditorsMenu->setDefaultAction(a.EditorItems[0]);
     a.EditorsMenu->addSeparator();
-    a.EditorSettings = Item(a.EditorsMenu, "EditorSettings", "Ustawienia...", &A::EditSource);
+    a.EditorSettings =
+        Item(a.EditorsMenu, "EditorSettings", Tr("MainActions", "Ustawienia..."), &A::EditSource);
 
     const auto command = [&window](const char* name, const QString& text) {
         auto* action = new QAction(text, &window);
         action->setObjectName(name);
         return action;
     };
-    a.PanLeft = command("PanLeft", "Przesuń w lewo");
-    a.PanRight = command("PanRight", "Przesuń w prawo");
-    a.PanUp = command("PanUp", "Przesuń w górę");
-    a.PanDown = command("PanDown", "Przesuń w dół");
-    a.ZoomIn = command("ZoomIn", "Przybliż");
-    a.ZoomOut = command("ZoomOut", "Oddal");
-    a.ShowAll = command("ShowAll", "Pokaż całą scenerię");
+    a.PanLeft = command("PanLeft", Tr("MainActions", "Przesuń w lewo"));
+    a.PanRight = command("PanRight", Tr("MainActions", "Przesuń w prawo"));
+    a.PanUp = command("PanUp", Tr("MainActions", "Przesuń w górę"));
+    a.PanDown = command("PanDown", Tr("MainActions", "Przesuń w dół"));
+    a.ZoomIn = command("ZoomIn", Tr("MainActions", "Przybliż"));
+    a.ZoomOut = command("ZoomOut", Tr("MainActions", "Oddal"));
+    a.ShowAll = command("ShowAll", Tr("MainActions", "Pokaż całą scenerię"));
 
     a.PaintButton = new QAction(&window);
     a.PaintButton->setObjectName("PaintButton");
-    a.PaintButton->setText("Przerysuj scenerię");
+    a.PaintButton->setText(Tr("MainActions", "Przerysuj scenerię"));
     a.EditFiles = new QAction(&window);
     a.EditFiles->setObjectName("EditFiles");
-    a.EditFiles->setText("Edytuj źródła");
-    Hint(a.OpenMenuItem, "Ładuj plik scenerii (Ctrl+O)");
-    a.OpenMenuItem->setIconText("Ostatnio otwarte");
-    Hint(a.EditFiles, "Edytuj źródła (Ctrl+E)");
-    Hint(a.Reload, "Przeładuj scenerię (F5)");
-    Hint(a.PaintButton, "Przerysuj scenerię");
-    Hint(a.Zapiszobrazsceneriidopliku1, "Zapisz obraz scenerii do pliku (Ctrl+S)");
-    Hint(a.Drukujobrazscenerii1, "Drukuj obraz scenerii (Ctrl+P); Podgląd wydruku (Alt+P)");
-    Hint(a.Uruchomsymulator1, "Uruchom symulator z bierzącą scenerią");
+    a.EditFiles->setText(Tr("MainActions", "Edytuj źródła"));
+    Hint(a.OpenMenuItem, Tr("MainActions", "Ładuj plik scenerii (Ctrl+O)"));
+    a.OpenMenuItem->setIconText(Tr("MainActions", "Ostatnio otwarte"));
+    Hint(a.EditFiles, Tr("MainActions", "Edytuj źródła (Ctrl+E)"));
+    Hint(a.Reload, Tr("MainActions", "Przeładuj scenerię (F5)"));
+    Hint(a.PaintButton, Tr("MainActions", "Przerysuj scenerię"));
+    Hint(a.Zapiszobrazsceneriidopliku1,
+         Tr("MainActions", "Zapisz obraz scenerii do pliku (Ctrl+S)"));
+    Hint(a.Drukujobrazscenerii1,
+         Tr("MainActions", "Drukuj obraz scenerii (Ctrl+P); Podgląd wydruku (Alt+P)"));
+    Hint(a.Uruchomsymulator1, Tr("MainActions", "Uruchom symulator z bierzącą scenerią"));
 
-    a.ToolBar = window.addToolBar("Narzędzia");
+    a.ToolBar = window.addToolBar(Tr("MainActions", "Narzędzia"));
     a.ToolBar->setObjectName("ToolBar");
     a.ToolBar->setMovable(false);
     QToolBar* tb = a.ToolBar;
@@ -363,7 +401,7 @@ MainActions CreateMainActions(QMainWindow& window, const CursorTable& cursors) {
                               style->standardIcon(QStyle::SP_DialogOpenButton));
     DropDown(a.OpenToolButton, a.MRUMenu, Qt::ToolButtonTextBesideIcon);
     // Its text tells it from the redraw's picture.
-    a.Reload->setIconText("Przeładuj");
+    a.Reload->setIconText(Tr("MainActions", "Przeładuj"));
     a.ReloadToolButton = Button(tb, "ReloadToolButton", a.Reload);
     a.ReloadToolButton->setToolButtonStyle(Qt::ToolButtonTextOnly);
     a.EditSourceToolButton = Button(tb, "EditSourceToolButton", a.EditFiles,

@@ -36,6 +36,7 @@
 #include "SceneryProperytyForm.h"
 #include "TextNow.h"
 #include "TrackListForm.h"
+#include "Translate.h"
 #include "WindowStatus.h"
 #include "WorkModeForm.h"
 
@@ -204,7 +205,7 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
                 w.modelReady_ = true;
             }
         } loading(*this);
-        SetStatusText("Wczytywanie scenerii...");
+        SetStatusText(Translate("TForm1", "Wczytywanie scenerii..."));
         ShowPointer(std::nullopt);
         tools_.statistics->Invalidate();
         tools_.launcher->ClearTree();
@@ -250,7 +251,7 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
             list.show();
         }
         if (list.isVisible()) {
-            SetStatusText("Tworzenie listy nazwanych torów...");
+            SetStatusText(Translate("TForm1", "Tworzenie listy nazwanych torów..."));
             list.BuildTrackList();
         }
         if (actions_.ShowLegend->isChecked()) {
@@ -274,7 +275,7 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
         // Linux paths have no short form; the launcher and the timetables take the path.
         sceneryShortPath_ = path;
         // The time the user took over the questions is not the load's.
-        SetStatusText(stopwatch.ElapsedText("Wczyt.+Optymaliz.+Rys.: ",
+        SetStatusText(stopwatch.ElapsedText(Translate("TForm1", "Wczyt.+Optymaliz.+Rys.: "),
                                             questions_.Answering() - answeredBefore));
     }
     // Closed meanwhile: the user no longer waits for a message.
@@ -329,7 +330,8 @@ void TForm1::CheckFilesChanged() {
     if (UpdateFileStamps(scenery_.IncFiles, files_) &&
         dialogs_.MessageBox(
             FileChangeQuestion(ChangedFileNames(before, scenery_.IncFiles), sceneryShortPath_),
-            "Zmiana pliku", MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
+            Translate("TForm1", "Zmiana pliku"), MessageIcon::Question,
+            MessageButtons::YesNo) == MessageAnswer::Yes) {
         checkingFiles_ = false;
         LoadScenery(sceneryShortPath_, LoadView::KeepIfInside);
         return;
@@ -339,8 +341,8 @@ void TForm1::CheckFilesChanged() {
 
 void TForm1::OpenButtonClick() {
     OpenFileRequest request;
-    request.title = "Wybierz plik scenerii";
-    request.filter = "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*";
+    request.title = Translate("TForm1", "Wybierz plik scenerii");
+    request.filter = Translate("TForm1", "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*");
     const std::optional<std::string> path = dialogs_.OpenFileName(request);
     if (!path) return;
     lastOpenedPath_ = *path;
@@ -565,8 +567,9 @@ void TForm1::KoloryClick() {
 void TForm1::WorkModeClick() {
     const bool namesBefore = mode_.OwnerMode;
     if (tools_.workMode->Execute() && !scenery_.IncFiles.empty() &&
-        dialogs_.MessageBox("Czy przeładować scenerię teraz?", "Zmiany w scenerii",
-                            MessageIcon::Question, MessageButtons::YesNo) == MessageAnswer::Yes) {
+        dialogs_.MessageBox(Translate("TForm1", "Czy przeładować scenerię teraz?"),
+                            Translate("TForm1", "Zmiany w scenerii"), MessageIcon::Question,
+                            MessageButtons::YesNo) == MessageAnswer::Yes) {
         LoadScenery(sceneryShortPath_, LoadView::KeepIfInside);
     } else if (mode_.OwnerMode != namesBefore && actions_.PaintTrackNames->isChecked()) {
         // The track names come and go with the author mode.
@@ -591,8 +594,9 @@ void TForm1::HelpButtonClick() {
 
 void TForm1::Measured(double metres) {
     dialogs_.MessageBox(
-        "Odległość między wybranymi punktami wynosi ok. " + RulerDistanceText(metres), "Linijka",
-        MessageIcon::Information, MessageButtons::Ok);
+        FormatText(Translate("TForm1", "Odległość między wybranymi punktami wynosi ok. %1"),
+                   {RulerDistanceText(metres)}),
+        Translate("TForm1", "Linijka"), MessageIcon::Information, MessageButtons::Ok);
     map_->ClearFeedback();
 }
 

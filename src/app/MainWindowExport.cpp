@@ -14,13 +14,17 @@
 #include "PicSizeForm.h"
 #include "PictureWriter.h"
 #include "QtColor.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
 
-constexpr const char* kPictureFilter =
-    "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg|"
-    "Format PNG (*.png)|*.png|Grafika wektorowa SVG (*.svg)|*.svg|Dokument PDF (*.pdf)|*.pdf";
+std::string PictureFilter() {
+    return Translate(
+        "TForm1",
+        "Bitmapa (*.bmp)|*.bmp|Format GIF (*.gif)|*.gif|Format JPEG (*.jpg)|*.jpg;*.jpeg|"
+        "Format PNG (*.png)|*.png|Grafika wektorowa SVG (*.svg)|*.svg|Dokument PDF (*.pdf)|*.pdf");
+}
 
 QString BannerText() {
     return QString("Tarvik Track Viewer %1 © 2026").arg(kVersion);
@@ -56,8 +60,8 @@ QFont PictureFont() {
 void TForm1::SaveImageButtonClick() {
     if (!SceneryLoaded()) return;
     int filterIndex = 1;
-    const std::optional<std::string> path =
-        dialogs_.SaveFileName("Zapisz mapę jako...", kPictureFilter, filterIndex);
+    const std::optional<std::string> path = dialogs_.SaveFileName(
+        Translate("TForm1", "Zapisz mapę jako..."), PictureFilter(), filterIndex);
     if (!path) return;
     QSize size;
     {
@@ -108,7 +112,8 @@ void TForm1::PrintButtonClick() {
     }
     QPainter painter;
     if (!painter.begin(&printer)) {
-        dialogs_.MessageBox("Nie można rozpocząć wydruku na " + printer.printerName().toStdString(),
+        dialogs_.MessageBox(FormatText(Translate("TForm1", "Nie można rozpocząć wydruku na %1"),
+                                       {printer.printerName().toStdString()}),
                             kApplicationTitle, MessageIcon::Error, MessageButtons::Ok);
         return;
     }

@@ -10,6 +10,7 @@
 #include "MapPick.h"
 #include "MapWidget.h"
 #include "ProperytyForm.h"
+#include "QtText.h"
 #include "TrackListForm.h"
 
 namespace tarvik {
@@ -50,12 +51,12 @@ void TForm1::ShowIdentifyMenu(const SegmentHit& hit, TPointD at, QPoint pixel) {
     menu.clear();
     const TSegmentObj& segment = *hit.segment;
 
-    QAction* edit = menu.addAction(QStringLiteral("Edytuj w tym miejscu"));
+    QAction* edit = menu.addAction(Tr("TForm1", "Edytuj w tym miejscu"));
     edit->setObjectName("EditHereItem");
     edit->setEnabled(scenery_.Sources.Locate(scenery_.Segments.ReadAt(segment)).Known());
     connect(edit, &QAction::triggered, this, [this, &segment] { EditWhereRead(segment); });
 
-    QAction* copy = menu.addAction(QStringLiteral("Kopiuj współrzędne"));
+    QAction* copy = menu.addAction(Tr("TForm1", "Kopiuj współrzędne"));
     copy->setObjectName("CopyCoordinatesItem");
     connect(copy, &QAction::triggered, this, [point = SceneryPointText(hit, at, mode_)] {
         QGuiApplication::clipboard()->setText(point);
@@ -63,7 +64,7 @@ void TForm1::ShowIdentifyMenu(const SegmentHit& hit, TPointD at, QPoint pixel) {
 
     // The list of named tracks is the author mode's.
     if (mode_.OwnerMode) {
-        QAction* show = menu.addAction(QStringLiteral("Pokaż w liście torów"));
+        QAction* show = menu.addAction(Tr("TForm1", "Pokaż w liście torów"));
         show->setObjectName("ShowInTrackListItem");
         show->setEnabled(hit.kind == SegmentKind::Track && tools_.trackList->HoldsTrack(segment));
         connect(show, &QAction::triggered, this, [this, &segment] { ShowInTrackList(segment); });

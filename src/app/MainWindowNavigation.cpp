@@ -18,6 +18,7 @@
 #include "MapWidget.h"
 #include "QtColor.h"
 #include "QtText.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -140,7 +141,7 @@ void TForm1::ShowViewItems() {
 }
 
 void TForm1::Measuring(double metres) {
-    SetStatusText("Odległość: " + RulerDistanceText(metres));
+    SetStatusText(FormatText(Translate("TForm1", "Odległość: %1"), {RulerDistanceText(metres)}));
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {

@@ -8,6 +8,7 @@
 #include "MapWidget.h"
 #include "PointerPanel.h"
 #include "SegmentSearch.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -41,8 +42,9 @@ void TForm1::GoToClick() {
     const bool author = mode_.OwnerMode;
     const TrackNameIndex names = author ? TrackNameIndex(scenery_.Tracks()) : TrackNameIndex();
     GoToRequest request;
-    request.prompt = author ? "Współrzędne x z w osiach scenerii albo nazwa toru:"
-                            : "Współrzędne x z w osiach scenerii:";
+    request.prompt = author
+                         ? Translate("TForm1", "Współrzędne x z w osiach scenerii albo nazwa toru:")
+                         : Translate("TForm1", "Współrzędne x z w osiach scenerii:");
     request.names = names.Names();
     GoToTarget target;
     request.check = [&](const std::string& text) {

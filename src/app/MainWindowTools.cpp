@@ -18,6 +18,7 @@
 #include "SceneryProperytyForm.h"
 #include "TimeTableForm.h"
 #include "TrackListForm.h"
+#include "Translate.h"
 #include "WorkModeForm.h"
 
 namespace tarvik {
@@ -32,22 +33,22 @@ void TForm1::CreateToolWindows(const std::function<void(std::string_view)>& prog
     };
     tools_.editors = new TEditSourceForm(Context(), this);
     tools_.colors = new TColorsForm(colors_, dialogs_, this);
-    step("20% Legenda");
+    step(Translate("TForm1", "20% Legenda"));
     tools_.legend = new TLegendForm(options_, scenery_, colors_, this);
-    step("30% MiniMap");
+    step(Translate("TForm1", "30% MiniMap"));
     tools_.miniMap = new TMiniMapForm(*this, this);
-    step("40% TrackList");
+    step(Translate("TForm1", "40% TrackList"));
     tools_.trackList = new TTrackListForm(Context(), this);
-    step("50% RunSim");
+    step(Translate("TForm1", "50% RunSim"));
     tools_.launcher = new TRunSimForm(Context(), this);
-    step("60% Properyty");
+    step(Translate("TForm1", "60% Properyty"));
     tools_.properties = new TProperytyForm(scenery_, mode_, cursors_, this);
-    step("70% SceneryProperyty");
+    step(Translate("TForm1", "70% SceneryProperyty"));
     tools_.statistics =
         new TSceneryProperytyForm(scenery_, mode_, colors_, cursors_, sceneryShortPath_, this);
-    step("80% WorkMode");
+    step(Translate("TForm1", "80% WorkMode"));
     tools_.workMode = new TWorkModeForm(mode_, dialogs_, this);
-    step("90% Czyt. konfig...");
+    step(Translate("TForm1", "90% Czyt. konfig..."));
     // Shown from the modal launcher, it must belong to it to take the user's input.
     tools_.timetable = new TTimeTableForm(Context(), tools_.launcher);
     tools_.problems = new TProblemsForm(Context(), this);

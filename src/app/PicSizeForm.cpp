@@ -7,6 +7,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "QtText.h"
+
 namespace tarvik {
 namespace {
 
@@ -46,7 +48,7 @@ class SideSpinBox final : public QSpinBox {
     void fixup(QString& text) const override { text = QString::number(SideOfText(text)); }
 };
 
-QSpinBox* SideField(const char* name, const char* hint, int value, QWidget* parent) {
+QSpinBox* SideField(const char* name, const QString& hint, int value, QWidget* parent) {
     auto* field = new SideSpinBox(parent);
     field->setObjectName(name);
     field->setRange(kMinSide, kMaxSide);
@@ -61,10 +63,10 @@ QSpinBox* SideField(const char* name, const char* hint, int value, QWidget* pare
 
 TPicSizeForm::TPicSizeForm(QWidget* parent) : QDialog(parent) {
     setObjectName("PicSizeForm");
-    setWindowTitle("Podaj rozmiar obrazu");
-    width_ = SideField("SpinEdit1", "Szerokość", 800, this);
-    height_ = SideField("SpinEdit2", "Wysokość", 600, this);
-    auto* ok = new QPushButton("OK", this);
+    setWindowTitle(Tr("PicSizeForm", "Podaj rozmiar obrazu"));
+    width_ = SideField("SpinEdit1", Tr("PicSizeForm", "Szerokość"), 800, this);
+    height_ = SideField("SpinEdit2", Tr("PicSizeForm", "Wysokość"), 600, this);
+    auto* ok = new QPushButton(Tr("PicSizeForm", "OK"), this);
     ok->setObjectName("OkButton");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -3,12 +3,14 @@
 #include <QFontMetrics>
 
 #include "ProblemTexts.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
 
 QString Link(const QString& text) {
-    return QStringLiteral("<a href=\"problems\">") + text.toHtmlEscaped() + QStringLiteral("</a>");
+    return QStringLiteral("<a href=\"problems\">") + text.toHtmlEscaped() +
+           QStringLiteral("</a>");
 }
 
 }  // namespace
@@ -18,13 +20,13 @@ ProblemsLink::ProblemsLink(QWidget* parent) : QLabel(parent) {
     setTextFormat(Qt::RichText);
     // No wider than its text, so that it stands beside the pointer's place on the right.
     setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
-    setToolTip(QStringLiteral("Pokaż problemy scenerii (Ctrl+Shift+P)"));
+    setToolTip(Tr("ProblemsLink", "Pokaż problemy scenerii (Ctrl+Shift+P)"));
     hide();
 }
 
 void ProblemsLink::ShowCounts(std::size_t errors, std::size_t warnings) {
     full_ = ProblemCountText(errors, warnings);
-    brief_ = QStringLiteral("Problemy: ") + QString::number(errors + warnings);
+    brief_ = Tr("ProblemsLink", "Problemy: %1").arg(errors + warnings);
     updateGeometry();
     ShowFitting();
     setVisible(!full_.isEmpty());

@@ -19,11 +19,11 @@ TSplashScreenForm::TSplashScreenForm(QWidget* parent, bool withProgress)
     picture->setPixmap(QPixmap::fromImage(MakeSplashPicture(kWidth, kHeight)));
     picture->setGeometry(0, 0, kWidth, kHeight);
 
-    auto* version = new QLabel(QString("Wersja ") + kVersion, this);
+    auto* version = new QLabel(Tr("SplashScreenForm", "Wersja %1").arg(kVersion), this);
     version->setObjectName("VersionLabel");
     version->setStyleSheet("color: white;");
     version->setGeometry(22, 104, kWidth - 44, 20);
-    auto* notice = new QLabel("© 2026 Zespół Tarvik Track Viewer", this);
+    auto* notice = new QLabel(Tr("SplashScreenForm", "© 2026 Zespół Tarvik Track Viewer"), this);
     notice->setObjectName("NoticeLabel");
     notice->setStyleSheet("color: white;");
     notice->setGeometry(22, kHeight - 56, kWidth - 44, 20);
@@ -48,7 +48,8 @@ TSplashScreenForm::~TSplashScreenForm() {
 }
 
 void TSplashScreenForm::ShowProgress(std::string_view text) {
-    SetTextNow(*progress_, "Ł A D O W A N I E . . .   " + ToQString(text));
+    SetTextNow(*progress_,
+               Tr("SplashScreenForm", "Ł A D O W A N I E . . .   %1").arg(ToQString(text)));
     QCoreApplication::processEvents();
 }
 

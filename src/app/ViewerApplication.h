@@ -4,6 +4,7 @@
 #include <exception>
 #include <string_view>
 
+#include "Translate.h"
 #include "UserDialogs.h"
 
 namespace tarvik {
@@ -21,7 +22,7 @@ bool DeliverOrReport(Deliver&& deliver, UserDialogs* dialogs) {
     } catch (const std::exception& e) {
         ReportError(e.what(), dialogs);
     } catch (...) {
-        ReportError("Wystąpił nieznany błąd programu.", dialogs);
+        ReportError(Translate("ViewerApplication", "Wystąpił nieznany błąd programu."), dialogs);
     }
     return false;
 }

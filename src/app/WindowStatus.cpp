@@ -10,6 +10,7 @@
 #include "LoadProgressPanel.h"
 #include "QtText.h"
 #include "TextNow.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -41,7 +42,8 @@ void WindowStatus::Progress(const LoadProgress& p) {
         p.fileSize == 0
             ? 100
             : static_cast<int>(std::min<std::uint64_t>(100, p.fileDone * 100 / p.fileSize));
-    pendingText_ = "Ładowanie... " + DisplayPath(p.file) + " (" + std::to_string(percent) + "%)";
+    pendingText_ = FormatText(Translate("WindowStatus", "Ładowanie... %1 (%2%)"),
+                              {DisplayPath(p.file), std::to_string(percent)});
     textPending_ = true;
     PaintWhenDue();
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <sstream>
 
+#include "Translate.h"
+
 namespace tarvik {
 
 std::vector<std::string> SplitList(const std::string& list) {
@@ -28,7 +30,7 @@ std::optional<std::string> ParseLayers(const std::string& list, KindSet& layers)
         } else if (item == "traction" || item == "tractions") {  // as the output names them
             layers[static_cast<int>(SegmentKind::Traction)] = true;
         } else {
-            return "unknown layer " + item;
+            return FormatText(Translate("tarvik", "unknown layer %1"), {item});
         }
     }
     return std::nullopt;

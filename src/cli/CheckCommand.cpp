@@ -15,6 +15,7 @@
 #include "ProgramInfo.h"
 #include "SegmentSearch.h"
 #include "StopSignals.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -36,12 +37,12 @@ OptionResult TakeCheckArgument(const std::vector<std::string>& args, std::size_t
     }
     if (a == "--gap") {
         if (i + 1 >= args.size()) {
-            problem = "--gap needs a value";
+            problem = Translate("tarvik", "--gap needs a value");
             return OptionResult::Error;
         }
         const std::optional<double> gap = ParseFiniteNumber(args[++i]);
         if (!gap || *gap < 0) {
-            problem = "--gap takes a number of metres, 0 or more";
+            problem = Translate("tarvik", "--gap takes a number of metres, 0 or more");
             return OptionResult::Error;
         }
         o.model.gap = *gap;
@@ -49,7 +50,7 @@ OptionResult TakeCheckArgument(const std::vector<std::string>& args, std::size_t
     }
     // Every parse error is answered Ignore, so that one run tells them all.
     if (a == "--on-parse-error") {
-        problem = "unknown option " + a;
+        problem = FormatText(Translate("tarvik", "unknown option %1"), {a});
         return OptionResult::Error;
     }
     return OptionResult::NotMine;
@@ -169,10 +170,12 @@ int RunCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     }
     std::fflush(out);
     if (scenery.LoadProblemsLeftOut > 0) {
-        std::fprintf(
-            err, "%s: pominięto %llu dalszych problemów wczytywania (podano pierwsze %zu)\n",
-            kApplicationTitle, static_cast<unsigned long long>(scenery.LoadProblemsLeftOut),
-            kMostLoadProblems);
+        const std::string text = FormatText(
+            Translate("tarvik",
+                      "%1: pominięto %2 dalszych problemów wczytywania (podano pierwsze %3)\n"),
+            {kApplicationTitle, std::to_string(scenery.LoadProblemsLeftOut),
+             std::to_string(kMostLoadProblems)});
+        std::fputs(text.c_str(), err);
     }
     if (result.status == LoadStatus::Failed) {
         std::fprintf(err, "%s: %s\n", kApplicationTitle, result.error.c_str());

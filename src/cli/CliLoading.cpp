@@ -5,6 +5,7 @@
 #include "ConsoleDialogs.h"
 #include "FileSystem.h"
 #include "StopSignals.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -22,7 +23,7 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
     }
     if (a == "--precision") {
         if (!hasValue) {
-            problem = "--precision needs a value";
+            problem = Translate("tarvik", "--precision needs a value");
             return OptionResult::Error;
         }
         const std::string& v = args[++i];
@@ -30,7 +31,7 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
         const auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), value);
         if (ec != std::errc() || ptr != v.data() + v.size() || value < kMinPrecision ||
             value > kMaxPrecision) {
-            problem = "--precision takes a whole number from 1 to 10";
+            problem = Translate("tarvik", "--precision takes a whole number from 1 to 10");
             return OptionResult::Error;
         }
         o.precision = value;
@@ -38,7 +39,7 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
     }
     if (a == "--on-parse-error") {
         if (!hasValue) {
-            problem = "--on-parse-error needs a value";
+            problem = Translate("tarvik", "--on-parse-error needs a value");
             return OptionResult::Error;
         }
         const std::string& v = args[++i];
@@ -47,14 +48,14 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
         } else if (v == "abort") {
             o.onParseError = MessageAnswer::Abort;
         } else {
-            problem = "--on-parse-error takes ignore or abort";
+            problem = Translate("tarvik", "--on-parse-error takes ignore or abort");
             return OptionResult::Error;
         }
         return OptionResult::Taken;
     }
     if (a.size() > 1 && a.front() == '-') return OptionResult::NotMine;
     if (!o.scenery.empty()) {
-        problem = "only one scenery can be given";
+        problem = Translate("tarvik", "only one scenery can be given");
         return OptionResult::Error;
     }
     o.scenery = a;
@@ -75,9 +76,9 @@ bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& 
     for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
         if (takeOwn && takeOwn(args, i, problem) != OptionResult::NotMine) continue;
         if (TakeLoadOption(args, i, load, problem) != OptionResult::NotMine) continue;
-        problem = "unknown option " + args[i];
+        problem = FormatText(Translate("tarvik", "unknown option %1"), {args[i]});
     }
-    if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
+    if (problem.empty() && load.scenery.empty()) problem = Translate("tarvik", "no scenery given");
     if (problem.empty()) return true;
     TellWrongUsage(err, command, problem, usage);
     return false;
@@ -85,8 +86,9 @@ bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& 
 
 void TellWrongUsage(std::FILE* err, const std::string& command, const std::string& problem,
                     const std::string& usage) {
-    std::fprintf(err, "tarvik %s: %s\nusage: tarvik %s %s\n", command.c_str(), problem.c_str(),
-                 command.c_str(), usage.c_str());
+    const std::string text = FormatText(Translate("tarvik", "tarvik %1: %2\nusage: tarvik %1 %3\n"),
+                                        {command, problem, usage});
+    std::fputs(text.c_str(), err);
 }
 
 int LoadAndPrint(const LoadOptions& load, std::FILE* out, std::FILE* err,

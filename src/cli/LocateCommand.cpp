@@ -7,15 +7,18 @@
 #include "Cp1250.h"
 #include "JsonWriter.h"
 #include "SceneryJson.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
 
-constexpr const char* kLocateUsage =
-    "SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
-    "       [--on-parse-error ignore|abort]\n"
-    "  X Z: a point in the scenery's own axes; LIST: comma-separated from\n"
-    "  tracks,roads,rivers,traction";
+std::string LocateUsage() {
+    return Translate("tarvik",
+                     "SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
+                     "       [--on-parse-error ignore|abort]\n"
+                     "  X Z: a point in the scenery's own axes; LIST: comma-separated from\n"
+                     "  tracks,roads,rivers,traction");
+}
 
 // As dump names the segment lists.
 constexpr const char* kLayerNames[kSegmentKindCount] = {"tracks", "roads", "rivers", "tractions"};
@@ -37,7 +40,7 @@ OptionResult TakeLocateArgument(const std::vector<std::string>& args, std::size_
     const std::string& a = args[i];
     if (a == "--radius" || a == "--layers") {
         if (i + 1 >= args.size()) {
-            problem = a + " needs a value";
+            problem = FormatText(Translate("tarvik", "%1 needs a value"), {a});
             return OptionResult::Error;
         }
         const std::string& v = args[++i];
@@ -47,19 +50,20 @@ OptionResult TakeLocateArgument(const std::vector<std::string>& args, std::size_
                    radius && *radius >= 0) {
             o.radius = *radius;
         } else {
-            problem = "--radius takes a number of metres, 0 or more";
+            problem = Translate("tarvik", "--radius takes a number of metres, 0 or more");
         }
         return problem.empty() ? OptionResult::Taken : OptionResult::Error;
     }
     // The first positional argument is the scenery, for the load options to take.
     if (load.scenery.empty() || !IsPositional(a)) return OptionResult::NotMine;
     if (o.point.size() == 2) {
-        problem = "unexpected argument " + a;
+        problem = FormatText(Translate("tarvik", "unexpected argument %1"), {a});
         return OptionResult::Error;
     }
     const std::optional<double> value = ParseFiniteNumber(a);
     if (!value) {
-        problem = std::string(o.point.empty() ? "X" : "Z") + " must be a number, not " + a;
+        problem = FormatText(Translate("tarvik", "%1 must be a number, not %2"),
+                             {o.point.empty() ? "X" : "Z", a});
         return OptionResult::Error;
     }
     o.point.push_back(*value);
@@ -100,10 +104,12 @@ int RunLocate(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
                              std::string& problem) {
         return TakeLocateArgument(a, i, load, o, problem);
     };
-    if (!ReadLoadArguments(args, "locate", kLocateUsage, load, takeOwn, err)) return 2;
+    if (!ReadLoadArguments(args, "locate", LocateUsage(), load, takeOwn, err)) return 2;
     if (o.point.size() < 2) {
-        TellWrongUsage(err, "locate", o.point.empty() ? "no point given (X Z)" : "no Z given",
-                       kLocateUsage);
+        TellWrongUsage(err, "locate",
+                       o.point.empty() ? Translate("tarvik", "no point given (X Z)")
+                                       : Translate("tarvik", "no Z given"),
+                       LocateUsage());
         return 2;
     }
     return LoadAndPrint(load, out, err, [&](const TScenery& scenery, const LoadResult&) {

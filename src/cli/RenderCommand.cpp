@@ -17,17 +17,21 @@
 #include "SegmentGrid.h"
 #include "StopSignals.h"
 #include "Text.h"
+#include "Translate.h"
 #include "ViewState.h"
 
 namespace tarvik {
 namespace {
 
-constexpr const char* kRenderUsage =
-    " -o FILE [--size WxH] [--map velocity|height|gradient|plain] [--layers LIST]\n"
-    "       [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] [--white]\n"
-    "       [--view MINX,MINY,MAXX,MAXY] [--settings FILE]\n"
-    "  LIST: comma-separated; layers from tracks,roads,rivers,traction; signs from\n"
-    "  speed,gradient; overlays from legend,minimap\n";
+std::string RenderUsage() {
+    return Translate(
+        "tarvik",
+        " -o FILE [--size WxH] [--map velocity|height|gradient|plain] [--layers LIST]\n"
+        "       [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] [--white]\n"
+        "       [--view MINX,MINY,MAXX,MAXY] [--settings FILE]\n"
+        "  LIST: comma-separated; layers from tracks,roads,rivers,traction; signs from\n"
+        "  speed,gradient; overlays from legend,minimap\n");
+}
 
 // Mini-map size of the viewer's window as it first opens.
 constexpr int kMiniMapWidth = 165;
@@ -82,16 +86,18 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
     } else if (a == "-o" || a == "--size" || a == "--map" || a == "--layers" || a == "--signs" ||
                a == "--overlays" || a == "--view" || a == "--settings") {
         const std::string* v = value();
-        if (!v) return a + " needs a value";
+        if (!v) return FormatText(Translate("tarvik", "%1 needs a value"), {a});
         if (a == "-o") {
             o.output = *v;
         } else if (a == "--settings") {
             o.settings = *v;
         } else if (a == "--size") {
-            if (!ParseSize(*v, o.width, o.height)) return "--size takes WxH, each 1 to 65535";
+            if (!ParseSize(*v, o.width, o.height))
+                return Translate("tarvik", "--size takes WxH, each 1 to 65535");
         } else if (a == "--view") {
             std::array<float, 4> view{};
-            if (!ParseView(*v, view)) return "--view takes MINX,MINY,MAXX,MAXY with MIN below MAX";
+            if (!ParseView(*v, view))
+                return Translate("tarvik", "--view takes MINX,MINY,MAXX,MAXY with MIN below MAX");
             o.view = view;
         } else if (a == "--map") {
             if (*v == "velocity") {
@@ -103,7 +109,7 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
             } else if (*v == "plain") {
                 o.map.Type = MapType::Normal;
             } else {
-                return "--map takes velocity, height, gradient or plain";
+                return Translate("tarvik", "--map takes velocity, height, gradient or plain");
             }
         } else if (a == "--layers") {
             KindSet layers{};
@@ -120,7 +126,7 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
                 } else if (item == "gradient") {
                     o.map.PaintElevation = true;
                 } else {
-                    return "unknown sign " + item;
+                    return FormatText(Translate("tarvik", "unknown sign %1"), {item});
                 }
             }
         } else {
@@ -131,12 +137,12 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
                 } else if (item == "minimap") {
                     o.map.MiniMapOnMap = true;
                 } else {
-                    return "unknown overlay " + item;
+                    return FormatText(Translate("tarvik", "unknown overlay %1"), {item});
                 }
             }
         }
     } else {
-        return "unknown option " + a;
+        return FormatText(Translate("tarvik", "unknown option %1"), {a});
     }
     return std::nullopt;
 }
@@ -152,15 +158,19 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         if (TakeLoadOption(args, i, load, problem) != OptionResult::NotMine) continue;
         if (auto p = TakeRenderOption(args, i, o)) problem = *p;
     }
-    if (problem.empty() && load.scenery.empty()) problem = "no scenery given";
-    if (problem.empty() && o.output.empty()) problem = "no output file given (-o FILE)";
+    if (problem.empty() && load.scenery.empty()) problem = Translate("tarvik", "no scenery given");
+    if (problem.empty() && o.output.empty())
+        problem = Translate("tarvik", "no output file given (-o FILE)");
     const std::optional<PictureFormat> format = PictureFormatOfName(o.output);
     if (problem.empty() && !format) {
-        problem = "the output file must end in .png, .bmp, .gif, .jpg, .jpeg, .svg or .pdf";
+        problem = Translate(
+            "tarvik", "the output file must end in .png, .bmp, .gif, .jpg, .jpeg, .svg or .pdf");
     }
     if (!problem.empty()) {
-        std::fprintf(err, "tarvik render: %s\nusage: tarvik render %s%s", problem.c_str(),
-                     kLoadUsage, kRenderUsage);
+        const std::string text =
+            FormatText(Translate("tarvik", "tarvik render: %1\nusage: tarvik render %2%3"),
+                       {problem, kLoadUsage, RenderUsage()});
+        std::fputs(text.c_str(), err);
         return 2;
     }
 
@@ -198,7 +208,9 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         FitMap(view.ViewMin, view.ViewMax, static_cast<std::uint16_t>(o.width),
                static_cast<std::uint16_t>(o.height));
     if (!fitted) {
-        std::fprintf(err, "tarvik render: the view is empty; nothing was drawn\n");
+        std::fputs(
+            Translate("tarvik", "tarvik render: the view is empty; nothing was drawn\n").c_str(),
+            err);
         return 1;
     }
     // The frame shows the view as the fit widened it.

@@ -6,21 +6,24 @@
 #include "ByteSearch.h"
 #include "Cp1250.h"
 #include "ParseFailure.h"
+#include "Translate.h"
 
 namespace tarvik {
 
 void TokenList::Missing(std::size_t i) {
-    throw ParseFailure("Brak parametru nr " + std::to_string(i));
+    throw ParseFailure(
+        FormatText(Translate("Scenery", "Brak parametru nr %1"), {std::to_string(i)}));
 }
 
 namespace {
 
 bool AskAboutShortLine(std::string_view lastToken, std::size_t count, UserDialogs& dialogs,
                        std::optional<MessageAnswer>* answerOut) {
-    const std::string text =
-        "Błąd parsowania!\n\r" + MessageExcerpt(lastToken) + " " + std::to_string(count);
-    const MessageAnswer answer = dialogs.MessageBox(text, kParseErrorCaption, MessageIcon::Error,
-                                                    MessageButtons::AbortRetryIgnore);
+    const std::string text = FormatText(Translate("Scenery", "Błąd parsowania!\n\r%1 %2"),
+                                        {MessageExcerpt(lastToken), std::to_string(count)});
+    const MessageAnswer answer =
+        dialogs.MessageBox(text, Translate("Scenery", kParseErrorCaption), MessageIcon::Error,
+                           MessageButtons::AbortRetryIgnore);
     if (answerOut) *answerOut = answer;
     return answer == MessageAnswer::Ignore;
 }

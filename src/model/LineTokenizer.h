@@ -6,12 +6,14 @@
 #include <string_view>
 #include <vector>
 
+#include "Translate.h"
 #include "UserDialogs.h"
 
 namespace tarvik {
 
 // The caption of the question about a line with too few tokens.
-inline constexpr std::string_view kParseErrorCaption = "Błąd parsowania";
+inline constexpr const char* kParseErrorCaption =
+    TARVIK_TRANSLATE_NOOP("Scenery", "Błąd parsowania");
 
 // Tokens of one split line. They view the line's bytes, so they are valid only as long as
 // the line they were cut from.

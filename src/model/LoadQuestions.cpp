@@ -4,6 +4,7 @@
 
 #include "LineTokenizer.h"
 #include "SceneryParser.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -31,10 +32,12 @@ LoadQuestions::LoadQuestions(UserDialogs& dialogs, Stopwatch::Clock clock)
 MessageAnswer LoadQuestions::MessageBox(std::string_view text, std::string_view caption,
                                         MessageIcon icon, MessageButtons buttons) {
     if (answerParseErrors_) {
-        if (caption == kParseErrorCaption && buttons == MessageButtons::AbortRetryIgnore) {
+        if (caption == Translate("Scenery", kParseErrorCaption) &&
+            buttons == MessageButtons::AbortRetryIgnore) {
             return MessageAnswer::Ignore;
         }
-        if (text.starts_with(kPieceReadError) && buttons == MessageButtons::Ok) {
+        if (text.starts_with(Translate("Scenery", kPieceReadError)) &&
+            buttons == MessageButtons::Ok) {
             return MessageAnswer::Ok;
         }
     }

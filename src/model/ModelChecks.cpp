@@ -13,6 +13,7 @@
 #include "NumberText.h"
 #include "Problems.h"
 #include "Scenery.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -131,8 +132,9 @@ void NearMissCheck::CheckPair(const EndPoint& a, const EndPoint& b) {
     p.at = first;
     p.segment = (aFirst ? ea : eb).segment;
     p.where = Middle(ea.x, ea.y, eb.x, eb.y);
-    p.message = "Końce torów z " + ShownSourcePlace(scenery_.Sources, first) + " i z " +
-                ShownSourcePlace(scenery_.Sources, second) + " mijają się o " + Metres(d);
+    p.message = FormatText(Translate("Scenery", "Końce torów z %1 i z %2 mijają się o %3"),
+                           {ShownSourcePlace(scenery_.Sources, first),
+                            ShownSourcePlace(scenery_.Sources, second), Metres(d)});
     out_.push_back(std::move(p));
 }
 
@@ -226,8 +228,19 @@ struct Shaped {
     const TSegmentObj* segment = nullptr;
 };
 
-constexpr const char* kLayerWords[kSegmentKindCount] = {"toru", "drogi", "rzeki",
-                                                        "sieci trakcyjnej"};
+constexpr const char* kLayerWords[kSegmentKindCount] = {
+    TARVIK_TRANSLATE_NOOP("Scenery",
+                          "Odcinek toru powtarza odcinek z %1: te same końce i "
+                          "wektory kontrolne"),
+    TARVIK_TRANSLATE_NOOP("Scenery",
+                          "Odcinek drogi powtarza odcinek z %1: te same końce i "
+                          "wektory kontrolne"),
+    TARVIK_TRANSLATE_NOOP("Scenery",
+                          "Odcinek rzeki powtarza odcinek z %1: te same końce i "
+                          "wektory kontrolne"),
+    TARVIK_TRANSLATE_NOOP("Scenery",
+                          "Odcinek sieci trakcyjnej powtarza odcinek z %1: te same "
+                          "końce i wektory kontrolne")};
 
 void CheckDuplicateSegments(const TScenery& scenery, SegmentKind kind, std::vector<Problem>& out) {
     const SegmentList& list = scenery.Segments.List(kind);
@@ -268,10 +281,8 @@ void CheckDuplicateSegments(const TScenery& scenery, SegmentKind kind, std::vect
                 p.segment = &s;
                 p.layer = kind;
                 p.where = Middle(s.X1, s.Y1, s.X2, s.Y2);
-                p.message = std::string("Odcinek ") + kLayerWords[static_cast<int>(kind)] +
-                            " powtarza odcinek z " +
-                            ShownSourcePlace(scenery.Sources, original.at) +
-                            ": te same końce i wektory kontrolne";
+                p.message = FormatText(Translate("Scenery", kLayerWords[static_cast<int>(kind)]),
+                                       {ShownSourcePlace(scenery.Sources, original.at)});
                 out.push_back(std::move(p));
             }
         }
@@ -338,8 +349,9 @@ void CheckDuplicateNames(const TScenery& scenery, std::vector<Problem>& out) {
             p.at = named[i].at;
             p.segment = &s;
             p.where = TPointD{s.X1, s.Y1};
-            p.message = "Nazwa toru „" + Cp1250ToUtf8(name) + "” jest już użyta w " +
-                        ShownSourcePlace(scenery.Sources, first.at);
+            p.message =
+                FormatText(Translate("Scenery", "Nazwa toru „%1” jest już użyta w %2"),
+                           {Cp1250ToUtf8(name), ShownSourcePlace(scenery.Sources, first.at)});
             out.push_back(std::move(p));
         }
         b = e;
@@ -356,7 +368,9 @@ std::vector<Problem> CheckModel(const TScenery& scenery, const ModelCheckOptions
     if (!any) {
         Problem p;
         p.kind = ProblemKind::NoSegments;
-        p.message = "Sceneria nie zawiera żadnego odcinka toru, drogi, rzeki ani sieci trakcyjnej";
+        p.message = Translate(
+            "Scenery",
+            "Sceneria nie zawiera żadnego odcinka toru, drogi, rzeki ani sieci trakcyjnej");
         problems.push_back(std::move(p));
         return problems;
     }

@@ -10,6 +10,7 @@
 
 #include "Cp1250.h"
 #include "FileSystem.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -67,8 +68,9 @@ class PosixFileSource final : public FileSource {
                 return 0;
             }
             if (errno != EINTR) {
-                throw std::runtime_error("Błąd odczytu pliku " + DisplayPath(path_) + ": " +
-                                         std::strerror(errno));
+                throw std::runtime_error(
+                    FormatText(Translate("Scenery", "Błąd odczytu pliku %1: %2"),
+                               {DisplayPath(path_), std::strerror(errno)}));
             }
         }
     }
@@ -127,8 +129,9 @@ std::optional<FileStamp> PosixFileSystem::Stamp(const std::string& path) const {
 }
 
 std::unique_ptr<FileSource> PosixFileSystem::Open(const std::string& path) const {
-    const auto failure = [&path](const char* reason) {
-        return std::runtime_error("Nie można otworzyć pliku " + DisplayPath(path) + ": " + reason);
+    const auto failure = [&path](const std::string& reason) {
+        return std::runtime_error(FormatText(
+            Translate("Scenery", "Nie można otworzyć pliku %1: %2"), {DisplayPath(path), reason}));
     };
     if (!Nameable(path)) throw failure(std::strerror(ENOENT));
     // Without O_NONBLOCK opening a FIFO waits for a writer, and a device may wait too; what
@@ -143,7 +146,8 @@ std::unique_ptr<FileSource> PosixFileSystem::Open(const std::string& path) const
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        throw failure(S_ISDIR(st.st_mode) ? "to jest folder" : "to nie jest zwykły plik");
+        throw failure(S_ISDIR(st.st_mode) ? Translate("Scenery", "to jest folder")
+                                          : Translate("Scenery", "to nie jest zwykły plik"));
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);
     return std::make_unique<PosixFileSource>(path, fd, st);

@@ -5,6 +5,7 @@
 #include "Cp1250.h"
 #include "Numbers.h"
 #include "SceneryParser.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -37,8 +38,9 @@ void WidenBounds(SceneryBounds& b) {
 
 bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDialogs& dialogs) {
     if (files.FileExists(path)) return true;
-    dialogs.MessageBox("Plik o nazwie " + DisplayPath(path) + " nie istnieje!", "Brak pliku",
-                       MessageIcon::Error, MessageButtons::Ok);
+    dialogs.MessageBox(
+        FormatText(Translate("Scenery", "Plik o nazwie %1 nie istnieje!"), {DisplayPath(path)}),
+        Translate("Scenery", "Brak pliku"), MessageIcon::Error, MessageButtons::Ok);
     return false;
 }
 
@@ -57,7 +59,7 @@ LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TW
         SceneryParser parser(scenery, mode, files, dialogs, status, options);
         parser.ParseSceneryFile(path, true, false, OriginOffsets{});
     } catch (const LoadStopped&) {
-        result = {LoadStatus::Failed, kLoadStoppedText, true};
+        result = {LoadStatus::Failed, Translate("Scenery", kLoadStoppedText), true};
     } catch (const std::exception& e) {
         result = {LoadStatus::Failed, e.what()};
     }

@@ -5,6 +5,7 @@
 #include "FileSystem.h"
 #include "Scenery.h"
 #include "SceneryParser.h"
+#include "Translate.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -22,7 +23,8 @@ struct LoadResult {
     bool stopped = false;  // the status sink asked for the end (then status is Failed)
 };
 
-inline constexpr const char* kLoadStoppedText = "Wczytywanie przerwane przez użytkownika.";
+inline constexpr const char* kLoadStoppedText =
+    TARVIK_TRANSLATE_NOOP("Scenery", "Wczytywanie przerwane przez użytkownika.");
 
 // Tells the user when there is no file at the path; true when there is one.
 bool CheckSceneryExists(const std::string& path, const FileSystem& files, UserDialogs& dialogs);

@@ -12,6 +12,7 @@
 #include "PointLine.h"
 #include "Text.h"
 #include "Trainsets.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -49,18 +50,18 @@ std::string_view WithoutFirstFive(std::string_view line) {
 }
 
 std::string LoadingText(const std::string& path) {
-    return "Ładowanie... " + DisplayPath(path);
+    return FormatText(Translate("Scenery", "Ładowanie... %1"), {DisplayPath(path)});
 }
 
 // The words of the question's buttons; any other answer ends the file as Abort does.
-std::string_view AnswerText(MessageAnswer answer) {
+std::string AnswerText(MessageAnswer answer) {
     switch (answer) {
         case MessageAnswer::Ignore:
-            return "Ignoruj";
+            return Translate("Scenery", "Ignoruj");
         case MessageAnswer::Retry:
-            return "Ponów";
+            return Translate("Scenery", "Ponów");
         default:
-            return "Przerwij";
+            return Translate("Scenery", "Przerwij");
     }
 }
 
@@ -109,10 +110,11 @@ bool SceneryParser::SplitRecorded(std::string_view line, SplitOptions options) {
         // The question is asked after the last token was taken, so there is one.
         const std::string_view last = tokens_[tokens_.Count() - 1];
         Report(ProblemKind::ParseError,
-               "Za mało parametrów w wierszu: " + MessageExcerpt(last) + " " +
-                   std::to_string(tokens_.Count()) + " (potrzeba " +
-                   std::to_string(options.minCount) +
-                   ") — odpowiedź: " + std::string(AnswerText(*answer)),
+               FormatText(
+                   Translate("Scenery",
+                             "Za mało parametrów w wierszu: %1 %2 (potrzeba %3) — odpowiedź: %4"),
+                   {MessageExcerpt(last), std::to_string(tokens_.Count()),
+                    std::to_string(options.minCount), AnswerText(*answer)}),
                HereInnermost());
     }
     return split;
@@ -170,8 +172,9 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
         Report(ProblemKind::LoadError, e.what(), HereInnermost());
         if (stack_.empty()) throw;
         const Frame& f = *stack_.back();
-        throw std::runtime_error(std::string(e.what()) + " (" + DisplayPath(f.path) + ", wiersz " +
-                                 std::to_string(f.reader.LineNumber()) + ")");
+        throw std::runtime_error(
+            FormatText(Translate("Scenery", "%1 (%2, wiersz %3)"),
+                       {e.what(), DisplayPath(f.path), std::to_string(f.reader.LineNumber())}));
     }
 }
 
@@ -183,7 +186,9 @@ bool SceneryParser::Enter(const IncludeRequest& request, bool firstSegment) {
         // The scenery file itself was looked for before the load.
         if (!stack_.empty()) {
             Report(ProblemKind::MissingInclude,
-                   "Brak dołączanego pliku: " + Cp1250ToUtf8(request.written), HereInnermost());
+                   FormatText(Translate("Scenery", "Brak dołączanego pliku: %1"),
+                              {Cp1250ToUtf8(request.written)}),
+                   HereInnermost());
         }
         return false;
     }
@@ -195,10 +200,11 @@ bool SceneryParser::Enter(const IncludeRequest& request, bool firstSegment) {
         return false;
     }
     if (filesRead_ == options_.limits.files) {
-        throw std::runtime_error("Przekroczono limit " +
-                                 FormatFixed(static_cast<double>(options_.limits.files), 0, true) +
-                                 " wczytanych plików przy dołączaniu pliku " +
-                                 DisplayPath(*located));
+        throw std::runtime_error(FormatText(
+            Translate("Scenery",
+                      "Przekroczono limit %1 wczytanych plików przy dołączaniu pliku %2"),
+            {FormatFixed(static_cast<double>(options_.limits.files), 0, true),
+             DisplayPath(*located)}));
     }
     ++filesRead_;
     reading_.insert(identity);
@@ -260,9 +266,9 @@ void SceneryParser::CheckSegmentLimit() const {
     for (int kind = 0; kind < kSegmentKindCount; ++kind)
         stored += scenery_.Segments.List(static_cast<SegmentKind>(kind)).Count();
     if (stored < options_.limits.segments) return;
-    throw std::runtime_error("Przekroczono limit " +
-                             FormatFixed(static_cast<double>(options_.limits.segments), 0, true) +
-                             " odcinków, które zmieści pamięć tego komputera");
+    throw std::runtime_error(FormatText(
+        Translate("Scenery", "Przekroczono limit %1 odcinków, które zmieści pamięć tego komputera"),
+        {FormatFixed(static_cast<double>(options_.limits.segments), 0, true)}));
 }
 
 SourceLine SceneryParser::HereInnermost() const {
@@ -280,15 +286,17 @@ void SceneryParser::Report(ProblemKind kind, std::string message, SourceLine at)
 }
 
 void SceneryParser::ReportCycle(const std::string& path) {
-    const std::string text = "Pominięto cykliczne dołączenie pliku " + DisplayPath(path);
+    const std::string text = FormatText(
+        Translate("Scenery", "Pominięto cykliczne dołączenie pliku %1"), {DisplayPath(path)});
     Report(ProblemKind::IncludeCycle, text, HereInnermost());
     status_.StatusText(text);
     if (cycleReported_) return;
     cycleReported_ = true;
-    dialogs_.MessageBox("Plik " + DisplayPath(path) +
-                            " dołącza sam siebie (wprost lub przez inne pliki). Ponowne "
-                            "dołączenie zostało pominięte.",
-                        "Błąd", MessageIcon::Warning, MessageButtons::Ok);
+    dialogs_.MessageBox(FormatText(Translate("Scenery",
+                                             "Plik %1 dołącza sam siebie (wprost lub przez inne "
+                                             "pliki). Ponowne dołączenie zostało pominięte."),
+                                   {DisplayPath(path)}),
+                        Translate("Scenery", "Błąd"), MessageIcon::Warning, MessageButtons::Ok);
 }
 
 SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line) {
@@ -339,8 +347,9 @@ SceneryParser::Next SceneryParser::OriginStatement(Frame& f, std::string_view li
         add(f.origin.z, tokens_[3]);
         add(f.origin.y, tokens_[2]);
     } catch (const ParseFailure&) {
-        dialogs_.MessageBox("Niepoprawny parametr orign - '" + MessageExcerpt(line) + "'!", "Błąd",
-                            MessageIcon::Warning, MessageButtons::Ok);
+        dialogs_.MessageBox(FormatText(Translate("Scenery", "Niepoprawny parametr orign - '%1'!"),
+                                       {MessageExcerpt(line)}),
+                            Translate("Scenery", "Błąd"), MessageIcon::Warning, MessageButtons::Ok);
     }
     return Next::Continue;
 }
@@ -486,10 +495,12 @@ bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t
                                             .readAt = piece.node}));
     } catch (const ParseFailure&) {
         const std::string text =
-            std::string(kPieceReadError) + " '" + MessageExcerpt(current) + "'";
+            Translate("Scenery", kPieceReadError) + " '" + MessageExcerpt(current) + "'";
         // The load goes on without the piece; the list keeps where it was lost.
-        Report(ProblemKind::ParseError, text + " — odcinek pominięty", HereInnermost());
-        dialogs_.MessageBox(text, "Błąd", MessageIcon::Error, MessageButtons::Ok);
+        Report(ProblemKind::ParseError,
+               FormatText(Translate("Scenery", "%1 — odcinek pominięty"), {text}), HereInnermost());
+        dialogs_.MessageBox(text, Translate("Scenery", "Błąd"), MessageIcon::Error,
+                            MessageButtons::Ok);
     }
     return true;
 }
@@ -540,8 +551,8 @@ void SceneryParser::TrainsetBlock(Frame& f) {
     trainset.ReadAt = Here(f);
     if (mode_.OwnerMode && !trainset.Track && !track.empty() && !EqualsIgnoreCase(track, "none")) {
         Report(ProblemKind::TrainsetWithoutTrack,
-               "Pociąg " + Cp1250ToUtf8(trainset.Name) + " nie ma toru: nie odnaleziono toru " +
-                   Cp1250ToUtf8(CutName(track)),
+               FormatText(Translate("Scenery", "Pociąg %1 nie ma toru: nie odnaleziono toru %2"),
+                          {Cp1250ToUtf8(trainset.Name), Cp1250ToUtf8(CutName(track))}),
                trainset.ReadAt);
     }
     while (!f.reader.AtEnd()) {

@@ -15,6 +15,7 @@
 #include "LoadLimits.h"
 #include "PathResolver.h"
 #include "Scenery.h"
+#include "Translate.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -22,7 +23,8 @@ namespace tarvik {
 
 // The start of the message about a piece whose numbers could not be read; the piece is left
 // out and the load goes on.
-inline constexpr std::string_view kPieceReadError = "Błąd przy odczycie drogi!";
+inline constexpr const char* kPieceReadError =
+    TARVIK_TRANSLATE_NOOP("Scenery", "Błąd przy odczycie drogi!");
 
 struct OriginOffsets {
     float x = 0;

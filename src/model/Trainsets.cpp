@@ -4,6 +4,7 @@
 
 #include "Cp1250.h"
 #include "Text.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -24,18 +25,20 @@ TTrainsObj& AddTrainset(TScenery& scenery, std::string_view name, std::string_vi
     for (;;) {
         track = scenery.Segments.FindNamedTrack(wanted);
         if (track || !ownerMode) break;
-        const std::string question = "Nie odnaleziono toru " + Cp1250ToUtf8(wanted) +
-                                     ", do którego przypisany jest pociąg " +
-                                     Cp1250ToUtf8(trainset.Name) +
-                                     "\rCzy chcesz sam przypisac pociąg do toru?";
-        if (dialogs.MessageBox(question, "Nieodnaleziony tor", MessageIcon::Warning,
-                               MessageButtons::YesNo) != MessageAnswer::Yes) {
+        const std::string question =
+            FormatText(Translate("Scenery",
+                                 "Nie odnaleziono toru %1, do którego przypisany jest pociąg "
+                                 "%2\rCzy chcesz sam przypisac pociąg do toru?"),
+                       {Cp1250ToUtf8(wanted), Cp1250ToUtf8(trainset.Name)});
+        if (dialogs.MessageBox(question, Translate("Scenery", "Nieodnaleziony tor"),
+                               MessageIcon::Warning, MessageButtons::YesNo) != MessageAnswer::Yes) {
             break;
         }
         std::string entered = Cp1250ToUtf8(wanted);
-        if (!dialogs.InputQuery(
-                "Przypisanie do toru",
-                "Przypisz pociąg " + Cp1250ToUtf8(trainset.Name) + " do toru:", entered)) {
+        if (!dialogs.InputQuery(Translate("Scenery", "Przypisanie do toru"),
+                                FormatText(Translate("Scenery", "Przypisz pociąg %1 do toru:"),
+                                           {Cp1250ToUtf8(trainset.Name)}),
+                                entered)) {
             break;
         }
         wanted = CutName(Utf8ToCp1250(entered));

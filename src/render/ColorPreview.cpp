@@ -5,6 +5,7 @@
 
 #include "Fonts.h"
 #include "QtColor.h"
+#include "QtText.h"
 #include "ScaleColor.h"
 
 namespace tarvik {
@@ -49,15 +50,15 @@ QImage MakeColorPreview(const ColorSlots& c, int w, int h) {
 
     p.setPen(Qt::black);
     p.setFont(SmallFont());
-    const auto text = [&p](int x, int y, const char* t) {
-        p.drawText(QRect(x, y, 300, 20), Qt::AlignLeft | Qt::AlignTop, QString::fromUtf8(t));
+    const auto text = [&p](int x, int y, const QString& t) {
+        p.drawText(QRect(x, y, 300, 20), Qt::AlignLeft | Qt::AlignTop, t);
     };
-    text(10, 1, "Tor zwykły:");
-    text(10, 30, "Tor - prędkość szlakowa min-max:");
-    text(10, 60, "Tor - wysokość min-max:");
-    text(10, 90, "Tor - nachylenie min-max:");
-    text(w - 70, h - 20, "Droga");
-    text(10, h - 20, "Rzeka");
+    text(10, 1, Tr("ColorPreview", "Tor zwykły:"));
+    text(10, 30, Tr("ColorPreview", "Tor - prędkość szlakowa min-max:"));
+    text(10, 60, Tr("ColorPreview", "Tor - wysokość min-max:"));
+    text(10, 90, Tr("ColorPreview", "Tor - nachylenie min-max:"));
+    text(w - 70, h - 20, Tr("ColorPreview", "Droga"));
+    text(10, h - 20, Tr("ColorPreview", "Rzeka"));
     return picture;
 }
 

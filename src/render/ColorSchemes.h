@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -37,8 +38,8 @@ inline constexpr ColorSlots kLightColors{
 
 // The schemes in the order the dialog offers them, the program's own colours first.
 inline constexpr std::array<ColorScheme, 2> kColorSchemes = {{
-    {"Domyślny", ColorSlots{}},
-    {"Jasny", kLightColors},
+    {QT_TRANSLATE_NOOP("ColorSchemes", "Domyślny"), ColorSlots{}},
+    {QT_TRANSLATE_NOOP("ColorSchemes", "Jasny"), kLightColors},
 }};
 
 }  // namespace tarvik

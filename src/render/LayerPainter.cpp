@@ -9,6 +9,7 @@
 #include "QtColor.h"
 #include "ScaleColor.h"
 #include "SegmentGeometry.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -19,10 +20,12 @@ void RunawayGuard::Count() {
         return;
     }
     const MessageAnswer answer = hooks_.dialogs->MessageBox(
-        "Wykryto błąd przetwarzania danych. Co uczynić?\rkliknij PRZERWIJ - aby zamknąć "
-        "program,\rkliknij PONÓW - aby przerwać wykonywaną funkcję,\rkliknij IGNORUJ - aby "
-        "kontynuować działanie mimo to.",
-        "Błąd przetwarzania", MessageIcon::Error, MessageButtons::AbortRetryIgnore);
+        Translate("LayerPainter",
+                  "Wykryto błąd przetwarzania danych. Co uczynić?\rkliknij PRZERWIJ - aby zamknąć "
+                  "program,\rkliknij PONÓW - aby przerwać wykonywaną funkcję,\rkliknij IGNORUJ - "
+                  "aby kontynuować działanie mimo to."),
+        Translate("LayerPainter", "Błąd przetwarzania"), MessageIcon::Error,
+        MessageButtons::AbortRetryIgnore);
     if (answer == MessageAnswer::Abort) throw DrawingStopped{MapOutcome::EndProgram};
     if (answer == MessageAnswer::Retry) throw DrawingStopped{MapOutcome::Abandoned};
     count_ = 0;

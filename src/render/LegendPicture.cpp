@@ -6,6 +6,7 @@
 
 #include "Fonts.h"
 #include "QtColor.h"
+#include "QtText.h"
 #include "ScaleColor.h"
 
 namespace tarvik {
@@ -58,23 +59,35 @@ void PaintLegend(QPainter& p, MapType type, const SceneryRanges& r, const ColorS
     bool withScale = true;
     switch (type) {
         case MapType::Velocity:
-            legend = {"Tory - Vmax [km/h]:", r.SpeedMin, r.SpeedMax,
-                      colors.SpeedScale(),   {29, 54},   78};
+            legend = {QT_TRANSLATE_NOOP("LegendPicture", "Tory - Vmax [km/h]:"),
+                      r.SpeedMin,
+                      r.SpeedMax,
+                      colors.SpeedScale(),
+                      {29, 54},
+                      78};
             break;
         case MapType::Hipsometric:
-            legend = {"Tory - Wysokość [m]:",    r.HeightMin, r.HeightMax,
-                      colors.HipsometricScale(), {29, 54},    78};
+            legend = {QT_TRANSLATE_NOOP("LegendPicture", "Tory - Wysokość [m]:"),
+                      r.HeightMin,
+                      r.HeightMax,
+                      colors.HipsometricScale(),
+                      {29, 54},
+                      78};
             break;
         case MapType::Elevation:
-            legend = {"Tory - Wzniesi. [‰]:",  r.GradientMin, r.GradientMax,
-                      colors.ElevationScale(), {29, 56},      81};
+            legend = {QT_TRANSLATE_NOOP("LegendPicture", "Tory - Wzniesi. [‰]:"),
+                      r.GradientMin,
+                      r.GradientMax,
+                      colors.ElevationScale(),
+                      {29, 56},
+                      81};
             break;
         case MapType::Normal:
             withScale = false;
             break;
     }
     if (withScale) {
-        Label(p, 3, 0, QString::fromUtf8(legend.title));
+        Label(p, 3, 0, Tr("LegendPicture", legend.title));
         if (legend.hi == legend.lo) {
             p.setPen(QPen(ToQColor(colors.Track), 3));
             p.drawLine(10, 17, 90, 17);
@@ -111,9 +124,9 @@ void PaintLegend(QPainter& p, MapType type, const SceneryRanges& r, const ColorS
     p.drawRect(12, 75, 10, 10);
     p.setPen(Qt::black);
     p.setBrush(Qt::NoBrush);
-    Label(p, 35, 45, QStringLiteral("Trakcja"));
-    Label(p, 35, 60, QStringLiteral("Rzeka"));
-    Label(p, 35, 75, QStringLiteral("Droga"));
+    Label(p, 35, 45, Tr("LegendPicture", "Trakcja"));
+    Label(p, 35, 60, Tr("LegendPicture", "Rzeka"));
+    Label(p, 35, 75, Tr("LegendPicture", "Droga"));
 }
 
 }  // namespace tarvik

@@ -9,6 +9,7 @@
 #include "Overlays.h"
 #include "QtColor.h"
 #include "TrackLabels.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -145,7 +146,8 @@ MapResult PaintMap(const MapRequest& request) {
         request.target.drawImage(0, 0, picture);
     }
 
-    if (!miniMap && hooks.status) hooks.status->StatusText(stopwatch.ElapsedText("Rysowanie: "));
+    if (!miniMap && hooks.status)
+        hooks.status->StatusText(stopwatch.ElapsedText(Translate("PaintMap", "Rysowanie: ")));
     return result;
 }
 

@@ -32,14 +32,14 @@ struct SquareRow {
     int squares;
 };
 constexpr SquareRow kRows[] = {
-    {"Tło:", 1},
-    {"Tory - standardowy:", 1},
-    {"Gradient prędkości:", 4},
-    {"Gradient wysokości:", 4},
-    {"Gradient nachylenia:", 4},
-    {"Trakcja:", 1},
-    {"Drogi:", 1},
-    {"Rzeki:", 1},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Tło:"), 1},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Tory - standardowy:"), 1},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Gradient prędkości:"), 4},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Gradient wysokości:"), 4},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Gradient nachylenia:"), 4},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Trakcja:"), 1},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Drogi:"), 1},
+    {QT_TRANSLATE_NOOP("ColorsForm", "Rzeki:"), 1},
 };
 static_assert([] {
     std::size_t n = 0;
@@ -63,13 +63,13 @@ void Paint(QWidget& square, TColor color) {
 
 TColorsForm::TColorsForm(ColorSlots& colorSlots, ViewerDialogs& dialogs, QWidget* parent)
     : QDialog(parent), slots_(colorSlots), dialogs_(dialogs), squares_(colorSlots) {
-    setWindowTitle(QStringLiteral("Wybierz kolory"));
+    setWindowTitle(Tr("ColorsForm", "Wybierz kolory"));
 
-    auto* colorsBox = new QGroupBox(QStringLiteral("Kolory"), this);
+    auto* colorsBox = new QGroupBox(Tr("ColorsForm", "Kolory"), this);
     auto* grid = new QGridLayout(colorsBox);
     std::size_t slot = 0;
     for (int row = 0; row < static_cast<int>(std::size(kRows)); ++row) {
-        grid->addWidget(new QLabel(QString::fromUtf8(kRows[row].caption), colorsBox), row, 0);
+        grid->addWidget(new QLabel(Tr("ColorsForm", kRows[row].caption), colorsBox), row, 0);
         for (int column = 1; column <= kRows[row].squares; ++column, ++slot) {
             auto* square = new QFrame(colorsBox);
             square->setObjectName(ShapeName(kColorSlotTable[slot].name));
@@ -83,7 +83,7 @@ TColorsForm::TColorsForm(ColorSlots& colorSlots, ViewerDialogs& dialogs, QWidget
         }
     }
 
-    auto* previewBox = new QGroupBox(QStringLiteral("Podgląd"), this);
+    auto* previewBox = new QGroupBox(Tr("ColorsForm", "Podgląd"), this);
     auto* previewLayout = new QVBoxLayout(previewBox);
     previewLabel_ = new QLabel(previewBox);
     previewLabel_->setObjectName(QStringLiteral("Preview"));
@@ -91,22 +91,22 @@ TColorsForm::TColorsForm(ColorSlots& colorSlots, ViewerDialogs& dialogs, QWidget
     previewLayout->addWidget(previewLabel_);
     previewLayout->addStretch();
 
-    auto* schemeLabel = new QLabel(QStringLiteral("Schemat:"), this);
+    auto* schemeLabel = new QLabel(Tr("ColorsForm", "Schemat:"), this);
     scheme_ = new QComboBox(this);
     scheme_->setObjectName(QStringLiteral("SchemeBox"));
     for (const ColorScheme& scheme : kColorSchemes)
-        scheme_->addItem(ToQString(scheme.name));
+        scheme_->addItem(Tr("ColorSchemes", scheme.name.data()));
     // Shown while the squares match none of the schemes.
-    scheme_->setPlaceholderText(QStringLiteral("(własny)"));
+    scheme_->setPlaceholderText(Tr("ColorsForm", "(własny)"));
     schemeLabel->setBuddy(scheme_);
 
-    auto* defaultButton = new QPushButton(QStringLiteral("Domyślne"), this);
+    auto* defaultButton = new QPushButton(Tr("ColorsForm", "Domyślne"), this);
     defaultButton->setObjectName(QStringLiteral("DefaultButton"));
     defaultButton->setAutoDefault(false);
-    auto* cancelButton = new QPushButton(QStringLiteral("Anuluj"), this);
+    auto* cancelButton = new QPushButton(Tr("ColorsForm", "Anuluj"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     cancelButton->setAutoDefault(false);
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(Tr("ColorsForm", "OK"), this);
     okButton->setObjectName(QStringLiteral("OkButton"));
     okButton->setDefault(true);
 

@@ -17,7 +17,9 @@
 #include <vector>
 
 #include "EditSourceForm2.h"
+#include "QtText.h"
 #include "RunSimForm.h"
+#include "Translate.h"
 #include "ViewerDialogs.h"
 
 namespace tarvik {
@@ -25,16 +27,17 @@ namespace {
 
 OpenFileRequest EditorProgramRequest() {
     OpenFileRequest request;
-    request.title = "Wybierz edytor tekstowy...";
-    request.filter = "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*";
+    request.title = Translate("EditSourceForm", "Wybierz edytor tekstowy...");
+    request.filter = Translate("EditSourceForm",
+                               "Programy (*.exe; *.com)|*.exe; *.com|Wszystkie pliki (*.*)|*.*");
     request.program = true;
     request.defaultExt = "exe";
     return request;
 }
 
-void SetHint(QWidget& widget, const char* hint) {
-    widget.setToolTip(QString::fromUtf8(hint));
-    widget.setStatusTip(QString::fromUtf8(hint));
+void SetHint(QWidget& widget, const QString& hint) {
+    widget.setToolTip(hint);
+    widget.setStatusTip(hint);
 }
 
 QString FromBytes(const std::string& path) {
@@ -55,37 +58,37 @@ QString EditorEntryText(int index, const std::string& name) {
 TEditSourceForm::TEditSourceForm(ToolContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("EditSourceForm"));
-    setWindowTitle(QStringLiteral("Edytuj źródła..."));
+    setWindowTitle(Tr("EditSourceForm", "Edytuj źródła..."));
 
-    auto* editorGroup = new QGroupBox(QStringLiteral("Edytor"), this);
+    auto* editorGroup = new QGroupBox(Tr("EditSourceForm", "Edytor"), this);
     editorList_ = new QComboBox(editorGroup);
     editorList_->setObjectName(QStringLiteral("EditorList"));
     editorList_->setMaxVisibleItems(10);
     auto* editorLayout = new QVBoxLayout(editorGroup);
     editorLayout->addWidget(editorList_);
 
-    auto* slotGroup = new QGroupBox(QStringLiteral("Konfiguracja edytora"), this);
-    auto* nameLabel = new QLabel(QStringLiteral("Nazwa:"), slotGroup);
+    auto* slotGroup = new QGroupBox(Tr("EditSourceForm", "Konfiguracja edytora"), this);
+    auto* nameLabel = new QLabel(Tr("EditSourceForm", "Nazwa:"), slotGroup);
     editorName_ = new QLineEdit(slotGroup);
     editorName_->setObjectName(QStringLiteral("EditorName"));
     nameLabel->setBuddy(editorName_);
-    exeLabel_ = new QLabel(QStringLiteral("Plik edytora:"), slotGroup);
+    exeLabel_ = new QLabel(Tr("EditSourceForm", "Plik edytora:"), slotGroup);
     exeEdit_ = new QLineEdit(slotGroup);
     exeEdit_->setObjectName(QStringLiteral("ExeEdit"));
     exeEdit_->setMinimumWidth(280);
     exeEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
-    SetHint(*exeEdit_, "Podaj plik edytora");
+    SetHint(*exeEdit_, Tr("EditSourceForm", "Podaj plik edytora"));
     exeLabel_->setBuddy(exeEdit_);
     browseButton_ = new QPushButton(QStringLiteral("..."), slotGroup);
     browseButton_->setObjectName(QStringLiteral("BrowseButton"));
     browseButton_->setAutoDefault(false);
     browseButton_->setFixedWidth(24);
-    SetHint(*browseButton_, "Przeglądaj");
-    paramLabel_ = new QLabel(QStringLiteral("Parametry:"), slotGroup);
+    SetHint(*browseButton_, Tr("EditSourceForm", "Przeglądaj"));
+    paramLabel_ = new QLabel(Tr("EditSourceForm", "Parametry:"), slotGroup);
     paramEdit_ = new QLineEdit(slotGroup);
     paramEdit_->setObjectName(QStringLiteral("ParamEdit"));
     paramEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
-    SetHint(*paramEdit_, "Podaj parametry uruchomieniowe dla edytora");
+    SetHint(*paramEdit_, Tr("EditSourceForm", "Podaj parametry uruchomieniowe dla edytora"));
     paramLabel_->setBuddy(paramEdit_);
     auto* slotLayout = new QGridLayout(slotGroup);
     slotLayout->addWidget(nameLabel, 0, 0);
@@ -96,11 +99,11 @@ TEditSourceForm::TEditSourceForm(ToolContext context, QWidget* parent)
     slotLayout->addWidget(paramLabel_, 2, 0);
     slotLayout->addWidget(paramEdit_, 2, 1, 1, 2);
 
-    editSceneryButton_ = new QPushButton(QStringLiteral("Edytuj scenerię"), this);
+    editSceneryButton_ = new QPushButton(Tr("EditSourceForm", "Edytuj scenerię"), this);
     editSceneryButton_->setObjectName(QStringLiteral("EditSceneryButton"));
     editSceneryButton_->setAutoDefault(false);
     editSceneryButton_->setEnabled(false);
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(Tr("EditSourceForm", "OK"), this);
     okButton->setObjectName(QStringLiteral("OkButton"));
     okButton->setDefault(true);
     auto* buttons = new QHBoxLayout;
@@ -116,14 +119,14 @@ TEditSourceForm::TEditSourceForm(ToolContext context, QWidget* parent)
 
     exeMenu_ = new QMenu(this);
     exeMenu_->setObjectName(QStringLiteral("ExeMenu"));
-    connect(exeMenu_->addAction(QStringLiteral("Notatnik")), &QAction::triggered, this,
+    connect(exeMenu_->addAction(Tr("EditSourceForm", "Notatnik")), &QAction::triggered, this,
             [this] { NotepadClick(); });
     paramMenu_ = new QMenu(this);
     paramMenu_->setObjectName(QStringLiteral("ParamMenu"));
-    connect(paramMenu_->addAction(QStringLiteral("Nazwa pliku (%f)")), &QAction::triggered, this,
-            [this] { InsertMacro(*paramEdit_, QStringLiteral("%f")); });
-    connect(paramMenu_->addAction(QStringLiteral("Numer wiersza (%l)")), &QAction::triggered, this,
-            [this] { InsertMacro(*paramEdit_, QStringLiteral("%l")); });
+    connect(paramMenu_->addAction(Tr("EditSourceForm", "Nazwa pliku (%f)")), &QAction::triggered,
+            this, [this] { InsertMacro(*paramEdit_, QStringLiteral("%f")); });
+    connect(paramMenu_->addAction(Tr("EditSourceForm", "Numer wiersza (%l)")), &QAction::triggered,
+            this, [this] { InsertMacro(*paramEdit_, QStringLiteral("%l")); });
     connect(exeEdit_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { exeMenu_->popup(exeEdit_->mapToGlobal(p)); });
     connect(paramEdit_, &QWidget::customContextMenuRequested, this,
@@ -205,7 +208,7 @@ void TEditSourceForm::ChooseEditorProgram(int index) {
 }
 
 void TEditSourceForm::NotepadClick() {
-    editorName_->setText(QStringLiteral("Notatnik"));
+    editorName_->setText(Tr("EditSourceForm", "Notatnik"));
     exeEdit_->setText(FromBytes(DesktopTextEditor()));
     paramEdit_->setText(QStringLiteral("%f"));
 }
@@ -252,7 +255,8 @@ bool TEditSourceForm::OpenInEditor(const std::string& file, std::uint64_t line) 
 }
 
 void TEditSourceForm::ReportStartFailure(const std::string& program, const std::string& reason) {
-    context_.dialogs.MessageBox(StartFailureText(program, reason), "Błąd", MessageIcon::Error,
+    context_.dialogs.MessageBox(StartFailureText(program, reason),
+                                Translate("EditSourceForm", "Błąd"), MessageIcon::Error,
                                 MessageButtons::Ok);
 }
 

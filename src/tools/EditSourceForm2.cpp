@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "Cp1250.h"
+#include "QtText.h"
 
 namespace tarvik {
 namespace {
@@ -18,7 +19,7 @@ TEditSourceForm2::TEditSourceForm2(const std::string& editorName,
                                    const std::vector<std::string>& files, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("EditSourceForm2"));
-    setWindowTitle(QStringLiteral("Wybierz pliki do edycji w '") +
+    setWindowTitle(Tr("EditSourceForm2", "Wybierz pliki do edycji w '") +
                    QString::fromStdString(editorName) + QStringLiteral("':"));
     setMinimumSize(380, 100);
 
@@ -31,13 +32,13 @@ TEditSourceForm2::TEditSourceForm2(const std::string& editorName,
         item->setData(kFileRole, QByteArray::fromStdString(file));
     }
 
-    auto* toggleButton = new QPushButton(QStringLiteral("Zaznacz/odznacz &wszystkie"), this);
+    auto* toggleButton = new QPushButton(Tr("EditSourceForm2", "Zaznacz/odznacz &wszystkie"), this);
     toggleButton->setObjectName(QStringLiteral("ToggleAllButton"));
     toggleButton->setAutoDefault(false);
-    auto* okButton = new QPushButton(QStringLiteral("OK"), this);
+    auto* okButton = new QPushButton(Tr("EditSourceForm2", "OK"), this);
     okButton->setObjectName(QStringLiteral("OkButton"));
     okButton->setDefault(true);
-    auto* cancelButton = new QPushButton(QStringLiteral("Anuluj"), this);
+    auto* cancelButton = new QPushButton(Tr("EditSourceForm2", "Anuluj"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     cancelButton->setAutoDefault(false);
 

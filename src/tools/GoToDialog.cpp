@@ -15,7 +15,7 @@ namespace tarvik {
 GoToDialog::GoToDialog(const GoToRequest& request, QWidget* parent)
     : QDialog(parent), request_(request) {
     setObjectName("GoToDialog");
-    setWindowTitle(QStringLiteral("Przejdź do"));
+    setWindowTitle(Tr("GoToDialog", "Przejdź do"));
 
     auto* prompt = new QLabel(ToQString(request.prompt), this);
     prompt->setObjectName("GoToPrompt");
@@ -44,8 +44,8 @@ GoToDialog::GoToDialog(const GoToRequest& request, QWidget* parent)
     message_->hide();
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(QStringLiteral("OK"));
-    buttons->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Anuluj"));
+    buttons->button(QDialogButtonBox::Ok)->setText(Tr("GoToDialog", "OK"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(Tr("GoToDialog", "Anuluj"));
     connect(buttons, &QDialogButtonBox::accepted, this, &GoToDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &GoToDialog::reject);
 

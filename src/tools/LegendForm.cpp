@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "LegendPicture.h"
+#include "QtText.h"
 
 namespace tarvik {
 
@@ -14,7 +15,7 @@ TLegendForm::TLegendForm(const MapOptions& options, const TScenery& scenery,
       options_(options),
       scenery_(scenery),
       colors_(colors) {
-    setWindowTitle(QStringLiteral("Legenda"));
+    setWindowTitle(Tr("LegendForm", "Legenda"));
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xFF, 0xFF, 0xE1));
     setPalette(pal);

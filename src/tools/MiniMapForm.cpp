@@ -4,13 +4,15 @@
 #include <QPainter>
 #include <QResizeEvent>
 
+#include "QtText.h"
+
 namespace tarvik {
 
 TMiniMapForm::TMiniMapForm(MiniMapHost& host, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowMaximizeButtonHint |
                           Qt::WindowCloseButtonHint),
       host_(host) {
-    setWindowTitle(QStringLiteral("Miniaturka"));
+    setWindowTitle(Tr("MiniMapForm", "Miniaturka"));
     setCursor(Qt::CrossCursor);
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(kDefaultWidth, kDefaultHeight);

@@ -2,21 +2,23 @@
 
 #include <QStringList>
 
+#include "QtText.h"
+
 namespace tarvik {
 namespace {
 
 // Polish nouns after a number take one of three forms: 1 błąd, 2 błędy, 5 błędów, 22 błędy,
 // 12 błędów.
-QString Counted(std::size_t n, const char* one, const char* few, const char* many) {
+QString Counted(std::size_t n, const QString& one, const QString& few, const QString& many) {
     const std::size_t tens = n % 100;
     const std::size_t units = n % 10;
-    const char* form = many;
+    const QString* form = &many;
     if (n == 1) {
-        form = one;
+        form = &one;
     } else if (units >= 2 && units <= 4 && (tens < 12 || tens > 14)) {
-        form = few;
+        form = &few;
     }
-    return QString::number(n) + ' ' + QString::fromUtf8(form);
+    return QString::number(n) + ' ' + *form;
 }
 
 }  // namespace
@@ -24,23 +26,23 @@ QString Counted(std::size_t n, const char* one, const char* few, const char* man
 QString ProblemKindLabel(ProblemKind kind) {
     switch (kind) {
         case ProblemKind::ParseError:
-            return QStringLiteral("Błąd parsowania");
+            return Tr("ProblemTexts", "Błąd parsowania");
         case ProblemKind::LoadError:
-            return QStringLiteral("Błąd wczytywania");
+            return Tr("ProblemTexts", "Błąd wczytywania");
         case ProblemKind::MissingInclude:
-            return QStringLiteral("Brak dołączanego pliku");
+            return Tr("ProblemTexts", "Brak dołączanego pliku");
         case ProblemKind::IncludeCycle:
-            return QStringLiteral("Cykliczne dołączenie");
+            return Tr("ProblemTexts", "Cykliczne dołączenie");
         case ProblemKind::TrainsetWithoutTrack:
-            return QStringLiteral("Skład bez toru");
+            return Tr("ProblemTexts", "Skład bez toru");
         case ProblemKind::NearMiss:
-            return QStringLiteral("Niezłączone końce torów");
+            return Tr("ProblemTexts", "Niezłączone końce torów");
         case ProblemKind::DuplicateSegment:
-            return QStringLiteral("Powtórzony odcinek");
+            return Tr("ProblemTexts", "Powtórzony odcinek");
         case ProblemKind::DuplicateName:
-            return QStringLiteral("Powtórzona nazwa toru");
+            return Tr("ProblemTexts", "Powtórzona nazwa toru");
         case ProblemKind::NoSegments:
-            return QStringLiteral("Pusta sceneria");
+            return Tr("ProblemTexts", "Pusta sceneria");
     }
     return QString::fromUtf8(ProblemKindName(kind).data(),
                              static_cast<qsizetype>(ProblemKindName(kind).size()));
@@ -48,10 +50,14 @@ QString ProblemKindLabel(ProblemKind kind) {
 
 QString ProblemCountText(std::size_t errors, std::size_t warnings) {
     QStringList parts;
-    if (errors > 0) parts << Counted(errors, "błąd", "błędy", "błędów");
-    if (warnings > 0) parts << Counted(warnings, "ostrzeżenie", "ostrzeżenia", "ostrzeżeń");
+    if (errors > 0)
+        parts << Counted(errors, Tr("ProblemTexts", "błąd"), Tr("ProblemTexts", "błędy"),
+                         Tr("ProblemTexts", "błędów"));
+    if (warnings > 0)
+        parts << Counted(warnings, Tr("ProblemTexts", "ostrzeżenie"),
+                         Tr("ProblemTexts", "ostrzeżenia"), Tr("ProblemTexts", "ostrzeżeń"));
     if (parts.isEmpty()) return {};
-    return QStringLiteral("Problemy: ") + parts.join(QStringLiteral(", "));
+    return Tr("ProblemTexts", "Problemy: ") + parts.join(QStringLiteral(", "));
 }
 
 }  // namespace tarvik

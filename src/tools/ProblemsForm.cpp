@@ -46,7 +46,7 @@ std::vector<ProblemsModel::Row> RowsOf(std::vector<Problem> problems, const Sour
 TProblemsForm::TProblemsForm(ToolContext context, QWidget* parent)
     : QWidget(parent, Qt::Tool), context_(std::move(context)) {
     setObjectName("ProblemsForm");
-    setWindowTitle(QStringLiteral("Problemy scenerii"));
+    setWindowTitle(Tr("ProblemsForm", "Problemy scenerii"));
     setMinimumSize(240, 140);
     resize(kDesignedWidth, kDesignedHeight);
 
@@ -56,13 +56,13 @@ TProblemsForm::TProblemsForm(ToolContext context, QWidget* parent)
     auto* top = new QHBoxLayout;
     filter_ = new QLineEdit(this);
     filter_->setObjectName("ProblemFilter");
-    filter_->setPlaceholderText(QStringLiteral("Filtruj: rodzaj, plik lub opis"));
+    filter_->setPlaceholderText(Tr("ProblemsForm", "Filtruj: rodzaj, plik lub opis"));
     filter_->setClearButtonEnabled(true);
     top->addWidget(filter_, 1);
-    editButton_ = new QPushButton(QStringLiteral("Edytuj w tym miejscu"), this);
+    editButton_ = new QPushButton(Tr("ProblemsForm", "Edytuj w tym miejscu"), this);
     editButton_->setObjectName("EditHereButton");
     editButton_->setToolTip(
-        QStringLiteral("Otwiera plik problemu w jego wierszu w pierwszym edytorze"));
+        Tr("ProblemsForm", "Otwiera plik problemu w jego wierszu w pierwszym edytorze"));
     editButton_->setEnabled(false);
     top->addWidget(editButton_);
     layout->addLayout(top);
@@ -70,7 +70,7 @@ TProblemsForm::TProblemsForm(ToolContext context, QWidget* parent)
     counts_ = new QLabel(this);
     counts_->setObjectName("ProblemCounts");
     counts_->setWordWrap(true);
-    counts_->setText(QStringLiteral("Nie wczytano scenerii."));
+    counts_->setText(Tr("ProblemsForm", "Nie wczytano scenerii."));
     layout->addWidget(counts_);
 
     model_ = new ProblemsModel(this);
@@ -115,7 +115,7 @@ void TProblemsForm::Clear() {
     model_->Clear();
     leftOut_ = 0;
     editButton_->setEnabled(false);
-    counts_->setText(QStringLiteral("Wczytywanie i sprawdzanie scenerii..."));
+    counts_->setText(Tr("ProblemsForm", "Wczytywanie i sprawdzanie scenerii..."));
     SetStatus({});
 }
 
@@ -147,7 +147,7 @@ void TProblemsForm::ShowOnMap(int row) {
     const Problem* p = ProblemAt(row);
     if (!p || !context_.map.SceneryLoaded()) return;
     if (!p->where) {
-        SetStatus(QStringLiteral("Ten problem nie ma miejsca na mapie."));
+        SetStatus(Tr("ProblemsForm", "Ten problem nie ma miejsca na mapie."));
         return;
     }
     // The map highlights tracks only; a problem of another layer is marked by its point alone.
@@ -162,7 +162,7 @@ void TProblemsForm::EditCurrent() {
     const ProblemsModel::Row& r =
         model_->At(filtered_->mapToSource(filtered_->index(row, 0)).row());
     if (r.line == 0) {
-        SetStatus(QStringLiteral("Ten problem nie ma miejsca w pliku."));
+        SetStatus(Tr("ProblemsForm", "Ten problem nie ma miejsca w pliku."));
         return;
     }
     emit editAt(r.path, r.line);
@@ -173,12 +173,13 @@ void TProblemsForm::FilterChanged() {
     const int all = model_->rowCount();
     const int shown = filtered_->rowCount();
     QString text =
-        shown == all ? QString() : QStringLiteral("Pokazano %1 z %2.").arg(shown).arg(all);
+        shown == all ? QString() : Tr("ProblemsForm", "Pokazano %1 z %2.").arg(shown).arg(all);
     if (leftOut_ > 0) {
         if (!text.isEmpty()) text += ' ';
-        text += QStringLiteral("Pominięto %1 dalszych problemów wczytywania (podano pierwsze %2).")
-                    .arg(leftOut_)
-                    .arg(kMostLoadProblems);
+        text +=
+            Tr("ProblemsForm", "Pominięto %1 dalszych problemów wczytywania (podano pierwsze %2).")
+                .arg(leftOut_)
+                .arg(kMostLoadProblems);
     }
     SetStatus(text);
 }
@@ -196,7 +197,7 @@ void TProblemsForm::ShowCounts() {
         perKind << ProblemKindLabel(kind) + QStringLiteral(": ") + QString::number(n);
     }
     counts_->setText(perKind.isEmpty()
-                         ? QStringLiteral("Nie znaleziono problemów.")
+                         ? Tr("ProblemsForm", "Nie znaleziono problemów.")
                          : ProblemCountText(errors, warnings) + QStringLiteral(" — ") +
                                perKind.join(QStringLiteral(" · ")));
 }

@@ -99,13 +99,13 @@ QVariant ProblemsModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
     switch (section) {
         case KindColumn:
-            return QStringLiteral("Rodzaj");
+            return Tr("ProblemsModel", "Rodzaj");
         case FileColumn:
-            return QStringLiteral("Plik");
+            return Tr("ProblemsModel", "Plik");
         case LineColumn:
-            return QStringLiteral("Wiersz");
+            return Tr("ProblemsModel", "Wiersz");
         case MessageColumn:
-            return QStringLiteral("Opis");
+            return Tr("ProblemsModel", "Opis");
         default:
             return {};
     }

@@ -13,6 +13,7 @@
 #include "Cp1250.h"
 #include "LaunchParams.h"
 #include "Text.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -63,23 +64,27 @@ ProgramStart PrepareStart(const std::string& program, std::vector<std::string> a
 }
 
 std::string StartObstacle(const ProgramStart& start) {
-    if (start.program.empty()) return "Nie wskazano pliku programu.";
+    if (start.program.empty()) return Translate("ProgramStarter", "Nie wskazano pliku programu.");
     std::string program = start.program;
     if (program.find('/') == std::string::npos) {
         // A bare name is looked up on the PATH, as the start would do.
         const QString found = QStandardPaths::findExecutable(Decoded(program));
-        if (found.isEmpty()) return "Nie znaleziono takiego programu.";
+        if (found.isEmpty()) return Translate("ProgramStarter", "Nie znaleziono takiego programu.");
         program = Encoded(found);
     }
     const QFileInfo file(Decoded(program));
-    if (!file.exists()) return "Plik nie istnieje.";
-    if (file.isDir()) return "To jest folder, a nie program.";
+    if (!file.exists()) return Translate("ProgramStarter", "Plik nie istnieje.");
+    if (file.isDir()) return Translate("ProgramStarter", "To jest folder, a nie program.");
     if (IsWindowsExecutable(program)) {
-        return "To program dla Windows, a nie znaleziono programu wine, który by go uruchomił.";
+        return Translate(
+            "ProgramStarter",
+            "To program dla Windows, a nie znaleziono programu wine, który by go uruchomił.");
     }
-    if (::access(program.c_str(), X_OK) != 0) return "Brak prawa do uruchomienia tego pliku.";
+    if (::access(program.c_str(), X_OK) != 0)
+        return Translate("ProgramStarter", "Brak prawa do uruchomienia tego pliku.");
     if (!start.workingDirectory.empty() && !QFileInfo(Decoded(start.workingDirectory)).isDir()) {
-        return "Folder roboczy " + DisplayPath(start.workingDirectory) + " nie istnieje.";
+        return FormatText(Translate("ProgramStarter", "Folder roboczy %1 nie istnieje."),
+                          {DisplayPath(start.workingDirectory)});
     }
     return {};
 }
@@ -98,15 +103,18 @@ StartResult StartDetached(const ProgramStart& start) {
         }
         process.setStandardInputFile(QProcess::nullDevice());
         if (process.startDetached()) return {};
-        reason = "System nie uruchomił programu (" + process.errorString().toStdString() + ").";
+        reason = FormatText(Translate("ProgramStarter", "System nie uruchomił programu (%1)."),
+                            {process.errorString().toStdString()});
     }
     std::fprintf(stderr, "tarvik-viewer: %s: %s\n", start.program.c_str(), reason.c_str());
     return {false, reason};
 }
 
 std::string StartFailureText(const std::string& program, const std::string& reason) {
-    std::string text = "Nie można uruchomić programu";
-    if (!program.empty()) text += " " + DisplayPath(program);
+    std::string text =
+        program.empty() ? Translate("ProgramStarter", "Nie można uruchomić programu")
+                        : FormatText(Translate("ProgramStarter", "Nie można uruchomić programu %1"),
+                                     {DisplayPath(program)});
     return text + "\r" + reason;
 }
 

@@ -147,7 +147,7 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
                                const CursorTable& cursors, QWidget* parent)
     : QWidget(parent, Qt::Tool), scenery_(scenery), mode_(mode), cursors_(cursors) {
     setObjectName("ProperytyForm");
-    setWindowTitle(QStringLiteral("Właściwości toru"));
+    setWindowTitle(Tr("ProperytyForm", "Właściwości toru"));
     setFixedSize(kClientWidth, kClientHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
@@ -155,12 +155,12 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
 
     auto* top = new QGridLayout;
     top->setSpacing(3);
-    nameCaption_ = Caption(QStringLiteral("Nazwa toru:"), "NameCaption");
+    nameCaption_ = Caption(Tr("ProperytyForm", "Nazwa toru:"), "NameCaption");
     top->addWidget(nameCaption_, 0, 0);
     trackName_ = Value("TrackName");
     Colour(trackName_, kNavy, true);
     top->addWidget(trackName_, 0, 1);
-    top->addWidget(Caption(QStringLiteral("Plik:")), 1, 0);
+    top->addWidget(Caption(Tr("ProperytyForm", "Plik:")), 1, 0);
     auto* file = new ElidedLabel;
     file->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     file->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -168,43 +168,43 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     file->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     sourceFile_ = file;
     top->addWidget(sourceFile_, 1, 1);
-    top->addWidget(Caption(QStringLiteral("Wiersz:")), 2, 0);
+    top->addWidget(Caption(Tr("ProperytyForm", "Wiersz:")), 2, 0);
     sourceLine_ = Value("SourceLine");
     top->addWidget(sourceLine_, 2, 1);
     top->setColumnStretch(1, 1);
     layout->addLayout(top);
 
     QGridLayout* grid = nullptr;
-    layout->addWidget(Group(QStringLiteral("Współrzędne końców:"), grid));
+    layout->addWidget(Group(Tr("ProperytyForm", "Współrzędne końców:"), grid));
     const auto mapColumns = PointGrid<5>(*grid, {"X:", "Y:", "Vx:", "Vy:", "H:"},
                                          {"X", "Y", "Vx", "Vy", "H"}, "", points_, p3Label_);
     std::copy(mapColumns.begin() + 2, mapColumns.end(), vectorAndHeightCaptions_.begin());
 
     // The same ends as the scenery's files write them: x and z are the map's X and Y turned
     // round, y is the height.
-    layout->addWidget(Group(QStringLiteral("Współrzędne końców w plikach scenerii:"), grid));
+    layout->addWidget(Group(Tr("ProperytyForm", "Współrzędne końców w plikach scenerii:"), grid));
     fileHeightCaption_ = PointGrid<3>(*grid, {"x:", "y:", "z:"}, {"FileX", "FileY", "FileZ"},
                                       "File", filePoints_, fileP3Label_)[1];
 
-    layout->addWidget(Group(QStringLiteral("Informacje dodatkowe:"), grid));
+    layout->addWidget(Group(Tr("ProperytyForm", "Informacje dodatkowe:"), grid));
     velocity_ = Value("Velocity");
     length12_ = Value("Length12");
     gradient12_ = Value("Gradient12");
-    switchLabel_ = new QLabel(QStringLiteral("Dla zwrotnicy:"));
+    switchLabel_ = new QLabel(Tr("ProperytyForm", "Dla zwrotnicy:"));
     switchLabel_->setObjectName("SwitchLabel");
     switchLabel_->setAlignment(Qt::AlignCenter);
-    length13Label_ = Caption(QStringLiteral("Długość P1-P3:"), "Length13Label");
+    length13Label_ = Caption(Tr("ProperytyForm", "Długość P1-P3:"), "Length13Label");
     length13_ = Value("Length13");
-    gradient13Label_ = Caption(QStringLiteral("Nachylenie |P1-P3|:"), "Gradient13Label");
+    gradient13Label_ = Caption(Tr("ProperytyForm", "Nachylenie |P1-P3|:"), "Gradient13Label");
     gradient13_ = Value("Gradient13");
     for (QLabel* l : {switchLabel_, length13Label_, length13_, gradient13Label_, gradient13_})
         Colour(l, kMaroon);
-    velocityCaption_ = Caption(QStringLiteral("Prędkość szlakowa:"), "VelocityCaption");
+    velocityCaption_ = Caption(Tr("ProperytyForm", "Prędkość szlakowa:"), "VelocityCaption");
     grid->addWidget(velocityCaption_, 0, 0);
     grid->addWidget(velocity_, 0, 1);
-    grid->addWidget(Caption(QStringLiteral("Długość P1-P2:")), 1, 0);
+    grid->addWidget(Caption(Tr("ProperytyForm", "Długość P1-P2:")), 1, 0);
     grid->addWidget(length12_, 1, 1);
-    gradient12Caption_ = Caption(QStringLiteral("Nachylenie |P1-P2|:"), "Gradient12Caption");
+    gradient12Caption_ = Caption(Tr("ProperytyForm", "Nachylenie |P1-P2|:"), "Gradient12Caption");
     grid->addWidget(gradient12Caption_, 2, 0);
     grid->addWidget(gradient12_, 2, 1);
     grid->addWidget(switchLabel_, 3, 0, 1, 2);
@@ -214,10 +214,10 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     grid->addWidget(gradient13_, 5, 1);
     grid->setColumnStretch(1, 1);
 
-    trainGroup_ = Group(QStringLiteral("Skład na torze:"), grid);
+    trainGroup_ = Group(Tr("ProperytyForm", "Skład na torze:"), grid);
     trainGroup_->setObjectName("TrainGroup");
     layout->addWidget(trainGroup_, 3);
-    QLabel* trainCaption = Caption(QStringLiteral("Nazwa składu:"));
+    QLabel* trainCaption = Caption(Tr("ProperytyForm", "Nazwa składu:"));
     Colour(trainCaption, kGreen, true);
     trainName_ = Value("TrainName");
     Colour(trainName_, kGreen, true);
@@ -227,11 +227,11 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     drivableWagons_ = Value("DrivableWagons");
     grid->addWidget(trainCaption, 0, 0);
     grid->addWidget(trainName_, 0, 1, 1, 3);
-    grid->addWidget(Caption(QStringLiteral("Lokomotyw:")), 1, 0);
+    grid->addWidget(Caption(Tr("ProperytyForm", "Lokomotyw:")), 1, 0);
     grid->addWidget(locomotives_, 1, 1);
-    grid->addWidget(Caption(QStringLiteral("Wagonów:")), 1, 2);
+    grid->addWidget(Caption(Tr("ProperytyForm", "Wagonów:")), 1, 2);
     grid->addWidget(wagons_, 1, 3);
-    grid->addWidget(Caption(QStringLiteral("W tym można prowdzić:")), 2, 0);
+    grid->addWidget(Caption(Tr("ProperytyForm", "W tym można prowdzić:")), 2, 0);
     grid->addWidget(drivableLocomotives_, 2, 1);
     grid->addWidget(drivableWagons_, 2, 3);
     tree_ = new QTreeWidget;
@@ -245,7 +245,7 @@ TProperytyForm::TProperytyForm(const TScenery& scenery, const TWorkMode& mode,
     grid->addWidget(tree_, 3, 0, 1, 4);
     grid->setRowStretch(3, 1);
 
-    eventGroup_ = Group(QStringLiteral("Lista zdarzeń:"), grid);
+    eventGroup_ = Group(Tr("ProperytyForm", "Lista zdarzeń:"), grid);
     eventGroup_->setObjectName("EventGroup");
     layout->addWidget(eventGroup_, 1);
     events_ = new QListWidget;
@@ -293,14 +293,18 @@ void TProperytyForm::ShowKind(SegmentKind kind) {
     };
     // A wire's name is not read: its row says what it is instead.
     static constexpr Look kLooks[kSegmentKindCount] = {
-        {"Właściwości toru", "Nazwa toru:"},
-        {"Właściwości drogi", "Nazwa drogi:"},
-        {"Właściwości rzeki", "Nazwa rzeki:"},
-        {"Właściwości sieci trakcyjnej", "Rodzaj:"},
+        {QT_TRANSLATE_NOOP("ProperytyForm", "Właściwości toru"),
+         QT_TRANSLATE_NOOP("ProperytyForm", "Nazwa toru:")},
+        {QT_TRANSLATE_NOOP("ProperytyForm", "Właściwości drogi"),
+         QT_TRANSLATE_NOOP("ProperytyForm", "Nazwa drogi:")},
+        {QT_TRANSLATE_NOOP("ProperytyForm", "Właściwości rzeki"),
+         QT_TRANSLATE_NOOP("ProperytyForm", "Nazwa rzeki:")},
+        {QT_TRANSLATE_NOOP("ProperytyForm", "Właściwości sieci trakcyjnej"),
+         QT_TRANSLATE_NOOP("ProperytyForm", "Rodzaj:")},
     };
     const Look& look = kLooks[static_cast<std::size_t>(kind)];
-    setWindowTitle(QString::fromUtf8(look.title));
-    nameCaption_->setText(QString::fromUtf8(look.nameCaption));
+    setWindowTitle(Tr("ProperytyForm", look.title));
+    nameCaption_->setText(Tr("ProperytyForm", look.nameCaption));
     // Line speeds are the railway's; a wire is read without heights or control vectors.
     const bool track = kind == SegmentKind::Track;
     const bool heights = kind != SegmentKind::Traction;
@@ -354,12 +358,12 @@ void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg, SegmentKind k
     const bool wire = kind == SegmentKind::Traction;
 
     if (wire) {
-        Put(trackName_, QStringLiteral("Sieć trakcyjna"));
+        Put(trackName_, Tr("ProperytyForm", "Sieć trakcyjna"));
     } else if (seg->HasName()) {
         Put(trackName_, Cp1250ToQString(seg->Name()));
     } else {
         Put(trackName_,
-            track ? QStringLiteral("(!Nie nazwany)") : QStringLiteral("(!Nie nazwana)"));
+            track ? Tr("ProperytyForm", "(!Nie nazwany)") : Tr("ProperytyForm", "(!Nie nazwana)"));
     }
     ShowSource(scenery_.Segments.ReadAt(*seg));
     for (const TEventRef& e : seg->Events())
@@ -434,7 +438,7 @@ void TProperytyForm::ShowSegmentProperties(const TSegmentObj* seg, SegmentKind k
         SetImage(root, image);
     }
     if (tree_->topLevelItemCount() == 0) {
-        auto* none = new QTreeWidgetItem(tree_, QStringList{QStringLiteral("Brak")});
+        auto* none = new QTreeWidgetItem(tree_, QStringList{Tr("ProperytyForm", "Brak")});
         none->setData(0, kImageRole, -1);
     }
 }

@@ -116,8 +116,8 @@ void AddProgramEntries(std::vector<FilterEntry>& entries) {
     const QStringList everything{QStringLiteral("*")};
     const bool listed = std::any_of(entries.begin(), entries.end(),
                                     [&](const FilterEntry& e) { return e.patterns == everything; });
-    entries.push_back({QStringLiteral("Programy wykonywalne"), everything, true});
-    if (!listed) entries.push_back({QStringLiteral("Wszystkie pliki (*)"), everything});
+    entries.push_back({Tr("QtViewerDialogs", "Programy wykonywalne"), everything, true});
+    if (!listed) entries.push_back({Tr("QtViewerDialogs", "Wszystkie pliki (*)"), everything});
 }
 
 QStringList Texts(const std::vector<FilterEntry>& entries) {
@@ -204,9 +204,9 @@ MessageAnswer QtViewerDialogs::MessageBox(std::string_view text, std::string_vie
         case MessageButtons::AbortRetryIgnore:
             box.setStandardButtons(QMessageBox::Abort | QMessageBox::Retry | QMessageBox::Ignore);
             // The program's messages tell which of them to click by these words.
-            box.button(QMessageBox::Abort)->setText(QStringLiteral("Przerwij"));
-            box.button(QMessageBox::Retry)->setText(QStringLiteral("Ponów"));
-            box.button(QMessageBox::Ignore)->setText(QStringLiteral("Ignoruj"));
+            box.button(QMessageBox::Abort)->setText(Tr("QtViewerDialogs", "Przerwij"));
+            box.button(QMessageBox::Retry)->setText(Tr("QtViewerDialogs", "Ponów"));
+            box.button(QMessageBox::Ignore)->setText(Tr("QtViewerDialogs", "Ignoruj"));
             // Qt would take Abort, which ends the program or the load; Escape should neither
             // end nor discard anything, so it goes on as Ignore does.
             box.setEscapeButton(QMessageBox::Ignore);

@@ -26,6 +26,7 @@
 #include "Segment.h"
 #include "TextNow.h"
 #include "TimeTableForm.h"
+#include "Translate.h"
 #include "VehicleIcons.h"
 #include "ViewerDialogs.h"
 
@@ -36,9 +37,9 @@ constexpr const char* kOldDefaultParams = "-s %r%s -v %v";
 constexpr const char* kFreeCamera = "ghostview";
 constexpr int kFreeCameraImage = 4;
 
-void SetHint(QWidget& widget, const char* hint) {
-    widget.setToolTip(QString::fromUtf8(hint));
-    widget.setStatusTip(QString::fromUtf8(hint));
+void SetHint(QWidget& widget, const QString& hint) {
+    widget.setToolTip(hint);
+    widget.setStatusTip(hint);
 }
 
 void SetNode(QTreeWidgetItem& node, const std::string& rawText, int image) {
@@ -87,7 +88,7 @@ void InsertMacro(QLineEdit& field, const QString& macro) {
 TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)) {
     setObjectName(QStringLiteral("RunSimForm"));
-    setWindowTitle(QStringLiteral("Wybierz skład"));
+    setWindowTitle(Tr("RunSimForm", "Wybierz skład"));
     setMinimumSize(300, 100);
     resize(kDesignedWidth, kDesignedHeight);
 
@@ -96,7 +97,7 @@ TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
     timetableButton_ = new QToolButton(toolBar);
     timetableButton_->setObjectName(QStringLiteral("TimeTableToolButton"));
     timetableButton_->setIcon(style()->standardIcon(QStyle::SP_FileDialogInfoView));
-    SetHint(*timetableButton_, "Znajdź rozklad (F8)");
+    SetHint(*timetableButton_, Tr("RunSimForm", "Znajdź rozklad (F8)"));
     toolBar->addWidget(timetableButton_);
 
     tree_ = new QTreeWidget(this);
@@ -108,7 +109,7 @@ TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
     tree_->setSelectionMode(QAbstractItemView::SingleSelection);
     tree_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
-    SetHint(*tree_, "Kliknij prawym klawiszem, aby zobaczyć dodatkowe opcje!");
+    SetHint(*tree_, Tr("RunSimForm", "Kliknij prawym klawiszem, aby zobaczyć dodatkowe opcje!"));
     // The chosen trainset stays marked while the user types the parameters.
     QPalette treePalette = tree_->palette();
     for (const QPalette::ColorRole role : {QPalette::Highlight, QPalette::HighlightedText}) {
@@ -136,25 +137,26 @@ TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
 
     runPathEdit_ = new QLineEdit(this);
     runPathEdit_->setObjectName(QStringLiteral("RunPathEdit"));
-    SetHint(*runPathEdit_, "Plik symulatora");
+    SetHint(*runPathEdit_, Tr("RunSimForm", "Plik symulatora"));
     auto* browseButton = new QPushButton(QStringLiteral("..."), this);
     browseButton->setObjectName(QStringLiteral("BrowseButton"));
     browseButton->setAutoDefault(false);
     browseButton->setFixedWidth(24);
-    SetHint(*browseButton, "Przeglądaj...");
-    auto* paramLabel = new QLabel(QStringLiteral("Parametry:"), this);
+    SetHint(*browseButton, Tr("RunSimForm", "Przeglądaj..."));
+    auto* paramLabel = new QLabel(Tr("RunSimForm", "Parametry:"), this);
     paramEdit_ = new QLineEdit(this);
     paramEdit_->setObjectName(QStringLiteral("ParamEdit"));
     paramEdit_->setText(QString::fromLatin1(kDefaultRunSimParam));
     paramEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
-    SetHint(*paramEdit_, "Parametry programu - naciśnij prawy klawisz myszy, aby edytować");
+    SetHint(*paramEdit_,
+            Tr("RunSimForm", "Parametry programu - naciśnij prawy klawisz myszy, aby edytować"));
     paramLabel->setBuddy(paramEdit_);
     runButton_ = new QPushButton(QStringLiteral("&Uruchom"), this);
     runButton_->setObjectName(QStringLiteral("RunButton"));
     runButton_->setDefault(true);
     runButton_->setEnabled(false);
-    SetHint(*runButton_, "Uruchom symulator");
-    auto* cancelButton = new QPushButton(QStringLiteral("Anuluj"), this);
+    SetHint(*runButton_, Tr("RunSimForm", "Uruchom symulator"));
+    auto* cancelButton = new QPushButton(Tr("RunSimForm", "Anuluj"), this);
     cancelButton->setObjectName(QStringLiteral("CancelButton"));
     cancelButton->setAutoDefault(false);
 
@@ -183,13 +185,13 @@ TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
 
     treeMenu_ = new QMenu(this);
     treeMenu_->setObjectName(QStringLiteral("TreeMenu"));
-    runItem_ = treeMenu_->addAction(QStringLiteral("Uruchom symulator"));
+    runItem_ = treeMenu_->addAction(Tr("RunSimForm", "Uruchom symulator"));
     runItem_->setObjectName(QStringLiteral("RunSimMenuItem"));
     runItem_->setShortcuts({QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)});
     runItem_->setEnabled(false);
     treeMenu_->setDefaultAction(runItem_);
     treeMenu_->addSeparator();
-    timetableItem_ = treeMenu_->addAction(QStringLiteral("Znajdź rozkład"));
+    timetableItem_ = treeMenu_->addAction(Tr("RunSimForm", "Znajdź rozkład"));
     timetableItem_->setObjectName(QStringLiteral("TimeTableMenuItem"));
     timetableItem_->setShortcut(QKeySequence(Qt::Key_F8));
     timetableItem_->setEnabled(false);
@@ -206,20 +208,21 @@ TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
     const auto insert = [this](const char* macro) {
         return [this, macro] { InsertMacro(*paramEdit_, QString::fromLatin1(macro)); };
     };
-    connect(paramMenu_->addAction(QStringLiteral("Wstaw domyślne parametry")), &QAction::triggered,
-            this, setParams(kDefaultRunSimParam));
+    connect(paramMenu_->addAction(Tr("RunSimForm", "Wstaw domyślne parametry")),
+            &QAction::triggered, this, setParams(kDefaultRunSimParam));
     connect(
-        paramMenu_->addAction(QStringLiteral("Wstaw domyślne parametry (wersje sprzed 06.2003)")),
+        paramMenu_->addAction(Tr("RunSimForm", "Wstaw domyślne parametry (wersje sprzed 06.2003)")),
         &QAction::triggered, this, setParams(kOldDefaultParams));
     paramMenu_->addSeparator();
-    connect(paramMenu_->addAction(QStringLiteral("Pełna ścieżka dostępu pliku scenerii (%p)")),
+    connect(paramMenu_->addAction(Tr("RunSimForm", "Pełna ścieżka dostępu pliku scenerii (%p)")),
             &QAction::triggered, this, insert("%p"));
-    connect(paramMenu_->addAction(QStringLiteral("Relatywna ścieżka dostępu pliku scenerii (%r)")),
-            &QAction::triggered, this, insert("%r"));
-    connect(paramMenu_->addAction(QStringLiteral("Nazwa pliku scenerii (%s)")), &QAction::triggered,
-            this, insert("%s"));
+    connect(
+        paramMenu_->addAction(Tr("RunSimForm", "Relatywna ścieżka dostępu pliku scenerii (%r)")),
+        &QAction::triggered, this, insert("%r"));
+    connect(paramMenu_->addAction(Tr("RunSimForm", "Nazwa pliku scenerii (%s)")),
+            &QAction::triggered, this, insert("%s"));
     paramMenu_->addSeparator();
-    connect(paramMenu_->addAction(QStringLiteral("Nazwa lokomotywy do prowadzenia (%v)")),
+    connect(paramMenu_->addAction(Tr("RunSimForm", "Nazwa lokomotywy do prowadzenia (%v)")),
             &QAction::triggered, this, insert("%v"));
 
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, [this] { TreeSelectionChanged(); });
@@ -242,7 +245,7 @@ void TRunSimForm::Execute() {
 }
 
 void TRunSimForm::BuildTrainsetTree() {
-    SetStatusText(QStringLiteral("Tworzenie struktury składów..."));
+    SetStatusText(Tr("RunSimForm", "Tworzenie struktury składów..."));
     const Stopwatch stopwatch;
     {
         const OverrideCursor busy(context_.cursors.Cursor(CursorTable::kDrawing));
@@ -254,7 +257,7 @@ void TRunSimForm::BuildTrainsetTree() {
         for (const TTrainsObj& trainset : context_.scenery.Trainsets) {
             std::string text = trainset.Name;
             if (author) {
-                text += " na ";
+                text += Translate("RunSimForm", " na ");
                 text += trainset.Track ? std::string(trainset.Track->Name()) : "(!ERROR)";
             }
             auto* root = new QTreeWidgetItem;
@@ -275,7 +278,8 @@ void TRunSimForm::BuildTrainsetTree() {
         tree_->insertTopLevelItem(0, MakeNode(kFreeCamera, kFreeCameraImage));
         tree_->setUpdatesEnabled(true);
     }
-    SetStatusText(ToQString(stopwatch.ElapsedText("Tworzenie struktury składów: ")));
+    SetStatusText(
+        ToQString(stopwatch.ElapsedText(Translate("RunSimForm", "Tworzenie struktury składów: "))));
 }
 
 void TRunSimForm::ClearTree() {
@@ -336,8 +340,8 @@ void TRunSimForm::ParamContextMenu(const QPoint& position) {
 
 bool TRunSimForm::BrowseSimulator() {
     OpenFileRequest request;
-    request.title = "Wskaż plik programu symulatora";
-    request.filter = "Plik programu (*.exe)|*.exe";
+    request.title = Translate("RunSimForm", "Wskaż plik programu symulatora");
+    request.filter = Translate("RunSimForm", "Plik programu (*.exe)|*.exe");
     request.program = true;
     request.defaultExt = "exe";
     request.fileName = "eu07.exe";
@@ -349,7 +353,7 @@ bool TRunSimForm::BrowseSimulator() {
 
 void TRunSimForm::LaunchSimulator() {
     if (!runButton_->isEnabled()) return;
-    SetStatusText(QStringLiteral("Uruchamiam symulator..."));
+    SetStatusText(Tr("RunSimForm", "Uruchamiam symulator..."));
     const std::string vehicle = SelectedVehicleName();
     if (!context_.files.FileExists(Bytes(runPathEdit_->text())) && !BrowseSimulator()) {
         // Nothing is starting once the user has declined to point at the simulator.
@@ -363,24 +367,27 @@ void TRunSimForm::LaunchSimulator() {
                                           ShortPathName(simulator), Cp1250ToUtf8(vehicle));
     if (!run.ok) {
         context_.dialogs.MessageBox(
-            "Nie można utworzyć relatywnej ścieżki dostępu do pliku " + DisplayPath(scenery) +
-                "\r" + DisplayPath(run.simulatorFolder) + "\r" + DisplayPath(run.params),
-            "Błąd", MessageIcon::Error, MessageButtons::Ok);
+            FormatText(
+                Translate("RunSimForm",
+                          "Nie można utworzyć relatywnej ścieżki dostępu do pliku %1\r%2\r%3"),
+                {DisplayPath(scenery), DisplayPath(run.simulatorFolder), DisplayPath(run.params)}),
+            Translate("RunSimForm", "Błąd"), MessageIcon::Error, MessageButtons::Ok);
         return;
     }
     const QString commandLine =
         runPathEdit_->text() + QLatin1Char(' ') + QString::fromStdString(DisplayPath(run.params));
-    SetStatusText(QStringLiteral("Uruchamiam... ") + commandLine);
+    SetStatusText(Tr("RunSimForm", "Uruchamiam... ") + commandLine);
     std::string folder = FolderPart(simulator);
     if (folder.size() > 1) folder.pop_back();
     const StartResult started = runner_(PrepareStart(simulator, run.arguments, folder));
     if (!started.started) {
-        SetStatusText(QStringLiteral("Nie uruchomiono: ") + commandLine);
-        context_.dialogs.MessageBox(StartFailureText(simulator, started.reason), "Błąd",
-                                    MessageIcon::Error, MessageButtons::Ok);
+        SetStatusText(Tr("RunSimForm", "Nie uruchomiono: ") + commandLine);
+        context_.dialogs.MessageBox(StartFailureText(simulator, started.reason),
+                                    Translate("RunSimForm", "Błąd"), MessageIcon::Error,
+                                    MessageButtons::Ok);
         return;
     }
-    SetStatusText(QStringLiteral("Uruchomiono: ") + commandLine);
+    SetStatusText(Tr("RunSimForm", "Uruchomiono: ") + commandLine);
 }
 
 void TRunSimForm::ShowTimetableClick() {
@@ -408,8 +415,8 @@ QString TRunSimForm::StatusText() const {
 }
 
 void TRunSimForm::ShowSelectionStatus() {
-    SetStatusText(QStringLiteral("Pociąg: ") + Cp1250ToQString(currentTrainset_) +
-                  QStringLiteral("; Pojazd: ") + Cp1250ToQString(SelectedVehicleName()));
+    SetStatusText(Tr("RunSimForm", "Pociąg: ") + Cp1250ToQString(currentTrainset_) +
+                  Tr("RunSimForm", "; Pojazd: ") + Cp1250ToQString(SelectedVehicleName()));
 }
 
 void TRunSimForm::SetStatusText(const QString& text) {

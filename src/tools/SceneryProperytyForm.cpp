@@ -23,16 +23,18 @@ namespace {
 
 constexpr int kGraphWidth = 365;
 constexpr int kGraphHeight = 209;
-constexpr const char* kLengthHint = "Długość łączna (dokładność zależy od trybu pracy)";
-constexpr const char* kSliderHint =
+constexpr const char* kLengthHint =
+    QT_TRANSLATE_NOOP("SceneryProperytyForm", "Długość łączna (dokładność zależy od trybu pracy)");
+constexpr const char* kSliderHint = QT_TRANSLATE_NOOP(
+    "SceneryProperytyForm",
     "Przesuń suwak, aby zmienić skalę wykresu. Linie przerywane na wykresie oznaczają, że "
-    "wykres wychodzi poza skalę.";
+    "wykres wychodzi poza skalę.");
 
 QLabel* Value(QWidget* parent, const char* name, const char* hint = nullptr) {
     auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    if (hint) label->setToolTip(hint);
+    if (hint) label->setToolTip(Tr("SceneryProperytyForm", hint));
     return label;
 }
 
@@ -60,7 +62,7 @@ QSlider* ScaleSliderControl(const char* name, QWidget* parent) {
     // The minimum at the top: moving the thumb up enlarges the scale.
     slider->setInvertedAppearance(true);
     slider->setInvertedControls(true);
-    slider->setToolTip(kSliderHint);
+    slider->setToolTip(Tr("SceneryProperytyForm", kSliderHint));
     slider->setFixedHeight(kGraphHeight);
     return slider;
 }
@@ -79,7 +81,7 @@ TSceneryProperytyForm::TSceneryProperytyForm(const TScenery& scenery, const TWor
       speedGraph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32),
       elevationGraph_(kGraphWidth, kGraphHeight, QImage::Format_RGB32) {
     setObjectName("SceneryProperytyForm");
-    setWindowTitle("Właściwości scenerii");
+    setWindowTitle(Tr("SceneryProperytyForm", "Właściwości scenerii"));
 
     title_ = new QLabel(this);
     title_->setObjectName("StaticText1");
@@ -114,28 +116,31 @@ TSceneryProperytyForm::TSceneryProperytyForm(const TScenery& scenery, const TWor
     pow_ = Value(this, "Pow");
     ram_ = Value(this, "RAM");
 
-    auto* figures = new QGroupBox("Scenerię tworzą:", this);
+    auto* figures = new QGroupBox(Tr("SceneryProperytyForm", "Scenerię tworzą:"), this);
     auto* grid = new QGridLayout(figures);
-    grid->addWidget(new QLabel("Liczba", figures), 0, 1, Qt::AlignRight);
-    grid->addWidget(new QLabel("Długość [km]", figures), 0, 2, Qt::AlignRight);
+    grid->addWidget(new QLabel(Tr("SceneryProperytyForm", "Liczba"), figures), 0, 1,
+                    Qt::AlignRight);
+    grid->addWidget(new QLabel(Tr("SceneryProperytyForm", "Długość [km]"), figures), 0, 2,
+                    Qt::AlignRight);
     const std::pair<const char*, std::pair<QLabel*, QLabel*>> rows[] = {
-        {"Tory:", {trackCount_, trackLength_}},
-        {"Drogi:", {roadCount_, roadLength_}},
-        {"Rzeki:", {riverCount_, riverLength_}},
-        {"Trakcja:", {tractionCount_, tractionLength_}}};
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Tory:"), {trackCount_, trackLength_}},
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Drogi:"), {roadCount_, roadLength_}},
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Rzeki:"), {riverCount_, riverLength_}},
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Trakcja:"), {tractionCount_, tractionLength_}}};
     int row = 1;
     for (const auto& [caption, fields] : rows) {
-        grid->addWidget(new QLabel(caption, figures), row, 0);
+        grid->addWidget(new QLabel(Tr("SceneryProperytyForm", caption), figures), row, 0);
         grid->addWidget(fields.first, row, 1);
         grid->addWidget(fields.second, row, 2);
         ++row;
     }
-    const std::pair<const char*, QLabel*> more[] = {{"Średnia prędkość:", srVel_},
-                                                    {"Średnie wzniesienie:", srElevation_},
-                                                    {"Powierzchnia:", pow_},
-                                                    {"Obciążenie pamięci:", ram_}};
+    const std::pair<const char*, QLabel*> more[] = {
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Średnia prędkość:"), srVel_},
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Średnie wzniesienie:"), srElevation_},
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Powierzchnia:"), pow_},
+        {QT_TRANSLATE_NOOP("SceneryProperytyForm", "Obciążenie pamięci:"), ram_}};
     for (const auto& [caption, field] : more) {
-        grid->addWidget(new QLabel(caption, figures), row, 0);
+        grid->addWidget(new QLabel(Tr("SceneryProperytyForm", caption), figures), row, 0);
         grid->addWidget(field, row, 1, 1, 2);
         ++row;
     }
@@ -161,8 +166,8 @@ TSceneryProperytyForm::TSceneryProperytyForm(const TScenery& scenery, const TWor
         elevationScale_.position = position;
         DrawElevationGraph();
     });
-    const auto graphBox = [this](const char* caption, QLabel* picture, QSlider* slider,
-                                 const char* left, const char* right) {
+    const auto graphBox = [this](const QString& caption, QLabel* picture, QSlider* slider,
+                                 const QString& left, const QString& right) {
         auto* box = new QGroupBox(caption, this);
         auto* layout = new QGridLayout(box);
         layout->addWidget(slider, 0, 0);
@@ -180,14 +185,16 @@ TSceneryProperytyForm::TSceneryProperytyForm(const TScenery& scenery, const TWor
     left->addLayout(head);
     left->addWidget(loadedFiles_);
     left->addWidget(figures);
-    left->addWidget(new QLabel("Opis:", this));
+    left->addWidget(new QLabel(Tr("SceneryProperytyForm", "Opis:"), this));
     left->addWidget(memo_);
     left->addStretch();
     auto* right = new QVBoxLayout;
-    right->addWidget(
-        graphBox("Typ trasy:", speedPicture_, speedMax_, "0 km/h Wolna", "Szybka 160km/h"));
-    right->addWidget(
-        graphBox("Typ terenu (wg torów):", elevationPicture_, elevationMax_, "Płaski", "Górzysty"));
+    right->addWidget(graphBox(Tr("SceneryProperytyForm", "Typ trasy:"), speedPicture_, speedMax_,
+                              Tr("SceneryProperytyForm", "0 km/h Wolna"),
+                              Tr("SceneryProperytyForm", "Szybka 160km/h")));
+    right->addWidget(graphBox(
+        Tr("SceneryProperytyForm", "Typ terenu (wg torów):"), elevationPicture_, elevationMax_,
+        Tr("SceneryProperytyForm", "Płaski"), Tr("SceneryProperytyForm", "Górzysty")));
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left);
     layout->addLayout(right);

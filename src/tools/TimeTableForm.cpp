@@ -17,6 +17,7 @@
 #include "LaunchParams.h"
 #include "ProgramInfo.h"
 #include "QtText.h"
+#include "Translate.h"
 #include "ViewerDialogs.h"
 
 namespace tarvik {
@@ -71,13 +72,17 @@ QString DecodeText(const std::string& bytes) {
 
 // A print job that did not start, named by where it was to go: a file or a printer.
 std::string PrintStartFailureText(const QPrinter& printer) {
-    std::string text = "Nie można rozpocząć drukowania rozkładu";
     if (!printer.outputFileName().isEmpty()) {
-        text += " do pliku " + printer.outputFileName().toStdString();
-    } else if (!printer.printerName().isEmpty()) {
-        text += " na drukarce " + printer.printerName().toStdString();
+        return FormatText(
+            Translate("TimeTableForm", "Nie można rozpocząć drukowania rozkładu do pliku %1."),
+            {printer.outputFileName().toStdString()});
     }
-    return text + ".";
+    if (!printer.printerName().isEmpty()) {
+        return FormatText(
+            Translate("TimeTableForm", "Nie można rozpocząć drukowania rozkładu na drukarce %1."),
+            {printer.printerName().toStdString()});
+    }
+    return Translate("TimeTableForm", "Nie można rozpocząć drukowania rozkładu.");
 }
 
 }  // namespace
@@ -102,24 +107,23 @@ std::vector<PrintedText> TimetablePage(const QString& caption, const QStringList
     }
     page.push_back({PrinterFont("Small Fonts", 6, false, false),
                     {kBannerX, kBannerY},
-                    QString::fromUtf8(kApplicationTitle) + QStringLiteral(", wersja ") +
-                        QString::fromUtf8(kVersion)});
+                    Tr("TimeTableForm", "%1, wersja %2").arg(kApplicationTitle, kVersion)});
     return page;
 }
 
 TTimeTableForm::TTimeTableForm(ToolContext context, QWidget* parent)
     : QWidget(parent, Qt::Tool), context_(std::move(context)) {
     setObjectName(QStringLiteral("TimeTableForm"));
-    setWindowTitle(QStringLiteral("Rozkład"));
+    setWindowTitle(Tr("TimeTableForm", "Rozkład"));
     resize(kDesignedWidth, kDesignedHeight);
 
     auto* toolBar = new QToolBar(this);
     toolBar->setObjectName(QStringLiteral("ToolBar1"));
     auto* printButton = new QToolButton(toolBar);
     printButton->setObjectName(QStringLiteral("PrintButton"));
-    printButton->setText(QStringLiteral("Drukuj"));
-    printButton->setToolTip(QStringLiteral("Drukuj rozkład"));
-    printButton->setStatusTip(QStringLiteral("Drukuj rozkład"));
+    printButton->setText(Tr("TimeTableForm", "Drukuj"));
+    printButton->setToolTip(Tr("TimeTableForm", "Drukuj rozkład"));
+    printButton->setStatusTip(Tr("TimeTableForm", "Drukuj rozkład"));
     toolBar->addWidget(printButton);
 
     text_ = new QPlainTextEdit(this);
@@ -157,11 +161,12 @@ void TTimeTableForm::ShowTimetable(const std::string& trainset) {
     lines_.clear();
     // The name comes from the scenery file; it must not lead the viewer to other folders.
     if (trainset.find('/') != std::string::npos || trainset.find("..") != std::string::npos) {
-        context_.dialogs.MessageBox("Nazwa pociągu " + Cp1250ToUtf8(trainset) +
-                                        " zawiera \"/\" lub \"..\", a rozkład może leżeć tylko "
-                                        "w folderze scenerii: " +
-                                        DisplayPath(folder),
-                                    "Brak rozkładu", MessageIcon::Error, MessageButtons::Ok);
+        context_.dialogs.MessageBox(
+            FormatText(Translate("TimeTableForm",
+                                 "Nazwa pociągu %1 zawiera \"/\" lub \"..\", a rozkład może leżeć "
+                                 "tylko w folderze scenerii: %2"),
+                       {Cp1250ToUtf8(trainset), DisplayPath(folder)}),
+            Translate("TimeTableForm", "Brak rozkładu"), MessageIcon::Error, MessageButtons::Ok);
         close();
         return;
     }
@@ -173,14 +178,16 @@ void TTimeTableForm::ShowTimetable(const std::string& trainset) {
     std::ifstream file;
     if (context_.files.FileExists(found)) file.open(found, std::ios::binary);
     if (!file.is_open()) {
-        context_.dialogs.MessageBox("Nie odnaleziono rozkładu dla pociągu " +
-                                        Cp1250ToUtf8(trainset) + "\n\r" +
-                                        "Rozkładu spodziewano się w: " + DisplayPath(path),
-                                    "Brak rozkładu", MessageIcon::Error, MessageButtons::Ok);
+        context_.dialogs.MessageBox(
+            FormatText(Translate("TimeTableForm",
+                                 "Nie odnaleziono rozkładu dla pociągu %1\n\r"
+                                 "Rozkładu spodziewano się w: %2"),
+                       {Cp1250ToUtf8(trainset), DisplayPath(path)}),
+            Translate("TimeTableForm", "Brak rozkładu"), MessageIcon::Error, MessageButtons::Ok);
         close();
         return;
     }
-    setWindowTitle(QStringLiteral("Rozkład dla ") + Cp1250ToQString(trainset));
+    setWindowTitle(Tr("TimeTableForm", "Rozkład dla %1").arg(Cp1250ToQString(trainset)));
     const std::string bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
     lines_ = SplitLines(DecodeText(bytes));
     text_->setPlainText(lines_.join(QLatin1Char('\n')));
@@ -196,7 +203,8 @@ void TTimeTableForm::PrintTimetable() {
     const std::vector<PrintedText> page = TimetablePage(windowTitle(), Lines(), printer.height());
     QPainter painter;
     if (!painter.begin(&printer)) {
-        context_.dialogs.MessageBox(PrintStartFailureText(printer), "Błąd", MessageIcon::Error,
+        context_.dialogs.MessageBox(PrintStartFailureText(printer),
+                                    Translate("TimeTableForm", "Błąd"), MessageIcon::Error,
                                     MessageButtons::Ok);
         return;
     }

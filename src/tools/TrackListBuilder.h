@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QtGlobal>
 #include <array>
 #include <forward_list>
 #include <string>
@@ -23,10 +24,15 @@ struct TrackListViewTexts {
     const char* second;
 };
 inline constexpr std::array<TrackListViewTexts, kTrackListViews> kTrackListViewTexts = {{
-    {"Nazwane tory", "Tor", "Pociąg"},
-    {"Zdarzenia", "Zdarzenie", "Tor"},
-    {"Pociągi", "Pociąg", "Tor"},
-    {"Wszystkie tory", "ID", "Nazwa"},
+    {QT_TRANSLATE_NOOP("TrackListBuilder", "Nazwane tory"),
+     QT_TRANSLATE_NOOP("TrackListBuilder", "Tor"), QT_TRANSLATE_NOOP("TrackListBuilder", "Pociąg")},
+    {QT_TRANSLATE_NOOP("TrackListBuilder", "Zdarzenia"),
+     QT_TRANSLATE_NOOP("TrackListBuilder", "Zdarzenie"),
+     QT_TRANSLATE_NOOP("TrackListBuilder", "Tor")},
+    {QT_TRANSLATE_NOOP("TrackListBuilder", "Pociągi"),
+     QT_TRANSLATE_NOOP("TrackListBuilder", "Pociąg"), QT_TRANSLATE_NOOP("TrackListBuilder", "Tor")},
+    {QT_TRANSLATE_NOOP("TrackListBuilder", "Wszystkie tory"),
+     QT_TRANSLATE_NOOP("TrackListBuilder", "ID"), QT_TRANSLATE_NOOP("TrackListBuilder", "Nazwa")},
 }};
 
 // One row of the list: the texts are CP1250 bytes as in the model; the segment is what every

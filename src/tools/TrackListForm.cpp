@@ -21,6 +21,7 @@
 #include "TextNow.h"
 #include "TrackListBuilder.h"
 #include "TrackListModel.h"
+#include "Translate.h"
 
 namespace tarvik {
 namespace {
@@ -139,23 +140,23 @@ bool IsLeft(const QEvent* event) {
 TTrackListForm::TTrackListForm(ToolContext context, QWidget* parent)
     : QMainWindow(parent, Qt::Tool), context_(std::move(context)) {
     setObjectName("TrackListForm");
-    setWindowTitle(QStringLiteral("Lista nazwanych torów"));
+    setWindowTitle(Tr("TrackListForm", "Lista nazwanych torów"));
     setMinimumSize(40, 40);
     resize(kDesignedWidth, 440);
 
-    QToolBar* bar = addToolBar(QStringLiteral("Narzędzia"));
+    QToolBar* bar = addToolBar(Tr("TrackListForm", "Narzędzia"));
     bar->setObjectName("ToolBar1");
     bar->setMovable(false);
     bar->setFloatable(false);
     bar->setIconSize({16, 16});
     bar->toggleViewAction()->setVisible(false);
     showOnMapButton_ = ToolButton(bar, "ShowOnMapToolButton",
-                                  QStringLiteral("Pokazuj tor na mapie"), ShowOnMapIcon());
+                                  Tr("TrackListForm", "Pokazuj tor na mapie"), ShowOnMapIcon());
     animateButton_ = ToolButton(bar, "AnimateZoomToolButton",
-                                QStringLiteral("Animowane powiększenie"), AnimateIcon());
+                                Tr("TrackListForm", "Animowane powiększenie"), AnimateIcon());
     bar->addSeparator();
-    propertiesButton_ = ToolButton(bar, "PropertiesToolButton", QStringLiteral("Okno właściwości"),
-                                   PropertiesIcon());
+    propertiesButton_ = ToolButton(bar, "PropertiesToolButton",
+                                   Tr("TrackListForm", "Okno właściwości"), PropertiesIcon());
     propertiesButton_->setEnabled(false);
 
     auto* centre = new QWidget(this);
@@ -165,7 +166,7 @@ TTrackListForm::TTrackListForm(ToolContext context, QWidget* parent)
     comboBox_ = new QComboBox(centre);
     comboBox_->setObjectName("ComboBox");
     for (const TrackListViewTexts& texts : kTrackListViewTexts)
-        comboBox_->addItem(QString::fromUtf8(texts.entry));
+        comboBox_->addItem(Tr("TrackListBuilder", texts.entry));
     comboBox_->setCurrentIndex(-1);
     layout->addWidget(comboBox_);
 
@@ -222,14 +223,15 @@ void TTrackListForm::ClearList() {
 void TTrackListForm::BuildTrackList() {
     const int view = comboBox_->currentIndex();
     if (view < 0 || view >= kTrackListViews) return;
-    SetStatus(QStringLiteral("Tworzenie listy..."));
+    SetStatus(Tr("TrackListForm", "Tworzenie listy..."));
     const Stopwatch stopwatch;
     {
         const OverrideCursor busy(context_.cursors.Cursor(CursorTable::kDrawing));
         const UpdatesSuspended frozen(*list_);
         ClearList();
         const TrackListViewTexts& texts = kTrackListViewTexts[static_cast<std::size_t>(view)];
-        model_->SetHeaders(QString::fromUtf8(texts.first), QString::fromUtf8(texts.second));
+        model_->SetHeaders(Tr("TrackListBuilder", texts.first),
+                           Tr("TrackListBuilder", texts.second));
         const TScenery& scenery = context_.scenery;
         const std::vector<TrackListEntry> entries = BuildTrackEntries(
             static_cast<TrackListView>(view), scenery.Tracks(), scenery.Trainsets);
@@ -244,7 +246,7 @@ void TTrackListForm::BuildTrackList() {
         SortByCaption(rows);
         model_->SetRows(std::move(rows));
     }
-    SetStatus(ToQString(stopwatch.ElapsedText("Tworzenie listy: ")));
+    SetStatus(ToQString(stopwatch.ElapsedText(Translate("TrackListForm", "Tworzenie listy: "))));
 }
 
 const TSegmentObj* TTrackListForm::SelectedSegment() const {
@@ -316,7 +318,7 @@ void TTrackListForm::TrackListClick() {
         return;
     }
     propertiesButton_->setEnabled(true);
-    SetStatus("Tor: " + TrackText());
+    SetStatus(Tr("TrackListForm", "Tor: %1").arg(TrackText()));
     const TSegmentObj* selected = SelectedSegment();
     // The map may highlight another track since, picked on the map itself.
     const bool highlightTaken = context_.map.Highlight() != selected;
@@ -335,7 +337,7 @@ void TTrackListForm::ShowTrackOnMap() {
     searchBusy_ = true;
     searchCursor_.emplace(context_.cursors.Cursor(CursorTable::kDrawing));
     const QString track = TrackText();
-    SetStatus("Tor: " + track + " -> Wyszukiwanie...");
+    SetStatus(Tr("TrackListForm", "Tor: %1 -> Wyszukiwanie...").arg(track));
     if (const TSegmentObj* segment = SelectedSegment()) {
         context_.map.ZoomTo(*segment, [this, track] { EndSearch(track); });
     } else {
@@ -344,7 +346,7 @@ void TTrackListForm::ShowTrackOnMap() {
 }
 
 void TTrackListForm::EndSearch(const QString& track) {
-    SetStatus("Tor: " + track);
+    SetStatus(Tr("TrackListForm", "Tor: %1").arg(track));
     searchCursor_.reset();
     searchBusy_ = false;
 }

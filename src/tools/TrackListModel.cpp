@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <numeric>
 
+#include "QtText.h"
 #include "TrackListBuilder.h"
 
 namespace tarvik {
@@ -15,7 +16,7 @@ void TrackListModel::SetHeaders(const QString& first, const QString& second) {
     headers_[0] = first;
     headers_[1] = second;
     // Every view tells where its tracks were read.
-    headers_[2] = QStringLiteral("Źródło");
+    headers_[2] = Tr("TrackListModel", "Źródło");
     emit headerDataChanged(Qt::Horizontal, 0, kColumns - 1);
 }
 

@@ -9,11 +9,15 @@
 #include <QSlider>
 #include <QVBoxLayout>
 
+#include "QtText.h"
+#include "Translate.h"
+
 namespace tarvik {
 namespace {
 
 // Shown by "&Pomoc"; the message box turns each \r into a line break.
-constexpr const char* kHelpText =
+constexpr const char* kHelpText = QT_TRANSLATE_NOOP(
+    "WorkModeForm",
     "WYBÓR TRYBU:\r"
     "==============\r"
     "* Tryb użytkownika:\r"
@@ -42,16 +46,15 @@ constexpr const char* kHelpText =
     "nazwanych torów, a nie potrzebujesz dużych dokładności wybierz Tryb Autorski i "
     "przesuń suwak maksymalnie w lewo.\r"
     "Pamiętaj, że taka konfiguracja i tak będzie wolniejsza od analogicznego ustawianie w "
-    "Trybie Użytkownika (przedostatnia pozycja suwaka z prawej).";
+    "Trybie Użytkownika (przedostatnia pozycja suwaka z prawej).");
 
-void SetHint(QWidget& widget, const char* hint) {
-    const QString text = QString::fromUtf8(hint);
+void SetHint(QWidget& widget, const QString& text) {
     widget.setToolTip(text);
     widget.setStatusTip(text);
 }
 
-QPushButton* Button(const char* objectName, const char* caption, QWidget* parent) {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+QPushButton* Button(const char* objectName, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromUtf8(objectName));
     button->setAutoDefault(false);
     return button;
@@ -61,19 +64,22 @@ QPushButton* Button(const char* objectName, const char* caption, QWidget* parent
 
 TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* parent)
     : QDialog(parent), mode_(mode), dialogs_(dialogs) {
-    setWindowTitle(QStringLiteral("Tryb pracy"));
+    setWindowTitle(Tr("WorkModeForm", "Tryb pracy"));
 
     // Siblings of one parent, so the two radio buttons exclude each other.
-    userMode_ = new QRadioButton(QStringLiteral("Użytkownika"), this);
+    userMode_ = new QRadioButton(Tr("WorkModeForm", "Użytkownika"), this);
     userMode_->setObjectName(QStringLiteral("UserMode"));
-    SetHint(*userMode_,
-            "Tryb użytkownika przeznaczony jest dla tych, którym zalezy na wydajności programu, a "
-            "nie zależy na dokładności i pełnej funkcjonalnosci");
-    ownerMode_ = new QRadioButton(QStringLiteral("Autorski"), this);
+    SetHint(
+        *userMode_,
+        Tr("WorkModeForm",
+           "Tryb użytkownika przeznaczony jest dla tych, którym zalezy na wydajności programu, a "
+           "nie zależy na dokładności i pełnej funkcjonalnosci"));
+    ownerMode_ = new QRadioButton(Tr("WorkModeForm", "Autorski"), this);
     ownerMode_->setObjectName(QStringLiteral("OwnerMode"));
     SetHint(*ownerMode_,
-            "Tryb autorski przeznaczony dla autorów scenerii, ktrym zależy na pełnej "
-            "funkcjonalności programu");
+            Tr("WorkModeForm",
+               "Tryb autorski przeznaczony dla autorów scenerii, ktrym zależy na pełnej "
+               "funkcjonalności programu"));
 
     trackBar_ = new QSlider(Qt::Horizontal, this);
     trackBar_->setObjectName(QStringLiteral("TrackBar1"));
@@ -81,26 +87,30 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
     trackBar_->setPageStep(1);
     trackBar_->setTickPosition(QSlider::TicksBelow);
     trackBar_->setTickInterval(1);
-    SetHint(*trackBar_,
-            "Dokładność określa, z jaką precyzją maja być przeprowadzane obliczenia. Im suwak "
-            "bardziej z lewej tym wydajność programu wzrasta, ale spada dokładność. Pamiętaj, że "
-            "dokładność w dużej mierze zalezy od trybu pracy!");
-    auto* precisionLabel = new QLabel(QStringLiteral("Dokładność:"), this);
+    SetHint(
+        *trackBar_,
+        Tr("WorkModeForm",
+           "Dokładność określa, z jaką precyzją maja być przeprowadzane obliczenia. Im suwak "
+           "bardziej z lewej tym wydajność programu wzrasta, ale spada dokładność. Pamiętaj, że "
+           "dokładność w dużej mierze zalezy od trybu pracy!"));
+    auto* precisionLabel = new QLabel(Tr("WorkModeForm", "Dokładność:"), this);
     precisionLabel->setBuddy(trackBar_);
 
-    QPushButton* defaultButton = Button("MultiLineButton1", "Domyślnie", this);
-    SetHint(*defaultButton, "Domyślne ustawienie suwaka dokłasności w zależnosci od trybu pracy");
-    QPushButton* helpButton = Button("BitBtn3", "&Pomoc", this);
-    SetHint(*helpButton, "Pomoc na temat powyższych funkcji");
-    QPushButton* okButton = Button("BitBtn1", "&OK", this);
+    QPushButton* defaultButton = Button("MultiLineButton1", Tr("WorkModeForm", "Domyślnie"), this);
+    SetHint(
+        *defaultButton,
+        Tr("WorkModeForm", "Domyślne ustawienie suwaka dokłasności w zależnosci od trybu pracy"));
+    QPushButton* helpButton = Button("BitBtn3", Tr("WorkModeForm", "&Pomoc"), this);
+    SetHint(*helpButton, Tr("WorkModeForm", "Pomoc na temat powyższych funkcji"));
+    QPushButton* okButton = Button("BitBtn1", Tr("WorkModeForm", "&OK"), this);
     okButton->setDefault(true);
-    QPushButton* cancelButton = Button("BitBtn2", "Anuluj", this);
+    QPushButton* cancelButton = Button("BitBtn2", Tr("WorkModeForm", "Anuluj"), this);
 
     auto* precision = new QGridLayout;
     precision->addWidget(precisionLabel, 0, 0, 1, 2);
     precision->addWidget(trackBar_, 1, 0, 1, 2);
-    precision->addWidget(new QLabel(QStringLiteral("Szybko"), this), 2, 0, Qt::AlignLeft);
-    precision->addWidget(new QLabel(QStringLiteral("Precyzyjnie"), this), 2, 1, Qt::AlignRight);
+    precision->addWidget(new QLabel(Tr("WorkModeForm", "Szybko"), this), 2, 0, Qt::AlignLeft);
+    precision->addWidget(new QLabel(Tr("WorkModeForm", "Precyzyjnie"), this), 2, 1, Qt::AlignRight);
     auto* modes = new QHBoxLayout;
     modes->addWidget(userMode_);
     modes->addWidget(ownerMode_);
@@ -124,8 +134,9 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
     connect(defaultButton, &QPushButton::clicked, this,
             [this] { trackBar_->setValue(TWorkMode::DefaultPosition(ownerMode_->isChecked())); });
     connect(helpButton, &QPushButton::clicked, this, [this] {
-        dialogs_.MessageBox(kHelpText, "Pomoc wyboru trybu", MessageIcon::Information,
-                            MessageButtons::Ok);
+        dialogs_.MessageBox(Translate("WorkModeForm", kHelpText),
+                            Translate("WorkModeForm", "Pomoc wyboru trybu"),
+                            MessageIcon::Information, MessageButtons::Ok);
     });
     connect(okButton, &QPushButton::clicked, this, [this] {
         mode_.UpdateInterpolateSteps();
