@@ -219,6 +219,10 @@ and %1 more</translation>
         <source>Błąd</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>(!Niezdefiniowany)</source>
+        <translation>(!Undefined)</translation>
+    </message>
 </context>
 <context>
     <name>EditSourceForm2</name>
@@ -564,7 +568,7 @@ and %1 more</translation>
     </message>
     <message>
         <source>Zmiana języka działa od następnego uruchomienia programu</source>
-        <translation>A change of language takes effect the next time the program starts</translation>
+        <translation>A new language takes effect at the next start</translation>
     </message>
     <message>
         <source>Polski</source>
@@ -1155,6 +1159,10 @@ and %1 more</translation>
         <source>; Pojazd: </source>
         <translation>; Vehicle: </translation>
     </message>
+    <message>
+        <source>&amp;Uruchom</source>
+        <translation>&amp;Run</translation>
+    </message>
 </context>
 <context>
     <name>Scenery</name>
@@ -1652,6 +1660,10 @@ and %1 more</translation>
         <source>Tor: %1 -&gt; Wyszukiwanie...</source>
         <translation>Track: %1 -&gt; Searching...</translation>
     </message>
+    <message>
+        <source>(!Nienazwany)</source>
+        <translation>(!Unnamed)</translation>
+    </message>
 </context>
 <context>
     <name>TrackListModel</name>
@@ -1678,7 +1690,7 @@ and %1 more</translation>
     <name>WorkModeForm</name>
     <message>
         <source>WYBÓR TRYBU:<byte value="xd"/>==============<byte value="xd"/>* Tryb użytkownika:<byte value="xd"/>  ~~~~~~~~~~~~~~~~~~~~<byte value="xd"/>  + Szybkość działania<byte value="xd"/>  - Niedokładne obliczenia<byte value="xd"/>  - Brak listy nazwanych torów<byte value="xd"/><byte value="xd"/>* Tryb autorski:<byte value="xd"/>  ~~~~~~~~~~~~~~~~~~~~<byte value="xd"/>  + Dokładne obliczenia<byte value="xd"/>  + Lista nazwanych torów<byte value="xd"/>  - Mała wydajność<byte value="xd"/><byte value="xd"/><byte value="xd"/>DOKŁADNOŚĆ:<byte value="xd"/>===============<byte value="xd"/>Określa, jaka dokładnośc ma być stosowana przy rysowaniu (nie odgrywa to roli na kształt lini) i obliczeniach.<byte value="xd"/>Przesuwając suwak w lewo zmniejsza się dokładność, ale wzrasta wydajność. Przesuwając suwak w prawo mamy większą dokładność, ale program wolniej pracuje.<byte value="xd"/><byte value="xd"/>Uwaga: Dwa ostatnie położenia suwaka w Trybie Użytkownika odpowadają dwóm pierwszym położeniom w Trybie Autorskim. Pozostałe pozycje są mniej dokładne (tryb użytkownika) lub bardziej dokładne (tryb autorski). Tak więc jeśli np. zależy Ci na liście nazwanych torów, a nie potrzebujesz dużych dokładności wybierz Tryb Autorski i przesuń suwak maksymalnie w lewo.<byte value="xd"/>Pamiętaj, że taka konfiguracja i tak będzie wolniejsza od analogicznego ustawianie w Trybie Użytkownika (przedostatnia pozycja suwaka z prawej).</source>
-        <translation>CHOOSING THE MODE:<byte value="xd"/>==============<byte value="xd"/>* User mode:<byte value="xd"/>  ~~~~~~~~~~~~~~~~~~~~<byte value="xd"/>  + Fast<byte value="xd"/>  - Less precise calculations<byte value="xd"/>  - No named tracks list<byte value="xd"/><byte value="xd"/>* Author mode:<byte value="xd"/>  ~~~~~~~~~~~~~~~~~~~~<byte value="xd"/>  + Precise calculations<byte value="xd"/>  + Named tracks list<byte value="xd"/>  - Slower<byte value="xd"/><byte value="xd"/><byte value="xd"/>PRECISION:<byte value="xd"/>===============<byte value="xd"/>Sets the precision used for drawing (it does not affect the shape of lines) and for calculations.<byte value="xd"/>Moving the slider to the left lowers the precision but speeds the program up. Moving it to the right gives more precision, but the program works more slowly.<byte value="xd"/><byte value="xd"/>Note: The last two slider positions in User Mode match the first two in Author Mode. The other positions are less precise (user mode) or more precise (author mode). So if, for example, you want the named tracks list but do not need high precision, choose Author Mode and move the slider all the way to the left.<byte value="xd"/>Keep in mind that this setting will still be slower than the matching one in User Mode (the second slider position from the right).</translation>
+        <translation>CHOOSING THE MODE:<byte value="xd"/>==================<byte value="xd"/>* User mode:<byte value="xd"/>  ~~~~~~~~~~~~~~~~~~~~<byte value="xd"/>  + Fast<byte value="xd"/>  - Less precise calculations<byte value="xd"/>  - No named tracks list<byte value="xd"/><byte value="xd"/>* Author mode:<byte value="xd"/>  ~~~~~~~~~~~~~~~~~~~~<byte value="xd"/>  + Precise calculations<byte value="xd"/>  + Named tracks list<byte value="xd"/>  - Slower<byte value="xd"/><byte value="xd"/><byte value="xd"/>PRECISION:<byte value="xd"/>===============<byte value="xd"/>Sets the precision used for drawing (it does not affect the shape of lines) and for calculations.<byte value="xd"/>Moving the slider to the left lowers the precision but speeds the program up. Moving it to the right gives more precision, but the program works more slowly.<byte value="xd"/><byte value="xd"/>Note: The last two slider positions in User Mode match the first two in Author Mode. The other positions are less precise (user mode) or more precise (author mode). So if, for example, you want the named tracks list but do not need high precision, choose Author Mode and move the slider all the way to the left.<byte value="xd"/>Keep in mind that this setting will still be slower than the matching one in User Mode (the second slider position from the right).</translation>
     </message>
     <message>
         <source>Tryb pracy</source>

@@ -52,7 +52,8 @@ std::string ToBytes(const QString& path) {
 
 QString EditorEntryText(int index, const std::string& name) {
     return QString::number(index + 1) + QStringLiteral(". ") +
-           (name.empty() ? QStringLiteral("(!Niezdefiniowany)") : QString::fromStdString(name));
+           (name.empty() ? Tr("EditSourceForm", "(!Niezdefiniowany)")
+                         : QString::fromStdString(name));
 }
 
 TEditSourceForm::TEditSourceForm(ToolContext context, QWidget* parent)

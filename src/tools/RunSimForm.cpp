@@ -151,7 +151,7 @@ TRunSimForm::TRunSimForm(ToolContext context, QWidget* parent)
     SetHint(*paramEdit_,
             Tr("RunSimForm", "Parametry programu - naciśnij prawy klawisz myszy, aby edytować"));
     paramLabel->setBuddy(paramEdit_);
-    runButton_ = new QPushButton(QStringLiteral("&Uruchom"), this);
+    runButton_ = new QPushButton(Tr("RunSimForm", "&Uruchom"), this);
     runButton_->setObjectName(QStringLiteral("RunButton"));
     runButton_->setDefault(true);
     runButton_->setEnabled(false);

@@ -107,7 +107,8 @@ std::vector<PrintedText> TimetablePage(const QString& caption, const QStringList
     }
     page.push_back({PrinterFont("Small Fonts", 6, false, false),
                     {kBannerX, kBannerY},
-                    Tr("TimeTableForm", "%1, wersja %2").arg(kApplicationTitle, kVersion)});
+                    Tr("TimeTableForm", "%1, wersja %2")
+                        .arg(QString::fromUtf8(kApplicationTitle), QString::fromUtf8(kVersion))});
     return page;
 }
 

@@ -298,7 +298,7 @@ void TTrackListForm::SetProperties(TProperytyForm* properties) {
 QString TTrackListForm::TrackText() const {
     const TSegmentObj* s = SelectedSegment();
     if (!s) return {};
-    return s->HasName() ? Cp1250ToQString(s->Name()) : QStringLiteral("(!Nienazwany)");
+    return s->HasName() ? Cp1250ToQString(s->Name()) : Tr("TrackListForm", "(!Nienazwany)");
 }
 
 void TTrackListForm::SetStatus(const QString& text) {

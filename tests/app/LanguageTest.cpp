@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "GoToDialog.h"
 #include "MainWindow.h"
@@ -99,8 +100,7 @@ TEST_F(LanguageTest, AnEnglishLocaleGivesEnglishWindows) {
     auto* language = w->findChild<QMenu*>("LanguageMenu");
     EXPECT_EQ(language->title(), "Language");
     EXPECT_EQ(Items(*language), (QStringList{"Polski", "English", "System"}));
-    EXPECT_EQ(language->menuAction()->statusTip(),
-              "A change of language takes effect the next time the program starts");
+    EXPECT_EQ(language->menuAction()->statusTip(), "A new language takes effect at the next start");
     EXPECT_TRUE(w->findChild<QAction*>("LanguageSystem")->isChecked());
 
     // A message box and the status line.
