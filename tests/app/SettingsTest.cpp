@@ -132,7 +132,7 @@ TEST_F(SettingsTest, TheLanguageIsReadBeforeTheRest) {
         SettingsStore store(File());
         EXPECT_EQ(ReadLanguageChoice(store), LanguageChoice::Polish);
     }
-    WriteRaw("[Interface]\nLanguage=de\n");
+    WriteRaw("[Interface]\nLanguage=deutsch\n");
     SettingsStore store(File());
     EXPECT_EQ(ReadLanguageChoice(store), LanguageChoice::System);
 }

@@ -127,7 +127,7 @@ class TranslationsTest : public ::testing::Test {
         ASSERT_GT(texts.size(), 300u);
     }
 
-    test::TempDir dir;
+    tarvik::test::TempDir dir;
     std::map<Key, Message> texts;
 };
 
