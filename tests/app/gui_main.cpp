@@ -6,6 +6,8 @@
 // Windows are created for real on the offscreen platform, so no screen is needed.
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The viewer that tests start speaks Polish whatever the developer's locale.
+    qputenv("LC_MESSAGES", "C");
     // Settings and desktop registrations of the windows under test stay out of the home folder.
     const QTemporaryDir home;
     qputenv("XDG_CONFIG_HOME", (home.path() + "/config").toUtf8());
