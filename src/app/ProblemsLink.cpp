@@ -9,8 +9,7 @@ namespace tarvik {
 namespace {
 
 QString Link(const QString& text) {
-    return QStringLiteral("<a href=\"problems\">") + text.toHtmlEscaped() +
-           QStringLiteral("</a>");
+    return QStringLiteral("<a href=\"problems\">") + text.toHtmlEscaped() + QStringLiteral("</a>");
 }
 
 }  // namespace
