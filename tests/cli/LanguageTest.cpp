@@ -2,15 +2,19 @@
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
 #include <string>
+
+#include "TestSupport.h"
 
 namespace {
 
 // The tool's standard output and error for the arguments, run with only LANG of the locale
 // variables set.
-std::string RunTool(const std::string& lang, const std::string& arguments) {
-    const std::string command = "env -u LC_ALL -u LC_MESSAGES LANG=" + lang + " " +
-                                TARVIK_CLI_BINARY + " " + arguments + " 2>&1";
+std::string RunTool(const std::string& lang, const std::string& arguments,
+                    const std::string& program = TARVIK_CLI_BINARY) {
+    const std::string command =
+        "env -u LC_ALL -u LC_MESSAGES LANG=" + lang + " " + program + " " + arguments + " 2>&1";
     std::string out;
     FILE* pipe = ::popen(command.c_str(), "r");
     if (!pipe) return out;
@@ -46,6 +50,16 @@ TEST(CliLanguageTest, HelpAndMessagesFollowTheLocale) {
                          0),
               0u);
     EXPECT_EQ(RunTool("C", "frobnicate").rfind("tarvik: nieznane polecenie 'frobnicate'\n", 0), 0u);
+}
+
+// A copy of the tool with no translations beside it speaks Polish.
+TEST(CliLanguageTest, WithoutItsTranslationEnglishFallsBackToPolish) {
+    tarvik::test::TempDir dir;
+    std::filesystem::create_directory(dir.Path() / "bin");
+    const std::filesystem::path copy = dir.Path() / "bin" / "tarvik";
+    std::filesystem::copy_file(TARVIK_CLI_BINARY, copy);
+    EXPECT_EQ(RunTool("en_US.UTF-8", "--help", copy.string()).rfind("użycie: tarvik POLECENIE", 0),
+              0u);
 }
 
 }  // namespace
