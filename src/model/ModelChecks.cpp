@@ -228,7 +228,8 @@ struct Shaped {
     const TSegmentObj* segment = nullptr;
 };
 
-constexpr const char* kLayerWords[kSegmentKindCount] = {
+// The message of a repeated segment, a whole sentence per layer for the translation.
+constexpr const char* kDuplicateMessages[kSegmentKindCount] = {
     TARVIK_TRANSLATE_NOOP("Scenery",
                           "Odcinek toru powtarza odcinek z %1: te same końce i "
                           "wektory kontrolne"),
@@ -281,8 +282,9 @@ void CheckDuplicateSegments(const TScenery& scenery, SegmentKind kind, std::vect
                 p.segment = &s;
                 p.layer = kind;
                 p.where = Middle(s.X1, s.Y1, s.X2, s.Y2);
-                p.message = FormatText(Translate("Scenery", kLayerWords[static_cast<int>(kind)]),
-                                       {ShownSourcePlace(scenery.Sources, original.at)});
+                p.message =
+                    FormatText(Translate("Scenery", kDuplicateMessages[static_cast<int>(kind)]),
+                               {ShownSourcePlace(scenery.Sources, original.at)});
                 out.push_back(std::move(p));
             }
         }
