@@ -302,15 +302,15 @@ and %1 more</translation>
     <name>LegendPicture</name>
     <message>
         <source>Tory - Vmax [km/h]:</source>
-        <translation>Tracks - Vmax [km/h]:</translation>
+        <translation>Track Vmax [km/h]:</translation>
     </message>
     <message>
         <source>Tory - Wysokość [m]:</source>
-        <translation>Tracks - Height [m]:</translation>
+        <translation>Track height [m]:</translation>
     </message>
     <message>
         <source>Tory - Wzniesi. [‰]:</source>
-        <translation>Tracks - Gradient [‰]:</translation>
+        <translation>Track gradient [‰]:</translation>
     </message>
     <message>
         <source>Trakcja</source>
