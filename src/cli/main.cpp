@@ -6,6 +6,7 @@
 #include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "LocateCommand.h"
+#include "ProgramInfo.h"
 #include "RenderCommand.h"
 #include "StatsCommand.h"
 #include "StopSignals.h"
@@ -14,6 +15,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tarvik COMMAND [ARGS]\n"
+    "       tarvik --help | --version\n"
     "\n"
     "commands:\n"
     "  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]\n"
@@ -54,6 +56,10 @@ int main(int argc, char** argv) {
     const std::string command = argv[1];
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("tarvik %s\n", tarvik::kVersion);
         return 0;
     }
     const std::vector<std::string> args(argv + 2, argv + argc);
