@@ -35,6 +35,8 @@ expect "tarvik dump examples/demo/d" "examples/demo/demo.scn"
 expect "tarvik dump examples/demo/tory/s" "examples/demo/tory/siec.inc examples/demo/tory/stacja.inc examples/demo/tory/szlak.inc"
 expect "tarvik dump x.scn examples/demo/d" ""
 expect "tarvik render --size 10x10 examples/demo/d" "examples/demo/demo.scn"
+expect "tarvik render x.scn -o docs/s" "docs/screenshot.png"
+expect "tarvik --v" "--version"
 
 if ((failures > 0)); then
     echo "$failures of the completions were wrong"
