@@ -15,7 +15,7 @@ if(TARVIK_DEBIAN_PACKAGE)
         VERBATIM)
     add_custom_target(debian_changelog ALL DEPENDS ${changelog}.gz)
     install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${changelog}.gz
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${TARVIK_INSTALL_DOCDIR})
 endif()
 
 set(CPACK_GENERATOR DEB)
