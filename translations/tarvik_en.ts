@@ -1848,52 +1848,6 @@ usage: tarvik %1 %3
         <translation>no Z given</translation>
     </message>
     <message>
-        <source>użycie: tarvik POLECENIE [ARGUMENTY]
-
-polecenia:
-  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]
-      wczytuje scenerię i wypisuje, co może być w niej błędne: co napotkało
-      wczytanie, końce torów bliższe niż METRES (domyślnie 0.5), lecz niepołączone,
-      zdublowane odcinki oraz, z --author, nazwy torów użyte przez więcej niż jeden
-      węzeł; kod wyjścia 3, gdy coś znajdzie
-  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
-      wczytuje scenerię i wypisuje jej model jako JSON
-  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
-         [--on-parse-error ignore|abort]
-      wczytuje scenerię i wypisuje jako JSON odcinki blisko punktu X Z (w osiach
-      scenerii), od najbliższego, każdy z plikiem i wierszem, z którego go wczytano
-  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
-         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
-         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
-         [--precision 1..10] [--on-parse-error ignore|abort]
-      wczytuje scenerię i zapisuje jej mapę jako obraz PNG, BMP, GIF lub JPEG
-  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
-      wczytuje scenerię i wypisuje jej statystykę jako JSON
-</source>
-        <translation>usage: tarvik COMMAND [ARGS]
-
-commands:
-  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]
-      load a scenery and list what may be wrong in it: what the load met, track ends
-      closer than METRES (default 0.5) but not joined, duplicate segments and, with
-      --author, track names used by more than one node; exit status 3 when anything
-      is found
-  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
-      load a scenery and print its model as JSON
-  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
-         [--on-parse-error ignore|abort]
-      load a scenery and print as JSON the segments near the point X Z (in the
-      scenery&apos;s own axes), nearest first, each with the file and line it was read from
-  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
-         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
-         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
-         [--precision 1..10] [--on-parse-error ignore|abort]
-      load a scenery and write its map as a PNG, BMP, GIF or JPEG picture
-  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
-      load a scenery and print its statistics as JSON
-</translation>
-    </message>
-    <message>
         <source>tarvik: nieznane polecenie &apos;%1&apos;
 </source>
         <translation>tarvik: unknown command &apos;%1&apos;
@@ -1951,6 +1905,54 @@ usage: tarvik render %2%3</translation>
         <source>tarvik render: the view is empty; nothing was drawn
 </source>
         <translation>tarvik render: the view is empty; nothing was drawn
+</translation>
+    </message>
+    <message>
+        <source>użycie: tarvik POLECENIE [ARGUMENTY]
+       tarvik --help | --version
+
+polecenia:
+  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]
+      wczytuje scenerię i wypisuje, co może być w niej błędne: co napotkało
+      wczytanie, końce torów bliższe niż METRES (domyślnie 0.5), lecz niepołączone,
+      zdublowane odcinki oraz, z --author, nazwy torów użyte przez więcej niż jeden
+      węzeł; kod wyjścia 3, gdy coś znajdzie
+  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
+      wczytuje scenerię i wypisuje jej model jako JSON
+  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
+         [--on-parse-error ignore|abort]
+      wczytuje scenerię i wypisuje jako JSON odcinki blisko punktu X Z (w osiach
+      scenerii), od najbliższego, każdy z plikiem i wierszem, z którego go wczytano
+  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
+         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
+         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
+         [--precision 1..10] [--on-parse-error ignore|abort]
+      wczytuje scenerię i zapisuje jej mapę jako obraz PNG, BMP, GIF lub JPEG
+  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
+      wczytuje scenerię i wypisuje jej statystykę jako JSON
+</source>
+        <translation>usage: tarvik COMMAND [ARGS]
+       tarvik --help | --version
+
+commands:
+  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]
+      load a scenery and list what may be wrong in it: what the load met, track ends
+      closer than METRES (default 0.5) but not joined, duplicate segments and, with
+      --author, track names used by more than one node; exit status 3 when anything
+      is found
+  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
+      load a scenery and print its model as JSON
+  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
+         [--on-parse-error ignore|abort]
+      load a scenery and print as JSON the segments near the point X Z (in the
+      scenery&apos;s own axes), nearest first, each with the file and line it was read from
+  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
+         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
+         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
+         [--precision 1..10] [--on-parse-error ignore|abort]
+      load a scenery and write its map as a PNG, BMP, GIF or JPEG picture
+  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
+      load a scenery and print its statistics as JSON
 </translation>
     </message>
 </context>

@@ -9,6 +9,7 @@
 #include "CheckCommand.h"
 #include "DumpCommand.h"
 #include "LocateCommand.h"
+#include "ProgramInfo.h"
 #include "ProgramTranslator.h"
 #include "RenderCommand.h"
 #include "StatsCommand.h"
@@ -23,6 +24,7 @@ std::string Usage() {
     return tarvik::Translate(
         "tarvik",
         "użycie: tarvik POLECENIE [ARGUMENTY]\n"
+        "       tarvik --help | --version\n"
         "\n"
         "polecenia:\n"
         "  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]\n"
@@ -79,6 +81,10 @@ int main(int argc, char** argv) {
     }
     if (command == "--help" || command == "-h" || command == "help") {
         std::fputs(Usage().c_str(), stdout);
+        return 0;
+    }
+    if (command == "--version") {
+        std::printf("tarvik %s\n", tarvik::kVersion);
         return 0;
     }
     if (command == "check") return tarvik::RunCheck(args, stdout, stderr);

@@ -28,12 +28,19 @@ std::string RunTool(const std::string& lang, const std::string& arguments,
 
 TEST(CliLanguageTest, HelpAndMessagesFollowTheLocale) {
     const std::string english = RunTool("en_US.UTF-8", "--help");
-    EXPECT_EQ(english.rfind("usage: tarvik COMMAND [ARGS]\n\ncommands:\n", 0), 0u) << english;
+    EXPECT_EQ(
+        english.rfind(
+            "usage: tarvik COMMAND [ARGS]\n       tarvik --help | --version\n\ncommands:\n", 0),
+        0u)
+        << english;
     EXPECT_NE(english.find("      load a scenery and print its model as JSON\n"),
               std::string::npos);
     for (const char* polish : {"pl_PL.UTF-8", "C"}) {
         const std::string help = RunTool(polish, "--help");
-        EXPECT_EQ(help.rfind("użycie: tarvik POLECENIE [ARGUMENTY]\n\npolecenia:\n", 0), 0u)
+        EXPECT_EQ(help.rfind("użycie: tarvik POLECENIE [ARGUMENTY]\n       tarvik --help | "
+                             "--version\n\npolecenia:\n",
+                             0),
+                  0u)
             << polish << "\n"
             << help;
         EXPECT_NE(help.find("      wczytuje scenerię i wypisuje jej model jako JSON\n"),
