@@ -1442,10 +1442,6 @@ and %1 more</translation>
         <translation>Choose a scenery file</translation>
     </message>
     <message>
-        <source>Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*</source>
-        <translation>Scenery file (*.scn)|*.scn|All files (*.*)|*.*</translation>
-    </message>
-    <message>
         <source>Czy przeładować scenerię teraz?</source>
         <translation>Reload the scenery now?</translation>
     </message>
@@ -1528,6 +1524,20 @@ and %1 more</translation>
     <message>
         <source>90% Czyt. konfig...</source>
         <translation>90% Reading settings...</translation>
+    </message>
+    <message>
+        <source>Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*|Części scenerii (*.scm;*.inc)|*.scm;*.inc</source>
+        <translation>Scenery file (*.scn)|*.scn|All files (*.*)|*.*|Scenery parts (*.scm;*.inc)|*.scm;*.inc</translation>
+    </message>
+    <message>
+        <source>Błąd</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Nie udało się otworzyć podręcznika w przeglądarce:
+%1</source>
+        <translation>The manual could not be opened in the browser:
+%1</translation>
     </message>
 </context>
 <context>

@@ -3,16 +3,16 @@
 #include <QActionGroup>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDesktopServices>
-#include <QFileInfo>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QPainter>
+#include <QStandardPaths>
 #include <QStatusBar>
-#include <QUrl>
 #include <QWheelEvent>
 #include <QWindow>
 #include <cstdlib>
+#include <filesystem>
 
 #include "AbsolutePath.h"
 #include "ChangedFiles.h"
@@ -86,8 +86,9 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     statusSink_ = std::make_unique<WindowStatus>(*status_, *loadPanel_, *this);
     statusBar()->setSizeGripEnabled(true);
 
-    helpFile_ = QCoreApplication::applicationDirPath() + "/Zorvan.chm";
-    actions_.HelpMenuItem->setEnabled(QFileInfo(helpFile_).isFile());
+    programFolder_ = QCoreApplication::applicationDirPath();
+    manualLanguage_ = ResolveLanguage(LanguageChoice::System);
+    FindHelpFiles();
     ConnectActions();
     ConnectNavigation();
     ApplyFormCreateSettings();
@@ -342,7 +343,12 @@ void TForm1::CheckFilesChanged() {
 void TForm1::OpenButtonClick() {
     OpenFileRequest request;
     request.title = Translate("TForm1", "Wybierz plik scenerii");
-    request.filter = Translate("TForm1", "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*");
+    request.filter = Translate("TForm1",
+                               "Plik scenerii (*.scn)|*.scn|Wszystkie pliki (*.*)|*.*|"
+                               "Części scenerii (*.scm;*.inc)|*.scm;*.inc");
+    // The next file is usually one of the same scenery's.
+    if (!sceneryShortPath_.empty())
+        request.folder = std::filesystem::path(sceneryShortPath_).parent_path().string();
     const std::optional<std::string> path = dialogs_.OpenFileName(request);
     if (!path) return;
     lastOpenedPath_ = *path;
@@ -586,8 +592,37 @@ void TForm1::FollowWorkMode() {
     actions_.PaintTrackNames->setEnabled(author);
 }
 
+void TForm1::SetManualLanguage(UiLanguage language) {
+    manualLanguage_ = language;
+    FindHelpFiles();
+}
+
+void TForm1::SetProgramFolder(const QString& folder) {
+    programFolder_ = folder;
+    FindHelpFiles();
+}
+
+void TForm1::FindHelpFiles() {
+    help_ = FindHelp(programFolder_, manualLanguage_,
+                     [](const QString& name) { return QStandardPaths::findExecutable(name); });
+    actions_.HelpMenuItem->setEnabled(help_.Found());
+}
+
 void TForm1::HelpButtonClick() {
-    QDesktopServices::openUrl(QUrl::fromLocalFile(helpFile_));
+    if (help_.chmViewer) {
+        const StartResult started = helpOpeners_.start(*help_.chmViewer);
+        if (!started.started) {
+            dialogs_.MessageBox(StartFailureText(help_.chmViewer->program, started.reason),
+                                Translate("TForm1", "Błąd"), MessageIcon::Error,
+                                MessageButtons::Ok);
+        }
+    } else if (!help_.manual.isEmpty() && !helpOpeners_.openUrl(help_.manual)) {
+        dialogs_.MessageBox(
+            FormatText(
+                Translate("TForm1", "Nie udało się otworzyć podręcznika w przeglądarce:\n%1"),
+                {QFile::encodeName(help_.manual.toLocalFile()).toStdString()}),
+            Translate("TForm1", "Błąd"), MessageIcon::Error, MessageButtons::Ok);
+    }
 }
 
 // ---- Navigation, keys and activation -------------------------------------------------------
@@ -625,9 +660,10 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (type != QEvent::KeyPress && type != QEvent::KeyRelease) return false;
     auto* key = static_cast<QKeyEvent*>(event);
     // The keys that move the map act on press, held ones again and again; they are the main
-    // window's own, as the tool windows' lists and fields take the same keys.
+    // window's own, as the tool windows' lists and fields take the same keys. An open menu
+    // passes Left and Right on to the menu bar to move to the next menu: they stay its own.
     if (type == QEvent::KeyPress && static_cast<QWidget*>(watched)->window() == this &&
-        NavigationKeyPress(*key)) {
+        QApplication::activePopupWidget() == nullptr && NavigationKeyPress(*key)) {
         return true;
     }
     if (type == QEvent::KeyRelease && static_cast<QWidget*>(watched)->window() == this)

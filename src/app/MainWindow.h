@@ -21,6 +21,7 @@
 #include "Navigation.h"
 #include "PaintMap.h"
 #include "ProblemsCheck.h"
+#include "ProgramHelp.h"
 #include "RecentFiles.h"
 #include "Scenery.h"
 #include "SegmentGeometry.h"
@@ -30,6 +31,7 @@
 #include "ToolContext.h"
 #include "ToolWindows.h"
 #include "TrackZoom.h"
+#include "UiLanguage.h"
 #include "ViewHistory.h"
 #include "ViewState.h"
 #include "ViewerDialogs.h"
@@ -116,6 +118,11 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     bool CheckingProblems() const { return check_.Running(); }
     // For tests of the timing text.
     void SetClock(Stopwatch::Clock clock) { clock_ = std::move(clock); }
+    // The language of the manual that "Pomoc" opens; the other one's when it is missing.
+    void SetManualLanguage(UiLanguage language);
+    // The folder the help is looked for beside; the program's own by default.
+    void SetProgramFolder(const QString& folder);
+    void SetHelpOpeners(HelpOpeners openers) { helpOpeners_ = std::move(openers); }
 
   protected:
     bool event(QEvent* event) override;
@@ -168,6 +175,8 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void WorkModeClick();
     // Enables the commands that the author mode alone offers.
     void FollowWorkMode();
+    // Looks for the help anew and enables "Pomoc" when it is there.
+    void FindHelpFiles();
     void HelpButtonClick();
     void SaveImageButtonClick();
     void CopyMapClick();
@@ -248,7 +257,10 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     LoadQuestions questions_;
     std::string sceneryShortPath_;
     std::string lastOpenedPath_;
-    QString helpFile_;
+    QString programFolder_;
+    UiLanguage manualLanguage_ = UiLanguage::Polish;
+    HelpPlace help_;
+    HelpOpeners helpOpeners_ = DesktopHelpOpeners();
     bool sceneryLoaded_ = false;
     bool loading_ = false;
     bool modelReady_ = true;  // false while a load is replacing the model

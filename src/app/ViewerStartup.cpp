@@ -140,7 +140,8 @@ int RunViewer(int argc, char** argv) {
     QApplication::setDesktopFileName("tarvik-viewer");
     QApplication::setWindowIcon(MakeApplicationIcon());
     QApplication::setStyle(new ViewerStyle);
-    const ProgramTranslator texts(ChosenLanguage());
+    const UiLanguage language = ChosenLanguage();
+    const ProgramTranslator texts(language);
     // Qt's own texts follow: Polish from Qt's translations, English as Qt writes them.
     std::optional<QtTranslations> qtTexts;
     if (texts.Language() == UiLanguage::Polish) qtTexts.emplace();
@@ -158,6 +159,7 @@ int RunViewer(int argc, char** argv) {
         window = std::make_unique<TForm1>(dialogs, files, store, [&splash](std::string_view text) {
             if (splash) splash->ShowProgress(text);
         });
+        window->SetManualLanguage(language);
         dialogs.SetParent(window.get());
         window->show();
         RegisterSceneryFileType(DesktopRegistration::InDataHome(),

@@ -247,6 +247,7 @@ std::optional<std::string> QtViewerDialogs::OpenFileName(const OpenFileRequest& 
     };
     if (!entries.empty()) follow(entries.front());
     OnEntryChosen(dialog, entries, follow);
+    if (!request.folder.empty()) dialog.setDirectory(QFile::decodeName(request.folder.c_str()));
     if (!request.fileName.empty()) dialog.selectFile(ToQString(request.fileName));
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();

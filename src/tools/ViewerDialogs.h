@@ -27,6 +27,8 @@ struct OpenFileRequest {
     std::string defaultExt;
     // The name proposed in the name field; empty for none.
     std::string fileName;
+    // The folder shown first (file-system bytes); empty for the dialog's own choice.
+    std::string folder;
 };
 
 // What the go-to dialog asks for and how it judges what is typed.

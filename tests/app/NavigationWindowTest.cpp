@@ -228,6 +228,29 @@ TEST_F(NavigationWindowTest, ArrowsPanOnPressAndAgainWhileHeld) {
     EXPECT_FALSE(Action("PaintTrack")->isChecked());
 }
 
+TEST_F(NavigationWindowTest, LeftAndRightInAnOpenMenuMoveToTheNextMenuNotTheMap) {
+    LoadSquare();
+    ZoomIn(1);
+    const ViewState v = window.View();
+    QMenuBar* bar = window.menuBar();
+    const QList<QAction*> menus = bar->actions();
+    ASSERT_GE(menus.size(), 3);
+    bar->setActiveAction(menus[0]);
+    QWidget* popup = QApplication::activePopupWidget();
+    ASSERT_NE(popup, nullptr);
+    QTest::keyClick(popup, Qt::Key_Right);
+    EXPECT_EQ(bar->activeAction(), menus[1]);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Left);
+    EXPECT_EQ(bar->activeAction(), menus[0]);
+    ExpectView(v);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Escape);
+    EXPECT_EQ(QApplication::activePopupWidget(), nullptr);
+    // With the menus closed the arrows move the map again.
+    Press(Qt::Key_Left);
+    EXPECT_LT(window.View().ViewMin.x, v.ViewMin.x);
+}
+
 TEST_F(NavigationWindowTest, PlusMinusZoomAtTheCentreAndHomeShowsAll) {
     LoadSquare();
     const double all = Width();

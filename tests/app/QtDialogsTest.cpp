@@ -206,6 +206,29 @@ TEST_F(QtDialogsTest, ThePictureTakesTheChosenFormatAndItsExtension) {
     EXPECT_EQ(Bytes(Out("mapa.v2")).substr(0, 3), "GIF");
 }
 
+TEST_F(QtDialogsTest, TheOpenDialogListsSceneryPartsInTheLoadedSceneryFolder) {
+    Start();
+    LoadScenery();
+    test::PieceSpec piece;
+    piece.z2 = 500;
+    const std::string part = dir.Write("czesc.scm", test::TrackNode(piece));
+    dir.Write("TORY.INC", "");
+    dir.Write("opis.txt", "");
+    WhenFileDialog("OpenFileDialog", [this](QFileDialog* d) {
+        EXPECT_EQ(d->directory().absolutePath(), QString::fromStdString(dir.Path().string()));
+        EXPECT_EQ(ComboTexts(*Filters(d)),
+                  (QStringList{"Plik scenerii (*.scn)", "Wszystkie pliki (*.*)",
+                               "Części scenerii (*.scm;*.inc)"}));
+        EXPECT_EQ(Listed(d, 1), QStringList{"s.scn"});
+        NextFilter(d);
+        NextFilter(d);
+        EXPECT_EQ(Listed(d, 2), (QStringList{"TORY.INC", "czesc.scm"}));
+        Type(d, "czesc.scm");
+    });
+    QTest::keyRelease(window.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(window->SceneryShortPath(), part);
+}
+
 TEST_F(QtDialogsTest, AnExistingPictureIsConfirmedUnderItsCompletedName) {
     Start();
     LoadScenery();
