@@ -1770,92 +1770,10 @@ and %1 more</translation>
 <context>
     <name>tarvik</name>
     <message>
-        <source>unknown layer %1</source>
-        <translation>unknown layer %1</translation>
-    </message>
-    <message>
-        <source>--gap needs a value</source>
-        <translation>--gap needs a value</translation>
-    </message>
-    <message>
-        <source>--gap takes a number of metres, 0 or more</source>
-        <translation>--gap takes a number of metres, 0 or more</translation>
-    </message>
-    <message>
-        <source>unknown option %1</source>
-        <translation>unknown option %1</translation>
-    </message>
-    <message>
         <source>%1: pominięto %2 dalszych problemów wczytywania (podano pierwsze %3)
 </source>
         <translation>%1: %2 further load problems were left out (the first %3 are listed)
 </translation>
-    </message>
-    <message>
-        <source>--precision needs a value</source>
-        <translation>--precision needs a value</translation>
-    </message>
-    <message>
-        <source>--precision takes a whole number from 1 to 10</source>
-        <translation>--precision takes a whole number from 1 to 10</translation>
-    </message>
-    <message>
-        <source>--on-parse-error needs a value</source>
-        <translation>--on-parse-error needs a value</translation>
-    </message>
-    <message>
-        <source>--on-parse-error takes ignore or abort</source>
-        <translation>--on-parse-error takes ignore or abort</translation>
-    </message>
-    <message>
-        <source>only one scenery can be given</source>
-        <translation>only one scenery can be given</translation>
-    </message>
-    <message>
-        <source>no scenery given</source>
-        <translation>no scenery given</translation>
-    </message>
-    <message>
-        <source>tarvik %1: %2
-usage: tarvik %1 %3
-</source>
-        <translation>tarvik %1: %2
-usage: tarvik %1 %3
-</translation>
-    </message>
-    <message>
-        <source>SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
-       [--on-parse-error ignore|abort]
-  X Z: a point in the scenery&apos;s own axes; LIST: comma-separated from
-  tracks,roads,rivers,traction</source>
-        <translation>SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
-       [--on-parse-error ignore|abort]
-  X Z: a point in the scenery&apos;s own axes; LIST: comma-separated from
-  tracks,roads,rivers,traction</translation>
-    </message>
-    <message>
-        <source>%1 needs a value</source>
-        <translation>%1 needs a value</translation>
-    </message>
-    <message>
-        <source>--radius takes a number of metres, 0 or more</source>
-        <translation>--radius takes a number of metres, 0 or more</translation>
-    </message>
-    <message>
-        <source>unexpected argument %1</source>
-        <translation>unexpected argument %1</translation>
-    </message>
-    <message>
-        <source>%1 must be a number, not %2</source>
-        <translation>%1 must be a number, not %2</translation>
-    </message>
-    <message>
-        <source>no point given (X Z)</source>
-        <translation>no point given (X Z)</translation>
-    </message>
-    <message>
-        <source>no Z given</source>
-        <translation>no Z given</translation>
     </message>
     <message>
         <source>tarvik: nieznane polecenie &apos;%1&apos;
@@ -1864,55 +1782,137 @@ usage: tarvik %1 %3
 </translation>
     </message>
     <message>
-        <source> -o FILE [--size WxH] [--map velocity|height|gradient|plain] [--layers LIST]
-       [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] [--white]
-       [--view MINX,MINY,MAXX,MAXY] [--settings FILE]
-  LIST: comma-separated; layers from tracks,roads,rivers,traction; signs from
-  speed,gradient; overlays from legend,minimap
+        <source>nieznana warstwa %1</source>
+        <translation>unknown layer %1</translation>
+    </message>
+    <message>
+        <source>SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]</source>
+        <translation>SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]</translation>
+    </message>
+    <message>
+        <source>--gap wymaga wartości</source>
+        <translation>--gap needs a value</translation>
+    </message>
+    <message>
+        <source>--gap przyjmuje liczbę metrów, 0 lub więcej</source>
+        <translation>--gap takes a number of metres, 0 or more</translation>
+    </message>
+    <message>
+        <source>nieznana opcja %1</source>
+        <translation>unknown option %1</translation>
+    </message>
+    <message>
+        <source>SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]</source>
+        <translation>SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]</translation>
+    </message>
+    <message>
+        <source>--precision wymaga wartości</source>
+        <translation>--precision needs a value</translation>
+    </message>
+    <message>
+        <source>--precision przyjmuje liczbę całkowitą od 1 do 10</source>
+        <translation>--precision takes a whole number from 1 to 10</translation>
+    </message>
+    <message>
+        <source>--on-parse-error wymaga wartości</source>
+        <translation>--on-parse-error needs a value</translation>
+    </message>
+    <message>
+        <source>--on-parse-error przyjmuje ignore lub abort</source>
+        <translation>--on-parse-error takes ignore or abort</translation>
+    </message>
+    <message>
+        <source>można podać tylko jedną scenerię</source>
+        <translation>only one scenery can be given</translation>
+    </message>
+    <message>
+        <source>nie podano scenerii</source>
+        <translation>no scenery given</translation>
+    </message>
+    <message>
+        <source>tarvik %1: %2
+użycie: tarvik %1 %3
 </source>
+        <translation>tarvik %1: %2
+usage: tarvik %1 %3
+</translation>
+    </message>
+    <message>
+        <source>SCENERIA X Z [--radius M] [--layers LISTA] [--author] [--precision 1..10]
+       [--on-parse-error ignore|abort]
+  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród
+  tracks,roads,rivers,traction</source>
+        <translation>SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
+       [--on-parse-error ignore|abort]
+  X Z: a point in the scenery&apos;s own axes; LIST: comma-separated from
+  tracks,roads,rivers,traction</translation>
+    </message>
+    <message>
+        <source>%1 wymaga wartości</source>
+        <translation>%1 needs a value</translation>
+    </message>
+    <message>
+        <source>--radius przyjmuje liczbę metrów, 0 lub więcej</source>
+        <translation>--radius takes a number of metres, 0 or more</translation>
+    </message>
+    <message>
+        <source>nieoczekiwany argument %1</source>
+        <translation>unexpected argument %1</translation>
+    </message>
+    <message>
+        <source>%1 musi być liczbą, a nie %2</source>
+        <translation>%1 must be a number, not %2</translation>
+    </message>
+    <message>
+        <source>nie podano punktu (X Z)</source>
+        <translation>no point given (X Z)</translation>
+    </message>
+    <message>
+        <source>nie podano Z</source>
+        <translation>no Z given</translation>
+    </message>
+    <message>
+        <source> -o PLIK [--size SZERxWYS] [--map velocity|height|gradient|plain] [--layers LISTA]
+       [--signs LISTA] [--overlays LISTA] [--no-overlays] [--transparent] [--white]
+       [--view MINX,MINY,MAXX,MAXY] [--settings PLIK]
+  LISTA: rozdzielone przecinkami; warstwy spośród tracks,roads,rivers,traction;
+  znaki spośród speed,gradient; nakładki spośród legend,minimap</source>
         <translation> -o FILE [--size WxH] [--map velocity|height|gradient|plain] [--layers LIST]
        [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] [--white]
        [--view MINX,MINY,MAXX,MAXY] [--settings FILE]
   LIST: comma-separated; layers from tracks,roads,rivers,traction; signs from
-  speed,gradient; overlays from legend,minimap
-</translation>
+  speed,gradient; overlays from legend,minimap</translation>
     </message>
     <message>
-        <source>--size takes WxH, each 1 to 65535</source>
+        <source>--size przyjmuje SZERxWYS, każdy wymiar od 1 do 65535</source>
         <translation>--size takes WxH, each 1 to 65535</translation>
     </message>
     <message>
-        <source>--view takes MINX,MINY,MAXX,MAXY with MIN below MAX</source>
+        <source>--view przyjmuje MINX,MINY,MAXX,MAXY, gdzie MIN jest mniejsze od MAX</source>
         <translation>--view takes MINX,MINY,MAXX,MAXY with MIN below MAX</translation>
     </message>
     <message>
-        <source>--map takes velocity, height, gradient or plain</source>
+        <source>--map przyjmuje velocity, height, gradient lub plain</source>
         <translation>--map takes velocity, height, gradient or plain</translation>
     </message>
     <message>
-        <source>unknown sign %1</source>
+        <source>nieznany znak %1</source>
         <translation>unknown sign %1</translation>
     </message>
     <message>
-        <source>unknown overlay %1</source>
+        <source>nieznana nakładka %1</source>
         <translation>unknown overlay %1</translation>
     </message>
     <message>
-        <source>no output file given (-o FILE)</source>
+        <source>nie podano pliku wyjściowego (-o PLIK)</source>
         <translation>no output file given (-o FILE)</translation>
     </message>
     <message>
-        <source>the output file must end in .png, .bmp, .gif, .jpg, .jpeg, .svg or .pdf</source>
+        <source>plik wyjściowy musi mieć rozszerzenie .png, .bmp, .gif, .jpg, .jpeg, .svg lub .pdf</source>
         <translation>the output file must end in .png, .bmp, .gif, .jpg, .jpeg, .svg or .pdf</translation>
     </message>
     <message>
-        <source>tarvik render: %1
-usage: tarvik render %2%3</source>
-        <translation>tarvik render: %1
-usage: tarvik render %2%3</translation>
-    </message>
-    <message>
-        <source>tarvik render: the view is empty; nothing was drawn
+        <source>tarvik render: widok jest pusty; nic nie narysowano
 </source>
         <translation>tarvik render: the view is empty; nothing was drawn
 </translation>
@@ -1922,23 +1922,23 @@ usage: tarvik render %2%3</translation>
        tarvik --help | --version
 
 polecenia:
-  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]
+  check SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]
       wczytuje scenerię i wypisuje, co może być w niej błędne: co napotkało
-      wczytanie, końce torów bliższe niż METRES (domyślnie 0.5), lecz niepołączone,
+      wczytanie, końce torów bliższe niż METRY (domyślnie 0.5), lecz niepołączone,
       zdublowane odcinki oraz, z --author, nazwy torów użyte przez więcej niż jeden
       węzeł; kod wyjścia 3, gdy coś znajdzie
-  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
+  dump SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
       wczytuje scenerię i wypisuje jej model jako JSON
-  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
+  locate SCENERIA X Z [--radius M] [--layers LISTA] [--author] [--precision 1..10]
          [--on-parse-error ignore|abort]
       wczytuje scenerię i wypisuje jako JSON odcinki blisko punktu X Z (w osiach
       scenerii), od najbliższego, każdy z plikiem i wierszem, z którego go wczytano
-  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
-         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
-         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
+  render SCENERIA -o PLIK [--size SZERxWYS] [--map velocity|height|gradient|plain]
+         [--layers LISTA] [--signs LISTA] [--overlays LISTA] [--no-overlays] [--transparent]
+         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings PLIK] [--author]
          [--precision 1..10] [--on-parse-error ignore|abort]
-      wczytuje scenerię i zapisuje jej mapę jako obraz PNG, BMP, GIF lub JPEG
-  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
+      wczytuje scenerię i zapisuje jej mapę jako obraz PNG, BMP, GIF, JPEG, SVG lub PDF
+  stats SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]
       wczytuje scenerię i wypisuje jej statystykę jako JSON
 </source>
         <translation>usage: tarvik COMMAND [ARGS]
@@ -1955,12 +1955,12 @@ commands:
   locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
          [--on-parse-error ignore|abort]
       load a scenery and print as JSON the segments near the point X Z (in the
-      scenery&apos;s own axes), nearest first, each with the file and line it was read from
+      scenery's own axes), nearest first, each with the file and line it was read from
   render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
          [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
          [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
          [--precision 1..10] [--on-parse-error ignore|abort]
-      load a scenery and write its map as a PNG, BMP, GIF or JPEG picture
+      load a scenery and write its map as a PNG, BMP, GIF, JPEG, SVG or PDF picture
   stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
       load a scenery and print its statistics as JSON
 </translation>

@@ -30,7 +30,7 @@ std::optional<std::string> ParseLayers(const std::string& list, KindSet& layers)
         } else if (item == "traction" || item == "tractions") {  // as the output names them
             layers[static_cast<int>(SegmentKind::Traction)] = true;
         } else {
-            return FormatText(Translate("tarvik", "unknown layer %1"), {item});
+            return FormatText(Translate("tarvik", "nieznana warstwa %1"), {item});
         }
     }
     return std::nullopt;

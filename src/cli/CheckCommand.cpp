@@ -20,8 +20,9 @@
 namespace tarvik {
 namespace {
 
-constexpr const char* kCheckUsage =
-    "SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]";
+std::string CheckUsage() {
+    return Translate("tarvik", "SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]");
+}
 
 struct CheckOptions {
     ModelCheckOptions model;
@@ -37,12 +38,12 @@ OptionResult TakeCheckArgument(const std::vector<std::string>& args, std::size_t
     }
     if (a == "--gap") {
         if (i + 1 >= args.size()) {
-            problem = Translate("tarvik", "--gap needs a value");
+            problem = Translate("tarvik", "--gap wymaga wartości");
             return OptionResult::Error;
         }
         const std::optional<double> gap = ParseFiniteNumber(args[++i]);
         if (!gap || *gap < 0) {
-            problem = Translate("tarvik", "--gap takes a number of metres, 0 or more");
+            problem = Translate("tarvik", "--gap przyjmuje liczbę metrów, 0 lub więcej");
             return OptionResult::Error;
         }
         o.model.gap = *gap;
@@ -50,7 +51,7 @@ OptionResult TakeCheckArgument(const std::vector<std::string>& args, std::size_t
     }
     // Every parse error is answered Ignore, so that one run tells them all.
     if (a == "--on-parse-error") {
-        problem = FormatText(Translate("tarvik", "unknown option %1"), {a});
+        problem = FormatText(Translate("tarvik", "nieznana opcja %1"), {a});
         return OptionResult::Error;
     }
     return OptionResult::NotMine;
@@ -148,7 +149,7 @@ int RunCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
     CheckOptions o;
     const auto takeOwn = [&o](const std::vector<std::string>& a, std::size_t& i,
                               std::string& problem) { return TakeCheckArgument(a, i, o, problem); };
-    if (!ReadLoadArguments(args, "check", kCheckUsage, load, takeOwn, err)) return 2;
+    if (!ReadLoadArguments(args, "check", CheckUsage(), load, takeOwn, err)) return 2;
     load.onParseError = MessageAnswer::Ignore;
 
     TScenery scenery;

@@ -13,6 +13,11 @@ TWorkMode LoadOptions::Mode() const {
     return TWorkMode::Make(author, precision != 0 ? precision : TWorkMode::DefaultPosition(author));
 }
 
+std::string LoadUsage() {
+    return Translate("tarvik",
+                     "SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]");
+}
+
 OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i, LoadOptions& o,
                             std::string& problem) {
     const std::string& a = args[i];
@@ -23,7 +28,7 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
     }
     if (a == "--precision") {
         if (!hasValue) {
-            problem = Translate("tarvik", "--precision needs a value");
+            problem = Translate("tarvik", "--precision wymaga wartości");
             return OptionResult::Error;
         }
         const std::string& v = args[++i];
@@ -31,7 +36,7 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
         const auto [ptr, ec] = std::from_chars(v.data(), v.data() + v.size(), value);
         if (ec != std::errc() || ptr != v.data() + v.size() || value < kMinPrecision ||
             value > kMaxPrecision) {
-            problem = Translate("tarvik", "--precision takes a whole number from 1 to 10");
+            problem = Translate("tarvik", "--precision przyjmuje liczbę całkowitą od 1 do 10");
             return OptionResult::Error;
         }
         o.precision = value;
@@ -39,7 +44,7 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
     }
     if (a == "--on-parse-error") {
         if (!hasValue) {
-            problem = Translate("tarvik", "--on-parse-error needs a value");
+            problem = Translate("tarvik", "--on-parse-error wymaga wartości");
             return OptionResult::Error;
         }
         const std::string& v = args[++i];
@@ -48,14 +53,14 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
         } else if (v == "abort") {
             o.onParseError = MessageAnswer::Abort;
         } else {
-            problem = Translate("tarvik", "--on-parse-error takes ignore or abort");
+            problem = Translate("tarvik", "--on-parse-error przyjmuje ignore lub abort");
             return OptionResult::Error;
         }
         return OptionResult::Taken;
     }
     if (a.size() > 1 && a.front() == '-') return OptionResult::NotMine;
     if (!o.scenery.empty()) {
-        problem = Translate("tarvik", "only one scenery can be given");
+        problem = Translate("tarvik", "można podać tylko jedną scenerię");
         return OptionResult::Error;
     }
     o.scenery = a;
@@ -76,9 +81,10 @@ bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& 
     for (std::size_t i = 0; i < args.size() && problem.empty(); ++i) {
         if (takeOwn && takeOwn(args, i, problem) != OptionResult::NotMine) continue;
         if (TakeLoadOption(args, i, load, problem) != OptionResult::NotMine) continue;
-        problem = FormatText(Translate("tarvik", "unknown option %1"), {args[i]});
+        problem = FormatText(Translate("tarvik", "nieznana opcja %1"), {args[i]});
     }
-    if (problem.empty() && load.scenery.empty()) problem = Translate("tarvik", "no scenery given");
+    if (problem.empty() && load.scenery.empty())
+        problem = Translate("tarvik", "nie podano scenerii");
     if (problem.empty()) return true;
     TellWrongUsage(err, command, problem, usage);
     return false;
@@ -86,8 +92,8 @@ bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& 
 
 void TellWrongUsage(std::FILE* err, const std::string& command, const std::string& problem,
                     const std::string& usage) {
-    const std::string text = FormatText(Translate("tarvik", "tarvik %1: %2\nusage: tarvik %1 %3\n"),
-                                        {command, problem, usage});
+    const std::string text = FormatText(
+        Translate("tarvik", "tarvik %1: %2\nużycie: tarvik %1 %3\n"), {command, problem, usage});
     std::fputs(text.c_str(), err);
 }
 

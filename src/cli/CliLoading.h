@@ -23,8 +23,8 @@ struct LoadOptions {
     TWorkMode Mode() const;
 };
 
-inline constexpr const char* kLoadUsage =
-    "SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]";
+// The load options as the usage lines show them, in the language of the user interface.
+std::string LoadUsage();
 
 enum class OptionResult { Taken, NotMine, Error };
 

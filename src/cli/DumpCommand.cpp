@@ -14,8 +14,7 @@ int RunDump(const std::vector<std::string>& args, std::FILE* out, std::FILE* err
         summary = true;
         return OptionResult::Taken;
     };
-    if (!ReadLoadArguments(args, "dump", std::string(kLoadUsage) + " [--summary]", load, takeOwn,
-                           err)) {
+    if (!ReadLoadArguments(args, "dump", LoadUsage() + " [--summary]", load, takeOwn, err)) {
         return 2;
     }
     return LoadAndPrint(load, out, err, [&](const TScenery& scenery, const LoadResult& result) {

@@ -14,9 +14,9 @@ namespace {
 
 std::string LocateUsage() {
     return Translate("tarvik",
-                     "SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
+                     "SCENERIA X Z [--radius M] [--layers LISTA] [--author] [--precision 1..10]\n"
                      "       [--on-parse-error ignore|abort]\n"
-                     "  X Z: a point in the scenery's own axes; LIST: comma-separated from\n"
+                     "  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród\n"
                      "  tracks,roads,rivers,traction");
 }
 
@@ -40,7 +40,7 @@ OptionResult TakeLocateArgument(const std::vector<std::string>& args, std::size_
     const std::string& a = args[i];
     if (a == "--radius" || a == "--layers") {
         if (i + 1 >= args.size()) {
-            problem = FormatText(Translate("tarvik", "%1 needs a value"), {a});
+            problem = FormatText(Translate("tarvik", "%1 wymaga wartości"), {a});
             return OptionResult::Error;
         }
         const std::string& v = args[++i];
@@ -50,19 +50,19 @@ OptionResult TakeLocateArgument(const std::vector<std::string>& args, std::size_
                    radius && *radius >= 0) {
             o.radius = *radius;
         } else {
-            problem = Translate("tarvik", "--radius takes a number of metres, 0 or more");
+            problem = Translate("tarvik", "--radius przyjmuje liczbę metrów, 0 lub więcej");
         }
         return problem.empty() ? OptionResult::Taken : OptionResult::Error;
     }
     // The first positional argument is the scenery, for the load options to take.
     if (load.scenery.empty() || !IsPositional(a)) return OptionResult::NotMine;
     if (o.point.size() == 2) {
-        problem = FormatText(Translate("tarvik", "unexpected argument %1"), {a});
+        problem = FormatText(Translate("tarvik", "nieoczekiwany argument %1"), {a});
         return OptionResult::Error;
     }
     const std::optional<double> value = ParseFiniteNumber(a);
     if (!value) {
-        problem = FormatText(Translate("tarvik", "%1 must be a number, not %2"),
+        problem = FormatText(Translate("tarvik", "%1 musi być liczbą, a nie %2"),
                              {o.point.empty() ? "X" : "Z", a});
         return OptionResult::Error;
     }
@@ -107,8 +107,8 @@ int RunLocate(const std::vector<std::string>& args, std::FILE* out, std::FILE* e
     if (!ReadLoadArguments(args, "locate", LocateUsage(), load, takeOwn, err)) return 2;
     if (o.point.size() < 2) {
         TellWrongUsage(err, "locate",
-                       o.point.empty() ? Translate("tarvik", "no point given (X Z)")
-                                       : Translate("tarvik", "no Z given"),
+                       o.point.empty() ? Translate("tarvik", "nie podano punktu (X Z)")
+                                       : Translate("tarvik", "nie podano Z"),
                        LocateUsage());
         return 2;
     }

@@ -23,14 +23,15 @@
 namespace tarvik {
 namespace {
 
+// Follows the load options in the usage line.
 std::string RenderUsage() {
     return Translate(
         "tarvik",
-        " -o FILE [--size WxH] [--map velocity|height|gradient|plain] [--layers LIST]\n"
-        "       [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] [--white]\n"
-        "       [--view MINX,MINY,MAXX,MAXY] [--settings FILE]\n"
-        "  LIST: comma-separated; layers from tracks,roads,rivers,traction; signs from\n"
-        "  speed,gradient; overlays from legend,minimap\n");
+        " -o PLIK [--size SZERxWYS] [--map velocity|height|gradient|plain] [--layers LISTA]\n"
+        "       [--signs LISTA] [--overlays LISTA] [--no-overlays] [--transparent] [--white]\n"
+        "       [--view MINX,MINY,MAXX,MAXY] [--settings PLIK]\n"
+        "  LISTA: rozdzielone przecinkami; warstwy spośród tracks,roads,rivers,traction;\n"
+        "  znaki spośród speed,gradient; nakładki spośród legend,minimap");
 }
 
 // Mini-map size of the viewer's window as it first opens.
@@ -86,18 +87,20 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
     } else if (a == "-o" || a == "--size" || a == "--map" || a == "--layers" || a == "--signs" ||
                a == "--overlays" || a == "--view" || a == "--settings") {
         const std::string* v = value();
-        if (!v) return FormatText(Translate("tarvik", "%1 needs a value"), {a});
+        if (!v) return FormatText(Translate("tarvik", "%1 wymaga wartości"), {a});
         if (a == "-o") {
             o.output = *v;
         } else if (a == "--settings") {
             o.settings = *v;
         } else if (a == "--size") {
             if (!ParseSize(*v, o.width, o.height))
-                return Translate("tarvik", "--size takes WxH, each 1 to 65535");
+                return Translate("tarvik", "--size przyjmuje SZERxWYS, każdy wymiar od 1 do 65535");
         } else if (a == "--view") {
             std::array<float, 4> view{};
             if (!ParseView(*v, view))
-                return Translate("tarvik", "--view takes MINX,MINY,MAXX,MAXY with MIN below MAX");
+                return Translate(
+                    "tarvik",
+                    "--view przyjmuje MINX,MINY,MAXX,MAXY, gdzie MIN jest mniejsze od MAX");
             o.view = view;
         } else if (a == "--map") {
             if (*v == "velocity") {
@@ -109,7 +112,7 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
             } else if (*v == "plain") {
                 o.map.Type = MapType::Normal;
             } else {
-                return Translate("tarvik", "--map takes velocity, height, gradient or plain");
+                return Translate("tarvik", "--map przyjmuje velocity, height, gradient lub plain");
             }
         } else if (a == "--layers") {
             KindSet layers{};
@@ -126,7 +129,7 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
                 } else if (item == "gradient") {
                     o.map.PaintElevation = true;
                 } else {
-                    return FormatText(Translate("tarvik", "unknown sign %1"), {item});
+                    return FormatText(Translate("tarvik", "nieznany znak %1"), {item});
                 }
             }
         } else {
@@ -137,12 +140,12 @@ std::optional<std::string> TakeRenderOption(const std::vector<std::string>& args
                 } else if (item == "minimap") {
                     o.map.MiniMapOnMap = true;
                 } else {
-                    return FormatText(Translate("tarvik", "unknown overlay %1"), {item});
+                    return FormatText(Translate("tarvik", "nieznana nakładka %1"), {item});
                 }
             }
         }
     } else {
-        return FormatText(Translate("tarvik", "unknown option %1"), {a});
+        return FormatText(Translate("tarvik", "nieznana opcja %1"), {a});
     }
     return std::nullopt;
 }
@@ -158,19 +161,18 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         if (TakeLoadOption(args, i, load, problem) != OptionResult::NotMine) continue;
         if (auto p = TakeRenderOption(args, i, o)) problem = *p;
     }
-    if (problem.empty() && load.scenery.empty()) problem = Translate("tarvik", "no scenery given");
+    if (problem.empty() && load.scenery.empty())
+        problem = Translate("tarvik", "nie podano scenerii");
     if (problem.empty() && o.output.empty())
-        problem = Translate("tarvik", "no output file given (-o FILE)");
+        problem = Translate("tarvik", "nie podano pliku wyjściowego (-o PLIK)");
     const std::optional<PictureFormat> format = PictureFormatOfName(o.output);
     if (problem.empty() && !format) {
         problem = Translate(
-            "tarvik", "the output file must end in .png, .bmp, .gif, .jpg, .jpeg, .svg or .pdf");
+            "tarvik",
+            "plik wyjściowy musi mieć rozszerzenie .png, .bmp, .gif, .jpg, .jpeg, .svg lub .pdf");
     }
     if (!problem.empty()) {
-        const std::string text =
-            FormatText(Translate("tarvik", "tarvik render: %1\nusage: tarvik render %2%3"),
-                       {problem, kLoadUsage, RenderUsage()});
-        std::fputs(text.c_str(), err);
+        TellWrongUsage(err, "render", problem, LoadUsage() + RenderUsage());
         return 2;
     }
 
@@ -209,7 +211,7 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
                static_cast<std::uint16_t>(o.height));
     if (!fitted) {
         std::fputs(
-            Translate("tarvik", "tarvik render: the view is empty; nothing was drawn\n").c_str(),
+            Translate("tarvik", "tarvik render: widok jest pusty; nic nie narysowano\n").c_str(),
             err);
         return 1;
     }

@@ -58,7 +58,7 @@ void WriteStatistics(std::FILE* out, const TScenery& scenery, const SceneryStati
 
 int RunStats(const std::vector<std::string>& args, std::FILE* out, std::FILE* err) {
     LoadOptions load;
-    if (!ReadLoadArguments(args, "stats", kLoadUsage, load, {}, err)) return 2;
+    if (!ReadLoadArguments(args, "stats", LoadUsage(), load, {}, err)) return 2;
     return LoadAndPrint(load, out, err, [&](const TScenery& scenery, const LoadResult&) {
         WriteStatistics(out, scenery, ComputeStatistics(scenery, load.Mode()));
     });

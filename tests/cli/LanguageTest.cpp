@@ -59,6 +59,57 @@ TEST(CliLanguageTest, HelpAndMessagesFollowTheLocale) {
     EXPECT_EQ(RunTool("C", "frobnicate").rfind("tarvik: nieznane polecenie 'frobnicate'\n", 0), 0u);
 }
 
+// Wrong usage is told, usage line included, in the language of the locale.
+TEST(CliLanguageTest, WrongUsageFollowsTheLocale) {
+    for (const char* polish : {"pl_PL.UTF-8", "C"}) {
+        EXPECT_EQ(RunTool(polish, "locate x.scn 1 --radius -1"),
+                  "tarvik locate: --radius przyjmuje liczbę metrów, 0 lub więcej\n"
+                  "użycie: tarvik locate SCENERIA X Z [--radius M] [--layers LISTA] [--author] "
+                  "[--precision 1..10]\n"
+                  "       [--on-parse-error ignore|abort]\n"
+                  "  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród\n"
+                  "  tracks,roads,rivers,traction\n")
+            << polish;
+        EXPECT_EQ(RunTool(polish, "render x.scn"),
+                  "tarvik render: nie podano pliku wyjściowego (-o PLIK)\n"
+                  "użycie: tarvik render SCENERIA [--author] [--precision 1..10] "
+                  "[--on-parse-error ignore|abort] -o PLIK [--size SZERxWYS] "
+                  "[--map velocity|height|gradient|plain] [--layers LISTA]\n"
+                  "       [--signs LISTA] [--overlays LISTA] [--no-overlays] [--transparent] "
+                  "[--white]\n"
+                  "       [--view MINX,MINY,MAXX,MAXY] [--settings PLIK]\n"
+                  "  LISTA: rozdzielone przecinkami; warstwy spośród "
+                  "tracks,roads,rivers,traction;\n"
+                  "  znaki spośród speed,gradient; nakładki spośród legend,minimap\n")
+            << polish;
+    }
+    EXPECT_EQ(RunTool("en_US.UTF-8", "locate x.scn 1 --radius -1"),
+              "tarvik locate: --radius takes a number of metres, 0 or more\n"
+              "usage: tarvik locate SCENERY X Z [--radius M] [--layers LIST] [--author] "
+              "[--precision 1..10]\n"
+              "       [--on-parse-error ignore|abort]\n"
+              "  X Z: a point in the scenery's own axes; LIST: comma-separated from\n"
+              "  tracks,roads,rivers,traction\n");
+    EXPECT_EQ(RunTool("en_GB.UTF-8", "render x.scn"),
+              "tarvik render: no output file given (-o FILE)\n"
+              "usage: tarvik render SCENERY [--author] [--precision 1..10] "
+              "[--on-parse-error ignore|abort] -o FILE [--size WxH] "
+              "[--map velocity|height|gradient|plain] [--layers LIST]\n"
+              "       [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] "
+              "[--white]\n"
+              "       [--view MINX,MINY,MAXX,MAXY] [--settings FILE]\n"
+              "  LIST: comma-separated; layers from tracks,roads,rivers,traction; signs from\n"
+              "  speed,gradient; overlays from legend,minimap\n");
+    EXPECT_EQ(RunTool("en_US.UTF-8", "check x.scn --gap"),
+              "tarvik check: --gap needs a value\n"
+              "usage: tarvik check SCENERY [--author] [--precision 1..10] [--gap METRES] "
+              "[--json]\n");
+    EXPECT_EQ(RunTool("C", "stats --what"),
+              "tarvik stats: nieznana opcja --what\n"
+              "użycie: tarvik stats SCENERIA [--author] [--precision 1..10] "
+              "[--on-parse-error ignore|abort]\n");
+}
+
 // A copy of the tool with no translations beside it speaks Polish.
 TEST(CliLanguageTest, WithoutItsTranslationEnglishFallsBackToPolish) {
     tarvik::test::TempDir dir;

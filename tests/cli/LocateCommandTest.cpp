@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "LocateCommand.h"
@@ -144,26 +145,35 @@ TEST_F(TarvikLocate, LoadFailureStatusOne) {
 }
 
 TEST_F(TarvikLocate, WrongUsage) {
-    for (const std::vector<std::string>& args :
-         std::vector<std::vector<std::string>>{{},
-                                               {main},
-                                               {main, "1"},
-                                               {main, "1", "2", "3"},
-                                               {main, "x", "2"},
-                                               {main, "1", "2m"},
-                                               {main, "1", "inf"},
-                                               {main, "nan", "2"},
-                                               {main, "1", "2", "--radius"},
-                                               {main, "1", "2", "--radius", "-1"},
-                                               {main, "1", "2", "--radius", "five"},
-                                               {main, "1", "2", "--layers", "tracks,trees"},
-                                               {main, "1", "2", "--precision", "11"},
-                                               {main, "1", "2", "--on-parse-error", "retry"},
-                                               {main, "1", "2", "--summary"}}) {
+    const std::pair<std::vector<std::string>, std::string> wrongUsages[] = {
+        {{}, "nie podano scenerii"},
+        {{main}, "nie podano punktu (X Z)"},
+        {{main, "1"}, "nie podano Z"},
+        {{main, "1", "2", "3"}, "nieoczekiwany argument 3"},
+        {{main, "x", "2"}, "X musi być liczbą, a nie x"},
+        {{main, "1", "2m"}, "Z musi być liczbą, a nie 2m"},
+        {{main, "1", "inf"}, "Z musi być liczbą, a nie inf"},
+        {{main, "nan", "2"}, "X musi być liczbą, a nie nan"},
+        {{main, "1", "2", "--radius"}, "--radius wymaga wartości"},
+        {{main, "1", "2", "--radius", "-1"}, "--radius przyjmuje liczbę metrów, 0 lub więcej"},
+        {{main, "1", "2", "--radius", "five"}, "--radius przyjmuje liczbę metrów, 0 lub więcej"},
+        {{main, "1", "2", "--layers", "tracks,trees"}, "nieznana warstwa trees"},
+        {{main, "1", "2", "--precision", "11"},
+         "--precision przyjmuje liczbę całkowitą od 1 do 10"},
+        {{main, "1", "2", "--on-parse-error", "retry"},
+         "--on-parse-error przyjmuje ignore lub abort"},
+        {{main, "1", "2", "--summary"}, "nieznana opcja --summary"}};
+    for (const auto& [args, problem] : wrongUsages) {
         const LocateRun run = Locate(args);
         EXPECT_EQ(run.status, 2) << testing::PrintToString(args);
         EXPECT_EQ(run.out, "");
-        EXPECT_NE(run.err.find("usage: tarvik locate SCENERY X Z"), std::string::npos) << run.err;
+        EXPECT_EQ(run.err,
+                  "tarvik locate: " + problem +
+                      "\nużycie: tarvik locate SCENERIA X Z [--radius M] [--layers LISTA] "
+                      "[--author] [--precision 1..10]\n"
+                      "       [--on-parse-error ignore|abort]\n"
+                      "  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród\n"
+                      "  tracks,roads,rivers,traction\n");
     }
 }
 
