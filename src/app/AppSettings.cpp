@@ -173,6 +173,9 @@ void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const Desig
         s.InterpolateStepsMode =
             store.ReadIntegerDef("InterpolateStepsMode", def.InterpolateStepsMode);
     });
+    Step(store, "Reading", dialogs, [&] {
+        s.SimulatorReading = store.ReadBoolDef("Simulator", def.SimulatorReading);
+    });
 }
 
 bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dialogs) {
@@ -264,6 +267,8 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.WriteBool("TrackNames", s.Map.PaintTrackNames);
     store.OpenKey("Appearance");
     store.WriteBool("SmoothLines", s.Map.Antialiased);
+    store.OpenKey("Reading");
+    store.WriteBool("Simulator", s.SimulatorReading);
     try {
         store.Flush();
     } catch (const SettingsError& e) {

@@ -82,6 +82,8 @@ struct AppSettings {
     std::array<EditorSlot, kEditorSlots> EditorSlots{};
     bool OwnerMode = false;
     int InterpolateStepsMode = 2;
+    // Sceneries are read as the simulator reads them rather than line by line.
+    bool SimulatorReading = false;
     NavigationSettings Navigation;
 
     // Recent-files items in use: the low byte of MRUListPos, at most nine.

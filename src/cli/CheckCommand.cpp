@@ -20,7 +20,8 @@ namespace tarvik {
 namespace {
 
 constexpr const char* kCheckUsage =
-    "SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]";
+    "SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]\n"
+    "       [--reader classic|simulator]";
 
 struct CheckOptions {
     ModelCheckOptions model;

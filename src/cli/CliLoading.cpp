@@ -52,6 +52,22 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
         }
         return OptionResult::Taken;
     }
+    if (a == "--reader") {
+        if (!hasValue) {
+            problem = "--reader needs a value";
+            return OptionResult::Error;
+        }
+        const std::string& v = args[++i];
+        if (v == "classic") {
+            o.reading = SceneryReading::Classic;
+        } else if (v == "simulator") {
+            o.reading = SceneryReading::Simulator;
+        } else {
+            problem = "--reader takes classic or simulator";
+            return OptionResult::Error;
+        }
+        return OptionResult::Taken;
+    }
     if (a.size() > 1 && a.front() == '-') return OptionResult::NotMine;
     if (!o.scenery.empty()) {
         problem = "only one scenery can be given";
@@ -65,7 +81,8 @@ LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FI
     ConsoleDialogs dialogs(err, options.onParseError);
     SignalStopStatus status;
     PosixFileSystem files;
-    return LoadSceneryModel(scenery, options.scenery, options.Mode(), files, dialogs, status);
+    return LoadSceneryModel(scenery, options.scenery, options.Mode(), files, dialogs, status,
+                            {.reading = options.reading});
 }
 
 bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& command,

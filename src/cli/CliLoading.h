@@ -8,6 +8,7 @@
 
 #include "Scenery.h"
 #include "SceneryLoader.h"
+#include "SceneryReading.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -19,12 +20,14 @@ struct LoadOptions {
     bool author = false;
     int precision = 0;  // 0: the default position of the mode
     MessageAnswer onParseError = MessageAnswer::Ignore;
+    SceneryReading reading = SceneryReading::Classic;
 
     TWorkMode Mode() const;
 };
 
 inline constexpr const char* kLoadUsage =
-    "SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]";
+    "SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]\n"
+    "       [--reader classic|simulator]";
 
 enum class OptionResult { Taken, NotMine, Error };
 

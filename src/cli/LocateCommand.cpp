@@ -13,7 +13,7 @@ namespace {
 
 constexpr const char* kLocateUsage =
     "SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
-    "       [--on-parse-error ignore|abort]\n"
+    "       [--on-parse-error ignore|abort] [--reader classic|simulator]\n"
     "  X Z: a point in the scenery's own axes; LIST: comma-separated from\n"
     "  tracks,roads,rivers,traction";
 

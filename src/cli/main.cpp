@@ -17,23 +17,29 @@ constexpr const char* kUsage =
     "\n"
     "commands:\n"
     "  check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]\n"
+    "        [--reader classic|simulator]\n"
     "      load a scenery and list what may be wrong in it: what the load met, track ends\n"
     "      closer than METRES (default 0.5) but not joined, duplicate segments and, with\n"
     "      --author, track names used by more than one node; exit status 3 when anything\n"
     "      is found\n"
     "  dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]\n"
+    "       [--reader classic|simulator]\n"
     "      load a scenery and print its model as JSON\n"
     "  locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]\n"
-    "         [--on-parse-error ignore|abort]\n"
+    "         [--on-parse-error ignore|abort] [--reader classic|simulator]\n"
     "      load a scenery and print as JSON the segments near the point X Z (in the\n"
     "      scenery's own axes), nearest first, each with the file and line it was read from\n"
     "  render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]\n"
     "         [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]\n"
     "         [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]\n"
-    "         [--precision 1..10] [--on-parse-error ignore|abort]\n"
+    "         [--precision 1..10] [--on-parse-error ignore|abort] [--reader classic|simulator]\n"
     "      load a scenery and write its map as a PNG, BMP, GIF or JPEG picture\n"
     "  stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]\n"
-    "      load a scenery and print its statistics as JSON\n";
+    "        [--reader classic|simulator]\n"
+    "      load a scenery and print its statistics as JSON\n"
+    "\n"
+    "--reader simulator reads the files as the simulator does (one stream of tokens, includes\n"
+    "with parameters, paths from the scenery's folder); classic, the default, line by line.\n";
 
 // Standard error carries the scenery's messages; Qt's notes about the environment (no runtime
 // folder, no screen) do not belong there.

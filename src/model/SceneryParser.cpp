@@ -291,6 +291,35 @@ void SceneryParser::ReportCycle(const std::string& path) {
                         "Błąd", MessageIcon::Warning, MessageButtons::Ok);
 }
 
+void SceneryParser::SimulatorSyntax(std::string_view what) {
+    if (syntaxReported_) return;
+    syntaxReported_ = true;
+    Report(ProblemKind::SimulatorSyntax,
+           "Sceneria używa składni symulatora (" + std::string(what) +
+               "); włącz «Odczyt zgodny z symulatorem»",
+           HereInnermost());
+}
+
+bool SceneryParser::MoreOnLine(std::string_view line, std::string_view lastToken) {
+    std::size_t rest = static_cast<std::size_t>(lastToken.data() + lastToken.size() - line.data());
+    while (rest < line.size() && line[rest] == ' ')
+        ++rest;
+    return rest < line.size() && !line.substr(rest).starts_with("//");
+}
+
+namespace {
+
+// The last word of a line before its comment.
+std::string_view LastWord(std::string_view line) {
+    line = line.substr(0, line.find("//"));
+    while (!line.empty() && line.back() == ' ')
+        line.remove_suffix(1);
+    const std::size_t space = line.rfind(' ');
+    return space == std::string_view::npos ? line : line.substr(space + 1);
+}
+
+}  // namespace
+
 SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line) {
     if (line.empty()) return Next::Continue;
     if (scenery_.SceneryName.empty() && Contains(line, "//$n ")) {
@@ -311,6 +340,8 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
     if (tokens_.Empty()) return Next::Continue;
     const std::string_view keyword = tokens_[0];
     if (EqualsIgnoreCase(keyword, "node")) return NodeSection(f, line);
+    if (keyword.front() == '/' && keyword.starts_with("/*")) SimulatorSyntax("komentarz /* */");
+    if (StartsWithIgnoreCase(keyword, "include;")) SimulatorSyntax("dołączenie z «;»");
     if (EqualsIgnoreCase(keyword, "origin")) return OriginStatement(f, line);
     if (EqualsIgnoreCase(keyword, "endorigin")) {
         f.origin = f.entry;
@@ -319,6 +350,9 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
     if (EqualsIgnoreCase(keyword, "include")) {
         if (!Need(line, 2)) return Next::StopFile;
         if (tokens_.Count() < 2) return Next::Continue;
+        if (tokens_.Count() > 2 && LastWord(line) == "end") {
+            SimulatorSyntax("dołączenie z parametrami");
+        }
         std::string path;
         if (!IncludePath(f, tokens_[1], path)) return Next::Continue;
         pending_ = IncludeRequest{std::move(path), std::string(tokens_[1]), false, f.origin};
@@ -382,6 +416,7 @@ void SceneryParser::SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd) {
 SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line, SourceLine node) {
     if (!Need(line, 14)) return Next::StopFile;
     if (tokens_.Count() < 14) return Next::Continue;
+    if (MoreOnLine(line, tokens_[13])) SimulatorSyntax("węzeł w jednym wierszu");
 
     std::string name;
     if (mode_.OwnerMode && !EqualsIgnoreCase(tokens_[3], "none")) name = CutName(tokens_[3]);
@@ -497,6 +532,7 @@ bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t
 SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view line) {
     if (!Need(line, 12)) return Next::StopFile;
     if (tokens_.Count() < 12) return Next::Continue;
+    if (MoreOnLine(line, tokens_[11])) SimulatorSyntax("węzeł w jednym wierszu");
     if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
     const SourceLine node = Here(f);
 
@@ -520,6 +556,10 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
 }
 
 SceneryParser::Next SceneryParser::FirstInitLine(Frame& f, std::string_view line) {
+    if (StartsWithIgnoreCase(line.substr(std::min(line.find_first_not_of(' '), line.size())),
+                             "include;")) {
+        SimulatorSyntax("dołączenie z «;»");
+    }
     if (Contains(line, "include")) {
         if (!Split(line, 2, 2) || tokens_.Count() < 2) return Next::Continue;
         std::string path;

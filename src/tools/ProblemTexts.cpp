@@ -41,6 +41,8 @@ QString ProblemKindLabel(ProblemKind kind) {
             return QStringLiteral("Powtórzona nazwa toru");
         case ProblemKind::NoSegments:
             return QStringLiteral("Pusta sceneria");
+        case ProblemKind::SimulatorSyntax:
+            return QStringLiteral("Składnia symulatora");
     }
     return QString::fromUtf8(ProblemKindName(kind).data(),
                              static_cast<qsizetype>(ProblemKindName(kind).size()));

@@ -1,5 +1,6 @@
 #include "WorkModeForm.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -88,6 +89,13 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
     auto* precisionLabel = new QLabel(QStringLiteral("Dokładność:"), this);
     precisionLabel->setBuddy(trackBar_);
 
+    simulatorReading_ = new QCheckBox(QStringLiteral("Odczyt zgodny z symulatorem"), this);
+    simulatorReading_->setObjectName(QStringLiteral("SimulatorReading"));
+    SetHint(*simulatorReading_,
+            "Czyta pliki scenerii tak jak symulator: węzły w jednym wierszu, dołączenia z "
+            "parametrami (include;plik;p1;...;end), komentarze /* */ i wszystko po FirstInit. "
+            "Wyłączony: odczyt wiersz po wierszu. Zmiana działa od następnego wczytania");
+
     QPushButton* defaultButton = Button("MultiLineButton1", "Domyślnie", this);
     SetHint(*defaultButton, "Domyślne ustawienie suwaka dokłasności w zależnosci od trybu pracy");
     QPushButton* helpButton = Button("BitBtn3", "&Pomoc", this);
@@ -114,6 +122,7 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(modes);
     layout->addLayout(precision);
+    layout->addWidget(simulatorReading_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -121,6 +130,9 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
             [this](bool checked) { mode_.OwnerMode = checked; });
     connect(trackBar_, &QSlider::valueChanged, this,
             [this](int position) { mode_.SetPosition(position); });
+    connect(simulatorReading_, &QCheckBox::toggled, this, [this](bool checked) {
+        mode_.Reading = checked ? SceneryReading::Simulator : SceneryReading::Classic;
+    });
     connect(defaultButton, &QPushButton::clicked, this,
             [this] { trackBar_->setValue(TWorkMode::DefaultPosition(ownerMode_->isChecked())); });
     connect(helpButton, &QPushButton::clicked, this, [this] {
@@ -144,8 +156,10 @@ void TWorkModeForm::SyncFromMode() {
     const QSignalBlocker userBlock(userMode_);
     const QSignalBlocker ownerBlock(ownerMode_);
     const QSignalBlocker trackBlock(trackBar_);
+    const QSignalBlocker readingBlock(simulatorReading_);
     (mode_.OwnerMode ? ownerMode_ : userMode_)->setChecked(true);
     trackBar_->setValue(mode_.InterpolateStepsMode);
+    simulatorReading_->setChecked(mode_.Reading == SceneryReading::Simulator);
 }
 
 }  // namespace tarvik
