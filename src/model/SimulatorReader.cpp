@@ -74,10 +74,6 @@ std::uint8_t VelocityOf(double value) {
 
 }  // namespace
 
-bool SimulatorReader::Token::Is(std::string_view lower) const {
-    return exact ? text == lower : EqualsIgnoreCase(text, lower);
-}
-
 std::string SimulatorReader::Token::Folded() const {
     return exact ? std::string(text) : FoldedCopy(text);
 }
@@ -146,19 +142,17 @@ void SimulatorReader::Read(const std::string& path) {
 bool SimulatorReader::Next(Token& token) {
     while (!stack_.empty()) {
         Frame& f = *stack_.back();
-        RawToken raw;
-        if (!f.tokens.Next(raw)) {
+        if (!f.tokens.Next(token)) {
             Leave();
             continue;
         }
         if (++tokensSinceProgress_ == kProgressTokens) ReportProgress();
-        if (!raw.exact && EqualsIgnoreCase(raw.text, "include")) {
+        if (!token.exact && EqualsIgnoreCase(token.text, "include")) {
             Include(f);
             continue;
         }
-        token.at = Here(f, raw.line);
-        token.exact = raw.exact;
-        token.text = f.anyParameters ? Substitute(raw.text, stack_.size() - 1, 0, true) : raw.text;
+        token.at = Here(f, token.line);
+        if (f.anyParameters) token.text = Substitute(token.text, stack_.size() - 1, 0, true);
         return true;
     }
     return false;
@@ -326,8 +320,20 @@ bool SimulatorReader::Skip(int count) {
 }
 
 void SimulatorReader::SkipUntil(std::string_view lowerEnd) {
+    // Bodies are most of a scenery's bytes: only the tokens that may end them or include a file
+    // come out of the file's stream here.
     Token token;
-    while (Next(token)) {
+    while (!stack_.empty()) {
+        Frame& f = *stack_.back();
+        if (!f.tokens.SkipTo(lowerEnd, f.anyParameters, token)) {
+            Leave();
+            continue;
+        }
+        if (!token.exact && EqualsIgnoreCase(token.text, "include")) {
+            Include(f);
+            continue;
+        }
+        if (f.anyParameters) token.text = Substitute(token.text, stack_.size() - 1, 0, true);
         if (token.Is(lowerEnd)) return;
     }
 }

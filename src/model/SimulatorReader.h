@@ -14,6 +14,7 @@
 #include "PathResolver.h"
 #include "Scenery.h"
 #include "SceneryParser.h"
+#include "Text.h"
 #include "TokenStream.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
@@ -41,13 +42,13 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
 
   private:
     struct Frame;
-    // A token of the stream, with the parameters put in.
-    struct Token {
-        std::string_view text;
-        bool exact = false;  // not to be folded
+    // A token of the stream, with the parameters put in: exact when it is not to be folded.
+    struct Token : RawToken {
         SourceLine at = kNoSourceLine;
 
-        bool Is(std::string_view lower) const;
+        bool Is(std::string_view lower) const {
+            return exact ? text == lower : EqualsIgnoreCase(text, lower);
+        }
         std::string Folded() const;
         double Number() const;
         std::int32_t Integer() const;
@@ -58,6 +59,7 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
         Point p1{}, c1{}, c2{}, p2{};
     };
 
+    // The next token of the load: includes are spliced in and parameters put in.
     bool Next(Token& token);
     bool NextNumber(double& value);
     bool NextPoint(Point& point);

@@ -1,6 +1,8 @@
 #include "TokenStream.h"
 
 #include <array>
+#include <bit>
+#include <cstring>
 
 #include "Text.h"
 
@@ -25,6 +27,60 @@ std::uint8_t ClassOf(char c) {
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+bool HasByte(std::uint64_t word, char c) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+    return ((x - kOnes) & ~x & kHighs) != 0;
+}
+
+bool PlainByte(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    return b < 0x40 && c != '/' && c != '"' && c != '(';
+}
+
+// Only bytes below 0x40 (no letters), and none of '/', '"' and '(': eight at a time, as the
+// vertex lines of shapes, most of a scenery's bytes, are plain.
+bool PlainLine(std::string_view line) {
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        if ((word & 0xC0C0C0C0C0C0C0C0ULL) != 0 || HasByte(word, '/') || HasByte(word, '"') ||
+            HasByte(word, '(')) {
+            return false;
+        }
+    }
+    for (; p != end; ++p) {
+        if (!PlainByte(*p)) return false;
+    }
+    return true;
+}
+
+// The first separator, '/' or '"' from pos on, or size. Tokens are short: eight bytes at a
+// time while they are there, then one by one.
+std::size_t SpecialFrom(const char* data, std::size_t size, std::size_t pos) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    for (; pos + 8 <= size; pos += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, data + pos, 8);
+        // Bytes up to the space (space, tab, CR), then ';', '/' and '"'; the lowest flag of each
+        // test is exact, so the lowest of all is the first special byte.
+        const std::uint64_t blank = (word - kOnes * 0x21) & ~word & kHighs;
+        const auto equal = [word](char c) {
+            const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
+            return (x - kOnes) & ~x & kHighs;
+        };
+        const std::uint64_t special = blank | equal(';') | equal('/') | equal('"');
+        if (special != 0) return pos + static_cast<std::size_t>(std::countr_zero(special)) / 8;
+    }
+    while (pos < size && ClassOf(data[pos]) == kPlain)
+        ++pos;
+    return pos;
+}
 
 }  // namespace
 
@@ -51,10 +107,13 @@ void TokenStream::Comment(std::string_view rest) {
     }
 }
 
-bool TokenStream::Next(RawToken& token) {
+bool TokenStream::Next(RawToken& token, bool skipPlain) {
     for (;;) {
         if (pos_ >= line_.size()) {
             if (!NextLine()) return false;
+            while (skipPlain && !inBlock_ && PlainLine(line_.substr(pos_))) {
+                if (!NextLine()) return false;
+            }
             continue;
         }
         if (inBlock_) {
@@ -66,32 +125,40 @@ bool TokenStream::Next(RawToken& token) {
             pos_ = close + 2;
             inBlock_ = false;
         }
+        // Locals, as the members could alias the bytes for the compiler.
+        const char* const data = line_.data();
         const std::size_t size = line_.size();
-        while (pos_ < size && ClassOf(line_[pos_]) == kSeparator)
-            ++pos_;
-        if (pos_ == size) continue;
-        if (line_[pos_] == '/' && pos_ + 1 < size) {
-            if (line_[pos_ + 1] == '/') {
-                Comment(line_.substr(pos_));
+        std::size_t pos = pos_;
+        while (pos < size && ClassOf(data[pos]) == kSeparator)
+            ++pos;
+        pos_ = pos;
+        if (pos == size) continue;
+        if (data[pos] == '/' && pos + 1 < size) {
+            if (data[pos + 1] == '/') {
+                Comment(line_.substr(pos));
                 pos_ = size;
                 continue;
             }
-            if (line_[pos_ + 1] == '*') {
+            if (data[pos + 1] == '*') {
                 inBlock_ = true;
-                pos_ += 2;
+                pos_ = pos + 2;
                 continue;
             }
         }
-        const std::size_t start = pos_;
-        while (pos_ < size) {
-            const std::uint8_t c = ClassOf(line_[pos_]);
+        const std::size_t start = pos;
+        for (;;) {
+            pos = SpecialFrom(data, size, pos);
+            if (pos == size) break;
+            const std::uint8_t c = ClassOf(data[pos]);
             if (c == kPlain) {
-                ++pos_;
+                // A control byte, flagged with the blanks.
+                ++pos;
             } else if (c == kSlash) {
                 // A comment marker glued to the token ends it.
-                if (pos_ + 1 < size && (line_[pos_ + 1] == '/' || line_[pos_ + 1] == '*')) break;
-                ++pos_;
+                if (pos + 1 < size && (data[pos + 1] == '/' || data[pos + 1] == '*')) break;
+                ++pos;
             } else if (c == kQuote) {
+                pos_ = pos;
                 token.line = reader_.LineNumber();
                 QuotedToken(token, start);
                 return true;
@@ -99,11 +166,37 @@ bool TokenStream::Next(RawToken& token) {
                 break;
             }
         }
-        token.text = line_.substr(start, pos_ - start);
+        pos_ = pos;
+        token.text = std::string_view(data + start, pos - start);
         token.exact = false;
         token.line = reader_.LineNumber();
         return true;
     }
+}
+
+bool TokenStream::SkipTo(std::string_view lowerEnd, bool placeholders, RawToken& token) {
+    // The rest of a line that holds neither word, in any case, nor a comment, a quote or a '('
+    // is passed over unread.
+    const auto mayHold = [lowerEnd](std::string_view rest) {
+        for (std::size_t i = 0; i < rest.size(); ++i) {
+            const char c = AsciiLower(rest[i]);
+            if (c == '/' || c == '"' || c == '(') return true;
+            if (c == lowerEnd.front() &&
+                EqualsIgnoreCase(rest.substr(i, lowerEnd.size()), lowerEnd))
+                return true;
+            if (c == 'i' && EqualsIgnoreCase(rest.substr(i, 7), "include")) return true;
+        }
+        return false;
+    };
+    if (!inBlock_ && pos_ < line_.size() && !mayHold(line_.substr(pos_))) pos_ = line_.size();
+    while (Next(token, true)) {
+        if (token.exact || EqualsIgnoreCase(token.text, lowerEnd) ||
+            EqualsIgnoreCase(token.text, "include") ||
+            (placeholders && token.text.find('(') != std::string_view::npos)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void TokenStream::QuotedToken(RawToken& token, std::size_t start) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "LineReader.h"
+#include "Text.h"
 
 namespace tarvik {
 
@@ -36,8 +37,14 @@ class TokenStream {
   public:
     TokenStream(LineReader& reader, MarkedComments* comments);
 
-    // The next token; false at the end of the file.
-    bool Next(RawToken& token);
+    // The next token; false at the end of the file. With skipPlain, whole lines that hold only
+    // digits, blanks, signs, points and semicolons are passed over unread: no keyword, include,
+    // comment, quote or parameter can stand in them, so a search for a word skips them safely.
+    bool Next(RawToken& token, bool skipPlain = false);
+    // Reads past tokens up to one that a search for the word lowerEnd must look at: the word
+    // itself in any case, "include", quoted text, and with placeholders any token holding a '('.
+    // False at the end of the file.
+    bool SkipTo(std::string_view lowerEnd, bool placeholders, RawToken& token);
     // The file's line that reading stands in: the line of the last token, or beyond it.
     std::uint64_t Line() const { return reader_.LineNumber(); }
 
