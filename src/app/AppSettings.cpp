@@ -173,9 +173,8 @@ void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const Desig
         s.InterpolateStepsMode =
             store.ReadIntegerDef("InterpolateStepsMode", def.InterpolateStepsMode);
     });
-    Step(store, "Reading", dialogs, [&] {
-        s.SimulatorReading = store.ReadBoolDef("Simulator", def.SimulatorReading);
-    });
+    Step(store, "Reading", dialogs,
+         [&] { s.SimulatorReading = store.ReadBoolDef("Simulator", def.SimulatorReading); });
 }
 
 bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dialogs) {

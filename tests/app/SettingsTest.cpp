@@ -96,6 +96,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     s.Navigation = {.WheelZoomsAtPointer = true, .KeepPointer = true};
     s.Map.PaintTrackNames = true;
     s.Map.Antialiased = true;
+    s.SimulatorReading = true;
     {
         SettingsStore store(File());
         ASSERT_TRUE(WriteSettings(store, s, dialogs));
@@ -119,6 +120,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     EXPECT_EQ(raw.value("Navigation/KeepPointer").toString(), "1");
     EXPECT_EQ(raw.value("Labels/TrackNames").toString(), "1");
     EXPECT_EQ(raw.value("Appearance/SmoothLines").toString(), "1");
+    EXPECT_EQ(raw.value("Reading/Simulator").toString(), "1");
 }
 
 TEST_F(SettingsTest, RecentCountIsTheLowByteAtMostNine) {
