@@ -1,6 +1,7 @@
 #include "SimulatorReader.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <stdexcept>
 
@@ -484,6 +485,11 @@ void SimulatorReader::StorePath(SegmentKind kind, const std::string& name, const
         }
         if (distance < 0.02 * 0.02) c1 = c2 = Point{};
     }
+    // Offsets and points near the end of the double range may add up beyond it: such a path
+    // cannot be placed on the map.
+    for (const double v : {x1, y1, x2, y2, h1, h2, c1[0], c1[2], c2[0], c2[2]}) {
+        if (!std::isfinite(v)) return;
+    }
     CheckSegmentLimit();
     SegmentStore& store = scenery_.Segments;
     if (firstSegment_) {
@@ -519,17 +525,17 @@ void SimulatorReader::Traction(SourceLine at) {
     if (!Skip(7) || !NextPoint(p1) || !NextPoint(p2)) return;
     SkipUntil("endtraction");
     const Point o = origins_.empty() ? Point{} : origins_.back();
-    CheckSegmentLimit();
-    SegmentStore& store = scenery_.Segments;
+    const double x1 = -(p1[0] + o[0]);
+    const double y1 = -(p1[2] + o[2]);
     const double x2 = -(p2[0] + o[0]);
     const double y2 = -(p2[2] + o[2]);
+    if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
+        return;
+    CheckSegmentLimit();
+    SegmentStore& store = scenery_.Segments;
     store.PrefetchJoin(SegmentKind::Traction, x2, y2);
-    store.JoinSegment(store.NewSegment({.kind = SegmentKind::Traction,
-                                        .x1 = -(p1[0] + o[0]),
-                                        .y1 = -(p1[2] + o[2]),
-                                        .x2 = x2,
-                                        .y2 = y2,
-                                        .readAt = at}));
+    store.JoinSegment(store.NewSegment(
+        {.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = at}));
 }
 
 void SimulatorReader::Trainset(SourceLine at) {
