@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Cp1250.h"
-#include "NumberText.h"
+#include "LoadBookkeeping.h"
 #include "Numbers.h"
 #include "ParseFailure.h"
 #include "PointLine.h"
@@ -46,10 +46,6 @@ namespace {
 
 std::string_view WithoutFirstFive(std::string_view line) {
     return line.substr(std::min<std::size_t>(5, line.size()));
-}
-
-std::string LoadingText(const std::string& path) {
-    return "Ładowanie... " + DisplayPath(path);
 }
 
 // The words of the question's buttons; any other answer ends the file as Abort does.
@@ -194,12 +190,7 @@ bool SceneryParser::Enter(const IncludeRequest& request, bool firstSegment) {
         ReportCycle(*located);
         return false;
     }
-    if (filesRead_ == options_.limits.files) {
-        throw std::runtime_error("Przekroczono limit " +
-                                 FormatFixed(static_cast<double>(options_.limits.files), 0, true) +
-                                 " wczytanych plików przy dołączaniu pliku " +
-                                 DisplayPath(*located));
-    }
+    if (filesRead_ == options_.limits.files) ThrowFilesLimit(options_.limits, *located);
     ++filesRead_;
     reading_.insert(identity);
     const SourceLine first = stack_.empty() ? 1 : Here(*stack_.back()) + 1;
@@ -256,13 +247,7 @@ void SceneryParser::Taken(std::uint64_t bytes) {
 }
 
 void SceneryParser::CheckSegmentLimit() const {
-    std::uint64_t stored = 0;
-    for (int kind = 0; kind < kSegmentKindCount; ++kind)
-        stored += scenery_.Segments.List(static_cast<SegmentKind>(kind)).Count();
-    if (stored < options_.limits.segments) return;
-    throw std::runtime_error("Przekroczono limit " +
-                             FormatFixed(static_cast<double>(options_.limits.segments), 0, true) +
-                             " odcinków, które zmieści pamięć tego komputera");
+    tarvik::CheckSegmentLimit(scenery_, options_.limits);
 }
 
 SourceLine SceneryParser::HereInnermost() const {
@@ -270,25 +255,11 @@ SourceLine SceneryParser::HereInnermost() const {
 }
 
 void SceneryParser::Report(ProblemKind kind, std::string message, SourceLine at) {
-    // A damaged file may hold a problem on every line; the first ones tell the story.
-    if (scenery_.LoadProblems.size() >= kMostLoadProblems) {
-        ++scenery_.LoadProblemsLeftOut;
-        return;
-    }
-    scenery_.LoadProblems.push_back(
-        Problem{.kind = kind, .message = std::move(message), .at = at, .where = std::nullopt});
+    AddLoadProblem(scenery_, kind, std::move(message), at);
 }
 
 void SceneryParser::ReportCycle(const std::string& path) {
-    const std::string text = "Pominięto cykliczne dołączenie pliku " + DisplayPath(path);
-    Report(ProblemKind::IncludeCycle, text, HereInnermost());
-    status_.StatusText(text);
-    if (cycleReported_) return;
-    cycleReported_ = true;
-    dialogs_.MessageBox("Plik " + DisplayPath(path) +
-                            " dołącza sam siebie (wprost lub przez inne pliki). Ponowne "
-                            "dołączenie zostało pominięte.",
-                        "Błąd", MessageIcon::Warning, MessageButtons::Ok);
+    ReportIncludeCycle(scenery_, dialogs_, status_, path, HereInnermost(), cycleReported_);
 }
 
 void SceneryParser::SimulatorSyntax(std::string_view what) {

@@ -6,7 +6,7 @@
 #include <stdexcept>
 
 #include "Cp1250.h"
-#include "NumberText.h"
+#include "LoadBookkeeping.h"
 #include "Numbers.h"
 #include "Text.h"
 #include "Trainsets.h"
@@ -37,10 +37,6 @@ struct SimulatorReader::Frame {
 };
 
 namespace {
-
-std::string LoadingText(const std::string& path) {
-    return "Ładowanie... " + DisplayPath(path);
-}
 
 // Statements whose bodies end with "end" and their own name.
 constexpr std::string_view kEndedByName[] = {
@@ -259,12 +255,7 @@ bool SimulatorReader::Enter(const std::string& path, const std::string& written,
         ReportCycle(*located);
         return false;
     }
-    if (filesRead_ == options_.limits.files) {
-        throw std::runtime_error("Przekroczono limit " +
-                                 FormatFixed(static_cast<double>(options_.limits.files), 0, true) +
-                                 " wczytanych plików przy dołączaniu pliku " +
-                                 DisplayPath(*located));
-    }
+    if (filesRead_ == options_.limits.files) ThrowFilesLimit(options_.limits, *located);
     ++filesRead_;
     reading_.insert(identity);
     const SourceLine first = stack_.empty() ? 1 : HereInnermost() + 1;
@@ -605,34 +596,15 @@ void SimulatorReader::Taken(std::uint64_t bytes) {
 }
 
 void SimulatorReader::CheckSegmentLimit() const {
-    std::uint64_t stored = 0;
-    for (int kind = 0; kind < kSegmentKindCount; ++kind)
-        stored += scenery_.Segments.List(static_cast<SegmentKind>(kind)).Count();
-    if (stored < options_.limits.segments) return;
-    throw std::runtime_error("Przekroczono limit " +
-                             FormatFixed(static_cast<double>(options_.limits.segments), 0, true) +
-                             " odcinków, które zmieści pamięć tego komputera");
+    tarvik::CheckSegmentLimit(scenery_, options_.limits);
 }
 
 void SimulatorReader::Report(ProblemKind kind, std::string message, SourceLine at) {
-    if (scenery_.LoadProblems.size() >= kMostLoadProblems) {
-        ++scenery_.LoadProblemsLeftOut;
-        return;
-    }
-    scenery_.LoadProblems.push_back(
-        Problem{.kind = kind, .message = std::move(message), .at = at, .where = std::nullopt});
+    AddLoadProblem(scenery_, kind, std::move(message), at);
 }
 
 void SimulatorReader::ReportCycle(const std::string& path) {
-    const std::string text = "Pominięto cykliczne dołączenie pliku " + DisplayPath(path);
-    Report(ProblemKind::IncludeCycle, text, HereInnermost());
-    status_.StatusText(text);
-    if (cycleReported_) return;
-    cycleReported_ = true;
-    dialogs_.MessageBox("Plik " + DisplayPath(path) +
-                            " dołącza sam siebie (wprost lub przez inne pliki). Ponowne "
-                            "dołączenie zostało pominięte.",
-                        "Błąd", MessageIcon::Warning, MessageButtons::Ok);
+    ReportIncludeCycle(scenery_, dialogs_, status_, path, HereInnermost(), cycleReported_);
 }
 
 }  // namespace tarvik

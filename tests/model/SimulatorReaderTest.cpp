@@ -312,6 +312,27 @@ TEST_F(SimulatorReaderTest, NumbersAreReadByTheirPrefixWithoutQuestions) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+TEST_F(SimulatorReaderTest, ProgressComesEveryFewHundredThousandTokensAndCanStopThere) {
+    class StopAtFirstReport final : public StatusSink {
+      public:
+        void StatusText(std::string_view) override {}
+        void Progress(const LoadProgress& p) override { done.push_back(p.fileDone); }
+        bool StopRequested() override { return true; }
+        std::vector<std::uint64_t> done;
+    } stop;
+    std::string words;
+    for (int i = 0; i < 300000; ++i)
+        words += "x\n";
+    mainPath = dir.Write("main.scn", Track("a", "normal", Straight(0, 0, 1, 0)) + words);
+    PosixFileSystem files;
+    const LoadResult r = LoadSceneryModel(scenery, mainPath, test::UserMode(), files, dialogs,
+                                          stop, {.reading = SceneryReading::Simulator});
+    EXPECT_TRUE(r.stopped);
+    EXPECT_EQ(scenery.Tracks().Count(), 1u);
+    ASSERT_EQ(stop.done.size(), 1u);
+    EXPECT_GT(stop.done[0], 0u);
+}
+
 // The scenery of tests/data/simulator-syntax: nodes on one line, ";" includes with parameters,
 // nested includes from the scenery's folder, a block comment, nodes after FirstInit, a switch,
 // a traction wire and a trainset.
