@@ -1,6 +1,5 @@
 #include "Numbers.h"
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -110,19 +109,6 @@ double FloatPrefix(std::string_view token) {
     }
     if (ec != std::errc() || ptr == body) return 0;
     return negative ? -value : value;
-}
-
-std::int32_t IntegerPrefix(std::string_view token) {
-    const char* p = token.data();
-    const char* const end = p + token.size();
-    const bool negative = p != end && *p == '-';
-    if (p != end && (*p == '+' || *p == '-')) ++p;
-    std::int64_t value = 0;
-    while (p != end && IsDigit(*p)) {
-        value = std::min<std::int64_t>(value * 10 + (*p++ - '0'), 2147483648LL);
-    }
-    if (negative) value = -value;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, -2147483648LL, 2147483647LL));
 }
 
 std::int32_t ParseInteger(std::string_view token) {

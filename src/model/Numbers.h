@@ -24,9 +24,6 @@ inline double ShortDecimal(std::uint64_t digits, std::size_t fraction, bool nega
 // number ("." as the point, sign and exponent allowed), 0 without one ("none", "1,5" is 1,
 // "12abc" is 12). Never fails: a value beyond the double range is 0 too.
 double FloatPrefix(std::string_view token);
-// The same for a whole number: the sign and digits at the start ("12.7" is 12), kept within the
-// 32-bit range.
-std::int32_t IntegerPrefix(std::string_view token);
 
 // A whole number in decimal with an optional sign, in the 32-bit range.
 std::int32_t ParseInteger(std::string_view token);

@@ -79,10 +79,6 @@ double SimulatorReader::Token::Number() const {
     return FloatPrefix(text);
 }
 
-std::int32_t SimulatorReader::Token::Integer() const {
-    return IntegerPrefix(text);
-}
-
 SimulatorReader::SimulatorReader(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
                                  UserDialogs& dialogs, StatusSink& status,
                                  const SceneryReadOptions& options)

@@ -51,7 +51,6 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
         }
         std::string Folded() const;
         double Number() const;
-        std::int32_t Integer() const;
     };
     using Point = std::array<double, 3>;
     // One path of a track: P1, C1, C2, P2 as the file gives them.

@@ -104,11 +104,6 @@ TEST(NumberPrefix, TheLongestDecimalPrefixOrZero) {
     EXPECT_EQ(FloatPrefix("1e999"), 0);
     EXPECT_EQ(FloatPrefix("(p1)"), 0);
     EXPECT_EQ(FloatPrefix("123456789.123456789"), 123456789.123456789);
-    EXPECT_EQ(IntegerPrefix("12.7"), 12);
-    EXPECT_EQ(IntegerPrefix("-3.9"), -3);
-    EXPECT_EQ(IntegerPrefix("x1"), 0);
-    EXPECT_EQ(IntegerPrefix("99999999999"), 2147483647);
-    EXPECT_EQ(IntegerPrefix("-99999999999"), -2147483647 - 1);
 }
 
 }  // namespace
