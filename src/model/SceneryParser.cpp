@@ -321,7 +321,8 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
     if (EqualsIgnoreCase(keyword, "include")) {
         if (!Need(line, 2)) return Next::StopFile;
         if (tokens_.Count() < 2) return Next::Continue;
-        if (tokens_.Count() > 2 && LastWord(line) == "end") {
+        // The name, at least one parameter and "end".
+        if (tokens_.Count() > 3 && LastWord(line) == "end") {
             SimulatorSyntax("dołączenie z parametrami");
         }
         std::string path;

@@ -325,12 +325,54 @@ TEST_F(SimulatorReaderTest, ProgressComesEveryFewHundredThousandTokensAndCanStop
         words += "x\n";
     mainPath = dir.Write("main.scn", Track("a", "normal", Straight(0, 0, 1, 0)) + words);
     PosixFileSystem files;
-    const LoadResult r = LoadSceneryModel(scenery, mainPath, test::UserMode(), files, dialogs,
-                                          stop, {.reading = SceneryReading::Simulator});
+    const LoadResult r = LoadSceneryModel(scenery, mainPath, test::UserMode(), files, dialogs, stop,
+                                          {.reading = SceneryReading::Simulator});
     EXPECT_TRUE(r.stopped);
     EXPECT_EQ(scenery.Tracks().Count(), 1u);
     ASSERT_EQ(stop.done.size(), 1u);
     EXPECT_GT(stop.done[0], 0u);
+}
+
+TEST(ClassicReading, EachSimulatorSyntaxIsPointedToOnceAtItsFirstPlace) {
+    struct Case {
+        std::string text;
+        std::string_view what;
+        std::string place;
+    };
+    const Case cases[] = {
+        {"// a\ninclude;a.inc;p1;end\ninclude;b.inc;end", "dołączenie z «;»", "main.scn:2"},
+        {"include a.inc P1 P2 end // dwa\n", "dołączenie z parametrami", "main.scn:1"},
+        {"\n\n/* stare\nnode -1 0 x */", "komentarz /* */", "main.scn:3"},
+        {Track("a", "normal", Straight(0, 0, 1, 0)), "węzeł w jednym wierszu", "main.scn:1"},
+        {"node -1 0 w traction s 3000 100 0.01 cu 1.2 0 0 6 0 10 6 0 endtraction",
+         "węzeł w jednym wierszu", "main.scn:1"},
+        {"FirstInit\ninclude;sklad.inc;end", "dołączenie z «;»", "main.scn:2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        test::TempDir dir;
+        TScenery scenery;
+        test::ScriptedDialogs dialogs;
+        test::LoadFile(scenery, dir.Write("main.scn", c.text), test::UserMode(), dialogs);
+        std::vector<const Problem*> found;
+        for (const Problem& p : scenery.LoadProblems) {
+            if (p.kind == ProblemKind::SimulatorSyntax) found.push_back(&p);
+        }
+        ASSERT_EQ(found.size(), 1u);
+        EXPECT_EQ(found[0]->message, "Sceneria używa składni symulatora (" + std::string(c.what) +
+                                         "); włącz «Odczyt zgodny z symulatorem»");
+        EXPECT_EQ(ShownSourcePlace(scenery.Sources, found[0]->at), c.place);
+    }
+    // The classic syntax gives none, "end" in an include line without parameters neither.
+    test::TempDir dir;
+    TScenery scenery;
+    test::ScriptedDialogs dialogs;
+    test::LoadFile(scenery,
+                   dir.Write("main.scn", test::TrackNode({}) + "include a.inc // end\n" +
+                                             "include b.inc end\nnode -1 0 x lines\nendline\n"),
+                   test::UserMode(), dialogs);
+    for (const Problem& p : scenery.LoadProblems)
+        EXPECT_NE(p.kind, ProblemKind::SimulatorSyntax) << p.message;
 }
 
 // The scenery of tests/data/simulator-syntax: nodes on one line, ";" includes with parameters,
