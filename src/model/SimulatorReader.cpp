@@ -389,8 +389,8 @@ void SimulatorReader::Track(SourceLine at, const std::string& nodeName) {
     SegmentKind kind = SegmentKind::Track;
     bool twoPaths = false;
     bool stored = true;
-    if (token.Is("normal") || token.Is("turn") || token.Is("table")) {
-    } else if (token.Is("switch")) {
+    // Railway: "normal", "turn" and "table" (turntables) with one path, "switch" with two.
+    if (token.Is("switch")) {
         twoPaths = true;
     } else if (token.Is("road")) {
         kind = SegmentKind::Road;
@@ -402,7 +402,8 @@ void SimulatorReader::Track(SourceLine at, const std::string& nodeName) {
     } else if (token.Is("tributary")) {
         kind = SegmentKind::River;
         twoPaths = true;
-    } else {
+    } else if (!token.Is("normal") && !token.Is("turn") && !token.Is("table")) {
+        // Another word: one path is read and nothing is stored.
         stored = false;
     }
     const bool straightRule = !token.Is("cross");
