@@ -778,6 +778,10 @@ and %1 more</translation>
         <source>Problemy: </source>
         <translation>Problems: </translation>
     </message>
+    <message>
+        <source>Składnia symulatora</source>
+        <translation>Simulator syntax</translation>
+    </message>
 </context>
 <context>
     <name>ProblemsForm</name>
@@ -1316,6 +1320,26 @@ and %1 more</translation>
         <source>Przypisz pociąg %1 do toru:</source>
         <translation>Assign the train %1 to the track:</translation>
     </message>
+    <message>
+        <source>Sceneria używa składni symulatora (%1); włącz «Odczyt zgodny z symulatorem»</source>
+        <translation>The scenery uses the simulator's syntax (%1); turn on “Read as the simulator does”</translation>
+    </message>
+    <message>
+        <source>komentarz /* */</source>
+        <translation>a /* */ comment</translation>
+    </message>
+    <message>
+        <source>dołączenie z «;»</source>
+        <translation>an include with “;”</translation>
+    </message>
+    <message>
+        <source>dołączenie z parametrami</source>
+        <translation>an include with parameters</translation>
+    </message>
+    <message>
+        <source>węzeł w jednym wierszu</source>
+        <translation>a node on one line</translation>
+    </message>
 </context>
 <context>
     <name>SceneryProperytyForm</name>
@@ -1766,6 +1790,14 @@ and %1 more</translation>
         <source>Pomoc wyboru trybu</source>
         <translation>Help on choosing the mode</translation>
     </message>
+    <message>
+        <source>Odczyt zgodny z symulatorem</source>
+        <translation>Read as the simulator does</translation>
+    </message>
+    <message>
+        <source>Czyta pliki scenerii tak jak symulator: węzły w jednym wierszu, dołączenia z parametrami (include;plik;p1;...;end), komentarze /* */ i wszystko po FirstInit. Wyłączony: odczyt wiersz po wierszu. Zmiana działa od następnego wczytania</source>
+        <translation>Reads the scenery files as the simulator does: nodes on one line, includes with parameters (include;file;p1;...;end), /* */ comments and everything after FirstInit. Off: reading line by line. A change takes effect at the next load</translation>
+    </message>
 </context>
 <context>
     <name>tarvik</name>
@@ -1786,10 +1818,6 @@ and %1 more</translation>
         <translation>unknown layer %1</translation>
     </message>
     <message>
-        <source>SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]</source>
-        <translation>SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]</translation>
-    </message>
-    <message>
         <source>--gap wymaga wartości</source>
         <translation>--gap needs a value</translation>
     </message>
@@ -1800,10 +1828,6 @@ and %1 more</translation>
     <message>
         <source>nieznana opcja %1</source>
         <translation>unknown option %1</translation>
-    </message>
-    <message>
-        <source>SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]</source>
-        <translation>SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]</translation>
     </message>
     <message>
         <source>--precision wymaga wartości</source>
@@ -1836,16 +1860,6 @@ użycie: tarvik %1 %3
         <translation>tarvik %1: %2
 usage: tarvik %1 %3
 </translation>
-    </message>
-    <message>
-        <source>SCENERIA X Z [--radius M] [--layers LISTA] [--author] [--precision 1..10]
-       [--on-parse-error ignore|abort]
-  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród
-  tracks,roads,rivers,traction</source>
-        <translation>SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
-       [--on-parse-error ignore|abort]
-  X Z: a point in the scenery&apos;s own axes; LIST: comma-separated from
-  tracks,roads,rivers,traction</translation>
     </message>
     <message>
         <source>%1 wymaga wartości</source>
@@ -1918,51 +1932,93 @@ usage: tarvik %1 %3
 </translation>
     </message>
     <message>
+        <source>SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]
+       [--reader classic|simulator]</source>
+        <translation>SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]
+       [--reader classic|simulator]</translation>
+    </message>
+    <message>
+        <source>SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]
+       [--reader classic|simulator]</source>
+        <translation>SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
+       [--reader classic|simulator]</translation>
+    </message>
+    <message>
+        <source>--reader wymaga wartości</source>
+        <translation>--reader needs a value</translation>
+    </message>
+    <message>
+        <source>--reader przyjmuje classic lub simulator</source>
+        <translation>--reader takes classic or simulator</translation>
+    </message>
+    <message>
+        <source>SCENERIA X Z [--radius M] [--layers LISTA] [--author] [--precision 1..10]
+       [--on-parse-error ignore|abort] [--reader classic|simulator]
+  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród
+  tracks,roads,rivers,traction</source>
+        <translation>SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
+       [--on-parse-error ignore|abort] [--reader classic|simulator]
+  X Z: a point in the scenery's own axes; LIST: comma-separated from
+  tracks,roads,rivers,traction</translation>
+    </message>
+    <message>
         <source>użycie: tarvik POLECENIE [ARGUMENTY]
        tarvik --help | --version
 
 polecenia:
   check SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]
+        [--reader classic|simulator]
       wczytuje scenerię i wypisuje, co może być w niej błędne: co napotkało
       wczytanie, końce torów bliższe niż METRY (domyślnie 0.5), lecz niepołączone,
       zdublowane odcinki oraz, z --author, nazwy torów użyte przez więcej niż jeden
       węzeł; kod wyjścia 3, gdy coś znajdzie
   dump SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
+       [--reader classic|simulator]
       wczytuje scenerię i wypisuje jej model jako JSON
   locate SCENERIA X Z [--radius M] [--layers LISTA] [--author] [--precision 1..10]
-         [--on-parse-error ignore|abort]
+         [--on-parse-error ignore|abort] [--reader classic|simulator]
       wczytuje scenerię i wypisuje jako JSON odcinki blisko punktu X Z (w osiach
       scenerii), od najbliższego, każdy z plikiem i wierszem, z którego go wczytano
   render SCENERIA -o PLIK [--size SZERxWYS] [--map velocity|height|gradient|plain]
          [--layers LISTA] [--signs LISTA] [--overlays LISTA] [--no-overlays] [--transparent]
          [--white] [--view MINX,MINY,MAXX,MAXY] [--settings PLIK] [--author]
-         [--precision 1..10] [--on-parse-error ignore|abort]
+         [--precision 1..10] [--on-parse-error ignore|abort] [--reader classic|simulator]
       wczytuje scenerię i zapisuje jej mapę jako obraz PNG, BMP, GIF, JPEG, SVG lub PDF
   stats SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]
+        [--reader classic|simulator]
       wczytuje scenerię i wypisuje jej statystykę jako JSON
+
+--reader simulator czyta pliki tak jak symulator (jeden strumień tokenów, dołączenia
+z parametrami, ścieżki od folderu scenerii); classic, domyślny, wiersz po wierszu.
 </source>
         <translation>usage: tarvik COMMAND [ARGS]
        tarvik --help | --version
 
 commands:
   check SCENERY [--author] [--precision 1..10] [--gap METRES] [--json]
+        [--reader classic|simulator]
       load a scenery and list what may be wrong in it: what the load met, track ends
       closer than METRES (default 0.5) but not joined, duplicate segments and, with
       --author, track names used by more than one node; exit status 3 when anything
       is found
   dump SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort] [--summary]
+       [--reader classic|simulator]
       load a scenery and print its model as JSON
   locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
-         [--on-parse-error ignore|abort]
+         [--on-parse-error ignore|abort] [--reader classic|simulator]
       load a scenery and print as JSON the segments near the point X Z (in the
       scenery's own axes), nearest first, each with the file and line it was read from
   render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
          [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
          [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
-         [--precision 1..10] [--on-parse-error ignore|abort]
+         [--precision 1..10] [--on-parse-error ignore|abort] [--reader classic|simulator]
       load a scenery and write its map as a PNG, BMP, GIF, JPEG, SVG or PDF picture
   stats SCENERY [--author] [--precision 1..10] [--on-parse-error ignore|abort]
+        [--reader classic|simulator]
       load a scenery and print its statistics as JSON
+
+--reader simulator reads the files as the simulator does (one stream of tokens, includes
+with parameters, paths from the scenery's folder); classic, the default, line by line.
 </translation>
     </message>
 </context>

@@ -209,6 +209,8 @@ void ReadFinishStartupSettings(SettingsStore& store, AppSettings& s, const Desig
         s.InterpolateStepsMode =
             store.ReadIntegerDef("InterpolateStepsMode", def.InterpolateStepsMode);
     });
+    Step(store, "Reading", dialogs,
+         [&] { s.SimulatorReading = store.ReadBoolDef("Simulator", def.SimulatorReading); });
 }
 
 bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dialogs) {
@@ -302,6 +304,8 @@ bool WriteSettings(SettingsStore& store, const AppSettings& s, UserDialogs& dial
     store.WriteBool("SmoothLines", s.Map.Antialiased);
     store.OpenKey("Interface");
     store.WriteString("Language", StoredLanguage(s.Language));
+    store.OpenKey("Reading");
+    store.WriteBool("Simulator", s.SimulatorReading);
     try {
         store.Flush();
     } catch (const SettingsError& e) {

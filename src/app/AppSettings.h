@@ -83,6 +83,8 @@ struct AppSettings {
     std::array<EditorSlot, kEditorSlots> EditorSlots{};
     bool OwnerMode = false;
     int InterpolateStepsMode = 2;
+    // Sceneries are read as the simulator reads them rather than line by line.
+    bool SimulatorReading = false;
     NavigationSettings Navigation;
     // The language of the program's texts; a change takes effect at the next start.
     LanguageChoice Language = LanguageChoice::System;

@@ -228,7 +228,8 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
         questions_.SetAnswerParseErrors(actions_.ParseErrorsUnasked->isChecked());
         {
             const WindowStatus::LoadScope watched(*statusSink_);
-            result = LoadSceneryModel(scenery_, path, mode_, files_, questions_, *statusSink_);
+            result = LoadSceneryModel(scenery_, path, mode_, files_, questions_, *statusSink_,
+                                      {.reading = mode_.Reading});
         }
         index_ = std::make_unique<SceneryIndex>(scenery_);
         modelReady_ = true;

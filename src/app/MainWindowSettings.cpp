@@ -125,6 +125,7 @@ void TForm1::ApplyFinishStartupSettings() {
     tools_.launcher->SetSimulator(s.SimFile, s.RunSimParam);
     tools_.editors->SetSlots(s.EditorSlots, s.EditorCount());
     mode_ = TWorkMode::Make(s.OwnerMode, s.InterpolateStepsMode);
+    mode_.Reading = s.SimulatorReading ? SceneryReading::Simulator : SceneryReading::Classic;
     tools_.workMode->SyncFromMode();
 }
 
@@ -184,6 +185,7 @@ AppSettings TForm1::CollectSettings() const {
     s.EditorSlots = tools_.editors->Slots();
     s.OwnerMode = mode_.OwnerMode;
     s.InterpolateStepsMode = mode_.InterpolateStepsMode;
+    s.SimulatorReading = mode_.Reading == SceneryReading::Simulator;
     s.Navigation = {.WheelZoomsAtPointer = actions_.WheelZoomsAtPointer->isChecked(),
                     .KeepPointer = actions_.KeepPointer->isChecked()};
     return s;

@@ -21,7 +21,9 @@ namespace tarvik {
 namespace {
 
 std::string CheckUsage() {
-    return Translate("tarvik", "SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]");
+    return Translate("tarvik",
+                     "SCENERIA [--author] [--precision 1..10] [--gap METRY] [--json]\n"
+                     "       [--reader classic|simulator]");
 }
 
 struct CheckOptions {
@@ -136,6 +138,9 @@ void WriteJson(std::FILE* out, const std::string& sceneryPath, const std::vector
     for (const ProblemKind kind : kProblemKinds) {
         const auto n = std::count_if(placed.begin(), placed.end(),
                                      [kind](const Placed& q) { return q.problem->kind == kind; });
+        // The pointer to the simulator's reading is counted only where the load met it, so
+        // that the counts of sceneries in the classic syntax read as they always did.
+        if (kind == ProblemKind::SimulatorSyntax && n == 0) continue;
         json.Raw(first ? "" : ",").Key(ProblemKindName(kind)).Integer(n);
         first = false;
     }

@@ -15,7 +15,8 @@ TWorkMode LoadOptions::Mode() const {
 
 std::string LoadUsage() {
     return Translate("tarvik",
-                     "SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]");
+                     "SCENERIA [--author] [--precision 1..10] [--on-parse-error ignore|abort]\n"
+                     "       [--reader classic|simulator]");
 }
 
 OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i, LoadOptions& o,
@@ -58,6 +59,22 @@ OptionResult TakeLoadOption(const std::vector<std::string>& args, std::size_t& i
         }
         return OptionResult::Taken;
     }
+    if (a == "--reader") {
+        if (!hasValue) {
+            problem = Translate("tarvik", "--reader wymaga wartości");
+            return OptionResult::Error;
+        }
+        const std::string& v = args[++i];
+        if (v == "classic") {
+            o.reading = SceneryReading::Classic;
+        } else if (v == "simulator") {
+            o.reading = SceneryReading::Simulator;
+        } else {
+            problem = Translate("tarvik", "--reader przyjmuje classic lub simulator");
+            return OptionResult::Error;
+        }
+        return OptionResult::Taken;
+    }
     if (a.size() > 1 && a.front() == '-') return OptionResult::NotMine;
     if (!o.scenery.empty()) {
         problem = Translate("tarvik", "można podać tylko jedną scenerię");
@@ -71,7 +88,8 @@ LoadResult LoadForCommand(const LoadOptions& options, TScenery& scenery, std::FI
     ConsoleDialogs dialogs(err, options.onParseError);
     SignalStopStatus status;
     PosixFileSystem files;
-    return LoadSceneryModel(scenery, options.scenery, options.Mode(), files, dialogs, status);
+    return LoadSceneryModel(scenery, options.scenery, options.Mode(), files, dialogs, status,
+                            {.reading = options.reading});
 }
 
 bool ReadLoadArguments(const std::vector<std::string>& args, const std::string& command,

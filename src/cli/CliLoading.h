@@ -8,6 +8,7 @@
 
 #include "Scenery.h"
 #include "SceneryLoader.h"
+#include "SceneryReading.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -19,6 +20,7 @@ struct LoadOptions {
     bool author = false;
     int precision = 0;  // 0: the default position of the mode
     MessageAnswer onParseError = MessageAnswer::Ignore;
+    SceneryReading reading = SceneryReading::Classic;
 
     TWorkMode Mode() const;
 };

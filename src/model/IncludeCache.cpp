@@ -33,8 +33,12 @@ class KeptSource final : public FileSource {
 class CopyingSource final : public FileSource {
   public:
     CopyingSource(IncludeCache& cache, std::string path, std::unique_ptr<FileSource> source,
-                  std::size_t largest)
-        : cache_(cache), path_(std::move(path)), source_(std::move(source)), largest_(largest) {}
+                  std::size_t largest, bool endAtMark)
+        : cache_(cache),
+          path_(std::move(path)),
+          source_(std::move(source)),
+          largest_(largest),
+          endAtMark_(endAtMark) {}
 
     std::size_t Read(char* buffer, std::size_t size) override {
         const std::size_t n = source_->Read(buffer, size);
@@ -46,7 +50,7 @@ class CopyingSource final : public FileSource {
             return n;
         }
         bytes_.append(buffer, n);
-        if (n == 0 || std::memchr(buffer, kEndOfFileMark, n)) {
+        if (n == 0 || (endAtMark_ && std::memchr(buffer, kEndOfFileMark, n))) {
             copying_ = false;
             cache_.Keep(path_, std::make_shared<const IncludeCache::Kept>(IncludeCache::Kept{
                                    std::move(bytes_), source_->Stamp(), source_->Identity()}));
@@ -62,13 +66,14 @@ class CopyingSource final : public FileSource {
     std::unique_ptr<FileSource> source_;
     const std::size_t largest_;
     std::string bytes_;
+    const bool endAtMark_;
     bool copying_ = true;
 };
 
 }  // namespace
 
-IncludeCache::IncludeCache(const FileSystem& files, const Budget& budget)
-    : files_(files), budget_(budget) {}
+IncludeCache::IncludeCache(const FileSystem& files, const Budget& budget, bool endAtMark)
+    : files_(files), budget_(budget), endAtMark_(endAtMark) {}
 
 std::unique_ptr<FileSource> IncludeCache::Open(const std::string& path) {
     if (const auto found = entries_.find(path); found != entries_.end()) {
@@ -78,7 +83,8 @@ std::unique_ptr<FileSource> IncludeCache::Open(const std::string& path) {
     std::unique_ptr<FileSource> source = files_.Open(path);
     const std::int64_t size = source->Stamp().size;
     if (size < 0 || static_cast<std::uint64_t>(size) > budget_.largestFile) return source;
-    return std::make_unique<CopyingSource>(*this, path, std::move(source), budget_.largestFile);
+    return std::make_unique<CopyingSource>(*this, path, std::move(source), budget_.largestFile,
+                                           endAtMark_);
 }
 
 std::size_t IncludeCache::Cost(const std::string& path, const Kept& file) {

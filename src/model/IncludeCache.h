@@ -24,7 +24,8 @@ class IncludeCache {
     };
 
     explicit IncludeCache(const FileSystem& files) : IncludeCache(files, Budget{}) {}
-    IncludeCache(const FileSystem& files, const Budget& budget);
+    // With endAtMark false a character 26 does not end a file, which is then kept whole.
+    IncludeCache(const FileSystem& files, const Budget& budget, bool endAtMark = true);
     IncludeCache(const IncludeCache&) = delete;
     IncludeCache& operator=(const IncludeCache&) = delete;
 
@@ -49,6 +50,7 @@ class IncludeCache {
 
     const FileSystem& files_;
     const Budget budget_;
+    const bool endAtMark_;
     std::unordered_map<std::string, Entry> entries_;
     std::deque<std::string> order_;  // paths in the order they were kept
     std::size_t used_ = 0;

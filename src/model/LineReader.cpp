@@ -16,12 +16,15 @@ constexpr char kEndOfFileMark = 26;
 }  // namespace
 
 LineReader::LineReader(std::unique_ptr<FileSource> source, const Options& options, ReadMeter* meter)
-    : source_(std::move(source)), longestLine_(options.longestLine), meter_(meter) {
+    : source_(std::move(source)),
+      longestLine_(options.longestLine),
+      endAtMark_(options.endAtMark),
+      meter_(meter) {
     const std::int64_t stamped = source_->Stamp().size;
     if (stamped >= options.readAheadFrom) {
         try {
             ahead_ = std::make_unique<ReadAhead>(*source_, options.chunkSize, options.headroom,
-                                                 options.buffers);
+                                                 options.buffers, options.endAtMark);
             feedsKnown_ = true;
             return;
         } catch (const std::system_error&) {
@@ -53,7 +56,9 @@ bool LineReader::Fill() {
             break;
         }
         const char* mark =
-            static_cast<const char*>(std::memchr(buffer_.data() + end_, kEndOfFileMark, n));
+            endAtMark_
+                ? static_cast<const char*>(std::memchr(buffer_.data() + end_, kEndOfFileMark, n))
+                : nullptr;
         if (mark) {
             end_ = static_cast<std::size_t>(mark - buffer_.data());
             sourceDone_ = true;

@@ -23,11 +23,11 @@ class ReadMeter {
     virtual void Taken(std::uint64_t bytes) = 0;
 };
 
-// Reads a text file line by line. Lines end at LF or CR LF; a character 26 ends the file; NUL
-// bytes are ordinary. A returned line views the reader's buffer and stays valid only until
-// the next read. Each byte is looked at once, and memory does not grow with a line's length:
-// a line longer than longestLine (without its line end) is handed out cut to its first
-// longestLine bytes, its rest read past without being kept.
+// Reads a text file line by line. Lines end at LF or CR LF; a character 26 ends the file unless
+// the options say otherwise; NUL bytes are ordinary. A returned line views the reader's buffer and
+// stays valid only until the next read. Each byte is looked at once, and memory does not grow with
+// a line's length: a line longer than longestLine (without its line end) is handed out cut to its
+// first longestLine bytes, its rest read past without being kept.
 class LineReader {
   public:
     // Files from readAheadFrom bytes on are read on a second thread (see ReadAhead).
@@ -39,6 +39,8 @@ class LineReader {
         // Far beyond any statement: real lines are at most a few hundred bytes, and a line of a
         // megabyte still names its statement and its first values.
         std::size_t longestLine = std::size_t{1} << 20;
+        // A character 26 ends the file; without it the character is an ordinary byte.
+        bool endAtMark = true;
     };
 
     explicit LineReader(std::unique_ptr<FileSource> source) : LineReader(std::move(source), {}) {}
@@ -86,6 +88,7 @@ class LineReader {
 
     std::unique_ptr<FileSource> source_;
     std::size_t longestLine_;
+    bool endAtMark_;
     ReadMeter* meter_;
     std::unique_ptr<ReadAhead> ahead_;  // null when the file is read here
     std::vector<char> buffer_;

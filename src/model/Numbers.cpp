@@ -74,6 +74,43 @@ double ParseFloat(std::string_view token) {
     return value;
 }
 
+double FloatPrefix(std::string_view token) {
+    const char* p = token.data();
+    const char* const end = p + token.size();
+    const bool negative = p != end && *p == '-';
+    if (p != end && (*p == '+' || *p == '-')) ++p;
+    const char* const body = p;
+    std::uint64_t mantissa = 0;
+    std::size_t digits = 0;
+    while (p != end && IsDigit(*p)) {
+        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        ++digits;
+    }
+    std::size_t fraction = 0;
+    if (p != end && *p == '.') {
+        const char* const point = p++;
+        while (p != end && IsDigit(*p)) {
+            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+            ++fraction;
+        }
+        // A lone point is no number; a point after digits is ("5." is 5).
+        if (digits == 0 && fraction == 0) p = point;
+        digits += fraction;
+    }
+    if (digits == 0) return 0;
+    const bool exponent = p != end && (*p == 'e' || *p == 'E');
+    // Most numbers are short decimals without an exponent: see ShortDecimal.
+    if (!exponent && digits <= 15) return ShortDecimal(mantissa, fraction, negative);
+    double value = 0;
+    const auto [ptr, ec] = std::from_chars(body, end, value);
+    if (ec == std::errc::result_out_of_range) {
+        // An underflow goes to zero as it should; an overflow is taken as no number.
+        return 0;
+    }
+    if (ec != std::errc() || ptr == body) return 0;
+    return negative ? -value : value;
+}
+
 std::int32_t ParseInteger(std::string_view token) {
     std::string_view digits = token;
     const bool negative = !digits.empty() && digits.front() == '-';

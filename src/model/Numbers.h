@@ -20,6 +20,11 @@ inline double ShortDecimal(std::uint64_t digits, std::size_t fraction, bool nega
     return negative ? -value : value;
 }
 
+// The simulator's reading of a number: the longest prefix of the token that reads as a decimal
+// number ("." as the point, sign and exponent allowed), 0 without one ("none", "1,5" is 1,
+// "12abc" is 12). Never fails: a value beyond the double range is 0 too.
+double FloatPrefix(std::string_view token);
+
 // A whole number in decimal with an optional sign, in the 32-bit range.
 std::int32_t ParseInteger(std::string_view token);
 

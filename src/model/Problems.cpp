@@ -25,6 +25,8 @@ std::string_view ProblemKindName(ProblemKind kind) {
             return "duplicate-name";
         case ProblemKind::NoSegments:
             return "no-segments";
+        case ProblemKind::SimulatorSyntax:
+            return "simulator-syntax";
     }
     return "unknown";
 }

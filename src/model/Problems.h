@@ -15,8 +15,8 @@ namespace tarvik {
 
 class TScenery;
 
-// What may be wrong with a scenery: the first five are found while it is read, the rest by the
-// checks over the stored model.
+// What may be wrong with a scenery: the first five and the last are found while it is read, the
+// rest by the checks over the stored model.
 enum class ProblemKind {
     ParseError,            // a line the parser questioned, with the user's answer
     LoadError,             // the error that ended the load
@@ -27,6 +27,8 @@ enum class ProblemKind {
     DuplicateSegment,      // two segments of one layer with the same ends and control vectors
     DuplicateName,         // author mode: one name on segments of different nodes
     NoSegments,            // nothing at all to draw
+    // The classic reading met syntax that only the simulator's reading understands.
+    SimulatorSyntax,
 };
 
 inline constexpr std::array kProblemKinds = {
@@ -34,7 +36,7 @@ inline constexpr std::array kProblemKinds = {
     ProblemKind::MissingInclude,       ProblemKind::IncludeCycle,
     ProblemKind::TrainsetWithoutTrack, ProblemKind::NearMiss,
     ProblemKind::DuplicateSegment,     ProblemKind::DuplicateName,
-    ProblemKind::NoSegments,
+    ProblemKind::NoSegments,           ProblemKind::SimulatorSyntax,
 };
 
 enum class Severity { Error, Warning };

@@ -32,11 +32,13 @@ void FindLineFeeds(const char* data, std::size_t size, std::vector<std::uint32_t
 
 }  // namespace
 
-ReadAhead::ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers)
+ReadAhead::ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers,
+                     bool endAtMark)
     : source_(source),
       // Line feeds are kept as 32-bit offsets.
       chunkSize_(std::clamp<std::size_t>(chunkSize, 1, std::size_t{1} << 30)),
-      headroom_(headroom) {
+      headroom_(headroom),
+      endAtMark_(endAtMark) {
     // The reader holds one buffer while it reads it, so a second one must be there to fill.
     for (int i = 0; i < std::max(buffers, 2); ++i)
         free_.emplace_back();
@@ -91,7 +93,8 @@ void ReadAhead::Run() {
                     chunk.last = true;
                     break;
                 }
-                const void* mark = std::memchr(data + chunk.size, kEndOfFileMark, n);
+                const void* mark =
+                    endAtMark_ ? std::memchr(data + chunk.size, kEndOfFileMark, n) : nullptr;
                 if (mark) {
                     chunk.size = static_cast<std::size_t>(static_cast<const char*>(mark) - data);
                     chunk.last = true;

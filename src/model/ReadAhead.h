@@ -25,8 +25,10 @@ class ReadAhead {
         std::vector<std::uint32_t> lineFeeds;  // offsets from the headroom on, ascending
     };
 
-    // Throws std::system_error when no thread can be started.
-    ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers);
+    // Throws std::system_error when no thread can be started. With endAtMark a character 26
+    // ends the file.
+    ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers,
+              bool endAtMark = true);
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -43,6 +45,7 @@ class ReadAhead {
     FileSource& source_;
     const std::size_t chunkSize_;
     const std::size_t headroom_;
+    const bool endAtMark_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Chunk> free_;

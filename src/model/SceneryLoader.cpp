@@ -5,6 +5,7 @@
 #include "Cp1250.h"
 #include "Numbers.h"
 #include "SceneryParser.h"
+#include "SimulatorReader.h"
 #include "Translate.h"
 
 namespace tarvik {
@@ -56,8 +57,13 @@ LoadResult LoadSceneryModel(TScenery& scenery, const std::string& path, const TW
 
     LoadResult result;
     try {
-        SceneryParser parser(scenery, mode, files, dialogs, status, options);
-        parser.ParseSceneryFile(path, true, false, OriginOffsets{});
+        if (options.reading == SceneryReading::Simulator) {
+            SimulatorReader reader(scenery, mode, files, dialogs, status, options);
+            reader.Read(path);
+        } else {
+            SceneryParser parser(scenery, mode, files, dialogs, status, options);
+            parser.ParseSceneryFile(path, true, false, OriginOffsets{});
+        }
     } catch (const LoadStopped&) {
         result = {LoadStatus::Failed, Translate("Scenery", kLoadStoppedText), true};
     } catch (const std::exception& e) {

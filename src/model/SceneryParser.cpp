@@ -6,7 +6,7 @@
 #include <string>
 
 #include "Cp1250.h"
-#include "NumberText.h"
+#include "LoadBookkeeping.h"
 #include "Numbers.h"
 #include "ParseFailure.h"
 #include "PointLine.h"
@@ -47,10 +47,6 @@ namespace {
 
 std::string_view WithoutFirstFive(std::string_view line) {
     return line.substr(std::min<std::size_t>(5, line.size()));
-}
-
-std::string LoadingText(const std::string& path) {
-    return FormatText(Translate("Scenery", "Ładowanie... %1"), {DisplayPath(path)});
 }
 
 // The words of the question's buttons; any other answer ends the file as Abort does.
@@ -199,13 +195,7 @@ bool SceneryParser::Enter(const IncludeRequest& request, bool firstSegment) {
         ReportCycle(*located);
         return false;
     }
-    if (filesRead_ == options_.limits.files) {
-        throw std::runtime_error(FormatText(
-            Translate("Scenery",
-                      "Przekroczono limit %1 wczytanych plików przy dołączaniu pliku %2"),
-            {FormatFixed(static_cast<double>(options_.limits.files), 0, true),
-             DisplayPath(*located)}));
-    }
+    if (filesRead_ == options_.limits.files) ThrowFilesLimit(options_.limits, *located);
     ++filesRead_;
     reading_.insert(identity);
     const SourceLine first = stack_.empty() ? 1 : Here(*stack_.back()) + 1;
@@ -262,13 +252,7 @@ void SceneryParser::Taken(std::uint64_t bytes) {
 }
 
 void SceneryParser::CheckSegmentLimit() const {
-    std::uint64_t stored = 0;
-    for (int kind = 0; kind < kSegmentKindCount; ++kind)
-        stored += scenery_.Segments.List(static_cast<SegmentKind>(kind)).Count();
-    if (stored < options_.limits.segments) return;
-    throw std::runtime_error(FormatText(
-        Translate("Scenery", "Przekroczono limit %1 odcinków, które zmieści pamięć tego komputera"),
-        {FormatFixed(static_cast<double>(options_.limits.segments), 0, true)}));
+    tarvik::CheckSegmentLimit(scenery_, options_.limits);
 }
 
 SourceLine SceneryParser::HereInnermost() const {
@@ -276,28 +260,43 @@ SourceLine SceneryParser::HereInnermost() const {
 }
 
 void SceneryParser::Report(ProblemKind kind, std::string message, SourceLine at) {
-    // A damaged file may hold a problem on every line; the first ones tell the story.
-    if (scenery_.LoadProblems.size() >= kMostLoadProblems) {
-        ++scenery_.LoadProblemsLeftOut;
-        return;
-    }
-    scenery_.LoadProblems.push_back(
-        Problem{.kind = kind, .message = std::move(message), .at = at, .where = std::nullopt});
+    AddLoadProblem(scenery_, kind, std::move(message), at);
 }
 
 void SceneryParser::ReportCycle(const std::string& path) {
-    const std::string text = FormatText(
-        Translate("Scenery", "Pominięto cykliczne dołączenie pliku %1"), {DisplayPath(path)});
-    Report(ProblemKind::IncludeCycle, text, HereInnermost());
-    status_.StatusText(text);
-    if (cycleReported_) return;
-    cycleReported_ = true;
-    dialogs_.MessageBox(FormatText(Translate("Scenery",
-                                             "Plik %1 dołącza sam siebie (wprost lub przez inne "
-                                             "pliki). Ponowne dołączenie zostało pominięte."),
-                                   {DisplayPath(path)}),
-                        Translate("Scenery", "Błąd"), MessageIcon::Warning, MessageButtons::Ok);
+    ReportIncludeCycle(scenery_, dialogs_, status_, path, HereInnermost(), cycleReported_);
 }
+
+void SceneryParser::SimulatorSyntax(const char* what) {
+    if (syntaxReported_) return;
+    syntaxReported_ = true;
+    Report(ProblemKind::SimulatorSyntax,
+           FormatText(Translate("Scenery",
+                                "Sceneria używa składni symulatora (%1); włącz «Odczyt zgodny z "
+                                "symulatorem»"),
+                      {Translate("Scenery", what)}),
+           HereInnermost());
+}
+
+bool SceneryParser::MoreOnLine(std::string_view line, std::string_view lastToken) {
+    std::size_t rest = static_cast<std::size_t>(lastToken.data() + lastToken.size() - line.data());
+    while (rest < line.size() && line[rest] == ' ')
+        ++rest;
+    return rest < line.size() && !line.substr(rest).starts_with("//");
+}
+
+namespace {
+
+// The last word of a line before its comment.
+std::string_view LastWord(std::string_view line) {
+    line = line.substr(0, line.find("//"));
+    while (!line.empty() && line.back() == ' ')
+        line.remove_suffix(1);
+    const std::size_t space = line.rfind(' ');
+    return space == std::string_view::npos ? line : line.substr(space + 1);
+}
+
+}  // namespace
 
 SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line) {
     if (line.empty()) return Next::Continue;
@@ -319,6 +318,10 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
     if (tokens_.Empty()) return Next::Continue;
     const std::string_view keyword = tokens_[0];
     if (EqualsIgnoreCase(keyword, "node")) return NodeSection(f, line);
+    if (keyword.front() == '/' && keyword.starts_with("/*"))
+        SimulatorSyntax(TARVIK_TRANSLATE_NOOP("Scenery", "komentarz /* */"));
+    if (StartsWithIgnoreCase(keyword, "include;"))
+        SimulatorSyntax(TARVIK_TRANSLATE_NOOP("Scenery", "dołączenie z «;»"));
     if (EqualsIgnoreCase(keyword, "origin")) return OriginStatement(f, line);
     if (EqualsIgnoreCase(keyword, "endorigin")) {
         f.origin = f.entry;
@@ -327,6 +330,10 @@ SceneryParser::Next SceneryParser::TopLevelLine(Frame& f, std::string_view line)
     if (EqualsIgnoreCase(keyword, "include")) {
         if (!Need(line, 2)) return Next::StopFile;
         if (tokens_.Count() < 2) return Next::Continue;
+        // The name, at least one parameter and "end".
+        if (tokens_.Count() > 3 && LastWord(line) == "end") {
+            SimulatorSyntax(TARVIK_TRANSLATE_NOOP("Scenery", "dołączenie z parametrami"));
+        }
         std::string path;
         if (!IncludePath(f, tokens_[1], path)) return Next::Continue;
         pending_ = IncludeRequest{std::move(path), std::string(tokens_[1]), false, f.origin};
@@ -391,6 +398,8 @@ void SceneryParser::SkipUntilIgnoreCase(Frame& f, std::string_view lowerEnd) {
 SceneryParser::Next SceneryParser::TrackSection(Frame& f, std::string_view line, SourceLine node) {
     if (!Need(line, 14)) return Next::StopFile;
     if (tokens_.Count() < 14) return Next::Continue;
+    if (MoreOnLine(line, tokens_[13]))
+        SimulatorSyntax(TARVIK_TRANSLATE_NOOP("Scenery", "węzeł w jednym wierszu"));
 
     std::string name;
     if (mode_.OwnerMode && !EqualsIgnoreCase(tokens_[3], "none")) name = CutName(tokens_[3]);
@@ -508,6 +517,8 @@ bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t
 SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view line) {
     if (!Need(line, 12)) return Next::StopFile;
     if (tokens_.Count() < 12) return Next::Continue;
+    if (MoreOnLine(line, tokens_[11]))
+        SimulatorSyntax(TARVIK_TRANSLATE_NOOP("Scenery", "węzeł w jednym wierszu"));
     if (ParseInteger(tokens_[11]) >= 128) return Next::Continue;
     const SourceLine node = Here(f);
 
@@ -531,6 +542,10 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
 }
 
 SceneryParser::Next SceneryParser::FirstInitLine(Frame& f, std::string_view line) {
+    if (StartsWithIgnoreCase(line.substr(std::min(line.find_first_not_of(' '), line.size())),
+                             "include;")) {
+        SimulatorSyntax(TARVIK_TRANSLATE_NOOP("Scenery", "dołączenie z «;»"));
+    }
     if (Contains(line, "include")) {
         if (!Split(line, 2, 2) || tokens_.Count() < 2) return Next::Continue;
         std::string path;

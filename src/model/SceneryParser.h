@@ -16,6 +16,7 @@
 #include "PathResolver.h"
 #include "Scenery.h"
 #include "Translate.h"
+#include "SceneryReading.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -39,6 +40,7 @@ struct LoadStopped {};
 struct SceneryReadOptions {
     LineReader::Options lines{};
     LoadLimits limits{};
+    SceneryReading reading = SceneryReading::Classic;
 };
 
 // Reads a scenery file with its include files into the model. Includes are read through an
@@ -109,6 +111,12 @@ class SceneryParser final : private ReadMeter {
     // Enough for the keyword and a node's kind; track and traction nodes read further.
     static constexpr std::uint8_t kMostTokens = 5;
     void ReportCycle(const std::string& path);
+    // Once a load: the files use syntax that only the simulator's reading understands; what
+    // says which, and the problem stands at the line being read.
+    void SimulatorSyntax(const char* what);
+    // A line that holds more than its statement needs: the rest after the statement's last
+    // token is more than blanks and a comment.
+    static bool MoreOnLine(std::string_view line, std::string_view lastToken);
     // Adds to the scenery's load problems; at is a line of the innermost file.
     void Report(ProblemKind kind, std::string message, SourceLine at);
     SourceLine HereInnermost() const;
@@ -133,6 +141,7 @@ class SceneryParser final : private ReadMeter {
     IncludeRequest pending_;
     std::unordered_set<std::string> reading_;  // identities of the files in the include chain
     bool cycleReported_ = false;
+    bool syntaxReported_ = false;
     std::uint64_t filesRead_ = 0;
     std::uint32_t linesSinceProgress_ = 0;
     std::uint64_t bytesSinceProgress_ = 0;

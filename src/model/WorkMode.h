@@ -3,6 +3,8 @@
 #include <array>
 #include <cstdint>
 
+#include "SceneryReading.h"
+
 namespace tarvik {
 
 // Sample points per curved segment, by precision position 1..10, for the user and author mode.
@@ -20,6 +22,8 @@ struct TWorkMode {
     bool OwnerMode = false;
     int InterpolateStepsMode = 2;
     std::uint16_t InterpolateSteps = 3;
+    // Chosen in the same dialog: how the next load reads the files.
+    SceneryReading Reading = SceneryReading::Classic;
 
     static int ClampPosition(int position);
     static int DefaultPosition(bool ownerMode) { return ownerMode ? 7 : 2; }

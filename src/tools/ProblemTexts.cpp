@@ -43,6 +43,8 @@ QString ProblemKindLabel(ProblemKind kind) {
             return Tr("ProblemTexts", "Powtórzona nazwa toru");
         case ProblemKind::NoSegments:
             return Tr("ProblemTexts", "Pusta sceneria");
+        case ProblemKind::SimulatorSyntax:
+            return Tr("ProblemTexts", "Składnia symulatora");
     }
     return QString::fromUtf8(ProblemKindName(kind).data(),
                              static_cast<qsizetype>(ProblemKindName(kind).size()));

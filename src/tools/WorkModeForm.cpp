@@ -1,5 +1,6 @@
 #include "WorkModeForm.h"
 
+#include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -96,6 +97,14 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
     auto* precisionLabel = new QLabel(Tr("WorkModeForm", "Dokładność:"), this);
     precisionLabel->setBuddy(trackBar_);
 
+    simulatorReading_ = new QCheckBox(Tr("WorkModeForm", "Odczyt zgodny z symulatorem"), this);
+    simulatorReading_->setObjectName(QStringLiteral("SimulatorReading"));
+    SetHint(*simulatorReading_,
+            Tr("WorkModeForm",
+               "Czyta pliki scenerii tak jak symulator: węzły w jednym wierszu, dołączenia z "
+               "parametrami (include;plik;p1;...;end), komentarze /* */ i wszystko po FirstInit. "
+               "Wyłączony: odczyt wiersz po wierszu. Zmiana działa od następnego wczytania"));
+
     QPushButton* defaultButton = Button("MultiLineButton1", Tr("WorkModeForm", "Domyślnie"), this);
     SetHint(
         *defaultButton,
@@ -124,6 +133,7 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(modes);
     layout->addLayout(precision);
+    layout->addWidget(simulatorReading_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -131,6 +141,9 @@ TWorkModeForm::TWorkModeForm(TWorkMode& mode, ViewerDialogs& dialogs, QWidget* p
             [this](bool checked) { mode_.OwnerMode = checked; });
     connect(trackBar_, &QSlider::valueChanged, this,
             [this](int position) { mode_.SetPosition(position); });
+    connect(simulatorReading_, &QCheckBox::toggled, this, [this](bool checked) {
+        mode_.Reading = checked ? SceneryReading::Simulator : SceneryReading::Classic;
+    });
     connect(defaultButton, &QPushButton::clicked, this,
             [this] { trackBar_->setValue(TWorkMode::DefaultPosition(ownerMode_->isChecked())); });
     connect(helpButton, &QPushButton::clicked, this, [this] {
@@ -155,8 +168,10 @@ void TWorkModeForm::SyncFromMode() {
     const QSignalBlocker userBlock(userMode_);
     const QSignalBlocker ownerBlock(ownerMode_);
     const QSignalBlocker trackBlock(trackBar_);
+    const QSignalBlocker readingBlock(simulatorReading_);
     (mode_.OwnerMode ? ownerMode_ : userMode_)->setChecked(true);
     trackBar_->setValue(mode_.InterpolateStepsMode);
+    simulatorReading_->setChecked(mode_.Reading == SceneryReading::Simulator);
 }
 
 }  // namespace tarvik

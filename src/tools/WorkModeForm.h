@@ -5,12 +5,14 @@
 #include "ViewerDialogs.h"
 #include "WorkMode.h"
 
+class QCheckBox;
 class QRadioButton;
 class QSlider;
 
 namespace tarvik {
 
-// The work-mode dialog ("Tryb pracy"). Its radio buttons and slider are the work mode itself:
+// The work-mode dialog ("Tryb pracy"). Its radio buttons, slider and the reading's check box are
+// the work mode itself:
 // a change takes effect on the mode at once, whichever button closes the dialog; only the
 // number of curve samples waits for OK.
 class TWorkModeForm : public QDialog {
@@ -28,6 +30,7 @@ class TWorkModeForm : public QDialog {
     QRadioButton* userMode_ = nullptr;
     QRadioButton* ownerMode_ = nullptr;
     QSlider* trackBar_ = nullptr;
+    QCheckBox* simulatorReading_ = nullptr;
 };
 
 }  // namespace tarvik

@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QWheelEvent>
+#include <algorithm>
 #include <filesystem>
 
 #include "ColorsForm.h"
@@ -699,6 +700,34 @@ TEST_F(MainWindowTest, WorkModeDialogAsksForAReloadOnlyWithAScenery) {
                                              window.Scenery().IncFiles.end())),
               loadsBefore);
     EXPECT_TRUE(window.StatusText().startsWith("Wczyt.+Optymaliz.+Rys.: "));
+}
+
+TEST_F(MainWindowTest, TheSimulatorReadingIsChosenInTheWorkModeDialogAndTakenOnReload) {
+    Write("tor.inc", test::TrackNode(Piece(&PieceSpec::x2, 1000)));
+    // The classic reading takes the include joined by ";" for one unknown word.
+    window.LoadScenery(Write("sym.scn", "include;tor.inc;end\r\n"));
+    const auto hasSyntaxProblem = [&] {
+        return std::any_of(window.Scenery().LoadProblems.begin(),
+                           window.Scenery().LoadProblems.end(),
+                           [](const Problem& p) { return p.kind == ProblemKind::SimulatorSyntax; });
+    };
+    EXPECT_TRUE(hasSyntaxProblem());
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 0u);
+    EXPECT_FALSE(window.CollectSettings().SimulatorReading);
+
+    dialogs.basic.answers.push_back(MessageAnswer::Yes);
+    QTimer::singleShot(0, [&] {
+        QWidget* box = window.Tools().workMode->findChild<QWidget*>("SimulatorReading");
+        QTest::mouseClick(box, Qt::LeftButton);
+        window.Tools().workMode->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    Action("WorkMode")->trigger();
+    ASSERT_EQ(dialogs.Messages().size(), 1u);
+    EXPECT_EQ(dialogs.Messages()[0].text, "Czy przeładować scenerię teraz?");
+    EXPECT_EQ(window.Mode().Reading, SceneryReading::Simulator);
+    EXPECT_TRUE(window.CollectSettings().SimulatorReading);
+    EXPECT_FALSE(hasSyntaxProblem());
+    EXPECT_EQ(Count(window.Scenery().Tracks()), 1u);
 }
 
 TEST_F(MainWindowTest, TrackNamesFollowTheirItemInTheAuthorModeOnly) {

@@ -98,6 +98,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     s.Map.PaintTrackNames = true;
     s.Map.Antialiased = true;
     s.Language = LanguageChoice::English;
+    s.SimulatorReading = true;
     {
         SettingsStore store(File());
         ASSERT_TRUE(WriteSettings(store, s, dialogs));
@@ -122,6 +123,7 @@ TEST_F(SettingsTest, EveryValueSurvivesWritingAndReading) {
     EXPECT_EQ(raw.value("Labels/TrackNames").toString(), "1");
     EXPECT_EQ(raw.value("Appearance/SmoothLines").toString(), "1");
     EXPECT_EQ(raw.value("Interface/Language").toString(), "en");
+    EXPECT_EQ(raw.value("Reading/Simulator").toString(), "1");
 }
 
 // The language is read on its own before the windows are made; a value the program does not

@@ -105,7 +105,7 @@ TEST_F(ShellTest, FirstRunOpensCentredAndTheFirstCloseStoresEveryValue) {
          {"Legend/Show", "Legend/OnMap", "MiniMap/Show", "MiniMap/OnMap", "TrackList/Show",
           "TrackList/AnimateZoom", "Problems/ShowAfterLoad", "Problems/ParseErrorsUnasked",
           "Navigation/WheelZoomsAtPointer", "Navigation/KeepPointer", "Labels/TrackNames",
-          "Appearance/SmoothLines", "Interface/Language"})
+          "Appearance/SmoothLines", "Interface/Language", "Reading/Simulator"})
         expected << k;
     for (int n = 0; n < 9; ++n)
         expected << QString("Editors/Name%1").arg(n) << QString("Editors/Exe%1").arg(n)
@@ -322,7 +322,7 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
     }
     EXPECT_EQ(groups, (QStringList{"MRUList", "Bounds", "Colors", "Paint", "root", "Legend",
                                    "MiniMap", "TrackList", "root", "Editors", "root", "Problems",
-                                   "Navigation", "Labels", "Appearance", "Interface"}));
+                                   "Navigation", "Labels", "Appearance", "Interface", "Reading"}));
     const auto at = [&](const char* key) { return written.indexOf(key); };
     EXPECT_LT(at("Bounds/MFS"), at("Bounds/MMX1"));
     EXPECT_LT(at("Bounds/LY1"), at("Bounds/TLX1"));
@@ -336,7 +336,8 @@ TEST_F(ShellTest, SettingsAreWrittenInTheirOrder) {
     EXPECT_EQ(at("Navigation/KeepPointer") + 1, at("Labels/TrackNames"));
     EXPECT_EQ(at("Labels/TrackNames") + 1, at("Appearance/SmoothLines"));
     EXPECT_EQ(at("Appearance/SmoothLines") + 1, at("Interface/Language"));
-    EXPECT_EQ(written.back(), "Interface/Language");
+    EXPECT_EQ(at("Interface/Language") + 1, at("Reading/Simulator"));
+    EXPECT_EQ(written.back(), "Reading/Simulator");
 }
 
 TEST_F(ShellTest, CommandLine) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
@@ -87,6 +88,26 @@ TEST_F(WorkModeFormTest, CancelKeepsTheModeButNotTheSteps) {
     });
     EXPECT_TRUE(again);
     EXPECT_EQ(mode.InterpolateSteps, 300);
+}
+
+TEST_F(WorkModeFormTest, TheSimulatorReadingBoxIsTheModesReadingAtOnce) {
+    QCheckBox* box = form.findChild<QCheckBox*>("SimulatorReading");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), QString::fromUtf8("Odczyt zgodny z symulatorem"));
+    EXPECT_FALSE(box->toolTip().isEmpty());
+    EXPECT_FALSE(box->isChecked());
+    const bool ok = Execute([&] {
+        QTest::mouseClick(box, Qt::LeftButton);
+        EXPECT_EQ(mode.Reading, SceneryReading::Simulator);
+        Click("BitBtn2");
+    });
+    // Like the mode, the reading keeps what the user left whichever button closed the dialog.
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(mode.Reading, SceneryReading::Simulator);
+    mode.Reading = SceneryReading::Classic;
+    form.SyncFromMode();
+    EXPECT_FALSE(box->isChecked());
+    EXPECT_EQ(mode.Reading, SceneryReading::Classic);
 }
 
 TEST_F(WorkModeFormTest, HelpShowsTheModeHelp) {

@@ -130,7 +130,29 @@ TEST(TarvikCheckStatus, NothingFoundMissingSceneryAndWrongUsage) {
         EXPECT_EQ(r.status, 2) << problem;
         EXPECT_EQ(r.err, "tarvik check: " + problem +
                              "\nużycie: tarvik check SCENERIA [--author] [--precision 1..10] "
-                             "[--gap METRY] [--json]\n");
+                             "[--gap METRY] [--json]\n"
+                             "       [--reader classic|simulator]\n");
+    }
+}
+
+TEST(TarvikCheckReading, TheClassicReadingPointsToTheSimulatorReadingWhichReadsTheScenery) {
+    const std::string scenery = TARVIK_SOURCE_DIR "/tests/data/simulator-syntax/main.scn";
+    const CheckRun classic = Check({scenery});
+    EXPECT_EQ(classic.status, 3);
+    EXPECT_NE(classic.out.find(scenery +
+                               ":3: warning: simulator-syntax: Sceneria używa składni symulatora "
+                               "(komentarz /* */); włącz «Odczyt zgodny z symulatorem»\n"),
+              std::string::npos)
+        << classic.out;
+    // Read as the simulator reads it, the scenery is clean.
+    const CheckRun simulator = Check({scenery, "--reader", "simulator", "--author"});
+    EXPECT_EQ(simulator.status, 0) << simulator.out;
+    EXPECT_EQ(simulator.out, "");
+    for (const std::vector<std::string>& wrong :
+         std::vector<std::vector<std::string>>{{scenery, "--reader"}, {scenery, "--reader", "x"}}) {
+        const CheckRun r = Check(wrong);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_NE(r.err.find("--reader"), std::string::npos) << r.err;
     }
 }
 

@@ -204,7 +204,8 @@ TEST(TarvikDump, MissingSceneryAndWrongUsage) {
         EXPECT_EQ(run.status, 2) << problem;
         EXPECT_EQ(run.err, "tarvik dump: " + problem +
                                "\nużycie: tarvik dump SCENERIA [--author] [--precision 1..10] "
-                               "[--on-parse-error ignore|abort] [--summary]\n");
+                               "[--on-parse-error ignore|abort]\n"
+                               "       [--reader classic|simulator] [--summary]\n");
     }
 }
 

@@ -66,14 +66,15 @@ TEST(CliLanguageTest, WrongUsageFollowsTheLocale) {
                   "tarvik locate: --radius przyjmuje liczbę metrów, 0 lub więcej\n"
                   "użycie: tarvik locate SCENERIA X Z [--radius M] [--layers LISTA] [--author] "
                   "[--precision 1..10]\n"
-                  "       [--on-parse-error ignore|abort]\n"
+                  "       [--on-parse-error ignore|abort] [--reader classic|simulator]\n"
                   "  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród\n"
                   "  tracks,roads,rivers,traction\n")
             << polish;
         EXPECT_EQ(RunTool(polish, "render x.scn"),
                   "tarvik render: nie podano pliku wyjściowego (-o PLIK)\n"
                   "użycie: tarvik render SCENERIA [--author] [--precision 1..10] "
-                  "[--on-parse-error ignore|abort] -o PLIK [--size SZERxWYS] "
+                  "[--on-parse-error ignore|abort]\n"
+                  "       [--reader classic|simulator] -o PLIK [--size SZERxWYS] "
                   "[--map velocity|height|gradient|plain] [--layers LISTA]\n"
                   "       [--signs LISTA] [--overlays LISTA] [--no-overlays] [--transparent] "
                   "[--white]\n"
@@ -87,13 +88,14 @@ TEST(CliLanguageTest, WrongUsageFollowsTheLocale) {
               "tarvik locate: --radius takes a number of metres, 0 or more\n"
               "usage: tarvik locate SCENERY X Z [--radius M] [--layers LIST] [--author] "
               "[--precision 1..10]\n"
-              "       [--on-parse-error ignore|abort]\n"
+              "       [--on-parse-error ignore|abort] [--reader classic|simulator]\n"
               "  X Z: a point in the scenery's own axes; LIST: comma-separated from\n"
               "  tracks,roads,rivers,traction\n");
     EXPECT_EQ(RunTool("en_GB.UTF-8", "render x.scn"),
               "tarvik render: no output file given (-o FILE)\n"
               "usage: tarvik render SCENERY [--author] [--precision 1..10] "
-              "[--on-parse-error ignore|abort] -o FILE [--size WxH] "
+              "[--on-parse-error ignore|abort]\n"
+              "       [--reader classic|simulator] -o FILE [--size WxH] "
               "[--map velocity|height|gradient|plain] [--layers LIST]\n"
               "       [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent] "
               "[--white]\n"
@@ -103,11 +105,13 @@ TEST(CliLanguageTest, WrongUsageFollowsTheLocale) {
     EXPECT_EQ(RunTool("en_US.UTF-8", "check x.scn --gap"),
               "tarvik check: --gap needs a value\n"
               "usage: tarvik check SCENERY [--author] [--precision 1..10] [--gap METRES] "
-              "[--json]\n");
+              "[--json]\n"
+              "       [--reader classic|simulator]\n");
     EXPECT_EQ(RunTool("C", "stats --what"),
               "tarvik stats: nieznana opcja --what\n"
               "użycie: tarvik stats SCENERIA [--author] [--precision 1..10] "
-              "[--on-parse-error ignore|abort]\n");
+              "[--on-parse-error ignore|abort]\n"
+              "       [--reader classic|simulator]\n");
 }
 
 // A copy of the tool with no translations beside it speaks Polish.

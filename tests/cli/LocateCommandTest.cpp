@@ -171,7 +171,7 @@ TEST_F(TarvikLocate, WrongUsage) {
                   "tarvik locate: " + problem +
                       "\nużycie: tarvik locate SCENERIA X Z [--radius M] [--layers LISTA] "
                       "[--author] [--precision 1..10]\n"
-                      "       [--on-parse-error ignore|abort]\n"
+                      "       [--on-parse-error ignore|abort] [--reader classic|simulator]\n"
                       "  X Z: punkt w osiach scenerii; LISTA: rozdzielone przecinkami spośród\n"
                       "  tracks,roads,rivers,traction\n");
     }

@@ -54,11 +54,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   .buffers = 2 + static_cast<int>(size % 2),
                   .longestLine = 16 + size % 113},
         .limits = {.files = 5 + size % 50, .segments = 50 + size % 500}};
-    for (const bool author : {false, true}) {
-        Answers answers(size > 0 ? data[size - 1] : 0);
-        tarvik::TScenery scenery;
-        tarvik::LoadSceneryModel(scenery, "main.scn", tarvik::TWorkMode::Make(author, 3), files,
-                                 answers, answers, author ? ahead : tarvik::SceneryReadOptions{});
+    // Both readings, each in both modes.
+    for (const tarvik::SceneryReading reading :
+         {tarvik::SceneryReading::Classic, tarvik::SceneryReading::Simulator}) {
+        for (const bool author : {false, true}) {
+            Answers answers(size > 0 ? data[size - 1] : 0);
+            tarvik::TScenery scenery;
+            tarvik::SceneryReadOptions options = author ? ahead : tarvik::SceneryReadOptions{};
+            options.reading = reading;
+            tarvik::LoadSceneryModel(scenery, "main.scn", tarvik::TWorkMode::Make(author, 3), files,
+                                     answers, answers, options);
+        }
     }
     return 0;
 }

@@ -492,5 +492,75 @@ TEST_F(HostileTest, ALineOfSixtyFourMegabytesOfNulBytesIsReadPast) {
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
+// A track of its own in the simulator's syntax, on one line with its six texture fields.
+std::string SimulatorTrackAt(int x) {
+    const std::string at = std::to_string(x);
+    return "node -1 0 t track normal 1 2 3 4 5 0 flat vis r 4 r 0.2 2.75 2.5 " + at +
+           " 0 0 0 0 0 0 0 0 0 " + at + " 0 7 0 0 endtrack\r\n";
+}
+
+// The simulator's reading meets the same inputs within the same limits.
+TEST_F(HostileTest, TheSimulatorReadingEndsOnDamagedInputsWithinTheLimits) {
+    const SceneryReadOptions simulator{.reading = SceneryReading::Simulator};
+    std::mt19937 random(7);
+    std::string noise(1 << 20, '\0');
+    for (char& c : noise)
+        c = static_cast<char>(random());
+    EXPECT_NE(LoadWith("noise.scn", noise, simulator).status, LoadStatus::Missing);
+    // Files that end inside a quote, a block comment, a node or an include's parameters.
+    for (const std::string end :
+         {"\"open", "/* open", "node -1 0 t track switch 1 2", "include a.inc p1 p2"}) {
+        EXPECT_EQ(LoadWith("end.scn", SimulatorTrackAt(0) + end, simulator).status,
+                  LoadStatus::Loaded);
+        EXPECT_EQ(scenery.Tracks().Count(), 1u) << end;
+    }
+    // Offsets beyond the double range: the path cannot be placed and is left out.
+    EXPECT_EQ(
+        LoadWith("far.scn", "origin 1e308 0 0 origin 1e308 0 0 " + SimulatorTrackAt(0), simulator)
+            .status,
+        LoadStatus::Loaded);
+    EXPECT_TRUE(scenery.Tracks().Empty());
+    // A line of 64 MB of NUL bytes is one token, cut with its line.
+    {
+        std::ofstream out(dir.Path() / "nul.inc", std::ios::binary);
+        const std::string block(1u << 20, '\0');
+        for (int i = 0; i < 64; ++i)
+            out << block;
+        out << "\r\n" << SimulatorTrackAt(10);
+    }
+    EXPECT_EQ(
+        LoadWith("main.scn", SimulatorTrackAt(0) + "include nul.inc end\r\n", simulator).status,
+        LoadStatus::Loaded);
+    EXPECT_EQ(scenery.Tracks().Count(), 2u);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(HostileTest, TheSimulatorReadingStopsAnIncludeBombAndTooManySegments) {
+    const auto twelve = [](int level) {
+        std::string text;
+        for (int i = 0; i < 12; ++i)
+            text += "include;l" + std::to_string(level) + ".inc;(p1);end\r\n";
+        return text;
+    };
+    dir.Write("l6.inc", "// leaf\r\n");
+    for (int level = 1; level < 6; ++level)
+        dir.Write("l" + std::to_string(level) + ".inc", twelve(level + 1));
+    SceneryReadOptions options{.reading = SceneryReading::Simulator};
+    options.limits.files = 100'000;
+    const LoadResult r = LoadWith("bomb.scn", SimulatorTrackAt(0) + twelve(1), options);
+    EXPECT_EQ(r.status, LoadStatus::Failed);
+    EXPECT_EQ(r.error.find("Przekroczono limit 100 000 wczytanych plików"), 0u) << r.error;
+    EXPECT_EQ(scenery.Tracks().Count(), 1u);
+    EXPECT_EQ(Opens(), 7);
+
+    options.limits = {.files = 10, .segments = 3};
+    std::string many;
+    for (int i = 0; i < 10; ++i)
+        many += SimulatorTrackAt(i * 100);
+    const LoadResult full = LoadWith("many.scn", many, options);
+    EXPECT_EQ(full.status, LoadStatus::Failed);
+    EXPECT_EQ(scenery.Tracks().Count(), 3u);
+}
+
 }  // namespace
 }  // namespace tarvik

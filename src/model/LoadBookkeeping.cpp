@@ -1,0 +1,56 @@
+#include "LoadBookkeeping.h"
+
+#include <optional>
+#include <stdexcept>
+
+#include "Cp1250.h"
+#include "NumberText.h"
+#include "Translate.h"
+
+namespace tarvik {
+
+std::string LoadingText(const std::string& path) {
+    return FormatText(Translate("Scenery", "Ładowanie... %1"), {DisplayPath(path)});
+}
+
+void AddLoadProblem(TScenery& scenery, ProblemKind kind, std::string message, SourceLine at) {
+    if (scenery.LoadProblems.size() >= kMostLoadProblems) {
+        ++scenery.LoadProblemsLeftOut;
+        return;
+    }
+    scenery.LoadProblems.push_back(
+        Problem{.kind = kind, .message = std::move(message), .at = at, .where = std::nullopt});
+}
+
+void ThrowFilesLimit(const LoadLimits& limits, const std::string& path) {
+    throw std::runtime_error(FormatText(
+        Translate("Scenery", "Przekroczono limit %1 wczytanych plików przy dołączaniu pliku %2"),
+        {FormatFixed(static_cast<double>(limits.files), 0, true), DisplayPath(path)}));
+}
+
+void CheckSegmentLimit(const TScenery& scenery, const LoadLimits& limits) {
+    std::uint64_t stored = 0;
+    for (int kind = 0; kind < kSegmentKindCount; ++kind)
+        stored += scenery.Segments.List(static_cast<SegmentKind>(kind)).Count();
+    if (stored < limits.segments) return;
+    throw std::runtime_error(FormatText(
+        Translate("Scenery", "Przekroczono limit %1 odcinków, które zmieści pamięć tego komputera"),
+        {FormatFixed(static_cast<double>(limits.segments), 0, true)}));
+}
+
+void ReportIncludeCycle(TScenery& scenery, UserDialogs& dialogs, StatusSink& status,
+                        const std::string& path, SourceLine at, bool& told) {
+    const std::string text = FormatText(
+        Translate("Scenery", "Pominięto cykliczne dołączenie pliku %1"), {DisplayPath(path)});
+    AddLoadProblem(scenery, ProblemKind::IncludeCycle, text, at);
+    status.StatusText(text);
+    if (told) return;
+    told = true;
+    dialogs.MessageBox(FormatText(Translate("Scenery",
+                                            "Plik %1 dołącza sam siebie (wprost lub przez inne "
+                                            "pliki). Ponowne dołączenie zostało pominięte."),
+                                  {DisplayPath(path)}),
+                       Translate("Scenery", "Błąd"), MessageIcon::Warning, MessageButtons::Ok);
+}
+
+}  // namespace tarvik

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "LineReader.h"
+#include "Text.h"
+
+namespace tarvik {
+
+// One token of a file as the simulator cuts it.
+struct RawToken {
+    // Views the reader's buffer or the stream's own; valid until the next token is taken.
+    std::string_view text;
+    // Quoted text is part of it: the text is final and its case must not be folded. Other
+    // tokens are as written, to be folded (A to Z only) by whoever looks at them.
+    bool exact = false;
+    std::uint64_t line = 0;  // the file's line of its first byte, from 1
+};
+
+// Told of the comments that carry a value: "//$n ", "//$d " and "//$o " followed by the text
+// to the end of the line.
+class MarkedComments {
+  public:
+    virtual ~MarkedComments() = default;
+    virtual void MarkedComment(char mark, std::string_view text) = 0;
+};
+
+// Cuts one file into tokens: separators are space, tab, CR, LF and ";", a run of them counting
+// as one; "//" comments run to the end of the line and "/* */" comments across lines, also when
+// their marker is glued to a token, which it then ends; a '"' in a token starts quoted text that
+// joins the token as it is, to the next '"' (a backslash keeps the byte after it). A UTF-8 byte
+// order mark at the start is dropped. Lines come from a LineReader, so a file is read once
+// whatever its size.
+class TokenStream {
+  public:
+    TokenStream(LineReader& reader, MarkedComments* comments);
+
+    // The next token; false at the end of the file. With skipPlain, whole lines that hold only
+    // digits, blanks, signs, points and semicolons are passed over unread: no keyword, include,
+    // comment, quote or parameter can stand in them, so a search for a word skips them safely.
+    bool Next(RawToken& token, bool skipPlain = false);
+    // Reads past tokens up to one that a search for the word lowerEnd must look at: the word
+    // itself in any case, "include", quoted text, and with placeholders any token holding a '('.
+    // False at the end of the file.
+    bool SkipTo(std::string_view lowerEnd, bool placeholders, RawToken& token);
+    // The file's line that reading stands in: the line of the last token, or beyond it.
+    std::uint64_t Line() const { return reader_.LineNumber(); }
+
+  private:
+    bool NextLine();
+    void Comment(std::string_view rest);
+    // The token from pos_ on, which holds a quote: built in own_.
+    void QuotedToken(RawToken& token, std::size_t start);
+
+    LineReader& reader_;
+    MarkedComments* comments_;
+    std::string_view line_;
+    std::size_t pos_ = 0;
+    bool firstLine_ = true;
+    bool inBlock_ = false;  // inside a "/* */" comment
+    std::string own_;
+};
+
+}  // namespace tarvik

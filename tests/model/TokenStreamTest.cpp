@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "FileSystem.h"
+#include "LineReader.h"
+#include "Numbers.h"
+#include "TestSupport.h"
+#include "TokenStream.h"
+
+namespace tarvik {
+namespace {
+
+struct Cut {
+    std::vector<std::string> tokens;
+    std::vector<bool> exact;
+    std::vector<std::uint64_t> lines;
+    std::vector<std::pair<char, std::string>> comments;
+};
+
+class Comments final : public MarkedComments {
+  public:
+    explicit Comments(Cut& cut) : cut_(cut) {}
+    void MarkedComment(char mark, std::string_view text) override {
+        cut_.comments.emplace_back(mark, std::string(text));
+    }
+
+  private:
+    Cut& cut_;
+};
+
+Cut Tokens(std::string_view bytes) {
+    test::TempDir dir;
+    const std::string path = dir.Write("f.scn", bytes);
+    PosixFileSystem files;
+    LineReader reader(files.Open(path), {.endAtMark = false});
+    Cut cut;
+    Comments comments(cut);
+    TokenStream stream(reader, &comments);
+    RawToken t;
+    while (stream.Next(t)) {
+        cut.tokens.emplace_back(t.text);
+        cut.exact.push_back(t.exact);
+        cut.lines.push_back(t.line);
+    }
+    return cut;
+}
+
+using Words = std::vector<std::string>;
+
+TEST(TokenStream, SeparatorsAreBlanksLineEndsAndSemicolonsInRuns) {
+    EXPECT_EQ(Tokens("include;a.inc;;p1 ;\tp2\r\nend").tokens,
+              (Words{"include", "a.inc", "p1", "p2", "end"}));
+    // The comma separates nothing; case is left to the reader.
+    EXPECT_EQ(Tokens("  1,5\tNode\r\r\n\n;").tokens, (Words{"1,5", "Node"}));
+    EXPECT_EQ(Tokens("a\nb c\n\nd").lines, (std::vector<std::uint64_t>{1, 2, 2, 4}));
+}
+
+TEST(TokenStream, CommentsAlsoGluedToTokensAndBlocksAcrossLines) {
+    EXPECT_EQ(Tokens("1.0//x y\n2").tokens, (Words{"1.0", "2"}));
+    EXPECT_EQ(Tokens("a/*x*/b").tokens, (Words{"a", "b"}));
+    const Cut block = Tokens("a /* node\n -1 0 */ b /*\n\n*/c // d\ne/f");
+    EXPECT_EQ(block.tokens, (Words{"a", "b", "c", "e/f"}));
+    EXPECT_EQ(block.lines, (std::vector<std::uint64_t>{1, 2, 4, 5}));
+    // Block comments do not nest: the first "*/" ends it.
+    EXPECT_EQ(Tokens("/* /* */ x */").tokens, (Words{"x", "*/"}));
+}
+
+TEST(TokenStream, QuotedTextJoinsTheTokenAsItIs) {
+    const Cut cut = Tokens("X\"A B;//C\"Y z \"q\\\"r\"\n\"two\nlines\" W");
+    EXPECT_EQ(cut.tokens, (Words{"xA B;//Cy", "z", "q\"r", "two\nlines", "W"}));
+    EXPECT_EQ(cut.exact, (std::vector<bool>{true, false, true, true, false}));
+    EXPECT_EQ(cut.lines, (std::vector<std::uint64_t>{1, 1, 1, 2, 3}));
+}
+
+TEST(TokenStream, ByteOrderMarkIsDroppedAndByte26IsAnOrdinaryByte) {
+    EXPECT_EQ(Tokens("\xEF\xBB\xBFnode x").tokens, (Words{"node", "x"}));
+    // Only at the start of the file.
+    EXPECT_EQ(Tokens("a \xEF\xBB\xBF").tokens, (Words{"a", "\xEF\xBB\xBF"}));
+    EXPECT_EQ(Tokens(std::string("a\x1a b\nc", 6)).tokens, (Words{std::string("a\x1a"), "b", "c"}));
+}
+
+TEST(TokenStream, MarkedCommentsAreToldWithTheirText) {
+    const Cut cut = Tokens("//$n Nazwa\nx //$o Opis skladu\n//$x nic\n/* //$d w bloku */");
+    EXPECT_EQ(cut.tokens, (Words{"x"}));
+    const std::vector<std::pair<char, std::string>> expected = {{'n', "Nazwa"},
+                                                                {'o', "Opis skladu"}};
+    EXPECT_EQ(cut.comments, expected);
+}
+
+TEST(NumberPrefix, TheLongestDecimalPrefixOrZero) {
+    EXPECT_EQ(FloatPrefix("none"), 0);
+    EXPECT_EQ(FloatPrefix("1,5"), 1);
+    EXPECT_EQ(FloatPrefix("12abc"), 12);
+    EXPECT_EQ(FloatPrefix("-2.5e1x"), -25);
+    EXPECT_EQ(FloatPrefix("+.5"), 0.5);
+    EXPECT_EQ(FloatPrefix("5."), 5);
+    EXPECT_EQ(FloatPrefix("1e"), 1);
+    EXPECT_EQ(FloatPrefix("-"), 0);
+    EXPECT_EQ(FloatPrefix("."), 0);
+    EXPECT_EQ(FloatPrefix("inf"), 0);
+    EXPECT_EQ(FloatPrefix("1e999"), 0);
+    EXPECT_EQ(FloatPrefix("(p1)"), 0);
+    EXPECT_EQ(FloatPrefix("123456789.123456789"), 123456789.123456789);
+}
+
+}  // namespace
+}  // namespace tarvik
