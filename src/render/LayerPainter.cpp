@@ -1,6 +1,5 @@
 #include "LayerPainter.h"
 
-#include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -32,8 +31,14 @@ int LayerPainter::WidthFor(double metres) const {
     return std::max(1, static_cast<int>(std::nearbyint(metres * view_.Scale())));
 }
 
+bool LayerPainter::NearBand(const TSegmentObj& s) const {
+    return !((s.Y1 < bandMinY_ && s.Y2 < bandMinY_) || (s.Y1 > bandMaxY_ && s.Y2 > bandMaxY_)) ||
+           s.IsCurve();
+}
+
 bool LayerPainter::Ends(const TSegmentObj& s, QPoint& a, QPoint& b) {
     guard_.Count();
+    if (band_.image && bandCull_ && !NearBand(s)) return false;
     if (!SegmentVisible(s, view_.Min(), view_.Max(), sources_.mode)) return false;
     a = view_.Map(s.X1, s.Y1);
     b = view_.Map(s.X2, s.Y2);
@@ -49,25 +54,75 @@ void LayerPainter::Flush() {
 void LayerPainter::SetPen(const QPen& pen) {
     Flush();
     p_.setPen(pen);
+    pixelPen_ = band_.image && !p_.testRenderHint(QPainter::Antialiasing) &&
+                pen.style() == Qt::SolidLine && pen.width() == 1 &&
+                pen.capStyle() == Qt::RoundCap && pen.color().alpha() == 255;
+    pixelColor_ = pen.color().rgb();
+    // Half the width, one more for rounding and one for smoothed edges.
+    reach_ = pen.width() / 2 + 2;
+}
+
+bool LayerPainter::MeetsBand(QPoint a, QPoint b, const QPoint* c1, const QPoint* c2) const {
+    if (!band_.image || !bandCull_) return true;
+    int top = std::min(a.y(), b.y());
+    int bottom = std::max(a.y(), b.y());
+    for (const QPoint* c : {c1, c2}) {
+        if (!c) continue;
+        top = std::min(top, c->y());
+        bottom = std::max(bottom, c->y());
+    }
+    // In long long: the points may lie up to 2^30 pixels away.
+    return static_cast<long long>(bottom) + reach_ >= band_.top &&
+           static_cast<long long>(top) - reach_ < band_.bottom;
+}
+
+void LayerPainter::SetPixel(QPoint at) {
+    if (at.x() < 0 || at.x() >= band_.image->width() || at.y() < band_.top ||
+        at.y() >= band_.bottom) {
+        return;
+    }
+    reinterpret_cast<QRgb*>(band_.image->scanLine(at.y()))[at.x()] = pixelColor_;
 }
 
 void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
     const TControlPoints* c = s.Control();
+    const bool neighbours =
+        pixelPen_ && std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1;
     if (!c) {
+        if (!MeetsBand(a, b)) return;
+        if (neighbours) {
+            SetPixel(a);
+            SetPixel(b);
+            return;
+        }
         // Straight pieces of one pen go to the painter together, in their order.
         lines_.emplace_back(a, b);
         return;
     }
+    const QPoint c1 = view_.Map(s.X1 + c->CX1, s.Y1 + c->CY1);
+    const QPoint c2 = view_.Map(s.X2 + c->CX2, s.Y2 + c->CY2);
+    if (!MeetsBand(a, b, &c1, &c2)) return;
+    // A curve whose control points lie on its ends is drawn as the line between them.
+    if (neighbours && (c1 == a || c1 == b) && (c2 == a || c2 == b)) {
+        SetPixel(a);
+        SetPixel(b);
+        return;
+    }
     Flush();
-    QPainterPath path(a);
-    path.cubicTo(view_.Map(s.X1 + c->CX1, s.Y1 + c->CY1), view_.Map(s.X2 + c->CX2, s.Y2 + c->CY2),
-                 b);
-    p_.drawPath(path);
+    path_.clear();
+    path_.moveTo(a);
+    path_.cubicTo(c1, c2, b);
+    p_.drawPath(path_);
 }
 
 template <typename Visit>
 void LayerPainter::ForEachSegment(const SegmentList& list, const SegmentGrid* grid, Visit&& visit) {
-    if (grid) {
+    if (grid && band_.image && bandCull_) {
+        // Those that meet the view and the band's reach: the only ones that may show in it.
+        const TPointF min{view_.Min().x, std::max(view_.Min().y, static_cast<float>(bandMinY_))};
+        const TPointF max{view_.Max().x, std::min(view_.Max().y, static_cast<float>(bandMaxY_))};
+        grid->ForEachCandidate(min, max, visit);
+    } else if (grid) {
         grid->ForEachCandidate(view_.Min(), view_.Max(), visit);
     } else {
         for (const TSegmentObj& s : list)
@@ -106,8 +161,10 @@ void LayerPainter::PaintRoads() {
 void LayerPainter::PaintTraction() {
     QPen pen(ToQColor(sources_.colors.Traction), 1, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({1, 1});
+    bandCull_ = false;
     PaintPlain(sources_.scenery.Tractions(), sources_.index ? &sources_.index->tractions : nullptr,
                pen);
+    bandCull_ = true;
 }
 
 bool LayerPainter::IsSelected(const TSegmentObj& seg, const TSegmentObj* selected) {
