@@ -22,6 +22,21 @@ void MiniMap::Resize(int width, int height, double ratio) {
     // Blended onto the map before the first rebuild, it must not show stale memory.
     cache_.fill(Qt::white);
     picture_.fill(Qt::white);
+    drawnWith_.reset();
+}
+
+MiniMap::CacheSources MiniMap::CacheSourcesOf(const MapSources& sources) {
+    // The mini-map draws the layers alone, tracks in their plain colour, with no overlays.
+    MapOptions o = sources.options;
+    o.Type = MapType::Normal;
+    o.PaintTrackNames = false;
+    o.LegendOnMap = o.LegendOnMapEnabled = o.MiniMapOnMap = o.MiniMapOnMapEnabled = false;
+    o.PaintTransparent = false;
+    return {o, sources.colors, sources.mode.OwnerMode, sources.mode.InterpolateSteps};
+}
+
+bool MiniMap::CacheShows(const MapSources& sources) const {
+    return drawnWith_ == CacheSourcesOf(sources);
 }
 
 MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {
@@ -41,6 +56,11 @@ MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) 
     scale_ = result.scale;
     offX_ = -min.x;
     offY_ = -min.y;
+    if (result.outcome == MapOutcome::Drawn) {
+        drawnWith_ = CacheSourcesOf(sources);
+    } else {
+        drawnWith_.reset();
+    }
     return result.outcome;
 }
 
