@@ -45,21 +45,40 @@ bool LayerPainter::Ends(const TSegmentObj& s, QPoint& a, QPoint& b) {
     return a != b;
 }
 
+void LayerPainter::ApplyPen() {
+    if (!penPending_) return;
+    p_.setPen(pen_);
+    penPending_ = false;
+}
+
 void LayerPainter::Flush() {
     if (lines_.empty()) return;
+    ApplyPen();
     p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     lines_.clear();
 }
 
 void LayerPainter::SetPen(const QPen& pen) {
     Flush();
-    p_.setPen(pen);
-    pixelPen_ = band_.image && !p_.testRenderHint(QPainter::Antialiasing) &&
-                pen.style() == Qt::SolidLine && pen.width() == 1 &&
-                pen.capStyle() == Qt::RoundCap && pen.color().alpha() == 255;
+    // The painter takes it when it next draws: a change of the pen is dear, and pieces set
+    // pixel by pixel may follow with colour after colour.
+    pen_ = pen;
+    penPending_ = true;
+    pixelShape_ = band_.image && !p_.testRenderHint(QPainter::Antialiasing) &&
+                  pen.style() == Qt::SolidLine && pen.width() == 1 &&
+                  pen.capStyle() == Qt::RoundCap;
+    pixelPen_ = pixelShape_ && pen.color().alpha() == 255;
     pixelColor_ = pen.color().rgb();
     // Half the width, one more for rounding and one for smoothed edges.
     reach_ = pen.width() / 2 + 2;
+}
+
+void LayerPainter::SetPenColor(TColor color) {
+    Flush();
+    pen_.setColor(ToQColor(color));
+    penPending_ = true;
+    pixelPen_ = pixelShape_ && pen_.color().alpha() == 255;
+    pixelColor_ = pen_.color().rgb();
 }
 
 bool LayerPainter::MeetsBand(QPoint a, QPoint b, const QPoint* c1, const QPoint* c2) const {
@@ -81,7 +100,8 @@ void LayerPainter::SetPixel(QPoint at) {
         at.y() >= band_.bottom) {
         return;
     }
-    reinterpret_cast<QRgb*>(band_.image->scanLine(at.y()))[at.x()] = pixelColor_;
+    reinterpret_cast<QRgb*>(bits_ + static_cast<std::ptrdiff_t>(at.y()) * stride_)[at.x()] =
+        pixelColor_;
 }
 
 void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
@@ -109,6 +129,7 @@ void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
         return;
     }
     Flush();
+    ApplyPen();
     path_.clear();
     path_.moveTo(a);
     path_.cubicTo(c1, c2, b);
@@ -197,9 +218,8 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
 
     // Line speeds are bytes: their colours are worked out once a drawing.
     std::array<std::optional<TColor>, 256> speedColors;
-    QPen pen = SolidPen(colors.Track, WidthFor(1.435));
     TColor current = colors.Track;
-    SetPen(pen);
+    SetPen(SolidPen(colors.Track, WidthFor(1.435)));
     QPoint a, b;
     const SegmentGrid* grid = sources_.index ? &sources_.index->tracks : nullptr;
     ForEachSegment(sources_.scenery.Tracks(), grid, [&](const TSegmentObj& seg) {
@@ -234,13 +254,13 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
         }
         if (color != current) {
             current = color;
-            pen.setColor(ToQColor(color));
-            SetPen(pen);
+            SetPenColor(color);
         }
         DrawSegment(seg, a, b);
         if (!signs) return;
         // Signs cover the lines drawn so far.
         Flush();
+        ApplyPen();
         if (const auto speed = SpeedSignNumber(seg.Velocity); o.PaintSpeedLimit && speed) {
             for (const QPoint end : {a, b})
                 signCache.DrawSpeed(p_, QPoint(end.x() - h, end.y() - h), *speed);

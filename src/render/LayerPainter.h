@@ -55,6 +55,9 @@ class LayerPainter {
                  RunawayGuard& guard, bool vector = false, RasterBand band = {})
         : p_(painter), view_(view), sources_(sources), guard_(guard), vector_(vector), band_(band) {
         if (!band_.image) return;
+        // Taken once: the picture's own accessors check for sharing on every call.
+        bits_ = band_.image->bits();
+        stride_ = band_.image->bytesPerLine();
         const double m = view_.Scale();
         // The river's pen, the halo and the signs (two of them a sign's size from the end).
         const double reach =
@@ -85,6 +88,10 @@ class LayerPainter {
     void PaintPlain(const SegmentList& list, const SegmentGrid* grid, const QPen& pen);
     void DrawSegment(const TSegmentObj& s, QPoint a, QPoint b);
     void SetPen(const QPen& pen);
+    // The pen last set, in another colour.
+    void SetPenColor(TColor color);
+    // Gives the painter the pen last set, when it does not hold it yet.
+    void ApplyPen();
     // Draws the straight pieces gathered so far.
     void Flush();
     // The picture points of both ends, or false when the segment is culled or on one pixel.
@@ -112,7 +119,12 @@ class LayerPainter {
     QPainterPath path_;
     // The current pen draws a one-pixel, round-capped, opaque, unsmoothed line: a piece between
     // neighbouring pixels sets just those two, to this colour.
+    QPen pen_;
+    bool penPending_ = false;
+    bool pixelShape_ = false;
     bool pixelPen_ = false;
+    uchar* bits_ = nullptr;
+    qsizetype stride_ = 0;
     QRgb pixelColor_ = 0;
     // Pixels of the pen's reach beyond the line it draws, for the band test.
     int reach_ = 0;

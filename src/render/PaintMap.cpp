@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <thread>
 #include <vector>
 
@@ -74,17 +75,41 @@ void PaintLabels(QPainter& p, const MapRequest& request) {
 // Rows a band has at least: below that, a thread costs more than it saves.
 constexpr int kMinBandRows = 48;
 
-// How many bands of rows the layers are drawn in, each on a thread of its own. One when the
-// drawing may stop halfway: the runaway question is asked on the caller's thread, and only
-// a drawing that walks more segments than its limit asks it.
-int BandCount(const MapRequest& request, int rows) {
-    if (request.plain) return 1;
+// Whether the drawing runs to its end: the runaway question, which may stop it halfway, is
+// asked only of a drawing that walks more segments than its limit.
+bool RunsToTheEnd(const MapRequest& request) {
     const TScenery& s = request.sources.scenery;
     const std::uint64_t most = std::uint64_t{s.Rivers().Count()} + s.Roads().Count() +
                                2 * std::uint64_t{s.Tracks().Count()} + s.Tractions().Count();
-    if (most >= request.hooks.runawayLimit) return 1;
+    return most < request.hooks.runawayLimit;
+}
+
+// How many bands of rows the layers are drawn in, each on a thread of its own: one when the
+// drawing may stop halfway, as the runaway question is asked on the caller's thread.
+int BandCount(const MapRequest& request, int rows) {
+    if (request.plain || !RunsToTheEnd(request)) return 1;
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     return std::clamp(rows / kMinBandRows, 1, std::min(cores, 8));
+}
+
+// The target's own pixels, when the drawing may go straight into them instead of into a
+// picture copied on at the end: a picture of the drawing's size and pixel format that nothing
+// shares, under a painter that neither moves, clips nor blends, and a drawing that cannot stop
+// halfway (a stopped drawing leaves the target as it was).
+std::optional<QImage> TargetPixels(const MapRequest& request) {
+    const QPainter& t = request.target;
+    QPaintDevice* device = t.device();
+    if (request.plain || !device || device->devType() != QInternal::Image) return std::nullopt;
+    auto* image = static_cast<QImage*>(device);
+    if (image->size() != QSize(request.view.Width(), request.view.Height()) ||
+        image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1 ||
+        !image->isDetached() || !t.transform().isIdentity() || t.hasClipping() ||
+        t.opacity() != 1 || t.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        !RunsToTheEnd(request)) {
+        return std::nullopt;
+    }
+    return QImage(image->bits(), image->width(), image->height(), image->bytesPerLine(),
+                  image->format());
 }
 
 // The layers and the track names into the picture. Bands are drawn at once, each with the
@@ -191,7 +216,11 @@ MapResult PaintMap(const MapRequest& request) {
         if (!miniMap) PaintVectorOverlays(p, request);
         p.restore();
     } else {
-        QImage picture(view.Width(), view.Height(), QImage::Format_RGB32);
+        // One picture of the pixels, not a copy: a copy would be detached by the first write.
+        std::optional<QImage> targetPixels = TargetPixels(request);
+        QImage ownPicture;
+        if (!targetPixels) ownPicture = QImage(view.Width(), view.Height(), QImage::Format_RGB32);
+        QImage& picture = targetPixels ? *targetPixels : ownPicture;
         picture.fill(background);
         try {
             PaintRaster(picture, request, guard);
@@ -203,7 +232,7 @@ MapResult PaintMap(const MapRequest& request) {
             AddOverlays(picture, view.Scale(), request.pixelRatio, sources.options,
                         request.overlays);
         }
-        request.target.drawImage(0, 0, picture);
+        if (!targetPixels) request.target.drawImage(0, 0, picture);
     }
 
     if (!miniMap && hooks.status) hooks.status->StatusText(stopwatch.ElapsedText("Rysowanie: "));
