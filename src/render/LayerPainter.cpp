@@ -47,6 +47,8 @@ bool LayerPainter::Ends(const TSegmentObj& s, QPoint& a, QPoint& b) {
 
 void LayerPainter::ApplyPen() {
     if (!penPending_) return;
+    if (colorPending_) pen_.setColor(ToQColor(penColor_));
+    colorPending_ = false;
     p_.setPen(pen_);
     penPending_ = false;
 }
@@ -64,6 +66,7 @@ void LayerPainter::SetPen(const QPen& pen) {
     // pixel by pixel may follow with colour after colour.
     pen_ = pen;
     penPending_ = true;
+    colorPending_ = false;
     pixelShape_ = band_.image && !p_.testRenderHint(QPainter::Antialiasing) &&
                   pen.style() == Qt::SolidLine && pen.width() == 1 &&
                   pen.capStyle() == Qt::RoundCap;
@@ -75,10 +78,19 @@ void LayerPainter::SetPen(const QPen& pen) {
 
 void LayerPainter::SetPenColor(TColor color) {
     Flush();
-    pen_.setColor(ToQColor(color));
+    penColor_ = color;
+    colorPending_ = true;
     penPending_ = true;
-    pixelPen_ = pixelShape_ && pen_.color().alpha() == 255;
-    pixelColor_ = pen_.color().rgb();
+    if ((color & 0xFF000000u) == 0) {
+        // A plain colour, $00BBGGRR: the pixel without a QColor made for it.
+        pixelColor_ = qRgb(static_cast<int>(RedOf(color)), static_cast<int>(GreenOf(color)),
+                           static_cast<int>(BlueOf(color)));
+        pixelPen_ = pixelShape_;
+    } else {
+        const QColor c = ToQColor(color);
+        pixelColor_ = c.rgb();
+        pixelPen_ = pixelShape_ && c.alpha() == 255;
+    }
 }
 
 bool LayerPainter::MeetsBand(QPoint a, QPoint b, const QPoint* c1, const QPoint* c2) const {
@@ -210,9 +222,11 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
     const MapOptions& o = sources_.options;
     const ColorSlots& colors = sources_.colors;
     const SceneryRanges& r = sources_.scenery.Ranges();
-    const bool needGradient = o.PaintElevation || o.Type == MapType::Elevation;
     const int s = static_cast<int>(std::nearbyint(16 * view_.Scale()));
     const bool signs = (o.PaintSpeedLimit || o.PaintElevation) && s > 8;
+    // Worked out only where it colours the track or gives its sign.
+    const bool needGradient =
+        (byMapType && o.Type == MapType::Elevation) || (signs && o.PaintElevation);
     SignCache signCache(s, vector_, o.Antialiased);
     const int h = s / 2;
 

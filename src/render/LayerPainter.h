@@ -121,6 +121,9 @@ class LayerPainter {
     // neighbouring pixels sets just those two, to this colour.
     QPen pen_;
     bool penPending_ = false;
+    // The pen's colour, set on the pen when the painter takes it.
+    TColor penColor_ = 0;
+    bool colorPending_ = false;
     bool pixelShape_ = false;
     bool pixelPen_ = false;
     uchar* bits_ = nullptr;
