@@ -25,9 +25,12 @@ void MiniMap::Resize(int width, int height, double ratio) {
     drawnWith_.reset();
 }
 
-MiniMap::CacheSources MiniMap::CacheSourcesOf(const MapSources& sources) {
-    // The mini-map draws the layers alone, tracks in their plain colour, with no overlays.
+MiniMap::CacheSources MiniMap::CacheSourcesOf(const MapSources& sources, float scale) {
+    // The mini-map draws the layers alone, tracks in their plain colour, with no overlays,
+    // and signs only when the scenery is small enough for them to show.
     MapOptions o = sources.options;
+    // (They show from 9 pixels on; below 8 no rounding of the scale can bring them.)
+    if (16.0 * scale < 8) o.PaintSpeedLimit = o.PaintElevation = false;
     o.Type = MapType::Normal;
     o.PaintTrackNames = false;
     o.LegendOnMap = o.LegendOnMapEnabled = o.MiniMapOnMap = o.MiniMapOnMapEnabled = false;
@@ -36,7 +39,7 @@ MiniMap::CacheSources MiniMap::CacheSourcesOf(const MapSources& sources) {
 }
 
 bool MiniMap::CacheShows(const MapSources& sources) const {
-    return drawnWith_ == CacheSourcesOf(sources);
+    return drawnWith_ == CacheSourcesOf(sources, scale_);
 }
 
 MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {
@@ -57,7 +60,7 @@ MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) 
     offX_ = -min.x;
     offY_ = -min.y;
     if (result.outcome == MapOutcome::Drawn) {
-        drawnWith_ = CacheSourcesOf(sources);
+        drawnWith_ = CacheSourcesOf(sources, scale_);
     } else {
         drawnWith_.reset();
     }

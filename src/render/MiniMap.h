@@ -59,7 +59,8 @@ class MiniMap {
         std::uint16_t interpolateSteps = 0;
         bool operator==(const CacheSources&) const = default;
     };
-    static CacheSources CacheSourcesOf(const MapSources& sources);
+    // At the cache's scale, which decides whether signs show.
+    static CacheSources CacheSourcesOf(const MapSources& sources, float scale);
 
     QImage cache_;
     std::optional<CacheSources> drawnWith_;
