@@ -117,13 +117,15 @@ class LayerPainter {
     std::vector<QLine> lines_;
     // Reused for every curve: a path of its own each time costs an allocation.
     QPainterPath path_;
-    // The current pen draws a one-pixel, round-capped, opaque, unsmoothed line: a piece between
-    // neighbouring pixels sets just those two, to this colour.
+    // The pen last set; the painter takes it when it next draws.
     QPen pen_;
     bool penPending_ = false;
     // The pen's colour, set on the pen when the painter takes it.
     TColor penColor_ = 0;
     bool colorPending_ = false;
+    // The current pen draws a one-pixel, round-capped, unsmoothed line (pixelShape_) and is
+    // opaque as well (pixelPen_): a piece between neighbouring pixels sets just those two, to
+    // pixelColor_, in the band's pixels.
     bool pixelShape_ = false;
     bool pixelPen_ = false;
     uchar* bits_ = nullptr;
