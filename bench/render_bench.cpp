@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <numbers>
 #include <optional>
 #include <random>
@@ -84,20 +85,36 @@ void Build(TScenery& scenery, long count, unsigned seed) {
     WidenBounds(store.Bounds);
 }
 
-double BestMs(const MapSources& sources, TPointF min, TPointF max, int runs) {
+// The processor time of the whole process, all its threads, in milliseconds.
+double ProcessorMs() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) * 1e3 + static_cast<double>(t.tv_nsec) / 1e6;
+}
+
+struct Timing {
+    double wall = 1e300;
+    double processor = 1e300;
+};
+
+// The best wall time of runs drawings, and the least processor time one of them took: on a
+// machine shared with other work the wall time shows the waits for a core as well.
+Timing Best(const MapSources& sources, TPointF min, TPointF max, int runs) {
     QImage target(1920, 1080, QImage::Format_RGB32);
-    double best = 1e300;
+    Timing best;
     for (int i = 0; i < runs; ++i) {
         TPointF lo = min;
         TPointF hi = max;
         QPainter p(&target);
+        const double cpu0 = ProcessorMs();
         const auto start = std::chrono::steady_clock::now();
         if (const std::optional<MapView> view = FitMap(lo, hi, 1920, 1080)) {
             PaintMap({.target = p, .view = *view, .sources = sources});
         }
         const std::chrono::duration<double, std::milli> took =
             std::chrono::steady_clock::now() - start;
-        best = std::min(best, took.count());
+        best.wall = std::min(best.wall, took.count());
+        best.processor = std::min(best.processor, ProcessorMs() - cpu0);
     }
     return best;
 }
@@ -141,15 +158,19 @@ int main(int argc, char** argv) {
     const TPointF partMin{static_cast<float>(cx - partW / 2), static_cast<float>(cy - partH / 2)};
     const TPointF partMax{static_cast<float>(cx + partW / 2), static_cast<float>(cy + partH / 2)};
 
-    const double whole = BestMs(sources, b.SceneryMin, b.SceneryMax, runs);
-    const double part = BestMs(sources, partMin, partMax, runs);
+    const Timing wholeTiming = Best(sources, b.SceneryMin, b.SceneryMax, runs);
+    const Timing partTiming = Best(sources, partMin, partMax, runs);
+    const double whole = wholeTiming.wall;
+    const double part = partTiming.wall;
     std::printf("track segments stored: %zu (curves %ld, %.1f %%)\n", scenery.Tracks().Count(),
                 curves, 100.0 * curves / static_cast<double>(scenery.Tracks().Count()));
     std::printf("picture 1920 x 1080, velocity map, rivers, roads and tracks, best of %d\n", runs);
-    std::printf("whole view: %8.1f ms   target <= 250 ms: %s\n", whole,
-                whole <= 250 ? "met" : "NOT met");
-    std::printf("1 %% view:   %8.1f ms   target <= 25 ms: %s\n", part,
-                part <= 25 ? "met" : "NOT met");
+    std::printf("whole view: %8.1f ms   target <= 60 ms: %s\n", whole,
+                whole <= 60 ? "met" : "NOT met");
+    std::printf("1 %% view:   %8.1f ms   target <= 5 ms: %s\n", part,
+                part <= 5 ? "met" : "NOT met");
+    std::printf("processor time, all threads: whole view %.1f ms, 1 %% view %.1f ms\n",
+                wholeTiming.processor, partTiming.processor);
     std::printf("whole / 1 %%: %7.1f     target >= 20: %s\n", whole / part,
                 whole / part >= 20 ? "met" : "NOT met");
     return 0;

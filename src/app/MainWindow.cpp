@@ -379,20 +379,9 @@ void TForm1::RedrawMap(RedrawCause cause) {
     if (!SceneryLoaded() || ModelBusy()) return;
     SyncOptions();
     ClampToScenery(view_, scenery_.Bounds());
-    switch (cause) {
-        case RedrawCause::Load:
-        case RedrawCause::Layer:
-        case RedrawCause::ShowLegend:
-        case RedrawCause::ShowMiniMap:
-        case RedrawCause::Transparency:
-        case RedrawCause::MapType:
-        // The mini-map's picture holds the old colours until it is drawn again.
-        case RedrawCause::Colors:
-            tools_.miniMap->Refresh(true);
-            break;
-        default:
-            break;
-    }
+    // The mini-map's picture of the scenery is drawn again for a new scenery; for changed
+    // layers or colours it sees that itself when it frames the view below.
+    if (cause == RedrawCause::Load) tools_.miniMap->Refresh(true);
     QImage& picture = map_->Picture();
     if (picture.width() < 1 || picture.height() < 1) return;
     {
@@ -562,7 +551,10 @@ void TForm1::MapTypeVelocityClick(QAction* item) {
 }
 
 void TForm1::KoloryClick() {
-    if (!tools_.colors->Execute()) return;
+    if (tools_.colors->Execute()) ColorsChanged();
+}
+
+void TForm1::ColorsChanged() {
     if (SceneryLoaded()) {
         RedrawMap(RedrawCause::Colors);
     } else {

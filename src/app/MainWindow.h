@@ -95,6 +95,10 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void ReloadScenery();
     void CheckFilesChanged();
     void RedrawMap(RedrawCause cause);
+    // The colours have been changed (by the colours window): the map and the legend take them.
+    void ColorsChanged();
+    // A drawing is still to come: the zoom to a track is under way.
+    bool DrawingPending() const { return zoom_->Running(); }
 
     bool SceneryLoaded() const override { return sceneryLoaded_; }
     const TScenery& Scenery() const { return scenery_; }

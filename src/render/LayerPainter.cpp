@@ -1,6 +1,5 @@
 #include "LayerPainter.h"
 
-#include <QPainterPath>
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -35,42 +34,131 @@ int LayerPainter::WidthFor(double metres) const {
     return std::max(1, static_cast<int>(std::nearbyint(metres * view_.Scale())));
 }
 
+bool LayerPainter::NearBand(const TSegmentObj& s) const {
+    return !((s.Y1 < bandMinY_ && s.Y2 < bandMinY_) || (s.Y1 > bandMaxY_ && s.Y2 > bandMaxY_)) ||
+           s.IsCurve();
+}
+
 bool LayerPainter::Ends(const TSegmentObj& s, QPoint& a, QPoint& b) {
     guard_.Count();
+    if (band_.image && bandCull_ && !NearBand(s)) return false;
     if (!SegmentVisible(s, view_.Min(), view_.Max(), sources_.mode)) return false;
     a = view_.Map(s.X1, s.Y1);
     b = view_.Map(s.X2, s.Y2);
     return a != b;
 }
 
+void LayerPainter::ApplyPen() {
+    if (!penPending_) return;
+    if (colorPending_) pen_.setColor(ToQColor(penColor_));
+    colorPending_ = false;
+    p_.setPen(pen_);
+    penPending_ = false;
+}
+
 void LayerPainter::Flush() {
     if (lines_.empty()) return;
+    ApplyPen();
     p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     lines_.clear();
 }
 
 void LayerPainter::SetPen(const QPen& pen) {
     Flush();
-    p_.setPen(pen);
+    // The painter takes it when it next draws: a change of the pen is dear, and pieces set
+    // pixel by pixel may follow with colour after colour.
+    pen_ = pen;
+    penPending_ = true;
+    colorPending_ = false;
+    pixelShape_ = band_.image && !p_.testRenderHint(QPainter::Antialiasing) &&
+                  pen.style() == Qt::SolidLine && pen.width() == 1 &&
+                  pen.capStyle() == Qt::RoundCap;
+    pixelPen_ = pixelShape_ && pen.color().alpha() == 255;
+    pixelColor_ = pen.color().rgb();
+    // Half the width, one more for rounding and one for smoothed edges.
+    reach_ = pen.width() / 2 + 2;
+}
+
+void LayerPainter::SetPenColor(TColor color) {
+    Flush();
+    penColor_ = color;
+    colorPending_ = true;
+    penPending_ = true;
+    if ((color & 0xFF000000u) == 0) {
+        // A plain colour, $00BBGGRR: the pixel without a QColor made for it.
+        pixelColor_ = qRgb(static_cast<int>(RedOf(color)), static_cast<int>(GreenOf(color)),
+                           static_cast<int>(BlueOf(color)));
+        pixelPen_ = pixelShape_;
+    } else {
+        const QColor c = ToQColor(color);
+        pixelColor_ = c.rgb();
+        pixelPen_ = pixelShape_ && c.alpha() == 255;
+    }
+}
+
+bool LayerPainter::MeetsBand(QPoint a, QPoint b, const QPoint* c1, const QPoint* c2) const {
+    if (!band_.image || !bandCull_) return true;
+    int top = std::min(a.y(), b.y());
+    int bottom = std::max(a.y(), b.y());
+    for (const QPoint* c : {c1, c2}) {
+        if (!c) continue;
+        top = std::min(top, c->y());
+        bottom = std::max(bottom, c->y());
+    }
+    // In long long: the points may lie up to 2^30 pixels away.
+    return static_cast<long long>(bottom) + reach_ >= band_.top &&
+           static_cast<long long>(top) - reach_ < band_.bottom;
+}
+
+void LayerPainter::SetPixel(QPoint at) {
+    if (at.x() < 0 || at.x() >= band_.image->width() || at.y() < band_.top ||
+        at.y() >= band_.bottom) {
+        return;
+    }
+    reinterpret_cast<QRgb*>(bits_ + static_cast<std::ptrdiff_t>(at.y()) * stride_)[at.x()] =
+        pixelColor_;
 }
 
 void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
     const TControlPoints* c = s.Control();
+    const bool neighbours =
+        pixelPen_ && std::abs(a.x() - b.x()) <= 1 && std::abs(a.y() - b.y()) <= 1;
     if (!c) {
+        if (!MeetsBand(a, b)) return;
+        if (neighbours) {
+            SetPixel(a);
+            SetPixel(b);
+            return;
+        }
         // Straight pieces of one pen go to the painter together, in their order.
         lines_.emplace_back(a, b);
         return;
     }
+    const QPoint c1 = view_.Map(s.X1 + c->CX1, s.Y1 + c->CY1);
+    const QPoint c2 = view_.Map(s.X2 + c->CX2, s.Y2 + c->CY2);
+    if (!MeetsBand(a, b, &c1, &c2)) return;
+    // A curve whose control points lie on its ends is drawn as the line between them.
+    if (neighbours && (c1 == a || c1 == b) && (c2 == a || c2 == b)) {
+        SetPixel(a);
+        SetPixel(b);
+        return;
+    }
     Flush();
-    QPainterPath path(a);
-    path.cubicTo(view_.Map(s.X1 + c->CX1, s.Y1 + c->CY1), view_.Map(s.X2 + c->CX2, s.Y2 + c->CY2),
-                 b);
-    p_.drawPath(path);
+    ApplyPen();
+    path_.clear();
+    path_.moveTo(a);
+    path_.cubicTo(c1, c2, b);
+    p_.drawPath(path_);
 }
 
 template <typename Visit>
 void LayerPainter::ForEachSegment(const SegmentList& list, const SegmentGrid* grid, Visit&& visit) {
-    if (grid) {
+    if (grid && band_.image && bandCull_) {
+        // Those that meet the view and the band's reach: the only ones that may show in it.
+        const TPointF min{view_.Min().x, std::max(view_.Min().y, static_cast<float>(bandMinY_))};
+        const TPointF max{view_.Max().x, std::min(view_.Max().y, static_cast<float>(bandMaxY_))};
+        grid->ForEachCandidate(min, max, visit);
+    } else if (grid) {
         grid->ForEachCandidate(view_.Min(), view_.Max(), visit);
     } else {
         for (const TSegmentObj& s : list)
@@ -109,8 +197,10 @@ void LayerPainter::PaintRoads() {
 void LayerPainter::PaintTraction() {
     QPen pen(ToQColor(sources_.colors.Traction), 1, Qt::CustomDashLine, Qt::FlatCap);
     pen.setDashPattern({1, 1});
+    bandCull_ = false;
     PaintPlain(sources_.scenery.Tractions(), sources_.index ? &sources_.index->tractions : nullptr,
                pen);
+    bandCull_ = true;
 }
 
 bool LayerPainter::IsSelected(const TSegmentObj& seg, const TSegmentObj* selected) {
@@ -135,17 +225,18 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
     const MapOptions& o = sources_.options;
     const ColorSlots& colors = sources_.colors;
     const SceneryRanges& r = sources_.scenery.Ranges();
-    const bool needGradient = o.PaintElevation || o.Type == MapType::Elevation;
     const int s = static_cast<int>(std::nearbyint(16 * view_.Scale()));
     const bool signs = (o.PaintSpeedLimit || o.PaintElevation) && s > 8;
+    // Worked out only where it colours the track or gives its sign.
+    const bool needGradient =
+        (byMapType && o.Type == MapType::Elevation) || (signs && o.PaintElevation);
     SignCache signCache(s, vector_, o.Antialiased);
     const int h = s / 2;
 
     // Line speeds are bytes: their colours are worked out once a drawing.
     std::array<std::optional<TColor>, 256> speedColors;
-    QPen pen = SolidPen(colors.Track, WidthFor(1.435));
     TColor current = colors.Track;
-    SetPen(pen);
+    SetPen(SolidPen(colors.Track, WidthFor(1.435)));
     QPoint a, b;
     const SegmentGrid* grid = sources_.index ? &sources_.index->tracks : nullptr;
     ForEachSegment(sources_.scenery.Tracks(), grid, [&](const TSegmentObj& seg) {
@@ -180,13 +271,13 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
         }
         if (color != current) {
             current = color;
-            pen.setColor(ToQColor(color));
-            SetPen(pen);
+            SetPenColor(color);
         }
         DrawSegment(seg, a, b);
         if (!signs) return;
         // Signs cover the lines drawn so far.
         Flush();
+        ApplyPen();
         if (const auto speed = SpeedSignNumber(seg.Velocity); o.PaintSpeedLimit && speed) {
             for (const QPoint end : {a, b})
                 signCache.DrawSpeed(p_, QPoint(end.x() - h, end.y() - h), *speed);

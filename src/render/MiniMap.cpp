@@ -22,6 +22,24 @@ void MiniMap::Resize(int width, int height, double ratio) {
     // Blended onto the map before the first rebuild, it must not show stale memory.
     cache_.fill(Qt::white);
     picture_.fill(Qt::white);
+    drawnWith_.reset();
+}
+
+MiniMap::CacheSources MiniMap::CacheSourcesOf(const MapSources& sources, float scale) {
+    // The mini-map draws the layers alone, tracks in their plain colour, with no overlays,
+    // and signs only when the scenery is small enough for them to show.
+    MapOptions o = sources.options;
+    // (They show from 9 pixels on; below 8 no rounding of the scale can bring them.)
+    if (16.0 * scale < 8) o.PaintSpeedLimit = o.PaintElevation = false;
+    o.Type = MapType::Normal;
+    o.PaintTrackNames = false;
+    o.LegendOnMap = o.LegendOnMapEnabled = o.MiniMapOnMap = o.MiniMapOnMapEnabled = false;
+    o.PaintTransparent = false;
+    return {o, sources.colors, sources.mode.OwnerMode, sources.mode.InterpolateSteps};
+}
+
+bool MiniMap::CacheShows(const MapSources& sources) const {
+    return drawnWith_ == CacheSourcesOf(sources, scale_);
 }
 
 MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {
@@ -41,6 +59,11 @@ MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) 
     scale_ = result.scale;
     offX_ = -min.x;
     offY_ = -min.y;
+    if (result.outcome == MapOutcome::Drawn) {
+        drawnWith_ = CacheSourcesOf(sources, scale_);
+    } else {
+        drawnWith_.reset();
+    }
     return result.outcome;
 }
 

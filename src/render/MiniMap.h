@@ -23,6 +23,10 @@ class MiniMap {
     // Draws the scenery into the cache again and keeps the cache's mapping. Returns how the
     // drawing ended, Drawn also when there is nothing to draw.
     MapOutcome Rebuild(const MapSources& sources, const PaintHooks& hooks = {});
+    // Whether the cache holds the scenery drawn with these switches and colours: those of the
+    // main map alone (its type, the names, the overlays) leave the cache as it is. A change of
+    // the scenery itself is not seen here.
+    bool CacheShows(const MapSources& sources) const;
     // Draws the window picture from the cache with the frame of view.
     void Refresh(const ViewState& view, const SceneryBounds& bounds);
 
@@ -47,7 +51,19 @@ class MiniMap {
     static void PaintFrame(QPainter& p, const ViewState& view, float scale, float offX, float offY,
                            std::optional<QSize> within = std::nullopt, int ratio = 1);
 
+    // What the cache was drawn with, as far as it shows in the cache.
+    struct CacheSources {
+        MapOptions options;
+        ColorSlots colors;
+        bool ownerMode = false;
+        std::uint16_t interpolateSteps = 0;
+        bool operator==(const CacheSources&) const = default;
+    };
+    // At the cache's scale, which decides whether signs show.
+    static CacheSources CacheSourcesOf(const MapSources& sources, float scale);
+
     QImage cache_;
+    std::optional<CacheSources> drawnWith_;
     QImage picture_;
     float scale_ = 0;
     float offX_ = 0;

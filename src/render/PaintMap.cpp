@@ -1,6 +1,10 @@
 #include "PaintMap.h"
 
+#include <algorithm>
 #include <cmath>
+#include <optional>
+#include <thread>
+#include <vector>
 
 #include "ElapsedText.h"
 #include "LayerPainter.h"
@@ -47,21 +51,103 @@ void AddOverlays(QImage& picture, double m, double ratio, const MapOptions& o,
     }
 }
 
-// The layers of the view in their order, each when its switch is on, and the track names over
-// them.
-void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard) {
+// The layers of the view in their order, each when its switch is on; on a raster band, only
+// what shows in it.
+void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard,
+                 RasterBand band = {}) {
     p.setRenderHint(QPainter::Antialiasing, request.sources.options.Antialiased);
     p.setBrush(Qt::NoBrush);
-    LayerPainter layers(p, request.view, request.sources, guard, request.vector);
+    LayerPainter layers(p, request.view, request.sources, guard, request.vector, band);
     const MapOptions& o = request.sources.options;
     if (o.PaintRiver) layers.PaintRivers();
     if (o.PaintRoad) layers.PaintRoads();
     if (o.PaintTrack) layers.PaintTracks(request.selected, request.purpose != MapPurpose::MiniMap);
     if (o.PaintTraction) layers.PaintTraction();
+}
+
+// The track names over the layers.
+void PaintLabels(QPainter& p, const MapRequest& request) {
     if (TrackLabelsShown(request.sources, request.purpose)) {
         PaintTrackLabels(p, PlaceTrackLabels(request.view, request.sources, request.pixelRatio),
                          request.pixelRatio);
     }
+}
+
+// Rows a band has at least: below that, a thread costs more than it saves.
+constexpr int kMinBandRows = 48;
+
+// Whether the drawing runs to its end: the runaway question, which may stop it halfway, is
+// asked only of a drawing that walks more segments than its limit.
+bool RunsToTheEnd(const MapRequest& request) {
+    const TScenery& s = request.sources.scenery;
+    const std::uint64_t most = std::uint64_t{s.Rivers().Count()} + s.Roads().Count() +
+                               2 * std::uint64_t{s.Tracks().Count()} + s.Tractions().Count();
+    return most < request.hooks.runawayLimit;
+}
+
+// How many bands of rows the layers are drawn in, each on a thread of its own: one when the
+// drawing may stop halfway, as the runaway question is asked on the caller's thread.
+int BandCount(const MapRequest& request, int rows) {
+    if (request.plain || !RunsToTheEnd(request)) return 1;
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    return std::clamp(rows / kMinBandRows, 1, std::min(cores, 8));
+}
+
+// The target's own pixels, when the drawing may go straight into them instead of into a
+// picture copied on at the end: a picture of the drawing's size and pixel format that nothing
+// shares, under a painter that neither moves, clips nor blends, and a drawing that cannot stop
+// halfway (a stopped drawing leaves the target as it was).
+std::optional<QImage> TargetPixels(const MapRequest& request) {
+    const QPainter& t = request.target;
+    QPaintDevice* device = t.device();
+    if (request.plain || !device || device->devType() != QInternal::Image) return std::nullopt;
+    auto* image = static_cast<QImage*>(device);
+    if (image->size() != QSize(request.view.Width(), request.view.Height()) ||
+        image->format() != QImage::Format_RGB32 || image->devicePixelRatio() != 1 ||
+        !image->isDetached() || !t.transform().isIdentity() || t.hasClipping() ||
+        t.opacity() != 1 || t.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        !RunsToTheEnd(request)) {
+        return std::nullopt;
+    }
+    return QImage(image->bits(), image->width(), image->height(), image->bytesPerLine(),
+                  image->format());
+}
+
+// The layers and the track names into the picture. Bands are drawn at once, each with the
+// painter clipped to its rows and the segments in list order, so that every pixel is drawn by
+// the same pieces in the same order as in one band.
+void PaintRaster(QImage& picture, const MapRequest& request, RunawayGuard& guard) {
+    const int bands = BandCount(request, picture.height());
+    if (bands == 1) {
+        QPainter p(&picture);
+        PaintLayers(p, request, guard,
+                    request.plain ? RasterBand{} : RasterBand{&picture, 0, picture.height()});
+        PaintLabels(p, request);
+        return;
+    }
+    uchar* const bits = picture.bits();
+    const qsizetype stride = picture.bytesPerLine();
+    const PaintHooks unasked{};
+    std::vector<std::thread> workers;
+    workers.reserve(static_cast<std::size_t>(bands));
+    for (int i = 0; i < bands; ++i) {
+        const int top = picture.height() * i / bands;
+        const int rows = picture.height() * (i + 1) / bands - top;
+        workers.emplace_back([&, top, rows] {
+            // The same pixels seen as a picture of their own, for a painter of this thread.
+            QImage whole(bits, picture.width(), picture.height(), stride, picture.format());
+            QPainter p(&whole);
+            p.setClipRect(0, top, picture.width(), rows);
+            RunawayGuard bandGuard(unasked);
+            PaintLayers(p, request, bandGuard, RasterBand{&whole, top, top + rows});
+        });
+    }
+    for (std::thread& worker : workers)
+        worker.join();
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing, request.sources.options.Antialiased);
+    p.setBrush(Qt::NoBrush);
+    PaintLabels(p, request);
 }
 
 // The overlays of AddOverlays drawn as shapes and text at the same places. Each shape is
@@ -122,6 +208,7 @@ MapResult PaintMap(const MapRequest& request) {
         p.fillRect(QRect(0, 0, view.Width(), view.Height()), background);
         try {
             PaintLayers(p, request, guard);
+            PaintLabels(p, request);
         } catch (const DrawingStopped& stopped) {
             p.restore();
             result.outcome = stopped.outcome;
@@ -130,11 +217,14 @@ MapResult PaintMap(const MapRequest& request) {
         if (!miniMap) PaintVectorOverlays(p, request);
         p.restore();
     } else {
-        QImage picture(view.Width(), view.Height(), QImage::Format_RGB32);
+        // One picture of the pixels, not a copy: a copy would be detached by the first write.
+        std::optional<QImage> targetPixels = TargetPixels(request);
+        QImage ownPicture;
+        if (!targetPixels) ownPicture = QImage(view.Width(), view.Height(), QImage::Format_RGB32);
+        QImage& picture = targetPixels ? *targetPixels : ownPicture;
         picture.fill(background);
         try {
-            QPainter p(&picture);
-            PaintLayers(p, request, guard);
+            PaintRaster(picture, request, guard);
         } catch (const DrawingStopped& stopped) {
             result.outcome = stopped.outcome;
             return result;
@@ -143,7 +233,7 @@ MapResult PaintMap(const MapRequest& request) {
             AddOverlays(picture, view.Scale(), request.pixelRatio, sources.options,
                         request.overlays);
         }
-        request.target.drawImage(0, 0, picture);
+        if (!targetPixels) request.target.drawImage(0, 0, picture);
     }
 
     if (!miniMap && hooks.status)

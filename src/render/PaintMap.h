@@ -71,6 +71,10 @@ struct MapRequest {
     // for each: the view's fit and the widths of lines and signs are in picture pixels, while
     // the overlays keep their size on the screen and are drawn finer.
     double pixelRatio = 1;
+    // Every segment handed to the painter, on the caller's thread: the picture as the painter
+    // alone draws it, which the quicker ways of drawing it (bands on several threads, pixels
+    // set directly) must match pixel for pixel.
+    bool plain = false;
 };
 
 enum class MapOutcome {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <bit>
 #include <cstdint>
 #include <vector>
 
@@ -31,17 +32,26 @@ class SegmentGrid {
                 visit(*s);
             return;
         }
-        scratch_.assign(large_.begin(), large_.end());
+        // Marks in list order, of this call alone (drawings in bands ask the same grid at
+        // once): a segment met in several cells is visited once, and reading the marks in
+        // order costs less than sorting the cells' entries.
+        std::vector<std::uint64_t> marks((order_.size() + 63) / 64, 0);
+        const auto mark = [&marks](std::uint32_t i) {
+            marks[i >> 6] |= std::uint64_t{1} << (i & 63);
+        };
+        for (const std::uint32_t i : large_)
+            mark(i);
         for (int cy = cy0; cy <= cy1; ++cy) {
             const std::size_t row = static_cast<std::size_t>(cy) * static_cast<std::size_t>(nx_);
             const std::uint32_t* first = entries_.data() + cellStart_[row + cx0];
             const std::uint32_t* last = entries_.data() + cellStart_[row + cx1 + 1];
-            scratch_.insert(scratch_.end(), first, last);
+            for (const std::uint32_t* e = first; e != last; ++e)
+                mark(*e);
         }
-        std::sort(scratch_.begin(), scratch_.end());
-        scratch_.erase(std::unique(scratch_.begin(), scratch_.end()), scratch_.end());
-        for (const std::uint32_t i : scratch_)
-            visit(*order_[i]);
+        for (std::size_t w = 0; w < marks.size(); ++w) {
+            for (std::uint64_t bits = marks[w]; bits != 0; bits &= bits - 1)
+                visit(*order_[w * 64 + static_cast<std::size_t>(std::countr_zero(bits))]);
+        }
     }
 
   private:
@@ -54,7 +64,6 @@ class SegmentGrid {
     std::vector<std::uint32_t> cellStart_;  // per cell, where its positions begin in entries_
     std::vector<std::uint32_t> entries_;
     std::vector<std::uint32_t> large_;  // segments over many cells, checked on every query
-    mutable std::vector<std::uint32_t> scratch_;
 };
 
 // The grids of the four lists of a loaded scenery.

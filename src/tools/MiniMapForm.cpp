@@ -28,7 +28,8 @@ void TMiniMapForm::Refresh(bool rebuild) {
     // A cache discarded by a resize while hidden (the first showing follows one) holds no
     // scenery to put the frame on, whatever the caller asked. Showing needs no rebuild of its
     // own: the main window redraws with a rebuild when it shows this window.
-    if (rebuild || cacheStale_) {
+    // Switches and colours that the mini-map shows are seen here; a new scenery is not.
+    if (rebuild || cacheStale_ || !miniMap_.CacheShows(sources)) {
         const MapOutcome outcome = miniMap_.Rebuild(sources, host_.MiniMapPaintHooks());
         host_.MiniMapDrawn(outcome);
         cacheStale_ = false;

@@ -35,7 +35,8 @@ class TMiniMapForm : public QWidget {
 
     TMiniMapForm(MiniMapHost& host, QWidget* parent);
 
-    // Draws the window picture again, with rebuild first the cached scenery picture. A hidden
+    // Draws the window picture again, first the cached scenery picture when rebuild asks for it
+    // (a new scenery) or the switches and colours it was drawn with have changed. A hidden
     // window and an empty bounding box are left alone.
     void Refresh(bool rebuild);
     const QImage& Picture() const { return miniMap_.Picture(); }

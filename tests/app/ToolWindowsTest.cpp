@@ -171,6 +171,37 @@ TEST_F(MiniMapFormTest, CacheResizedWhileHiddenIsRebuiltByTheNextRefresh) {
     EXPECT_EQ(form.Picture().size(), QSize(80, 60));
 }
 
+TEST_F(MiniMapFormTest, CacheIsDrawnAgainForItsLayersAndColoursAlone) {
+    form.show();
+    form.Refresh(true);
+    ASSERT_EQ(host.rebuilds, 1);
+    // The main map's type, names, overlays and transparency do not show in the mini-map.
+    host.options.Type = MapType::Elevation;
+    host.options.PaintTrackNames = true;
+    host.options.LegendOnMap = host.options.MiniMapOnMap = true;
+    host.options.PaintTransparent = !host.options.PaintTransparent;
+    form.Refresh(false);
+    EXPECT_EQ(host.rebuilds, 1);
+    const QImage plain = form.Map().Cache();
+    // A layer, the smoothing and a colour do.
+    host.options.PaintTrack = false;
+    form.Refresh(false);
+    EXPECT_EQ(host.rebuilds, 2);
+    EXPECT_NE(form.Map().Cache(), plain);
+    host.options.PaintTrack = true;
+    form.Refresh(false);
+    EXPECT_EQ(host.rebuilds, 3);
+    EXPECT_EQ(form.Map().Cache(), plain);
+    host.options.Antialiased = true;
+    form.Refresh(false);
+    EXPECT_EQ(host.rebuilds, 4);
+    host.colors.Track = 0x0000FF;
+    form.Refresh(false);
+    EXPECT_EQ(host.rebuilds, 5);
+    form.Refresh(false);
+    EXPECT_EQ(host.rebuilds, 5);
+}
+
 // The host decides what an Abort at the runaway question means; the window goes on.
 TEST_F(MiniMapFormTest, EveryRebuildTellsTheHostHowItEnded) {
     test::ScriptedDialogs dialogs;

@@ -1,0 +1,234 @@
+// The quick drawing (bands on several threads, pieces between neighbouring pixels set directly,
+// pieces beside a band left out) against the plain one, where the painter draws every segment
+// on one thread: the pictures must be the same pixel for pixel.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <cmath>
+#include <memory>
+#include <numbers>
+#include <optional>
+#include <random>
+#include <string>
+
+#include "LegendPicture.h"
+#include "PaintMap.h"
+#include "QtColor.h"
+#include "Scenery.h"
+#include "SceneryLoader.h"
+#include "SegmentGrid.h"
+
+namespace tarvik {
+namespace {
+
+// Runs of pieces over a square of side metres, of every kind, each piece continuing the one
+// before it: straight ones and curves, from far below a pixel to many pixels long at the views
+// drawn, with speeds, heights, names (a few shared) and wires.
+void Generate(TScenery& scenery, unsigned seed, int pieces, double side) {
+    std::mt19937_64 rng(seed);
+    std::uniform_real_distribution<double> unit(0, 1);
+    SegmentStore& store = scenery.Segments;
+    store.Ranges.Reset();
+    bool first = true;
+    for (int made = 0; made < pieces;) {
+        double x = unit(rng) * side;
+        double y = unit(rng) * side;
+        double heading = unit(rng) * 2 * std::numbers::pi;
+        double h = unit(rng) * 300;
+        const auto kind = static_cast<SegmentKind>(rng() % 4);
+        // Lengths from a tenth of a metre to a tenth of the square, per run.
+        const double scale = std::pow(10.0, -1 + unit(rng) * (std::log10(side / 10) + 1));
+        const auto velocity =
+            static_cast<std::uint8_t>(rng() % 16 == 0 ? 0 : 20 + 10 * (rng() % 15));
+        for (int piece = 0; piece < 60 && made < pieces; ++piece, ++made) {
+            const bool curve = rng() % 4 == 0;
+            const double length = scale * (0.2 + unit(rng));
+            const double turn = curve ? (unit(rng) - 0.5) * 1.2 : (unit(rng) - 0.5) * 0.1;
+            const double x2 = x + length * std::cos(heading + turn);
+            const double y2 = y + length * std::sin(heading + turn);
+            const double h2 = h + (unit(rng) - 0.5) * length * 0.06;
+            const double k = length / 3;
+            const std::string name =
+                rng() % 3 == 0 ? "tor" + std::to_string(rng() % 40) : std::string();
+            store.NewSegment({.kind = kind,
+                              .name = name,
+                              .x1 = x,
+                              .y1 = y,
+                              .x2 = x2,
+                              .y2 = y2,
+                              .height1 = h,
+                              .height2 = h2,
+                              .cx1 = curve ? k * std::cos(heading) : 0,
+                              .cy1 = curve ? k * std::sin(heading) : 0,
+                              .cx2 = curve ? -k * std::cos(heading + 2 * turn) : 0,
+                              .cy2 = curve ? -k * std::sin(heading + 2 * turn) : 0,
+                              .velocity = velocity});
+            if (first) {
+                store.StartBounds(x, y, x2, y2);
+                first = false;
+            } else {
+                store.ExtendBounds(x, y);
+                store.ExtendBounds(x2, y2);
+            }
+            x = x2;
+            y = y2;
+            h = h2;
+            heading += curve ? 2 * turn : turn;
+        }
+    }
+    FinishRanges(store.Ranges);
+    WidenBounds(store.Bounds);
+}
+
+class FastDrawingTest : public ::testing::Test {
+  protected:
+    // The quick and the plain picture of min..max at w x h; the views are fitted alike.
+    std::pair<QImage, QImage> Draw(TPointF min, TPointF max, int w, int h,
+                                   const TSegmentObj* selected, MapPurpose purpose,
+                                   const SceneryIndex* index) {
+        const auto draw = [&](bool plain) {
+            QImage picture(w, h, QImage::Format_RGB32);
+            picture.fill(Qt::magenta);
+            QPainter p(&picture);
+            TPointF lo = min, hi = max;
+            const std::optional<MapView> view =
+                FitMap(lo, hi, static_cast<std::uint16_t>(w), static_cast<std::uint16_t>(h));
+            if (view) {
+                PaintMap({.target = p,
+                          .view = *view,
+                          .sources = {*scenery, options, colors, mode, index},
+                          .selected = selected,
+                          .purpose = purpose,
+                          .overlays = overlays,
+                          .plain = plain});
+            }
+            p.end();
+            return picture;
+        };
+        return {draw(false), draw(true)};
+    }
+
+    std::unique_ptr<TScenery> scenery = std::make_unique<TScenery>();
+    MapOptions options{.PaintRiver = true,
+                       .PaintRoad = true,
+                       .PaintTrack = true,
+                       .PaintTraction = true,
+                       .Type = MapType::Velocity};
+    ColorSlots colors;
+    TWorkMode mode = TWorkMode::Make(true, 2);
+    OverlayPictures overlays;
+};
+
+int Differences(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y);
+    }
+    return n;
+}
+
+TEST_F(FastDrawingTest, RandomViewsOfGeneratedSceneriesAreTheSame) {
+    const QImage legend = MakeLegendPicture(MapType::Velocity, scenery->Ranges(), colors, 1);
+    QImage mini(60, 40, QImage::Format_RGB32);
+    mini.fill(qRgb(10, 200, 30));
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> unit(0, 1);
+    int checked = 0;
+    for (const unsigned seed : {1u, 2u, 3u}) {
+        scenery = std::make_unique<TScenery>();
+        const double side = seed == 3 ? 200000 : 5000;
+        Generate(*scenery, seed, 6000, side);
+        const SceneryIndex index(*scenery);
+        const TSegmentObj* named = nullptr;
+        for (const TSegmentObj& s : scenery->Tracks()) {
+            if (s.HasName()) named = &s;
+        }
+        for (int view = 0; view < 24; ++view) {
+            options.Type = static_cast<MapType>(view % 4);
+            options.PaintSpeedLimit = view % 3 != 0;
+            options.PaintElevation = view % 2 == 0;
+            options.PaintTrackNames = view % 5 == 0;
+            options.Antialiased = view % 7 == 3;
+            options.PaintTransparent = view % 2 == 1;
+            options.LegendOnMap = options.LegendOnMapEnabled = view % 3 == 1;
+            options.MiniMapOnMap = options.MiniMapOnMapEnabled = view % 4 == 1;
+            options.PaintRiver = view % 6 != 5;
+            overlays = {.legend = &legend, .miniMap = &mini};
+            // From the whole scenery and more down to a few metres, anywhere.
+            const double size = side * std::pow(10.0, -unit(rng) * std::log10(side / 5)) * 1.3;
+            const double cx = unit(rng) * side, cy = unit(rng) * side;
+            const TPointF min{static_cast<float>(cx - size / 2), static_cast<float>(cy - size / 3)};
+            const TPointF max{static_cast<float>(cx + size / 2), static_cast<float>(cy + size / 3)};
+            const int w = 160 + static_cast<int>(unit(rng) * 400);
+            const int h = 100 + static_cast<int>(unit(rng) * 300);
+            const MapPurpose purpose = view % 8 == 7 ? MapPurpose::MiniMap : MapPurpose::Screen;
+            const auto [fast, plain] = Draw(min, max, w, h, view % 3 == 2 ? named : nullptr,
+                                            purpose, view % 2 == 0 ? &index : nullptr);
+            EXPECT_EQ(Differences(fast, plain), 0)
+                << "seed " << seed << " view " << view << ": " << min.x << "," << min.y << " "
+                << max.x << "," << max.y << " at " << w << "x" << h;
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 72);
+}
+
+TEST_F(FastDrawingTest, WholeViewsOfShortPiecesAreTheSame) {
+    // Pieces of a few pixels and less, where most of them are set directly; every map type.
+    Generate(*scenery, 11, 20000, 20000);
+    const SceneryIndex index(*scenery);
+    const SceneryBounds& b = scenery->Bounds();
+    for (int type = 0; type < 4; ++type) {
+        options.Type = static_cast<MapType>(type);
+        for (const int h : {120, 480}) {
+            const auto [fast, plain] =
+                Draw(b.SceneryMin, b.SceneryMax, 640, h, nullptr, MapPurpose::Screen, &index);
+            EXPECT_EQ(Differences(fast, plain), 0) << "type " << type << ", height " << h;
+        }
+    }
+}
+
+TEST_F(FastDrawingTest, PiecesBetweenNeighbouringPixelsSetThoseTwo) {
+    // Lines and curves with their control points on their ends, in all eight directions and at
+    // the picture's edges, against the painter's own one-pixel pen.
+    options = {.PaintTrack = true, .Type = MapType::Normal};
+    scenery->Segments.Ranges.Reset();
+    const double step = 1.0;
+    for (int dx = -1; dx <= 1; ++dx) {
+        for (int dy = -1; dy <= 1; ++dy) {
+            for (int combo = 0; combo < 5; ++combo) {
+                for (const double x : {0.0, 7.0, 63.0}) {
+                    for (const double y : {0.0, 9.0, 47.0}) {
+                        const double x2 = x + dx * step, y2 = y + dy * step;
+                        const bool curve = combo < 4;
+                        scenery->Segments.NewSegment(
+                            {.kind = SegmentKind::Track,
+                             .x1 = x,
+                             .y1 = y,
+                             .x2 = x2,
+                             .y2 = y2,
+                             .cx1 = curve && (combo & 1) ? x2 - x : 0,
+                             .cy1 = curve && (combo & 1) ? y2 - y : 0,
+                             .cx2 = curve && (combo & 2) ? 0 : (curve ? x - x2 : 0),
+                             .cy2 = curve && (combo & 2) ? 0 : (curve ? y - y2 : 0)});
+                    }
+                }
+            }
+        }
+    }
+    // One metre a pixel: the view's corner on the pixel's corner.
+    const auto [fast, plain] =
+        Draw({-0.5f, -0.5f}, {63.5f, 47.5f}, 64, 48, nullptr, MapPurpose::MiniMap, nullptr);
+    EXPECT_EQ(Differences(fast, plain), 0);
+    int drawn = 0;
+    for (int y = 0; y < fast.height(); ++y) {
+        for (int x = 0; x < fast.width(); ++x)
+            drawn += fast.pixel(x, y) == ToRgb(colors.Track);
+    }
+    EXPECT_GT(drawn, 30);
+}
+
+}  // namespace
+}  // namespace tarvik
