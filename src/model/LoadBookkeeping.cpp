@@ -1,16 +1,31 @@
 #include "LoadBookkeeping.h"
 
+#include <algorithm>
 #include <optional>
 #include <stdexcept>
 
 #include "Cp1250.h"
 #include "NumberText.h"
+#include "SceneryParser.h"
 #include "Translate.h"
 
 namespace tarvik {
 
 std::string LoadingText(const std::string& path) {
     return FormatText(Translate("Scenery", "Ładowanie... %1"), {DisplayPath(path)});
+}
+
+void ReportLoadProgress(StatusSink& status, const std::string& file, const LineReader& current,
+                        const LineReader& top) {
+    const auto size = [](const LineReader& r) {
+        return static_cast<std::uint64_t>(std::max<std::int64_t>(r.Source().Stamp().size, 0));
+    };
+    status.Progress({.file = file,
+                     .fileDone = current.BytesRead(),
+                     .fileSize = size(current),
+                     .sceneryDone = top.BytesRead(),
+                     .scenerySize = size(top)});
+    if (status.StopRequested()) throw LoadStopped{};
 }
 
 void AddLoadProblem(TScenery& scenery, ProblemKind kind, std::string message, SourceLine at) {

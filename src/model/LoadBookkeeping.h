@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "LineReader.h"
 #include "LoadLimits.h"
 #include "Problems.h"
 #include "Scenery.h"
@@ -14,6 +15,11 @@ namespace tarvik {
 
 // The status text while a file is read.
 std::string LoadingText(const std::string& path);
+
+// Tells how far the innermost file and the top scenery file are read; a stop the user asked
+// for ends the load here (LoadStopped).
+void ReportLoadProgress(StatusSink& status, const std::string& file, const LineReader& current,
+                        const LineReader& top);
 
 // Adds to the scenery's load problems; a damaged file may hold a problem on every line, so
 // beyond kMostLoadProblems they are only counted.

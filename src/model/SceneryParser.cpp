@@ -232,18 +232,7 @@ void SceneryParser::ReportProgress() {
     linesSinceProgress_ = 0;
     bytesSinceProgress_ = 0;
     filesSinceProgress_ = 0;
-    const auto size = [](const Frame& f) {
-        return static_cast<std::uint64_t>(
-            std::max<std::int64_t>(f.reader.Source().Stamp().size, 0));
-    };
-    const Frame& current = *stack_.back();
-    const Frame& top = *stack_.front();
-    status_.Progress({.file = current.path,
-                      .fileDone = current.reader.BytesRead(),
-                      .fileSize = size(current),
-                      .sceneryDone = top.reader.BytesRead(),
-                      .scenerySize = size(top)});
-    if (status_.StopRequested()) throw LoadStopped{};
+    ReportLoadProgress(status_, stack_.back()->path, stack_.back()->reader, stack_.front()->reader);
 }
 
 void SceneryParser::Taken(std::uint64_t bytes) {
