@@ -713,6 +713,29 @@ and %1 more</translation>
     </message>
 </context>
 <context>
+    <name>PictureWriter</name>
+    <message>
+        <source>Nie można utworzyć pliku „%1”: %2</source>
+        <translation>Cannot create file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Błąd zapisu pliku „%1”: %2</source>
+        <translation>Error writing file "%1": %2</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pustego obrazu do pliku „%1”</source>
+        <translation>Cannot write an empty picture to "%1"</translation>
+    </message>
+    <message>
+        <source>Błąd zapisu pliku „%1”</source>
+        <translation>Error writing file "%1"</translation>
+    </message>
+    <message>
+        <source>Zapis pliku „%1” został przerwany</source>
+        <translation>Writing "%1" was stopped</translation>
+    </message>
+</context>
+<context>
     <name>ProblemTexts</name>
     <message>
         <source>Błąd parsowania</source>
@@ -1322,7 +1345,7 @@ and %1 more</translation>
     </message>
     <message>
         <source>Sceneria używa składni symulatora (%1); włącz «Odczyt zgodny z symulatorem»</source>
-        <translation>The scenery uses the simulator's syntax (%1); turn on “Read as the simulator does”</translation>
+        <translation>The scenery uses the simulator&apos;s syntax (%1); turn on “Read as the simulator does”</translation>
     </message>
     <message>
         <source>komentarz /* */</source>
@@ -1958,7 +1981,7 @@ usage: tarvik %1 %3
   tracks,roads,rivers,traction</source>
         <translation>SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
        [--on-parse-error ignore|abort] [--reader classic|simulator]
-  X Z: a point in the scenery's own axes; LIST: comma-separated from
+  X Z: a point in the scenery&apos;s own axes; LIST: comma-separated from
   tracks,roads,rivers,traction</translation>
     </message>
     <message>
@@ -2007,7 +2030,7 @@ commands:
   locate SCENERY X Z [--radius M] [--layers LIST] [--author] [--precision 1..10]
          [--on-parse-error ignore|abort] [--reader classic|simulator]
       load a scenery and print as JSON the segments near the point X Z (in the
-      scenery's own axes), nearest first, each with the file and line it was read from
+      scenery&apos;s own axes), nearest first, each with the file and line it was read from
   render SCENERY -o FILE [--size WxH] [--map velocity|height|gradient|plain]
          [--layers LIST] [--signs LIST] [--overlays LIST] [--no-overlays] [--transparent]
          [--white] [--view MINX,MINY,MAXX,MAXY] [--settings FILE] [--author]
@@ -2018,7 +2041,7 @@ commands:
       load a scenery and print its statistics as JSON
 
 --reader simulator reads the files as the simulator does (one stream of tokens, includes
-with parameters, paths from the scenery's folder); classic, the default, line by line.
+with parameters, paths from the scenery&apos;s folder); classic, the default, line by line.
 </translation>
     </message>
 </context>

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Text.h"
+#include "Translate.h"
 
 // jpeglib.h needs size_t and FILE declared first.
 #include <jpeglib.h>
@@ -27,8 +28,23 @@ namespace {
 // The resolution of an SVG's pixels, the same as a picture's.
 constexpr int kCssDpi = 96;
 
-std::string SystemError(const std::string& what, const std::string& path, int error) {
-    return what + " \"" + path + "\": " + std::strerror(error);
+// The pattern takes the file as %1 and the system's reason as %2.
+std::string SystemError(const char* pattern, const std::string& path, int error) {
+    return FormatText(Translate("PictureWriter", pattern), {path, std::strerror(error)});
+}
+
+constexpr const char* kCannotCreate =
+    TARVIK_TRANSLATE_NOOP("PictureWriter", "Nie można utworzyć pliku „%1”: %2");
+constexpr const char* kWriteFailed =
+    TARVIK_TRANSLATE_NOOP("PictureWriter", "Błąd zapisu pliku „%1”: %2");
+
+std::string EmptyPicture(const std::string& path) {
+    return FormatText(Translate("PictureWriter", "Nie można zapisać pustego obrazu do pliku „%1”"),
+                      {path});
+}
+
+std::string WriteError(const std::string& path) {
+    return FormatText(Translate("PictureWriter", "Błąd zapisu pliku „%1”"), {path});
 }
 
 std::string FolderOf(const std::string& path) {
@@ -61,7 +77,7 @@ class PendingFile {
         temp_ = FolderOf(target_) + "/." + name + ".XXXXXX";
         const int fd = mkstemp(temp_.data());
         if (fd < 0) {
-            error_ = SystemError("Cannot create file", path_, errno);
+            error_ = SystemError(kCannotCreate, path_, errno);
             temp_.clear();
             return;
         }
@@ -77,7 +93,7 @@ class PendingFile {
         }
         file_ = fdopen(fd, "wb");
         if (!file_) {
-            error_ = SystemError("Cannot create file", path_, errno);
+            error_ = SystemError(kCannotCreate, path_, errno);
             close(fd);
         }
     }
@@ -100,11 +116,13 @@ class PendingFile {
         const int writeError = errno;
         const bool closed = std::fclose(file) == 0;
         if (!written || !closed) {
-            return SystemError("Error writing file", path_, written ? errno : writeError);
+            return SystemError(kWriteFailed, path_, written ? errno : writeError);
         }
-        if (mayCommit && !mayCommit()) return "Writing \"" + path_ + "\" was stopped";
+        if (mayCommit && !mayCommit())
+            return FormatText(Translate("PictureWriter", "Zapis pliku „%1” został przerwany"),
+                              {path_});
         if (std::rename(temp_.c_str(), target_.c_str()) != 0) {
-            return SystemError("Cannot create file", path_, errno);
+            return SystemError(kCannotCreate, path_, errno);
         }
         temp_.clear();
         return std::nullopt;
@@ -375,7 +393,7 @@ std::optional<PictureFormat> PictureFormatOfName(std::string_view path) {
 
 std::optional<std::string> WritePicture(const QImage& picture, const std::string& path,
                                         PictureFormat format, const MayCommit& mayCommit) {
-    if (picture.isNull()) return "Cannot write an empty picture to \"" + path + "\"";
+    if (picture.isNull()) return EmptyPicture(path);
     if (format == PictureFormat::Png) return WritePng(picture, path, mayCommit);
     if (IsVectorFormat(format)) return "A picture of pixels cannot be written as paths";
     const QImage image = picture.convertToFormat(QImage::Format_RGB32);
@@ -384,8 +402,7 @@ std::optional<std::string> WritePicture(const QImage& picture, const std::string
     std::optional<std::string> error;
     switch (format) {
         case PictureFormat::Bmp:
-            if (!WriteBmp(image, file.File()))
-                error = SystemError("Error writing file", path, errno);
+            if (!WriteBmp(image, file.File())) error = SystemError(kWriteFailed, path, errno);
             break;
         case PictureFormat::Gif:
             error = WriteGif(image, file.File());
@@ -404,14 +421,14 @@ std::optional<std::string> WritePicture(const QImage& picture, const std::string
 
 std::optional<std::string> WritePng(const QImage& picture, const std::string& path,
                                     const MayCommit& mayCommit) {
-    if (picture.isNull()) return "Cannot write an empty picture to \"" + path + "\"";
+    if (picture.isNull()) return EmptyPicture(path);
     PendingFile file(path);
     if (file.Error()) return file.Error();
     {
         // Qt writes through the pending file's stream, which it leaves open.
         QFile out;
         if (!out.open(file.File(), QIODevice::WriteOnly) || !picture.save(&out, "PNG")) {
-            return "Error writing file \"" + path + "\"";
+            return WriteError(path);
         }
         out.close();
     }
@@ -422,19 +439,19 @@ std::optional<std::string> WriteVectorPicture(const Drawing& draw, QSize size,
                                               const std::string& path, PictureFormat format,
                                               const MayCommit& mayCommit) {
     if (!IsVectorFormat(format)) return "\"" + path + "\" is not written in paths";
-    if (size.isEmpty()) return "Cannot write an empty picture to \"" + path + "\"";
+    if (size.isEmpty()) return EmptyPicture(path);
     PendingFile file(path);
     if (file.Error()) return file.Error();
     {
         // Qt writes through the pending file's stream, which it leaves open.
         QFile out;
         if (!out.open(file.File(), QIODevice::WriteOnly)) {
-            return "Error writing file \"" + path + "\"";
+            return WriteError(path);
         }
         const bool painted =
             format == PictureFormat::Svg ? PaintSvg(out, draw, size) : PaintPdf(out, draw, size);
         if (!painted || out.error() != QFileDevice::NoError) {
-            return "Error writing file \"" + path + "\"";
+            return WriteError(path);
         }
         out.close();
     }
