@@ -77,20 +77,21 @@ double ParseFloat(std::string_view token) {
 double FloatPrefix(std::string_view token) {
     const char* p = token.data();
     const char* const end = p + token.size();
+    double value = 0;
+    if (ShortDecimalAt(p, end, value)) return value;
     const bool negative = p != end && *p == '-';
     if (p != end && (*p == '+' || *p == '-')) ++p;
     const char* const body = p;
-    std::uint64_t mantissa = 0;
     std::size_t digits = 0;
     while (p != end && IsDigit(*p)) {
-        mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+        ++p;
         ++digits;
     }
-    std::size_t fraction = 0;
     if (p != end && *p == '.') {
         const char* const point = p++;
+        std::size_t fraction = 0;
         while (p != end && IsDigit(*p)) {
-            mantissa = mantissa * 10 + static_cast<unsigned>(*p++ - '0');
+            ++p;
             ++fraction;
         }
         // A lone point is no number; a point after digits is ("5." is 5).
@@ -98,10 +99,6 @@ double FloatPrefix(std::string_view token) {
         digits += fraction;
     }
     if (digits == 0) return 0;
-    const bool exponent = p != end && (*p == 'e' || *p == 'E');
-    // Most numbers are short decimals without an exponent: see ShortDecimal.
-    if (!exponent && digits <= 15) return ShortDecimal(mantissa, fraction, negative);
-    double value = 0;
     const auto [ptr, ec] = std::from_chars(body, end, value);
     if (ec == std::errc::result_out_of_range) {
         // An underflow goes to zero as it should; an overflow is taken as no number.

@@ -286,6 +286,12 @@ void SimulatorReader::Leave() {
 }
 
 bool SimulatorReader::NextNumber(double& value) {
+    // Most of a node's numbers are plain: read where they stand, in one pass. Such a token can
+    // be neither an include nor hold a parameter.
+    if (!stack_.empty() && stack_.back()->tokens.NextNumber(value)) {
+        if (++tokensSinceProgress_ == kProgressTokens) ReportProgress();
+        return true;
+    }
     Token token;
     if (!Next(token)) return false;
     value = token.Number();

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "Numbers.h"
 #include "Text.h"
 
 namespace tarvik {
@@ -107,7 +108,7 @@ void TokenStream::Comment(std::string_view rest) {
     }
 }
 
-bool TokenStream::Next(RawToken& token, bool skipPlain) {
+bool TokenStream::ToToken(bool skipPlain) {
     for (;;) {
         if (pos_ >= line_.size()) {
             if (!NextLine()) return false;
@@ -145,33 +146,51 @@ bool TokenStream::Next(RawToken& token, bool skipPlain) {
                 continue;
             }
         }
-        const std::size_t start = pos;
-        for (;;) {
-            pos = SpecialFrom(data, size, pos);
-            if (pos == size) break;
-            const std::uint8_t c = ClassOf(data[pos]);
-            if (c == kPlain) {
-                // A control byte, flagged with the blanks.
-                ++pos;
-            } else if (c == kSlash) {
-                // A comment marker glued to the token ends it.
-                if (pos + 1 < size && (data[pos + 1] == '/' || data[pos + 1] == '*')) break;
-                ++pos;
-            } else if (c == kQuote) {
-                pos_ = pos;
-                token.line = reader_.LineNumber();
-                QuotedToken(token, start);
-                return true;
-            } else {
-                break;
-            }
-        }
-        pos_ = pos;
-        token.text = std::string_view(data + start, pos - start);
-        token.exact = false;
-        token.line = reader_.LineNumber();
         return true;
     }
+}
+
+bool TokenStream::NextNumber(double& value) {
+    if (!ToToken(false)) return false;
+    const char* const data = line_.data();
+    const char* const end = data + line_.size();
+    const char* const after = ShortDecimalAt(data + pos_, end, value);
+    if (after == nullptr || (after != end && ClassOf(*after) != kSeparator)) return false;
+    pos_ = static_cast<std::size_t>(after - data);
+    return true;
+}
+
+bool TokenStream::Next(RawToken& token, bool skipPlain) {
+    if (!ToToken(skipPlain)) return false;
+    const char* const data = line_.data();
+    const std::size_t size = line_.size();
+    std::size_t pos = pos_;
+    const std::size_t start = pos;
+    for (;;) {
+        pos = SpecialFrom(data, size, pos);
+        if (pos == size) break;
+        const std::uint8_t c = ClassOf(data[pos]);
+        if (c == kPlain) {
+            // A control byte, flagged with the blanks.
+            ++pos;
+        } else if (c == kSlash) {
+            // A comment marker glued to the token ends it.
+            if (pos + 1 < size && (data[pos + 1] == '/' || data[pos + 1] == '*')) break;
+            ++pos;
+        } else if (c == kQuote) {
+            pos_ = pos;
+            token.line = reader_.LineNumber();
+            QuotedToken(token, start);
+            return true;
+        } else {
+            break;
+        }
+    }
+    pos_ = pos;
+    token.text = std::string_view(data + start, pos - start);
+    token.exact = false;
+    token.line = reader_.LineNumber();
+    return true;
 }
 
 bool TokenStream::SkipTo(std::string_view lowerEnd, bool placeholders, RawToken& token) {

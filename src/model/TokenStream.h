@@ -41,6 +41,10 @@ class TokenStream {
     // digits, blanks, signs, points and semicolons are passed over unread: no keyword, include,
     // comment, quote or parameter can stand in them, so a search for a word skips them safely.
     bool Next(RawToken& token, bool skipPlain = false);
+    // The next token, when it is a plain number (see ShortDecimalAt) ended by a separator or the
+    // line's end: taken, with its value. Otherwise false with the token left to Next; only
+    // separators, comments and line ends are passed over.
+    bool NextNumber(double& value);
     // Reads past tokens up to one that a search for the word lowerEnd must look at: the word
     // itself in any case, "include", quoted text, and with placeholders any token holding a '('.
     // False at the end of the file.
@@ -49,6 +53,9 @@ class TokenStream {
     std::uint64_t Line() const { return reader_.LineNumber(); }
 
   private:
+    // Passes over separators, comments and line ends to the next token's first byte; false at
+    // the end of the file. With skipPlain as in Next.
+    bool ToToken(bool skipPlain);
     bool NextLine();
     void Comment(std::string_view rest);
     // The token from pos_ on, which holds a quote: built in own_.

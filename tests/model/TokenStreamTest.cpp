@@ -90,6 +90,45 @@ TEST(TokenStream, MarkedCommentsAreToldWithTheirText) {
     EXPECT_EQ(cut.comments, expected);
 }
 
+// Each token's number read where it stands when the stream takes it so, else from the token.
+std::vector<std::pair<double, bool>> NumbersInPlace(std::string_view bytes) {
+    test::TempDir dir;
+    PosixFileSystem files;
+    LineReader reader(files.Open(dir.Write("f.scn", bytes)), {.endAtMark = false});
+    TokenStream stream(reader, nullptr);
+    std::vector<std::pair<double, bool>> numbers;
+    for (;;) {
+        double value = 0;
+        if (stream.NextNumber(value)) {
+            numbers.emplace_back(value, true);
+            continue;
+        }
+        RawToken t;
+        if (!stream.Next(t)) return numbers;
+        numbers.emplace_back(FloatPrefix(t.text), false);
+    }
+}
+
+TEST(TokenStream, NumbersReadInPlaceAreTheTokensNumbers) {
+    const std::string bytes =
+        "10146.0625 214.8125\t1021.8125 0.0  //point 1\n-0.5;+7 5. .25 123456789012345 "
+        "1234567890123456 12abc 1e5 1.5E 1,5 - . 0.5//x\n3/*c*/ 4\"q\" -1\x01 9\r\n"
+        "12345678.87654321\n77";
+    const auto numbers = NumbersInPlace(bytes);
+    const Cut tokens = Tokens(bytes);
+    ASSERT_EQ(numbers.size(), tokens.tokens.size());
+    std::vector<bool> inPlace;
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        EXPECT_EQ(numbers[i].first, FloatPrefix(tokens.tokens[i])) << tokens.tokens[i];
+        inPlace.push_back(numbers[i].second);
+    }
+    // Plain short decimals ended by a separator or the line's end; the rest is left to Next.
+    std::vector<bool> expected(23, false);
+    for (const int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 20, 22})
+        expected[static_cast<std::size_t>(i)] = true;
+    EXPECT_EQ(inPlace, expected);
+}
+
 TEST(NumberPrefix, TheLongestDecimalPrefixOrZero) {
     EXPECT_EQ(FloatPrefix("none"), 0);
     EXPECT_EQ(FloatPrefix("1,5"), 1);
