@@ -303,15 +303,19 @@ bool SimulatorReader::NextPoint(Point& point) {
 }
 
 bool SimulatorReader::NextPath(Path& path) {
-    double roll = 0;
-    double radius = 0;
-    return NextPoint(path.p1) && NextNumber(roll) && NextPoint(path.c1) && NextPoint(path.c2) &&
-           NextPoint(path.p2) && NextNumber(roll) && NextNumber(radius);
+    // The rolls and the radius are not drawn.
+    return NextPoint(path.p1) && Skip(1) && NextPoint(path.c1) && NextPoint(path.c2) &&
+           NextPoint(path.p2) && Skip(2);
 }
 
 bool SimulatorReader::Skip(int count) {
     Token token;
     for (int i = 0; i < count; ++i) {
+        // Most skipped tokens are plain: passed over where they stand.
+        if (!stack_.empty() && stack_.back()->tokens.SkipPlain()) {
+            if (++tokensSinceProgress_ == kProgressTokens) ReportProgress();
+            continue;
+        }
         if (!Next(token)) return false;
     }
     return true;
@@ -520,7 +524,11 @@ void SimulatorReader::Traction(SourceLine at) {
     // wire's two points. The carrier wire and the rest are not drawn.
     Point p1{};
     Point p2{};
-    if (!Skip(7) || !NextPoint(p1) || !NextPoint(p2)) return;
+    // Heights are not drawn.
+    if (!Skip(7) || !NextNumber(p1[0]) || !Skip(1) || !NextNumber(p1[2]) || !NextNumber(p2[0]) ||
+        !Skip(1) || !NextNumber(p2[2])) {
+        return;
+    }
     SkipUntil("endtraction");
     const Point o = origins_.empty() ? Point{} : origins_.back();
     const double x1 = -(p1[0] + o[0]);

@@ -4,6 +4,7 @@
 #include <bit>
 #include <cstring>
 
+#include "LineScan.h"
 #include "Numbers.h"
 #include "Text.h"
 
@@ -28,37 +29,6 @@ std::uint8_t ClassOf(char c) {
 }
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool HasByte(std::uint64_t word, char c) {
-    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-    const std::uint64_t x = word ^ (kOnes * static_cast<unsigned char>(c));
-    return ((x - kOnes) & ~x & kHighs) != 0;
-}
-
-bool PlainByte(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    return b < 0x40 && c != '/' && c != '"' && c != '(';
-}
-
-// Only bytes below 0x40 (no letters), and none of '/', '"' and '(': eight at a time, as the
-// vertex lines of shapes, most of a scenery's bytes, are plain.
-bool PlainLine(std::string_view line) {
-    const char* p = line.data();
-    const char* const end = p + line.size();
-    for (; end - p >= 8; p += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, p, 8);
-        if ((word & 0xC0C0C0C0C0C0C0C0ULL) != 0 || HasByte(word, '/') || HasByte(word, '"') ||
-            HasByte(word, '(')) {
-            return false;
-        }
-    }
-    for (; p != end; ++p) {
-        if (!PlainByte(*p)) return false;
-    }
-    return true;
-}
 
 // The first separator, '/' or '"' from pos on, or size. Tokens are short: eight bytes at a
 // time while they are there, then one by one.
@@ -108,11 +78,12 @@ void TokenStream::Comment(std::string_view rest) {
     }
 }
 
-bool TokenStream::ToToken(bool skipPlain) {
+bool TokenStream::ToTokenSlow(const Search* search) {
     for (;;) {
         if (pos_ >= line_.size()) {
             if (!NextLine()) return false;
-            while (skipPlain && !inBlock_ && PlainLine(line_.substr(pos_))) {
+            while (search && !inBlock_ &&
+                   !MayStopSearch(line_.substr(pos_), search->lowerEnd, search->placeholders)) {
                 if (!NextLine()) return false;
             }
             continue;
@@ -126,7 +97,6 @@ bool TokenStream::ToToken(bool skipPlain) {
             pos_ = close + 2;
             inBlock_ = false;
         }
-        // Locals, as the members could alias the bytes for the compiler.
         const char* const data = line_.data();
         const std::size_t size = line_.size();
         std::size_t pos = pos_;
@@ -150,8 +120,23 @@ bool TokenStream::ToToken(bool skipPlain) {
     }
 }
 
+[[gnu::always_inline]] inline bool TokenStream::ToToken(const Search* search) {
+    // Most tokens follow the one before in the same line, after a blank: found here, the
+    // line ends, comments and searches left to the slow way.
+    if (!inBlock_) {
+        const char* const data = line_.data();
+        const std::size_t size = line_.size();
+        std::size_t pos = pos_;
+        while (pos < size && ClassOf(data[pos]) == kSeparator)
+            ++pos;
+        pos_ = pos;
+        if (pos < size && data[pos] != '/') return true;
+    }
+    return ToTokenSlow(search);
+}
+
 bool TokenStream::NextNumber(double& value) {
-    if (!ToToken(false)) return false;
+    if (!ToToken(nullptr)) return false;
     const char* const data = line_.data();
     const char* const end = data + line_.size();
     const char* const after = ShortDecimalAt(data + pos_, end, value);
@@ -160,55 +145,66 @@ bool TokenStream::NextNumber(double& value) {
     return true;
 }
 
-bool TokenStream::Next(RawToken& token, bool skipPlain) {
-    if (!ToToken(skipPlain)) return false;
+[[gnu::always_inline]] inline std::size_t TokenStream::TokenEnd(std::size_t start) const {
     const char* const data = line_.data();
     const std::size_t size = line_.size();
-    std::size_t pos = pos_;
-    const std::size_t start = pos;
+    std::size_t pos = start;
     for (;;) {
         pos = SpecialFrom(data, size, pos);
-        if (pos == size) break;
+        if (pos == size) return pos;
         const std::uint8_t c = ClassOf(data[pos]);
         if (c == kPlain) {
             // A control byte, flagged with the blanks.
             ++pos;
         } else if (c == kSlash) {
             // A comment marker glued to the token ends it.
-            if (pos + 1 < size && (data[pos + 1] == '/' || data[pos + 1] == '*')) break;
+            if (pos + 1 < size && (data[pos + 1] == '/' || data[pos + 1] == '*')) return pos;
             ++pos;
-        } else if (c == kQuote) {
-            pos_ = pos;
-            token.line = reader_.LineNumber();
-            QuotedToken(token, start);
-            return true;
         } else {
-            break;
+            return pos;
         }
     }
-    pos_ = pos;
-    token.text = std::string_view(data + start, pos - start);
-    token.exact = false;
+}
+
+bool TokenStream::Next(RawToken& token) {
+    if (!ToToken(nullptr)) return false;
+    Cut(token);
+    return true;
+}
+
+void TokenStream::Cut(RawToken& token) {
+    const std::size_t start = pos_;
+    pos_ = TokenEnd(start);
     token.line = reader_.LineNumber();
+    if (pos_ < line_.size() && line_[pos_] == '"') {
+        QuotedToken(token, start);
+        return;
+    }
+    token.text = line_.substr(start, pos_ - start);
+    token.exact = false;
+}
+
+bool TokenStream::SkipPlain() {
+    if (!ToToken(nullptr)) return false;
+    const std::size_t end = TokenEnd(pos_);
+    if ((end < line_.size() && line_[end] == '"') ||
+        EqualsIgnoreCase(line_.substr(pos_, end - pos_), "include")) {
+        return false;
+    }
+    pos_ = end;
     return true;
 }
 
 bool TokenStream::SkipTo(std::string_view lowerEnd, bool placeholders, RawToken& token) {
-    // The rest of a line that holds neither word, in any case, nor a comment, a quote or a '('
-    // is passed over unread.
-    const auto mayHold = [lowerEnd](std::string_view rest) {
-        for (std::size_t i = 0; i < rest.size(); ++i) {
-            const char c = AsciiLower(rest[i]);
-            if (c == '/' || c == '"' || c == '(') return true;
-            if (c == lowerEnd.front() &&
-                EqualsIgnoreCase(rest.substr(i, lowerEnd.size()), lowerEnd))
-                return true;
-            if (c == 'i' && EqualsIgnoreCase(rest.substr(i, 7), "include")) return true;
-        }
-        return false;
-    };
-    if (!inBlock_ && pos_ < line_.size() && !mayHold(line_.substr(pos_))) pos_ = line_.size();
-    while (Next(token, true)) {
+    // Lines, and the rest of this one, that cannot hold a token to stop at are passed over
+    // without being cut into tokens.
+    const Search search{lowerEnd, placeholders};
+    if (!inBlock_ && pos_ < line_.size() &&
+        !MayStopSearch(line_.substr(pos_), lowerEnd, placeholders)) {
+        pos_ = line_.size();
+    }
+    while (ToToken(&search)) {
+        Cut(token);
         if (token.exact || EqualsIgnoreCase(token.text, lowerEnd) ||
             EqualsIgnoreCase(token.text, "include") ||
             (placeholders && token.text.find('(') != std::string_view::npos)) {

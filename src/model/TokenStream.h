@@ -37,14 +37,16 @@ class TokenStream {
   public:
     TokenStream(LineReader& reader, MarkedComments* comments);
 
-    // The next token; false at the end of the file. With skipPlain, whole lines that hold only
-    // digits, blanks, signs, points and semicolons are passed over unread: no keyword, include,
-    // comment, quote or parameter can stand in them, so a search for a word skips them safely.
-    bool Next(RawToken& token, bool skipPlain = false);
+    // The next token; false at the end of the file.
+    bool Next(RawToken& token);
     // The next token, when it is a plain number (see ShortDecimalAt) ended by a separator or the
     // line's end: taken, with its value. Otherwise false with the token left to Next; only
     // separators, comments and line ends are passed over.
     bool NextNumber(double& value);
+    // Passes over the next token when it is plain: no quote in it and not "include" in any case.
+    // Otherwise false with the token left to Next; only separators, comments and line ends are
+    // passed over.
+    bool SkipPlain();
     // Reads past tokens up to one that a search for the word lowerEnd must look at: the word
     // itself in any case, "include", quoted text, and with placeholders any token holding a '('.
     // False at the end of the file.
@@ -53,9 +55,21 @@ class TokenStream {
     std::uint64_t Line() const { return reader_.LineNumber(); }
 
   private:
+    // What SkipTo looks for.
+    struct Search {
+        std::string_view lowerEnd;
+        bool placeholders = false;
+    };
     // Passes over separators, comments and line ends to the next token's first byte; false at
-    // the end of the file. With skipPlain as in Next.
-    bool ToToken(bool skipPlain);
+    // the end of the file. With a search, new lines that cannot hold what it looks for are
+    // passed over whole.
+    bool ToToken(const Search* search);
+    bool ToTokenSlow(const Search* search);
+    // The end of the token that starts at start: the first separator, glued comment marker or
+    // quote after it, or the line's end.
+    std::size_t TokenEnd(std::size_t start) const;
+    // The token whose first byte pos_ stands at.
+    void Cut(RawToken& token);
     bool NextLine();
     void Comment(std::string_view rest);
     // The token from pos_ on, which holds a quote: built in own_.
