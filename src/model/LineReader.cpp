@@ -149,6 +149,7 @@ std::string_view LineReader::ReadLineAcrossFill() {
 
 std::string_view LineReader::CutLongLine() {
     longLine_.assign(buffer_.data() + begin_, longestLine_);
+    longLineOut_ = true;
     // Everything in the buffer has been searched: the line goes on past it.
     begin_ = end_;
     while (Fill()) {

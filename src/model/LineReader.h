@@ -50,6 +50,7 @@ class LineReader {
     bool AtEnd() { return begin_ == end_ && AtEndAfterFill(); }
     // The next line; empty once the end has been reached.
     std::string_view ReadLine() {
+        longLineOut_ = false;
         // Most lines lie whole in the buffer.
         const char* const start = buffer_.data() + begin_;
         const char* const lf = NextLineFeed(start);
@@ -59,6 +60,11 @@ class LineReader {
         begin_ += length + 1;
         if (length > 0 && start[length - 1] == '\r') --length;
         return {start, std::min(length, longestLine_)};
+    }
+    // The end of the memory that holds the line last returned: the bytes from the line's end up
+    // to it may be read, so that a scan can take them in whole words, but mean nothing.
+    const char* ReadableEnd() const {
+        return longLineOut_ ? longLine_.data() + longLine_.size() : buffer_.data() + buffer_.size();
     }
     // Number of the line last returned, counted from 1.
     std::uint64_t LineNumber() const { return lineNumber_; }
@@ -104,6 +110,7 @@ class LineReader {
     std::uint64_t lineNumber_ = 0;
     std::uint64_t filled_ = 0;  // bytes taken from the source into the buffer
     std::string longLine_;      // the kept start of the last long line
+    bool longLineOut_ = false;  // the line last returned is longLine_
 };
 
 }  // namespace tarvik

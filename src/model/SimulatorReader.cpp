@@ -141,7 +141,7 @@ bool SimulatorReader::Next(Token& token) {
             Leave();
             continue;
         }
-        if (++tokensSinceProgress_ == kProgressTokens) ReportProgress();
+        CountTokens(1);
         if (!token.exact && EqualsIgnoreCase(token.text, "include")) {
             Include(f);
             continue;
@@ -285,40 +285,62 @@ void SimulatorReader::Leave() {
     status_.StatusText(LoadingText(back.path));
 }
 
-bool SimulatorReader::NextNumber(double& value) {
+bool SimulatorReader::NextNumbers(double* values, int count) {
     // Most of a node's numbers are plain: read where they stand, in one pass. Such a token can
     // be neither an include nor hold a parameter.
-    if (!stack_.empty() && stack_.back()->tokens.NextNumber(value)) {
-        if (++tokensSinceProgress_ == kProgressTokens) ReportProgress();
-        return true;
+    int read = 0;
+    while (read < count) {
+        if (!stack_.empty()) {
+            const int plain = stack_.back()->tokens.NextNumbers(values + read, count - read);
+            read += plain;
+            CountTokens(plain);
+            if (read == count) break;
+        }
+        Token token;
+        if (!Next(token)) return false;
+        values[read++] = token.Number();
     }
-    Token token;
-    if (!Next(token)) return false;
-    value = token.Number();
     return true;
 }
 
+bool SimulatorReader::NextNumber(double& value) {
+    return NextNumbers(&value, 1);
+}
+
 bool SimulatorReader::NextPoint(Point& point) {
-    return NextNumber(point[0]) && NextNumber(point[1]) && NextNumber(point[2]);
+    return NextNumbers(point.data(), 3);
 }
 
 bool SimulatorReader::NextPath(Path& path) {
     // The rolls and the radius are not drawn.
-    return NextPoint(path.p1) && Skip(1) && NextPoint(path.c1) && NextPoint(path.c2) &&
-           NextPoint(path.p2) && Skip(2);
+    std::array<double, 9> points{};
+    if (!NextPoint(path.p1) || !Skip(1) || !NextNumbers(points.data(), 9) || !Skip(2)) return false;
+    std::copy_n(points.begin(), 3, path.c1.begin());
+    std::copy_n(points.begin() + 3, 3, path.c2.begin());
+    std::copy_n(points.begin() + 6, 3, path.p2.begin());
+    return true;
 }
 
 bool SimulatorReader::Skip(int count) {
-    Token token;
-    for (int i = 0; i < count; ++i) {
-        // Most skipped tokens are plain: passed over where they stand.
-        if (!stack_.empty() && stack_.back()->tokens.SkipPlain()) {
-            if (++tokensSinceProgress_ == kProgressTokens) ReportProgress();
-            continue;
+    // Most skipped tokens are plain: passed over where they stand.
+    int skipped = 0;
+    while (skipped < count) {
+        if (!stack_.empty()) {
+            const int plain = stack_.back()->tokens.SkipPlain(count - skipped);
+            skipped += plain;
+            CountTokens(plain);
+            if (skipped == count) break;
         }
+        Token token;
         if (!Next(token)) return false;
+        ++skipped;
     }
     return true;
+}
+
+void SimulatorReader::CountTokens(int count) {
+    tokensSinceProgress_ += static_cast<std::uint32_t>(count);
+    if (tokensSinceProgress_ >= kProgressTokens) ReportProgress();
 }
 
 void SimulatorReader::SkipUntil(std::string_view lowerEnd) {

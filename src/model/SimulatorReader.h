@@ -60,6 +60,8 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
 
     // The next token of the load: includes are spliced in and parameters put in.
     bool Next(Token& token);
+    // Numbers as FloatPrefix reads them; false when the load ends first.
+    bool NextNumbers(double* values, int count);
     bool NextNumber(double& value);
     bool NextPoint(Point& point);
     bool NextPath(Path& path);
@@ -89,6 +91,7 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
     void Report(ProblemKind kind, std::string message, SourceLine at);
     void ReportCycle(const std::string& path);
     void ReportProgress();
+    void CountTokens(int count);
     void CheckSegmentLimit() const;
     void Taken(std::uint64_t bytes) override;
     void MarkedComment(char mark, std::string_view text) override;

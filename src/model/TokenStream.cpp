@@ -8,6 +8,10 @@
 #include "Numbers.h"
 #include "Text.h"
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tarvik {
 namespace {
 
@@ -30,9 +34,28 @@ std::uint8_t ClassOf(char c) {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-// The first separator, '/' or '"' from pos on, or size. Tokens are short: eight bytes at a
-// time while they are there, then one by one.
-std::size_t SpecialFrom(const char* data, std::size_t size, std::size_t pos) {
+// The first byte from pos on that is a blank or control byte, ';', '/' or '"', or size. The
+// bytes up to readable may be read, also past size.
+[[gnu::always_inline]] inline std::size_t SpecialFrom(const char* data, std::size_t size,
+                                                      std::size_t pos, const char* readable) {
+#if defined(__SSE2__)
+    // Sixteen bytes at a time, as the line's end need not be awaited.
+    while (readable - (data + pos) >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + pos));
+        const auto is = [v](char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+        const __m128i blank = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x20)), v);
+        auto special = static_cast<std::uint32_t>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(blank, is(';')), _mm_or_si128(is('/'), is('"')))));
+        // The line's end counts as special too, without a branch on where it lies.
+        const std::size_t left = size - pos;
+        special |= 1u << (left < 16 ? left : 16);
+        const auto at = static_cast<std::size_t>(std::countr_zero(special));
+        if (at < 16) return pos + at;
+        pos += 16;
+    }
+#else
+    static_cast<void>(readable);
+#endif
     constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
     constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
     for (; pos + 8 <= size; pos += 8) {
@@ -61,6 +84,7 @@ TokenStream::TokenStream(LineReader& reader, MarkedComments* comments)
 bool TokenStream::NextLine() {
     if (reader_.AtEnd()) return false;
     line_ = reader_.ReadLine();
+    readable_ = reader_.ReadableEnd();
     pos_ = 0;
     if (firstLine_) {
         firstLine_ = false;
@@ -135,14 +159,17 @@ bool TokenStream::ToTokenSlow(const Search* search) {
     return ToTokenSlow(search);
 }
 
-bool TokenStream::NextNumber(double& value) {
-    if (!ToToken(nullptr)) return false;
-    const char* const data = line_.data();
-    const char* const end = data + line_.size();
-    const char* const after = ShortDecimalAt(data + pos_, end, value);
-    if (after == nullptr || (after != end && ClassOf(*after) != kSeparator)) return false;
-    pos_ = static_cast<std::size_t>(after - data);
-    return true;
+int TokenStream::NextNumbers(double* values, int count) {
+    int read = 0;
+    for (; read < count; ++read) {
+        if (!ToToken(nullptr)) break;
+        const char* const data = line_.data();
+        const char* const end = data + line_.size();
+        const char* const after = ShortDecimalAt(data + pos_, end, values[read]);
+        if (after == nullptr || (after != end && ClassOf(*after) != kSeparator)) break;
+        pos_ = static_cast<std::size_t>(after - data);
+    }
+    return read;
 }
 
 [[gnu::always_inline]] inline std::size_t TokenStream::TokenEnd(std::size_t start) const {
@@ -150,7 +177,7 @@ bool TokenStream::NextNumber(double& value) {
     const std::size_t size = line_.size();
     std::size_t pos = start;
     for (;;) {
-        pos = SpecialFrom(data, size, pos);
+        pos = SpecialFrom(data, size, pos, readable_);
         if (pos == size) return pos;
         const std::uint8_t c = ClassOf(data[pos]);
         if (c == kPlain) {
@@ -184,15 +211,18 @@ void TokenStream::Cut(RawToken& token) {
     token.exact = false;
 }
 
-bool TokenStream::SkipPlain() {
-    if (!ToToken(nullptr)) return false;
-    const std::size_t end = TokenEnd(pos_);
-    if ((end < line_.size() && line_[end] == '"') ||
-        EqualsIgnoreCase(line_.substr(pos_, end - pos_), "include")) {
-        return false;
+int TokenStream::SkipPlain(int count) {
+    int skipped = 0;
+    for (; skipped < count; ++skipped) {
+        if (!ToToken(nullptr)) break;
+        const std::size_t end = TokenEnd(pos_);
+        if ((end < line_.size() && line_[end] == '"') ||
+            EqualsIgnoreCase(line_.substr(pos_, end - pos_), "include")) {
+            break;
+        }
+        pos_ = end;
     }
-    pos_ = end;
-    return true;
+    return skipped;
 }
 
 bool TokenStream::SkipTo(std::string_view lowerEnd, bool placeholders, RawToken& token) {
@@ -230,6 +260,7 @@ void TokenStream::QuotedToken(RawToken& token, std::size_t start) {
                     break;
                 }
                 line_ = reader_.ReadLine();
+                readable_ = reader_.ReadableEnd();
                 pos_ = 0;
                 own_ += '\n';
                 continue;

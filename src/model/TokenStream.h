@@ -39,14 +39,13 @@ class TokenStream {
 
     // The next token; false at the end of the file.
     bool Next(RawToken& token);
-    // The next token, when it is a plain number (see ShortDecimalAt) ended by a separator or the
-    // line's end: taken, with its value. Otherwise false with the token left to Next; only
-    // separators, comments and line ends are passed over.
-    bool NextNumber(double& value);
-    // Passes over the next token when it is plain: no quote in it and not "include" in any case.
-    // Otherwise false with the token left to Next; only separators, comments and line ends are
-    // passed over.
-    bool SkipPlain();
+    // Reads up to count tokens that are plain numbers (see ShortDecimalAt) ended by a separator
+    // or the line's end into values, and returns how many. It stops before the first other
+    // token, left to Next; only separators, comments and line ends are passed over.
+    int NextNumbers(double* values, int count);
+    // Passes over up to count plain tokens, with no quote in them and not "include" in any case,
+    // and returns how many. It stops before the first other token, left to Next.
+    int SkipPlain(int count);
     // Reads past tokens up to one that a search for the word lowerEnd must look at: the word
     // itself in any case, "include", quoted text, and with placeholders any token holding a '('.
     // False at the end of the file.
@@ -78,6 +77,7 @@ class TokenStream {
     LineReader& reader_;
     MarkedComments* comments_;
     std::string_view line_;
+    const char* readable_ = nullptr;  // see LineReader::ReadableEnd
     std::size_t pos_ = 0;
     bool firstLine_ = true;
     bool inBlock_ = false;  // inside a "/* */" comment

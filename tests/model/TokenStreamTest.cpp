@@ -99,7 +99,7 @@ std::vector<std::pair<double, bool>> NumbersInPlace(std::string_view bytes) {
     std::vector<std::pair<double, bool>> numbers;
     for (;;) {
         double value = 0;
-        if (stream.NextNumber(value)) {
+        if (stream.NextNumbers(&value, 1) == 1) {
             numbers.emplace_back(value, true);
             continue;
         }
@@ -127,6 +127,33 @@ TEST(TokenStream, NumbersReadInPlaceAreTheTokensNumbers) {
     for (const int i : {0, 1, 2, 3, 4, 5, 6, 7, 8, 20, 22})
         expected[static_cast<std::size_t>(i)] = true;
     EXPECT_EQ(inPlace, expected);
+}
+
+TEST(TokenStream, RunsOfPlainTokensStopBeforeTheFirstOther) {
+    test::TempDir dir;
+    PosixFileSystem files;
+    LineReader reader(
+        files.Open(dir.Write("f.scn", "1 -2.5\n//c\n3 x 4\na b\"q\" c INCLUDE d e\n")),
+        {.endAtMark = false});
+    TokenStream stream(reader, nullptr);
+    double values[5] = {};
+    EXPECT_EQ(stream.NextNumbers(values, 5), 3);
+    EXPECT_EQ(values[1], -2.5);
+    EXPECT_EQ(values[2], 3);
+    RawToken t;
+    ASSERT_TRUE(stream.Next(t));
+    EXPECT_EQ(t.text, "x");
+    EXPECT_EQ(stream.NextNumbers(values, 5), 1);
+    // The quoted token and the include are left to Next.
+    EXPECT_EQ(stream.SkipPlain(5), 1);
+    ASSERT_TRUE(stream.Next(t));
+    EXPECT_TRUE(t.exact);
+    EXPECT_EQ(stream.SkipPlain(5), 1);
+    ASSERT_TRUE(stream.Next(t));
+    EXPECT_EQ(t.text, "INCLUDE");
+    EXPECT_EQ(stream.SkipPlain(5), 2);
+    EXPECT_EQ(stream.SkipPlain(5), 0);
+    EXPECT_FALSE(stream.Next(t));
 }
 
 TEST(NumberPrefix, TheLongestDecimalPrefixOrZero) {
