@@ -24,7 +24,8 @@ LineReader::LineReader(std::unique_ptr<FileSource> source, const Options& option
     if (stamped >= options.readAheadFrom) {
         try {
             ahead_ = std::make_unique<ReadAhead>(*source_, options.chunkSize, options.headroom,
-                                                 options.buffers, options.endAtMark);
+                                                 options.buffers, options.endAtMark,
+                                                 options.markPlainLines);
             feedsKnown_ = true;
             return;
         } catch (const std::system_error&) {

@@ -41,6 +41,9 @@ class LineReader {
         std::size_t longestLine = std::size_t{1} << 20;
         // A character 26 ends the file; without it the character is an ordinary byte.
         bool endAtMark = true;
+        // Files read ahead have their plain lines marked by the second thread (see
+        // LastLinePlain).
+        bool markPlainLines = false;
     };
 
     explicit LineReader(std::unique_ptr<FileSource> source) : LineReader(std::move(source), {}) {}
@@ -51,6 +54,7 @@ class LineReader {
     // The next line; empty once the end has been reached.
     std::string_view ReadLine() {
         longLineOut_ = false;
+        plain_ = false;
         // Most lines lie whole in the buffer.
         const char* const start = buffer_.data() + begin_;
         const char* const lf = NextLineFeed(start);
@@ -66,6 +70,9 @@ class LineReader {
     const char* ReadableEnd() const {
         return longLineOut_ ? longLine_.data() + longLine_.size() : buffer_.data() + buffer_.size();
     }
+    // Whether the line last returned is known to be plain (see ReadAhead::kPlainLine); false
+    // when not known.
+    bool LastLinePlain() const { return plain_; }
     // Number of the line last returned, counted from 1.
     std::uint64_t LineNumber() const { return lineNumber_; }
     const FileSource& Source() const { return *source_; }
@@ -75,8 +82,11 @@ class LineReader {
   private:
     // The first line feed from p on, or the end of the data.
     const char* NextLineFeed(const char* p) {
-        if (nextFeed_ != lineFeeds_.size())
-            return buffer_.data() + feedsBase_ + lineFeeds_[nextFeed_++];
+        if (nextFeed_ != lineFeeds_.size()) {
+            const std::uint32_t feed = lineFeeds_[nextFeed_++];
+            plain_ = (feed & ReadAhead::kPlainLine) != 0;
+            return buffer_.data() + feedsBase_ + (feed & ~ReadAhead::kPlainLine);
+        }
         // Read ahead, the second thread has already searched the rest.
         if (feedsKnown_) return buffer_.data() + end_;
         return FindByte(p, buffer_.data() + end_, '\n');
@@ -111,6 +121,7 @@ class LineReader {
     std::uint64_t filled_ = 0;  // bytes taken from the source into the buffer
     std::string longLine_;      // the kept start of the last long line
     bool longLineOut_ = false;  // the line last returned is longLine_
+    bool plain_ = false;        // see LastLinePlain
 };
 
 }  // namespace tarvik

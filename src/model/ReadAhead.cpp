@@ -12,7 +12,10 @@ namespace {
 
 constexpr char kEndOfFileMark = 26;
 
-void FindLineFeeds(const char* data, std::size_t size, std::vector<std::uint32_t>& offsets) {
+// With marked, the line feeds of plain lines are marked; lineDirty carries whether the line
+// not yet ended holds a byte that is not plain, from chunk to chunk.
+void FindLineFeeds(const char* data, std::size_t size, std::vector<std::uint32_t>& offsets,
+                   bool marked, bool& lineDirty) {
     offsets.clear();
     std::size_t i = 0;
 #if defined(__SSE2__)
@@ -20,25 +23,51 @@ void FindLineFeeds(const char* data, std::size_t size, std::vector<std::uint32_t
     for (; i + 16 <= size; i += 16) {
         const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
         auto mask = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, lf)));
-        for (; mask != 0; mask &= mask - 1)
-            offsets.push_back(static_cast<std::uint32_t>(i) +
-                              static_cast<std::uint32_t>(std::countr_zero(mask)));
+        if (!marked) {
+            for (; mask != 0; mask &= mask - 1)
+                offsets.push_back(static_cast<std::uint32_t>(i) +
+                                  static_cast<std::uint32_t>(std::countr_zero(mask)));
+            continue;
+        }
+        const auto is = [bytes](char c) { return _mm_cmpeq_epi8(bytes, _mm_set1_epi8(c)); };
+        const __m128i high = _mm_cmpeq_epi8(_mm_max_epu8(bytes, _mm_set1_epi8(0x3F)), bytes);
+        auto dirty = static_cast<unsigned>(_mm_movemask_epi8(
+            _mm_or_si128(_mm_or_si128(high, is('/')), _mm_or_si128(is('"'), is('(')))));
+        for (; mask != 0; mask &= mask - 1) {
+            const unsigned at = static_cast<unsigned>(std::countr_zero(mask));
+            const unsigned before = (1u << at) - 1;
+            const bool plain = !lineDirty && (dirty & before) == 0;
+            offsets.push_back(static_cast<std::uint32_t>(i + at) |
+                              (plain ? ReadAhead::kPlainLine : 0));
+            // The next line starts after this feed.
+            dirty &= ~(before | (1u << at));
+            lineDirty = false;
+        }
+        if (dirty != 0) lineDirty = true;
     }
 #endif
     for (; i < size; ++i) {
-        if (data[i] == '\n') offsets.push_back(static_cast<std::uint32_t>(i));
+        const char c = data[i];
+        if (c == '\n') {
+            offsets.push_back(static_cast<std::uint32_t>(i) |
+                              (marked && !lineDirty ? ReadAhead::kPlainLine : 0));
+            lineDirty = false;
+        } else if (static_cast<unsigned char>(c) >= 0x3F || c == '/' || c == '"' || c == '(') {
+            lineDirty = true;
+        }
     }
 }
 
 }  // namespace
 
 ReadAhead::ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers,
-                     bool endAtMark)
+                     bool endAtMark, bool markPlain)
     : source_(source),
-      // Line feeds are kept as 32-bit offsets.
+      // Line feeds are kept as 31-bit offsets.
       chunkSize_(std::clamp<std::size_t>(chunkSize, 1, std::size_t{1} << 30)),
       headroom_(headroom),
-      endAtMark_(endAtMark) {
+      endAtMark_(endAtMark),
+      markPlain_(markPlain) {
     // The reader holds one buffer while it reads it, so a second one must be there to fill.
     for (int i = 0; i < std::max(buffers, 2); ++i)
         free_.emplace_back();
@@ -75,6 +104,8 @@ void ReadAhead::Recycle(std::vector<char> buffer, std::vector<std::uint32_t> lin
 }
 
 void ReadAhead::Run() {
+    // The file's first line starts clean; the BOM or anything else makes it dirty.
+    bool lineDirty = false;
     for (;;) {
         Chunk chunk;
         {
@@ -102,7 +133,7 @@ void ReadAhead::Run() {
                 }
                 chunk.size += n;
             }
-            FindLineFeeds(data, chunk.size, chunk.lineFeeds);
+            FindLineFeeds(data, chunk.size, chunk.lineFeeds, markPlain_, lineDirty);
         } catch (...) {
             const std::lock_guard lock(mutex_);
             error_ = std::current_exception();

@@ -20,15 +20,23 @@ class ReadAhead {
   public:
     struct Chunk {
         std::vector<char> buffer;
-        std::size_t size = 0;                  // bytes after the headroom
-        bool last = false;                     // the file ends with these bytes
-        std::vector<std::uint32_t> lineFeeds;  // offsets from the headroom on, ascending
+        std::size_t size = 0;  // bytes after the headroom
+        bool last = false;     // the file ends with these bytes
+        // Offsets from the headroom on, ascending; with kPlainLine set when marking plain lines
+        // and the line the feed ends is plain (see ReadAhead).
+        std::vector<std::uint32_t> lineFeeds;
     };
 
+    // Set in a line feed's offset when the line it ends holds only bytes below '?' other than
+    // '/', '"' and '(': no letter, comment, quote or parameter, which a search for a word may
+    // pass over unread. Offsets stay below it.
+    static constexpr std::uint32_t kPlainLine = std::uint32_t{1} << 31;
+
     // Throws std::system_error when no thread can be started. With endAtMark a character 26
-    // ends the file.
+    // ends the file. With markPlain the thread also marks the plain lines, work it does beside
+    // the reader's.
     ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers,
-              bool endAtMark = true);
+              bool endAtMark = true, bool markPlain = false);
     ~ReadAhead();
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
@@ -46,6 +54,7 @@ class ReadAhead {
     const std::size_t chunkSize_;
     const std::size_t headroom_;
     const bool endAtMark_;
+    const bool markPlain_;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Chunk> free_;

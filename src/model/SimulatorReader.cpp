@@ -92,6 +92,8 @@ SimulatorReader::SimulatorReader(TScenery& scenery, const TWorkMode& mode, const
       status_(status) {
     // The simulator reads a file to its real end.
     options_.lines.endAtMark = false;
+    // Most lines of the bodies it passes over hold only numbers; the second thread tells them.
+    options_.lines.markPlainLines = true;
 }
 
 SimulatorReader::~SimulatorReader() = default;
@@ -426,7 +428,9 @@ void SimulatorReader::Track(SourceLine at, const std::string& nodeName) {
     bool twoPaths = false;
     bool stored = true;
     // Railway: "normal", "turn" and "table" (turntables) with one path, "switch" with two.
-    if (token.Is("switch")) {
+    if (token.Is("normal")) {
+        // The most common kind, told first.
+    } else if (token.Is("switch")) {
         twoPaths = true;
     } else if (token.Is("road")) {
         kind = SegmentKind::Road;
@@ -438,7 +442,7 @@ void SimulatorReader::Track(SourceLine at, const std::string& nodeName) {
     } else if (token.Is("tributary")) {
         kind = SegmentKind::River;
         twoPaths = true;
-    } else if (!token.Is("normal") && !token.Is("turn") && !token.Is("table")) {
+    } else if (!token.Is("turn") && !token.Is("table")) {
         // Another word: one path is read and nothing is stored.
         stored = false;
     }

@@ -107,7 +107,8 @@ bool TokenStream::ToTokenSlow(const Search* search) {
         if (pos_ >= line_.size()) {
             if (!NextLine()) return false;
             while (search && !inBlock_ &&
-                   !MayStopSearch(line_.substr(pos_), search->lowerEnd, search->placeholders)) {
+                   (reader_.LastLinePlain() ||
+                    !MayStopSearch(line_.substr(pos_), search->lowerEnd, search->placeholders))) {
                 if (!NextLine()) return false;
             }
             continue;
