@@ -43,14 +43,22 @@ void ThrowFilesLimit(const LoadLimits& limits, const std::string& path) {
         {FormatFixed(static_cast<double>(limits.files), 0, true), DisplayPath(path)}));
 }
 
-void CheckSegmentLimit(const TScenery& scenery, const LoadLimits& limits) {
+std::uint64_t StoredSegments(const TScenery& scenery) {
     std::uint64_t stored = 0;
     for (int kind = 0; kind < kSegmentKindCount; ++kind)
         stored += scenery.Segments.List(static_cast<SegmentKind>(kind)).Count();
+    return stored;
+}
+
+void CheckSegmentCount(std::uint64_t stored, const LoadLimits& limits) {
     if (stored < limits.segments) return;
     throw std::runtime_error(FormatText(
         Translate("Scenery", "Przekroczono limit %1 odcinków, które zmieści pamięć tego komputera"),
         {FormatFixed(static_cast<double>(limits.segments), 0, true)}));
+}
+
+void CheckSegmentLimit(const TScenery& scenery, const LoadLimits& limits) {
+    CheckSegmentCount(StoredSegments(scenery), limits);
 }
 
 void ReportIncludeCycle(TScenery& scenery, UserDialogs& dialogs, StatusSink& status,

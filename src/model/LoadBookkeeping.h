@@ -30,6 +30,9 @@ void AddLoadProblem(TScenery& scenery, ProblemKind kind, std::string message, So
 
 // Throws the error that ends a load when the store holds as many segments as the limit allows.
 void CheckSegmentLimit(const TScenery& scenery, const LoadLimits& limits);
+// The same for a load that counts its segments itself: stored is how many it has made.
+void CheckSegmentCount(std::uint64_t stored, const LoadLimits& limits);
+std::uint64_t StoredSegments(const TScenery& scenery);
 
 // An include cut because its file is already being read: a problem and the status line each
 // time, a message box the first time of a load (told records it).

@@ -8,6 +8,7 @@
 #include "Cp1250.h"
 #include "LoadBookkeeping.h"
 #include "Numbers.h"
+#include "SegmentPipe.h"
 #include "Text.h"
 #include "Trainsets.h"
 #include "Translate.h"
@@ -115,6 +116,11 @@ SourceLine SimulatorReader::HereInnermost() const {
 }
 
 void SimulatorReader::Read(const std::string& path) {
+    // Segments are joined on a thread of their own while the files are read; whatever way the
+    // reading ends, the pipe stores what it was given before it goes.
+    SegmentPipe pipe(scenery_.Segments);
+    pipe_ = &pipe;
+    segments_ = StoredSegments(scenery_);
     stack_.clear();
     reading_.clear();
     const std::size_t slash = path.rfind('/');
@@ -124,6 +130,7 @@ void SimulatorReader::Read(const std::string& path) {
         Token token;
         while (Next(token))
             Statement(token);
+        pipe.Flush();
     } catch (const LoadStopped&) {
         throw;
     } catch (const std::exception& e) {
@@ -518,31 +525,23 @@ void SimulatorReader::StorePath(SegmentKind kind, const std::string& name, const
     for (const double v : {x1, y1, x2, y2, h1, h2, c1[0], c1[2], c2[0], c2[2]}) {
         if (!std::isfinite(v)) return;
     }
-    CheckSegmentLimit();
-    SegmentStore& store = scenery_.Segments;
-    if (firstSegment_) {
-        store.StartBounds(x1, y1, x2, y2);
-        firstSegment_ = false;
-    } else {
-        store.ExtendBounds(x1, y1);
-        store.ExtendBounds(x2, y2);
-    }
-    store.PrefetchJoin(kind, x2, y2);
-    store.JoinSegment(store.NewSegment({.kind = kind,
-                                        .name = name,
-                                        .x1 = x1,
-                                        .y1 = y1,
-                                        .x2 = x2,
-                                        .y2 = y2,
-                                        .height1 = h1,
-                                        .height2 = h2,
-                                        .cx1 = -c1[0],
-                                        .cy1 = -c1[2],
-                                        .cx2 = -c2[0],
-                                        .cy2 = -c2[2],
-                                        .velocity = velocity,
-                                        .events = std::move(events),
-                                        .readAt = at}));
+    CountSegment();
+    pipe_->Add({.kind = kind,
+                .name = name,
+                .x1 = x1,
+                .y1 = y1,
+                .x2 = x2,
+                .y2 = y2,
+                .height1 = h1,
+                .height2 = h2,
+                .cx1 = -c1[0],
+                .cy1 = -c1[2],
+                .cx2 = -c2[0],
+                .cy2 = -c2[2],
+                .velocity = velocity,
+                .events = std::move(events),
+                .readAt = at},
+               true);
 }
 
 void SimulatorReader::Traction(SourceLine at) {
@@ -563,11 +562,10 @@ void SimulatorReader::Traction(SourceLine at) {
     const double y2 = -(p2[2] + o[2]);
     if (!std::isfinite(x1) || !std::isfinite(y1) || !std::isfinite(x2) || !std::isfinite(y2))
         return;
-    CheckSegmentLimit();
-    SegmentStore& store = scenery_.Segments;
-    store.PrefetchJoin(SegmentKind::Traction, x2, y2);
-    store.JoinSegment(store.NewSegment(
-        {.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = at}));
+    CountSegment();
+    pipe_->Add(
+        {.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = at},
+        false);
 }
 
 void SimulatorReader::Trainset(SourceLine at) {
@@ -577,6 +575,8 @@ void SimulatorReader::Trainset(SourceLine at) {
     if (Next(token)) name = token.Folded();
     if (Next(token)) track = token.Folded();
     Skip(2);  // offset and velocity
+    // The trainset's track is looked up among the segments made so far.
+    pipe_->Flush();
     TTrainsObj& trainset = AddTrainset(scenery_, name, track, mode_.OwnerMode, dialogs_);
     trainset.ReadAt = at;
     trainsetOpen_ = true;
@@ -625,8 +625,9 @@ void SimulatorReader::Taken(std::uint64_t bytes) {
     if (bytesSinceProgress_ >= kProgressBytes) ReportProgress();
 }
 
-void SimulatorReader::CheckSegmentLimit() const {
-    tarvik::CheckSegmentLimit(scenery_, options_.limits);
+void SimulatorReader::CountSegment() {
+    CheckSegmentCount(segments_, options_.limits);
+    ++segments_;
 }
 
 void SimulatorReader::Report(ProblemKind kind, std::string message, SourceLine at) {

@@ -27,6 +27,8 @@ namespace tarvik {
 // and nodes read by the number of tokens they need. It stores what the classic reading stores
 // (segments, trainsets, IncFiles, name and description, source lines, load problems) through the
 // same store, with the same progress reports, stop, include-cycle guard and limits.
+class SegmentPipe;
+
 class SimulatorReader final : private ReadMeter, private MarkedComments {
   public:
     SimulatorReader(TScenery& scenery, const TWorkMode& mode, const FileSystem& files,
@@ -92,7 +94,8 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
     void ReportCycle(const std::string& path);
     void ReportProgress();
     void CountTokens(int count);
-    void CheckSegmentLimit() const;
+    // Counts a segment made, after the check against the limit.
+    void CountSegment();
     void Taken(std::uint64_t bytes) override;
     void MarkedComment(char mark, std::string_view text) override;
 
@@ -111,7 +114,8 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
     std::vector<std::unique_ptr<Frame>> stack_;  // the open files, the innermost last
     std::unordered_set<std::string> reading_;    // identities of the files in the include chain
     std::vector<Point> origins_;                 // the origin stack; the offset is its top
-    bool firstSegment_ = true;
+    SegmentPipe* pipe_ = nullptr;                // Read's, while it reads
+    std::uint64_t segments_ = 0;                 // in the store and on their way to it
     bool trainsetOpen_ = false;
     bool cycleReported_ = false;
     std::uint64_t filesRead_ = 0;

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "LineReader.h"
 #include "Numbers.h"
 #include "TestSupport.h"
+#include "Text.h"
 #include "TokenStream.h"
 
 namespace tarvik {
@@ -154,6 +157,114 @@ TEST(TokenStream, RunsOfPlainTokensStopBeforeTheFirstOther) {
     EXPECT_EQ(stream.SkipPlain(5), 2);
     EXPECT_EQ(stream.SkipPlain(5), 0);
     EXPECT_FALSE(stream.Next(t));
+}
+
+// Random text of the kinds a scenery holds: numbers, words, "include" in any case, quotes,
+// comments of both kinds, runs of separators, long tokens and lines.
+std::string RandomText(std::mt19937& random) {
+    static const char* const kPieces[] = {"1",
+                                          "-2.5",
+                                          "10146.0625",
+                                          "0.0",
+                                          "+.5",
+                                          "12abc",
+                                          "1e5",
+                                          "none",
+                                          "Flat",
+                                          "vis",
+                                          "include",
+                                          "INCLUDE",
+                                          "Include",
+                                          "inclusive",
+                                          "\"q r\"",
+                                          "a\"b\"c",
+                                          "//c 1\n",
+                                          "/*x*/",
+                                          "/* a\nb */",
+                                          "e/f",
+                                          "x//y\n",
+                                          ";",
+                                          " ",
+                                          "  ",
+                                          "\t",
+                                          "\r\n",
+                                          "\n",
+                                          "\n\n",
+                                          "12345678901234567890",
+                                          "abcdefghijklmnopqrstuvwxyz0123456789abcdefghij"};
+    std::string text;
+    const int pieces = std::uniform_int_distribution<int>(0, 400)(random);
+    for (int i = 0; i < pieces; ++i) {
+        text +=
+            kPieces[std::uniform_int_distribution<std::size_t>(0, std::size(kPieces) - 1)(random)];
+        if (std::uniform_int_distribution<int>(0, 2)(random) != 0) text += ' ';
+    }
+    return text;
+}
+
+TEST(TokenStream, QuickWaysGiveWhatTokenByTokenGives) {
+    // Taking numbers, skipping runs of tokens and searching for a word, in any order, leaves
+    // the same tokens, lines and numbers as cutting every token; also with the file read ahead
+    // in small chunks and its plain lines marked.
+    std::mt19937 random(7);
+    for (int round = 0; round < 300; ++round) {
+        const std::string text = RandomText(random);
+        const Cut expected = Tokens(text);
+        test::TempDir dir;
+        PosixFileSystem files;
+        LineReader::Options options{.endAtMark = false};
+        if (round % 2 == 1) {
+            options.readAheadFrom = 0;
+            options.chunkSize = 61;
+            options.headroom = 128;
+            options.markPlainLines = true;
+        }
+        LineReader reader(files.Open(dir.Write("f.scn", text)), options);
+        TokenStream stream(reader, nullptr);
+        std::size_t next = 0;
+        for (;;) {
+            const int count = std::uniform_int_distribution<int>(1, 9)(random);
+            const int way = std::uniform_int_distribution<int>(0, 2)(random);
+            if (way == 0) {
+                double values[9];
+                const int read = stream.NextNumbers(values, count);
+                for (int i = 0; i < read; ++i, ++next) {
+                    ASSERT_LT(next, expected.tokens.size()) << text;
+                    EXPECT_EQ(values[i], FloatPrefix(expected.tokens[next])) << text;
+                    EXPECT_FALSE(expected.exact[next]) << text;
+                }
+            } else if (way == 1) {
+                const int skipped = stream.SkipPlain(count);
+                for (int i = 0; i < skipped; ++i, ++next) {
+                    ASSERT_LT(next, expected.tokens.size()) << text;
+                    EXPECT_FALSE(expected.exact[next]) << text;
+                    EXPECT_NE(AsciiLowerCopy(expected.tokens[next]), "include") << text;
+                }
+            } else {
+                const bool placeholders = count % 2 == 0;
+                const auto stops = [&](std::size_t i) {
+                    const std::string folded = AsciiLowerCopy(expected.tokens[i]);
+                    return expected.exact[i] || folded == "endx" || folded == "include" ||
+                           (placeholders && folded.find('(') != std::string::npos);
+                };
+                while (next < expected.tokens.size() && !stops(next))
+                    ++next;
+                RawToken t;
+                if (!stream.SkipTo("endx", placeholders, t)) break;
+                ASSERT_LT(next, expected.tokens.size()) << text;
+                EXPECT_EQ(t.text, expected.tokens[next]) << text;
+                EXPECT_EQ(t.line, expected.lines[next]) << text;
+                ++next;
+            }
+            RawToken t;
+            if (!stream.Next(t)) break;
+            ASSERT_LT(next, expected.tokens.size()) << text;
+            EXPECT_EQ(t.text, expected.tokens[next]) << text;
+            EXPECT_EQ(t.line, expected.lines[next]) << text;
+            ++next;
+        }
+        EXPECT_EQ(next, expected.tokens.size()) << text;
+    }
 }
 
 TEST(NumberPrefix, TheLongestDecimalPrefixOrZero) {
