@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -731,6 +732,51 @@ TEST_F(MainWindowTest, TheSimulatorReadingIsChosenInTheWorkModeDialogAndTakenOnR
     EXPECT_TRUE(window.CollectSettings().SimulatorReading);
     EXPECT_FALSE(hasSyntaxProblem());
     EXPECT_EQ(Count(window.Scenery().Tracks()), 1u);
+}
+
+TEST_F(MainWindowTest, TrackGradientsAreMeasuredAfterEachLoadAndForOtherSamplePoints) {
+    Action("MapTypeElevation")->trigger();
+    PieceSpec curve = Piece(&PieceSpec::x2, 800);
+    curve.h2 = 12;
+    curve.c1x = 200;
+    curve.c1z = 300;
+    curve.c2x = -200;
+    curve.c2z = 300;
+    PieceSpec rise = Piece(&PieceSpec::z2, 1000);
+    rise.h2 = 5;
+    window.LoadScenery(Write("luk.scn", test::TrackNode(curve) + test::TrackNode(rise)));
+    // The load's drawing measured the curve itself.
+    const QImage measuredAnew = window.Map().Picture().copy();
+    const auto expectTable = [&] {
+        QTRY_VERIFY(!window.MeasuringGradients());
+        const TrackGradients* table = window.Gradients();
+        ASSERT_NE(table, nullptr);
+        ASSERT_TRUE(table->Fits(window.Scenery().Tracks(), window.Mode()));
+        std::uint32_t at = 0;
+        for (const TSegmentObj& s : window.Scenery().Tracks())
+            EXPECT_EQ(table->At(at++), SegmentGradient(s, window.Mode()));
+    };
+    expectTable();
+    window.RedrawMap(RedrawCause::MapType);
+    EXPECT_EQ(window.Map().Picture(), measuredAnew);
+
+    // Fewer sample points, without a reload: measured again.
+    const std::uint16_t steps = window.Mode().InterpolateSteps;
+    dialogs.basic.answers.push_back(MessageAnswer::No);
+    QTimer::singleShot(0, [&] {
+        auto* precision = window.Tools().workMode->findChild<QSlider*>("TrackBar1");
+        precision->setValue(precision->value() == 1 ? 2 : 1);
+        window.Tools().workMode->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    Action("WorkMode")->trigger();
+    ASSERT_NE(window.Mode().InterpolateSteps, steps);
+    expectTable();
+
+    // Another scenery: the table of the one before is gone at once.
+    window.LoadScenery(Write("kwadrat.scn", SquareScenery() + test::TrackNode(curve)));
+    EXPECT_EQ(window.Gradients(), nullptr);
+    expectTable();
+    EXPECT_EQ(window.Gradients()->Count(), 3u);
 }
 
 TEST_F(MainWindowTest, TrackNamesFollowTheirItemInTheAuthorModeOnly) {
