@@ -160,9 +160,10 @@ int main(int argc, char** argv) {
     window.findChild<QLabel*>("StatusBar1")->installEventFilter(&drawingStart);
 
     const QPoint centre(map.width() / 2, map.height() / 2);
-    // Every step starts from a window of the full size, with the checks after a load done.
+    // Every step starts from a window of the full size, with the checks and the measuring of
+    // the gradients after a load done.
     const auto showAll = [&] {
-        while (window.CheckingProblems())
+        while (window.CheckingProblems() || window.MeasuringGradients())
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
         if (map.size() != mapSize) {
             window.resize(mapSize + frame);

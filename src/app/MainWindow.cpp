@@ -54,6 +54,7 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
       files_(files),
       store_(store),
       check_(*this),
+      gradientsMeasure_(*this),
       clock_([] { return std::chrono::steady_clock::now(); }),
       questions_(dialogs, [this] { return clock_(); }),
       actions_(CreateMainActions(*this, cursors_)) {
@@ -214,6 +215,8 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
         tools_.properties->Clear();
         // The checks read the model, and the problems point into it.
         check_.Stop();
+        gradientsMeasure_.Stop();
+        gradients_.reset();
         tools_.problems->Clear();
         problemsStatus_->hide();
         highlight_ = nullptr;
@@ -264,6 +267,8 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
             }
         }
         RedrawMap(RedrawCause::Load);
+        // After the drawing, which then has both cores.
+        MeasureGradients();
         // The views gone through stay for the same scenery as long as its view stays.
         if (keptView) {
             RememberView();
@@ -406,7 +411,19 @@ void TForm1::ResizeMap() {
 }
 
 MapSources TForm1::Sources() const {
-    return MapSources{scenery_, options_, colors_, mode_, index_.get()};
+    return MapSources{scenery_, options_, colors_, mode_, index_.get(), gradients_.get()};
+}
+
+void TForm1::MeasureGradients() {
+    // A table that fits is kept, so that a table is replaced only while no drawing reads it
+    // (a drawing may run the event loop, for a question).
+    if (gradients_ && gradients_->Fits(scenery_.Tracks(), mode_)) {
+        gradientsMeasure_.Stop();
+        return;
+    }
+    gradientsMeasure_.Start(
+        scenery_.Tracks(), mode_,
+        [this](std::shared_ptr<const TrackGradients> table) { gradients_ = std::move(table); });
 }
 
 void TForm1::CenterOn(double x, double y) {
@@ -565,14 +582,19 @@ void TForm1::ColorsChanged() {
 
 void TForm1::WorkModeClick() {
     const bool namesBefore = mode_.OwnerMode;
+    const std::uint16_t stepsBefore = mode_.InterpolateSteps;
     if (tools_.workMode->Execute() && !scenery_.IncFiles.empty() &&
         dialogs_.MessageBox(Translate("TForm1", "Czy przeładować scenerię teraz?"),
                             Translate("TForm1", "Zmiany w scenerii"), MessageIcon::Question,
                             MessageButtons::YesNo) == MessageAnswer::Yes) {
         LoadScenery(sceneryShortPath_, LoadView::KeepIfInside);
-    } else if (mode_.OwnerMode != namesBefore && actions_.PaintTrackNames->isChecked()) {
-        // The track names come and go with the author mode.
-        RedrawMap(RedrawCause::Marks);
+    } else {
+        // The curves are measured with the new sample points at once; the table follows.
+        if (mode_.InterpolateSteps != stepsBefore && SceneryLoaded()) MeasureGradients();
+        if (mode_.OwnerMode != namesBefore && actions_.PaintTrackNames->isChecked()) {
+            // The track names come and go with the author mode.
+            RedrawMap(RedrawCause::Marks);
+        }
     }
     FollowWorkMode();
     ShowTrackListClick();

@@ -13,6 +13,7 @@
 #include "Cursors.h"
 #include "ElapsedText.h"
 #include "FileSystem.h"
+#include "GradientsMeasure.h"
 #include "KeyPresses.h"
 #include "LoadQuestions.h"
 #include "MainActions.h"
@@ -120,6 +121,9 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     // the checks still run.
     QString ProblemsStatusText() const;
     bool CheckingProblems() const { return check_.Running(); }
+    bool MeasuringGradients() const { return gradientsMeasure_.Running(); }
+    // The gradients of the tracks measured after the load, or null until they are.
+    const TrackGradients* Gradients() const { return gradients_.get(); }
     // For tests of the timing text.
     void SetClock(Stopwatch::Clock clock) { clock_ = std::move(clock); }
     // The language of the manual that "Pomoc" opens; the other one's when it is missing.
@@ -171,6 +175,9 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     // After a load: the checks over the model start beside the window, and what they find
     // joins the load's own problems in the problems window and the status line.
     void StartProblemsCheck();
+    // After a load's drawing, and when the sample points per curve change: the tracks'
+    // gradients are measured beside the window for the drawings by gradient.
+    void MeasureGradients();
     void ProblemsFound(std::vector<Problem> found);
     void SelectTool(MapTool tool);
     void PaintTransparentMenuClick();
@@ -244,6 +251,9 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     std::unique_ptr<SceneryIndex> index_;
     // Reads the model while it runs, so it goes before the model.
     ProblemsCheck check_;
+    GradientsMeasure gradientsMeasure_;
+    // Replaced only while it does not fit the tracks and the mode: no drawing reads it then.
+    std::shared_ptr<const TrackGradients> gradients_;
     ViewState view_;
     MapOptions options_;
     ColorSlots colors_;

@@ -157,19 +157,20 @@ void LayerPainter::ForEachSegment(const SegmentList& list, const SegmentGrid* gr
         // Those that meet the view and the band's reach: the only ones that may show in it.
         const TPointF min{view_.Min().x, std::max(view_.Min().y, static_cast<float>(bandMinY_))};
         const TPointF max{view_.Max().x, std::min(view_.Max().y, static_cast<float>(bandMaxY_))};
-        grid->ForEachCandidate(min, max, visit);
+        grid->ForEachCandidateAt(min, max, visit);
     } else if (grid) {
-        grid->ForEachCandidate(view_.Min(), view_.Max(), visit);
+        grid->ForEachCandidateAt(view_.Min(), view_.Max(), visit);
     } else {
+        std::uint32_t position = 0;
         for (const TSegmentObj& s : list)
-            visit(s);
+            visit(s, position++);
     }
 }
 
 void LayerPainter::PaintPlain(const SegmentList& list, const SegmentGrid* grid, const QPen& pen) {
     SetPen(pen);
     QPoint a, b;
-    ForEachSegment(list, grid, [&](const TSegmentObj& s) {
+    ForEachSegment(list, grid, [&](const TSegmentObj& s, std::uint32_t) {
         if (Ends(s, a, b)) DrawSegment(s, a, b);
     });
     Flush();
@@ -213,7 +214,7 @@ void LayerPainter::PaintHalo(const TSegmentObj* selected) {
     SetPen(SolidPen(kHaloColor, WidthFor(1.435) + 2));
     QPoint a, b;
     ForEachSegment(sources_.scenery.Tracks(), sources_.index ? &sources_.index->tracks : nullptr,
-                   [&](const TSegmentObj& seg) {
+                   [&](const TSegmentObj& seg, std::uint32_t) {
                        if (IsSelected(seg, selected) && Ends(seg, a, b)) DrawSegment(seg, a, b);
                    });
     Flush();
@@ -230,6 +231,11 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
     // Worked out only where it colours the track or gives its sign.
     const bool needGradient =
         (byMapType && o.Type == MapType::Elevation) || (signs && o.PaintElevation);
+    const SegmentList& tracks = sources_.scenery.Tracks();
+    const TrackGradients* measured =
+        needGradient && sources_.gradients && sources_.gradients->Fits(tracks, sources_.mode)
+            ? sources_.gradients
+            : nullptr;
     SignCache signCache(s, vector_, o.Antialiased);
     const int h = s / 2;
 
@@ -239,9 +245,14 @@ void LayerPainter::PaintTracks(const TSegmentObj* selected, bool byMapType) {
     SetPen(SolidPen(colors.Track, WidthFor(1.435)));
     QPoint a, b;
     const SegmentGrid* grid = sources_.index ? &sources_.index->tracks : nullptr;
-    ForEachSegment(sources_.scenery.Tracks(), grid, [&](const TSegmentObj& seg) {
+    ForEachSegment(tracks, grid, [&](const TSegmentObj& seg, std::uint32_t position) {
         if (!Ends(seg, a, b)) return;
-        const float g = needGradient ? SegmentGradient(seg, sources_.mode) : 0.0f;
+        float g = 0;
+        if (measured) {
+            g = measured->At(position);
+        } else if (needGradient) {
+            g = SegmentGradient(seg, sources_.mode);
+        }
         TColor color = colors.Track;
         if (IsSelected(seg, selected)) {
             color = 0xFFFFFF;

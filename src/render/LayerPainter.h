@@ -82,7 +82,8 @@ class LayerPainter {
     // the white highlight stands out from roads and a light background.
     void PaintHalo(const TSegmentObj* selected);
     int WidthFor(double metres) const;
-    // Calls visit for the segments of list that may show, in list order.
+    // Calls visit(segment, position in the list) for the segments of list that may show, in
+    // list order.
     template <typename Visit>
     void ForEachSegment(const SegmentList& list, const SegmentGrid* grid, Visit&& visit);
     void PaintPlain(const SegmentList& list, const SegmentGrid* grid, const QPen& pen);

@@ -10,6 +10,7 @@
 #include "MapOptions.h"
 #include "MapView.h"
 #include "Scenery.h"
+#include "TrackGradients.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -18,13 +19,16 @@ namespace tarvik {
 class SceneryIndex;
 
 // What a drawing shows: the model, the switches, the colours and the work mode, and, when the
-// owner of the model keeps one, the grids that find the segments of a small view quickly.
+// owner of the model keeps them, the grids that find the segments of a small view quickly and
+// the gradients of the tracks measured once. A table that does not fit the tracks and the mode
+// is left aside and the drawing measures the gradients it needs.
 struct MapSources {
     const TScenery& scenery;
     const MapOptions& options;
     const ColorSlots& colors;
     const TWorkMode& mode;
     const SceneryIndex* index = nullptr;
+    const TrackGradients* gradients = nullptr;
 };
 
 // Where a drawing reports: status texts, the runaway question and the busy cursor.

@@ -21,15 +21,21 @@ class SegmentGrid {
     // min..max, in list order.
     template <typename Visit>
     void ForEachCandidate(TPointF min, TPointF max, Visit&& visit) const {
+        ForEachCandidateAt(min, max, [&visit](const TSegmentObj& s, std::uint32_t) { visit(s); });
+    }
+
+    // The same, as visit(segment, position in the list from 0 at its head).
+    template <typename Visit>
+    void ForEachCandidateAt(TPointF min, TPointF max, Visit&& visit) const {
         int cx0 = 0, cy0 = 0, cx1 = 0, cy1 = 0;
         if (!CellRange(min, max, cx0, cy0, cx1, cy1)) {
             for (const std::uint32_t i : large_)
-                visit(*order_[i]);
+                visit(*order_[i], i);
             return;
         }
         if (cx0 == 0 && cy0 == 0 && cx1 == nx_ - 1 && cy1 == ny_ - 1) {
-            for (const TSegmentObj* s : order_)
-                visit(*s);
+            for (std::uint32_t i = 0; i < order_.size(); ++i)
+                visit(*order_[i], i);
             return;
         }
         // Marks in list order, of this call alone (drawings in bands ask the same grid at
@@ -49,8 +55,11 @@ class SegmentGrid {
                 mark(*e);
         }
         for (std::size_t w = 0; w < marks.size(); ++w) {
-            for (std::uint64_t bits = marks[w]; bits != 0; bits &= bits - 1)
-                visit(*order_[w * 64 + static_cast<std::size_t>(std::countr_zero(bits))]);
+            for (std::uint64_t bits = marks[w]; bits != 0; bits &= bits - 1) {
+                const auto i = static_cast<std::uint32_t>(
+                    w * 64 + static_cast<std::size_t>(std::countr_zero(bits)));
+                visit(*order_[i], i);
+            }
         }
     }
 

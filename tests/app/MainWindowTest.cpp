@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -731,6 +732,38 @@ TEST_F(MainWindowTest, TheSimulatorReadingIsChosenInTheWorkModeDialogAndTakenOnR
     EXPECT_TRUE(window.CollectSettings().SimulatorReading);
     EXPECT_FALSE(hasSyntaxProblem());
     EXPECT_EQ(Count(window.Scenery().Tracks()), 1u);
+}
+
+TEST_F(MainWindowTest, TrackGradientsAreMeasuredAfterEachLoadAndForOtherSamplePoints) {
+    LoadSquare();
+    const auto expectTable = [&] {
+        QTRY_VERIFY(!window.MeasuringGradients());
+        ASSERT_NE(window.Gradients(), nullptr);
+        EXPECT_TRUE(window.Gradients()->Fits(window.Scenery().Tracks(), window.Mode()));
+    };
+    expectTable();
+
+    // Fewer sample points, without a reload: measured again.
+    const std::uint16_t steps = window.Mode().InterpolateSteps;
+    dialogs.basic.answers.push_back(MessageAnswer::No);
+    QTimer::singleShot(0, [&] {
+        auto* precision = window.Tools().workMode->findChild<QSlider*>("TrackBar1");
+        precision->setValue(precision->value() == 1 ? 2 : 1);
+        window.Tools().workMode->findChild<QPushButton*>("BitBtn1")->click();
+    });
+    Action("WorkMode")->trigger();
+    ASSERT_NE(window.Mode().InterpolateSteps, steps);
+    expectTable();
+
+    // Another scenery: the table of the one before is gone at once.
+    PieceSpec curve = Piece(&PieceSpec::x2, 800);
+    curve.h2 = 12;
+    curve.c1z = 300;
+    curve.c2z = 300;
+    window.LoadScenery(Write("luk.scn", SquareScenery() + test::TrackNode(curve)));
+    EXPECT_EQ(window.Gradients(), nullptr);
+    expectTable();
+    EXPECT_EQ(window.Gradients()->Count(), 3u);
 }
 
 TEST_F(MainWindowTest, TrackNamesFollowTheirItemInTheAuthorModeOnly) {

@@ -11,6 +11,7 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "LegendPicture.h"
 #include "PaintMap.h"
@@ -18,6 +19,7 @@
 #include "Scenery.h"
 #include "SceneryLoader.h"
 #include "SegmentGrid.h"
+#include "TrackGradients.h"
 
 namespace tarvik {
 namespace {
@@ -83,7 +85,8 @@ void Generate(TScenery& scenery, unsigned seed, int pieces, double side) {
 
 class FastDrawingTest : public ::testing::Test {
   protected:
-    // The quick and the plain picture of min..max at w x h; the views are fitted alike.
+    // The quick and the plain picture of min..max at w x h; the views are fitted alike. The
+    // quick one alone is given the gradients.
     std::pair<QImage, QImage> Draw(TPointF min, TPointF max, int w, int h,
                                    const TSegmentObj* selected, MapPurpose purpose,
                                    const SceneryIndex* index) {
@@ -97,7 +100,8 @@ class FastDrawingTest : public ::testing::Test {
             if (view) {
                 PaintMap({.target = p,
                           .view = *view,
-                          .sources = {*scenery, options, colors, mode, index},
+                          .sources = {*scenery, options, colors, mode, index,
+                                      plain ? nullptr : gradients.get()},
                           .selected = selected,
                           .purpose = purpose,
                           .overlays = overlays,
@@ -118,6 +122,7 @@ class FastDrawingTest : public ::testing::Test {
     ColorSlots colors;
     TWorkMode mode = TWorkMode::Make(true, 2);
     OverlayPictures overlays;
+    std::shared_ptr<const TrackGradients> gradients;
 };
 
 int Differences(const QImage& a, const QImage& b) {
@@ -188,6 +193,54 @@ TEST_F(FastDrawingTest, WholeViewsOfShortPiecesAreTheSame) {
             EXPECT_EQ(Differences(fast, plain), 0) << "type " << type << ", height " << h;
         }
     }
+}
+
+TEST_F(FastDrawingTest, GradientsFromTheTableColourAsThoseMeasuredByTheDrawing) {
+    // The author mode's curves, of many sample points.
+    mode = TWorkMode::Make(true, 7);
+    Generate(*scenery, 12, 8000, 5000);
+    const SceneryIndex index(*scenery);
+    const auto measure = [&](const SegmentList& tracks, const TWorkMode& m) {
+        return std::make_shared<const TrackGradients>(*TrackGradients::Measure(tracks, m));
+    };
+    // The pixels the quick drawing got wrong: of the whole scenery by gradient, and of a view
+    // around a track close enough for the gradient signs.
+    const auto wrong = [&](const SceneryIndex* grids) {
+        const SceneryBounds& b = scenery->Bounds();
+        options.Type = MapType::Elevation;
+        options.PaintElevation = false;
+        const auto whole =
+            Draw(b.SceneryMin, b.SceneryMax, 640, 400, nullptr, MapPurpose::Screen, grids);
+        options.Type = MapType::Normal;
+        options.PaintElevation = true;
+        const TSegmentObj& track = *scenery->Tracks().Head();
+        const TPointF min{static_cast<float>(track.X1 - 75), static_cast<float>(track.Y1 - 50)};
+        const auto signs =
+            Draw(min, {min.x + 150, min.y + 100}, 600, 400, nullptr, MapPurpose::Screen, grids);
+        return std::pair(Differences(whole.first, whole.second),
+                         Differences(signs.first, signs.second));
+    };
+    const std::pair<int, int> none{0, 0};
+    // Before the table is there, and with it, through the grids and without them.
+    for (const SceneryIndex* grids : {&index, static_cast<const SceneryIndex*>(nullptr)}) {
+        gradients = nullptr;
+        EXPECT_EQ(wrong(grids), none) << "no table";
+        gradients = measure(scenery->Tracks(), mode);
+        EXPECT_EQ(wrong(grids), none) << "table";
+        // One of other sample points is left aside.
+        gradients = measure(scenery->Tracks(), TWorkMode::Make(true, 1));
+        EXPECT_EQ(wrong(grids), none) << "table of other samples";
+    }
+
+    // The table is what colours the tracks and gives their signs: one of as many level tracks
+    // colours them all alike and gives no sign.
+    SegmentStore level;
+    for (std::size_t i = 0; i < scenery->Tracks().Count(); ++i)
+        level.NewSegment({.kind = SegmentKind::Track, .x2 = 1.0 + static_cast<double>(i)});
+    gradients = measure(level.List(SegmentKind::Track), mode);
+    const auto [whole, signs] = wrong(&index);
+    EXPECT_GT(whole, 100);
+    EXPECT_GT(signs, 100);
 }
 
 TEST_F(FastDrawingTest, PiecesBetweenNeighbouringPixelsSetThoseTwo) {
