@@ -32,6 +32,13 @@ std::uint8_t ClassOf(char c) {
     return kClasses[static_cast<unsigned char>(c)];
 }
 
+// The first byte from pos on that is not a separator, or size.
+std::size_t PastSeparators(const char* data, std::size_t size, std::size_t pos) {
+    while (pos < size && ClassOf(data[pos]) == kSeparator)
+        ++pos;
+    return pos;
+}
+
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 // The first byte from pos on that is a blank or control byte, ';', '/' or '"', or size. The
@@ -145,9 +152,7 @@ bool TokenStream::ToTokenSlow(const Search* search) {
         }
         const char* const data = line_.data();
         const std::size_t size = line_.size();
-        std::size_t pos = pos_;
-        while (pos < size && ClassOf(data[pos]) == kSeparator)
-            ++pos;
+        const std::size_t pos = PastSeparators(data, size, pos_);
         pos_ = pos;
         if (pos == size) continue;
         if (data[pos] == '/' && pos + 1 < size) {
@@ -172,9 +177,7 @@ bool TokenStream::ToTokenSlow(const Search* search) {
     if (!inBlock_) {
         const char* const data = line_.data();
         const std::size_t size = line_.size();
-        std::size_t pos = pos_;
-        while (pos < size && ClassOf(data[pos]) == kSeparator)
-            ++pos;
+        const std::size_t pos = PastSeparators(data, size, pos_);
         pos_ = pos;
         if (pos < size && data[pos] != '/') return true;
     }

@@ -75,18 +75,27 @@ void ExpectSameStores(const SegmentStore& a, const SegmentStore& b) {
     }
 }
 
-TEST(SegmentPipe, StoresAndJoinsInTheOrderGiven) {
+// The same pieces stored at once into direct, and ready to go through a pipe into piped.
+class SegmentPipeTest : public ::testing::Test {
+  protected:
+    std::vector<std::pair<SegmentInput, bool>> Prepare(std::size_t count) {
+        auto pieces = Pieces(count, names);
+        direct.Ranges.Reset();
+        piped.Ranges.Reset();
+        StoreAtOnce(direct, pieces);
+        return pieces;
+    }
+
+    std::vector<std::string> names;
+    SegmentStore direct;
+    SegmentStore piped;
+};
+
+TEST_F(SegmentPipeTest, StoresAndJoinsInTheOrderGiven) {
     // More pieces than several batches hold; names handed over as views of the caller's
     // strings, which change before the store sees them.
-    std::vector<std::string> names;
-    auto pieces = Pieces(9000, names);
-    SegmentStore direct;
-    direct.Ranges.Reset();
-    StoreAtOnce(direct, pieces);
+    const auto pieces = Prepare(9000);
     ASSERT_LT(test::Segments(direct.List(SegmentKind::Track)).size(), 7000u) << "joins expected";
-
-    SegmentStore piped;
-    piped.Ranges.Reset();
     {
         SegmentPipe pipe(piped);
         for (std::size_t i = 0; i < pieces.size(); ++i) {
@@ -106,15 +115,9 @@ TEST(SegmentPipe, StoresAndJoinsInTheOrderGiven) {
     ExpectSameStores(direct, piped);
 }
 
-TEST(SegmentPipe, WhatIsHandedOverIsStoredAlsoWithoutAFlush) {
+TEST_F(SegmentPipeTest, WhatIsHandedOverIsStoredAlsoWithoutAFlush) {
     // A reading that ends with an error leaves the pipe without flushing it.
-    std::vector<std::string> names;
-    auto pieces = Pieces(3000, names);
-    SegmentStore direct;
-    direct.Ranges.Reset();
-    StoreAtOnce(direct, pieces);
-    SegmentStore piped;
-    piped.Ranges.Reset();
+    const auto pieces = Prepare(3000);
     {
         SegmentPipe pipe(piped);
         for (const auto& [input, bounds] : pieces)
