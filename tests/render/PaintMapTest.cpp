@@ -115,6 +115,38 @@ TEST(MapView, FitWidensTheRectangleToThePicture) {
     EXPECT_EQ(half.Map(7, -7), QPoint(4, -4));
 }
 
+// A resize fits the widened rectangle again: wider keeps the scale and moves the picture,
+// narrower shrinks it about the middle. Every world point goes where the new view draws it.
+TEST(MapView, ToPutsThePixelsOfOneViewWhereAnotherDrawsThem) {
+    TPointF min{0, 0};
+    TPointF max{1000, 500};
+    const MapView shown = MapView::Fit(min, max, 400, 200);
+    TPointF wideMin = min;
+    TPointF wideMax = max;
+    const MapView wider = MapView::Fit(wideMin, wideMax, 500, 200);
+    TPointF narrowMin = min;
+    TPointF narrowMax = max;
+    const MapView narrower = MapView::Fit(narrowMin, narrowMax, 200, 200);
+    const QTransform moved = shown.To(wider);
+    EXPECT_DOUBLE_EQ(moved.m11(), 1);
+    EXPECT_NEAR(moved.dx(), 50, 1e-3);
+    EXPECT_NEAR(moved.dy(), 0, 1e-3);
+    const QTransform shrunk = shown.To(narrower);
+    EXPECT_DOUBLE_EQ(shrunk.m11(), 0.5);
+    EXPECT_DOUBLE_EQ(shrunk.m22(), 0.5);
+    EXPECT_NEAR(shrunk.dx(), 0, 1e-3);
+    EXPECT_NEAR(shrunk.dy(), 50, 1e-3);
+    for (const MapView& to : {wider, narrower}) {
+        for (const QPointF world : {QPointF(0, 0), QPointF(250, 125), QPointF(1000, 500)}) {
+            const QPointF from = shown.Map(world.x(), world.y());
+            const QPointF expected = to.Map(world.x(), world.y());
+            const QPointF got = shown.To(to).map(from);
+            EXPECT_NEAR(got.x(), expected.x(), 1);
+            EXPECT_NEAR(got.y(), expected.y(), 1);
+        }
+    }
+}
+
 TEST(ViewState, ClampPullsABigViewBackToTheScenery) {
     const SceneryBounds bounds{{0, 0}, {100, 50}};
     ViewState wide{{-10, 10}, {120, 20}, 0};
