@@ -429,7 +429,7 @@ void TForm1::ResizeMap() {
     map_->update();
 }
 
-std::optional<QTransform> TForm1::PreviousPlace() {
+std::optional<QTransform> TForm1::PreviousPlace() const {
     if (!shownView_ || !SceneryLoaded() || ModelBusy()) return std::nullopt;
     // The view as the drawing will fit it to the new size.
     ViewState next = view_;

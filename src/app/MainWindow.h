@@ -198,7 +198,7 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void ResizeMap();
     // Where the last drawing's pixels lie in a drawing of the view at the picture's new size;
     // nothing while there is none to show.
-    std::optional<QTransform> PreviousPlace();
+    std::optional<QTransform> PreviousPlace() const;
     // The drawing a resize left for later, at once: input is to act on the view drawn.
     void FinishResize();
     void Measured(double metres);
