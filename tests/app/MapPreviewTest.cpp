@@ -106,7 +106,6 @@ TEST_F(MapPreviewTest, ADragShowsTheLastPictureMovedAndTheReleaseDrawsTheNewView
         EXPECT_EQ(Map().Picture(), before);
         const QImage moved = Placed(before, QTransform::fromTranslate(60, 30), kGreen);
         EXPECT_EQ(Shown(), moved);
-        EXPECT_EQ(Shown().pixelColor(10, 10), kGreen);
         QTest::mouseRelease(&Map(), button, Qt::NoModifier, QPoint(360, 230));
         const QImage after = Map().Picture().copy();
         EXPECT_NE(after, before);
@@ -139,10 +138,6 @@ TEST_F(MapPreviewTest, AResizeShowsTheLastPictureUntilTheNewOneIsDrawn) {
     const double top = (Map().height() - wide.height() * k) / 2;
     ASSERT_GT(top, 20);
     const QImage shown = Shown();
-    for (int y : {0, static_cast<int>(top) - 2, Map().height() - 1}) {
-        for (int x = 0; x < shown.width(); ++x)
-            ASSERT_EQ(shown.pixelColor(x, y), kGreen) << x << ", " << y;
-    }
     // The window's fit works in single precision: the blend of a few pixels may differ.
     EXPECT_LE(Differing(shown, Placed(wide, QTransform(k, 0, 0, k, 0, top), kGreen, Map().size())),
               10);
