@@ -46,6 +46,11 @@ namespace {
 constexpr int kMinimumWidth = 415;
 constexpr int kMinimumHeight = 440;
 
+// A side of a picture as the fit takes it.
+std::uint16_t PictureSide(int pixels) {
+    return static_cast<std::uint16_t>(std::min(pixels, 65535));
+}
+
 }  // namespace
 
 TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& store,
@@ -98,8 +103,18 @@ TForm1::TForm1(ViewerDialogs& dialogs, const FileSystem& files, SettingsStore& s
     ConnectToolWindows();
 
     map_->onResized = [this] { ResizeMap(); };
+    resizeDrawing_.setSingleShot(true);
+    resizeDrawing_.setInterval(0);
+    connect(&resizeDrawing_, &QTimer::timeout, this, [this] {
+        map_->ShowPreviousNow();
+        RedrawMap(RedrawCause::Resize);
+        map_->DropPrevious();
+    });
     map_->onPointer = [this](std::optional<QPointF> at) { ShowPointer(at); };
-    connect(controller_.get(), &MapController::aboutToNavigate, this, [this] { zoom_->Finish(); });
+    connect(controller_.get(), &MapController::aboutToNavigate, this, [this] {
+        FinishResize();
+        zoom_->Finish();
+    });
     connect(controller_.get(), &MapController::viewChanged, this, [this](bool showAll) {
         if (showAll) map_->Picture().fill(ToRgb(colors_.Background));
         RedrawMap(RedrawCause::Navigation);
@@ -399,6 +414,9 @@ void TForm1::RedrawMap(RedrawCause cause) {
             view_.MapScale = static_cast<float>(drawn->scale / ratio);
         }
     }
+    // The picture has the widget's size now: one left for after a resize is not needed.
+    resizeDrawing_.stop();
+    map_->DropPrevious();
     map_->ClearFeedback();
     ShowPlaces();
     if (cause == RedrawCause::Navigation) RememberView();
@@ -406,8 +424,33 @@ void TForm1::RedrawMap(RedrawCause cause) {
 
 void TForm1::ResizeMap() {
     map_->Picture().fill(ToRgb(colors_.Background));
+    if (const std::optional<QTransform> place = PreviousPlace()) {
+        map_->ShowPrevious(*place, ToQColor(colors_.Background));
+        resizeDrawing_.start();
+        return;
+    }
+    map_->DropPrevious();
     RedrawMap(RedrawCause::Resize);
     map_->update();
+}
+
+std::optional<QTransform> TForm1::PreviousPlace() const {
+    if (!shownView_ || !SceneryLoaded() || ModelBusy()) return std::nullopt;
+    // The view as the drawing will fit it to the new size.
+    ViewState next = view_;
+    ClampToScenery(next, scenery_.Bounds());
+    const QSize size = map_->Picture().size();
+    if (size.width() < 1 || size.height() < 1) return std::nullopt;
+    const std::optional<MapView> fit =
+        FitMap(next.ViewMin, next.ViewMax, PictureSide(size.width()), PictureSide(size.height()));
+    if (!fit) return std::nullopt;
+    return shownView_->To(*fit);
+}
+
+void TForm1::FinishResize() {
+    if (!resizeDrawing_.isActive()) return;
+    RedrawMap(RedrawCause::Resize);
+    map_->DropPrevious();
 }
 
 MapSources TForm1::Sources() const {
@@ -441,15 +484,13 @@ void TForm1::ZoomTo(const TSegmentObj& segment, std::function<void()> done) {
 std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
                                               const TSegmentObj* selected, bool vector,
                                               double ratio) {
-    const auto side = [](int pixels) {
-        return static_cast<std::uint16_t>(std::min(pixels, 65535));
-    };
     // Only the screen's drawing widens the window's view; a picture or a page of another shape
     // is fitted with a copy, so the map under the pointer stays as the screen shows it.
     ViewState copy = view_;
     ViewState& fitted = purpose == MapPurpose::Screen ? view_ : copy;
-    const std::optional<MapView> view =
-        FitMap(fitted.ViewMin, fitted.ViewMax, side(size.width()), side(size.height()));
+    const std::optional<MapView> view = FitMap(
+        fitted.ViewMin, fitted.ViewMax, PictureSide(size.width()), PictureSide(size.height()));
+    if (purpose == MapPurpose::Screen) shownView_ = view;
     if (!view) return std::nullopt;
     OverlayPictures overlays;
     TLegendForm& legend = *tools_.legend;

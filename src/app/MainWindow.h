@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QTimer>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -98,8 +99,9 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void RedrawMap(RedrawCause cause);
     // The colours have been changed (by the colours window): the map and the legend take them.
     void ColorsChanged();
-    // A drawing is still to come: the zoom to a track is under way.
-    bool DrawingPending() const { return zoom_->Running(); }
+    // A drawing is still to come: the zoom to a track is under way, or the map of a resized
+    // window waits for the previous picture to be shown.
+    bool DrawingPending() const { return zoom_->Running() || resizeDrawing_.isActive(); }
 
     bool SceneryLoaded() const override { return sceneryLoaded_; }
     const TScenery& Scenery() const { return scenery_; }
@@ -201,6 +203,11 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     void AddRecentFile(const std::string& path, const std::string& name);
     void ShowRecentFiles();
     void ResizeMap();
+    // Where the last drawing's pixels lie in a drawing of the view at the picture's new size;
+    // nothing while there is none to show.
+    std::optional<QTransform> PreviousPlace() const;
+    // The drawing a resize left for later, at once: input is to act on the view drawn.
+    void FinishResize();
     void Measured(double metres);
     void Measuring(double metres);
     // The pointer's place over the map, in the status line; none (it has left) clears it.
@@ -265,6 +272,11 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     QMenu* identifyMenu_ = nullptr;
     // The point the go-to command went to (map axes), marked until the view is moved.
     std::optional<TPointD> goToMark_;
+    // The fit of the last drawing on the screen.
+    std::optional<MapView> shownView_;
+    // After a resize the map is drawn once the previous picture is on the screen and the
+    // resizes waiting behind it are taken.
+    QTimer resizeDrawing_;
     std::unique_ptr<WindowStatus> statusSink_;
     Stopwatch::Clock clock_;
     // The load asks through these, so that its time leaves the answers out.

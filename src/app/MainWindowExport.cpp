@@ -135,6 +135,8 @@ void TForm1::PrintButtonClick() {
 
 void TForm1::PrintPreviewMenuItemClick() {
     if (!SceneryLoaded()) return;
+    // The preview takes the place of the drawing a resize waits for.
+    FinishResize();
     QImage& picture = map_->Picture();
     if (picture.width() < 1 || picture.height() < 1) return;
     {

@@ -109,6 +109,7 @@ bool TForm1::NavigationKeyPress(const QKeyEvent& key) {
 
 void TForm1::Navigate(const std::function<bool(ViewState&)>& change) {
     if (!SceneryLoaded() || loading_) return;
+    FinishResize();
     zoom_->Finish();
     if (change(view_)) map_->Picture().fill(ToRgb(colors_.Background));
     RedrawMap(RedrawCause::Navigation);

@@ -200,6 +200,8 @@ void MapController::Release(const QMouseEvent& event) {
         const MiddleHold hold = *middle_;
         middle_.reset();
         if (hold.dragging) {
+            // The moved picture stays while the map is drawn: where the button was let go.
+            map_.ShowDrag(p - hold.at);
             EndGrab();
             emit aboutToNavigate();
             DragView(view_, hold.at.x(), hold.at.y(), p.x(), p.y());
@@ -209,6 +211,8 @@ void MapController::Release(const QMouseEvent& event) {
         // Not a drag after all: the press acts as it always did, then its release.
         PressAt(MouseButton::Middle, hold.shift, hold.at);
     }
+    if (map_.Dragging() && navigator_.PressPending())
+        map_.ShowDrag({p.x() - navigator_.PressX(), p.y() - navigator_.PressY()});
     EndGrab();
     const ReleaseEffect effect = navigator_.Release(p.x(), p.y(), view_);
     if (effect.kind == ReleaseEffect::Kind::Measured) emit measured(effect.distance);

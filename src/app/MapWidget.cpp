@@ -36,6 +36,7 @@ void MapWidget::ShowRubberLine(QPoint from, QPoint to) {
 }
 
 void MapWidget::ShowDrag(QPoint offset) {
+    if (feedback_ == Feedback::Drag && to_ == offset) return;
     feedback_ = Feedback::Drag;
     to_ = offset;
     repaint();
@@ -46,6 +47,29 @@ void MapWidget::ClearFeedback() {
     update();
 }
 
+void MapWidget::ShowPrevious(const QTransform& place, QColor fill) {
+    if (previous_.isNull()) return;
+    previousPlace_ = place;
+    previousFill_ = fill;
+    previousPainted_ = false;
+    update();
+}
+
+void MapWidget::ShowPreviousNow() {
+    if (!previous_.isNull() && !previousPainted_) repaint();
+}
+
+void MapWidget::DropPrevious() {
+    if (previous_.isNull()) return;
+    previous_ = QImage();
+    update();
+}
+
+QTransform MapWidget::PreviousToWidget() const {
+    // The place counts in pixels of the pictures, the painter in the widget's.
+    return previousPlace_ * QTransform::fromScale(1 / ratio_, 1 / ratio_);
+}
+
 void MapWidget::SetMark(std::optional<QPointF> mark) {
     if (mark == mark_) return;
     mark_ = mark;
@@ -54,6 +78,18 @@ void MapWidget::SetMark(std::optional<QPointF> mark) {
 
 void MapWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (!previous_.isNull()) {
+        previousPainted_ = true;
+        painter.fillRect(rect(), previousFill_);
+        const QTransform toWidget = PreviousToWidget();
+        // Thin lines scaled pixel by pixel would break up.
+        if (previousPlace_.m11() != 1) painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.setTransform(toWidget);
+        painter.drawImage(QPointF(), previous_);
+        painter.resetTransform();
+        if (mark_) DrawCross(painter, toWidget.map(*mark_ * previousRatio_));
+        return;
+    }
     if (feedback_ == Feedback::Drag) {
         painter.fillRect(rect(), kDragFill);
         painter.drawImage(QRectF(QPointF(to_), QSizeF(size())), picture_);
@@ -69,6 +105,14 @@ void MapWidget::paintEvent(QPaintEvent*) {
 }
 
 void MapWidget::resizeEvent(QResizeEvent*) {
+    // Of several resizes before a drawing, the first one's picture is the last finished one.
+    if (previous_.isNull() && !picture_.isNull()) {
+        previous_ = std::move(picture_);
+        // The window tells where it goes (onResized), or drops it.
+        previousPlace_ = QTransform();
+        previousFill_ = Qt::black;
+        previousRatio_ = ratio_;
+    }
     ratio_ = devicePixelRatioF();
     picture_ = QImage((QSizeF(size()) * ratio_).toSize(), QImage::Format_RGB32);
     if (onResized) onResized();
@@ -81,6 +125,11 @@ void MapWidget::mousePressEvent(QMouseEvent* event) {
 void MapWidget::mouseMoveEvent(QMouseEvent* event) {
     if (onMove) onMove(event);
     if (!onPointer) return;
+    if (!previous_.isNull()) {
+        // The pointer is over the previous picture, whose view the window still holds.
+        onPointer(PreviousToWidget().inverted().map(event->position()) / previousRatio_);
+        return;
+    }
     // A dragged picture shows under the pointer what lies that far back in it.
     const QPointF shift = feedback_ == Feedback::Drag ? QPointF(to_) : QPointF();
     onPointer(event->position() - shift);

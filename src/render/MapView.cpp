@@ -24,4 +24,12 @@ MapView MapView::Fit(TPointF& min, TPointF& max, int width, int height) {
     return view;
 }
 
+QTransform MapView::To(const MapView& other) const {
+    // A world point is at (w - min) * m in each picture.
+    const double k = other.m_ / m_;
+    const double dx = (static_cast<double>(min_.x) - other.min_.x) * other.m_;
+    const double dy = (static_cast<double>(min_.y) - other.min_.y) * other.m_;
+    return QTransform(k, 0, 0, k, dx, dy);
+}
+
 }  // namespace tarvik

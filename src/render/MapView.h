@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QTransform>
 
 #include "SegmentStore.h"
 
@@ -24,6 +25,10 @@ class MapView {
     QPoint Map(double x, double y) const {
         return {ToPixel((x - min_.x) * m_), ToPixel((y - min_.y) * m_)};
     }
+
+    // Where the pixels of this view's picture lie in the picture of another view: the map
+    // shown moved and scaled until it is drawn anew.
+    QTransform To(const MapView& other) const;
 
     static int ToPixel(double v) {
         constexpr double kLimit = 1 << 30;

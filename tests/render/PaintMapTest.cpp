@@ -115,6 +115,31 @@ TEST(MapView, FitWidensTheRectangleToThePicture) {
     EXPECT_EQ(half.Map(7, -7), QPoint(4, -4));
 }
 
+// A resize fits the widened rectangle again: wider keeps the scale and moves the picture,
+// narrower shrinks it about the middle. Every world point goes where the new view draws it.
+TEST(MapView, ToPutsThePixelsOfOneViewWhereAnotherDrawsThem) {
+    TPointF min{0, 0};
+    TPointF max{1000, 500};
+    const MapView shown = MapView::Fit(min, max, 400, 200);
+    TPointF wideMin = min;
+    TPointF wideMax = max;
+    const MapView wider = MapView::Fit(wideMin, wideMax, 500, 200);
+    TPointF narrowMin = min;
+    TPointF narrowMax = max;
+    const MapView narrower = MapView::Fit(narrowMin, narrowMax, 200, 200);
+    EXPECT_TRUE(qFuzzyCompare(shown.To(wider), QTransform::fromTranslate(50, 0)));
+    EXPECT_TRUE(qFuzzyCompare(shown.To(narrower), QTransform(0.5, 0, 0, 0.5, 0, 50)));
+    for (const MapView& to : {wider, narrower}) {
+        for (const QPointF world : {QPointF(0, 0), QPointF(250, 125), QPointF(1000, 500)}) {
+            const QPointF from = shown.Map(world.x(), world.y());
+            const QPointF expected = to.Map(world.x(), world.y());
+            const QPointF got = shown.To(to).map(from);
+            EXPECT_NEAR(got.x(), expected.x(), 1);
+            EXPECT_NEAR(got.y(), expected.y(), 1);
+        }
+    }
+}
+
 TEST(ViewState, ClampPullsABigViewBackToTheScenery) {
     const SceneryBounds bounds{{0, 0}, {100, 50}};
     ViewState wide{{-10, 10}, {120, 20}, 0};
