@@ -14,7 +14,6 @@
 #include "MiniMap.h"
 #include "PaintMap.h"
 #include "PictureWriter.h"
-#include "SegmentGrid.h"
 #include "StopSignals.h"
 #include "Text.h"
 #include "Translate.h"
@@ -194,8 +193,9 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     const TWorkMode mode = load.Mode();
     o.map.LegendOnMapEnabled = o.map.LegendOnMap;
     o.map.MiniMapOnMapEnabled = o.map.MiniMapOnMap;
-    const SceneryIndex index(scenery);
-    const MapSources sources{scenery, o.map, settings.Colors, mode, &index};
+    // No grids: they pay for themselves over the viewer's many drawings, while one picture
+    // walks each list about once and building them walks it three times and sorts.
+    const MapSources sources{scenery, o.map, settings.Colors, mode};
     const SceneryBounds& bounds = scenery.Bounds();
     ViewState view{bounds.SceneryMin, bounds.SceneryMax, 0};
     if (o.view) view = {{(*o.view)[0], (*o.view)[1]}, {(*o.view)[2], (*o.view)[3]}, 0};
