@@ -5,6 +5,7 @@
 #include <QString>
 #include <charconv>
 #include <optional>
+#include <thread>
 
 #include "AppSettings.h"
 #include "ArgumentLists.h"
@@ -182,6 +183,14 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         ReadFinishStartupSettings(store, settings, DesignedSizes{}, dialogs);
     }
 
+    // The fonts are found and a first text laid out while the scenery loads, on the core that
+    // the load leaves mostly idle: a legend of no ranges, thrown away.
+    std::jthread fontsFound;
+    if (!o.noOverlays) {
+        fontsFound = std::jthread([type = o.map.Type, colors = settings.Colors] {
+            MakeLegendPicture(type, SceneryRanges{}, colors);
+        });
+    }
     TScenery scenery;
     const LoadResult result = LoadForCommand(load, scenery, err);
     if (StopSignal() != 0) return StoppedStatus();
@@ -205,6 +214,7 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         miniMap.Resize(kMiniMapWidth, kMiniMapHeight);
         miniMap.Rebuild(sources);
     }
+    if (fontsFound.joinable()) fontsFound.join();
     const QImage legend = MakeLegendPicture(o.map.Type, scenery.Ranges(), settings.Colors);
     const std::optional<MapView> fitted =
         FitMap(view.ViewMin, view.ViewMax, static_cast<std::uint16_t>(o.width),
