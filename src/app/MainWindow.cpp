@@ -233,7 +233,6 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
         }
         index_ = std::make_unique<SceneryIndex>(scenery_);
         modelReady_ = true;
-        StartProblemsCheck();
         keptView = before && ViewFitsExtent(*before, scenery_.Bounds());
         if (keptView) {
             view_.ViewMin = before->ViewMin;
@@ -264,6 +263,9 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
             }
         }
         RedrawMap(RedrawCause::Load);
+        // The checks run on a core of their own, but only once the new scenery is drawn: the
+        // user waits for the map, and the drawing needs both cores.
+        StartProblemsCheck();
         // The views gone through stay for the same scenery as long as its view stays.
         if (keptView) {
             RememberView();
