@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QString>
 #include <charconv>
+#include <future>
 #include <optional>
 #include <thread>
 
@@ -210,9 +211,12 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     if (o.view) view = {{(*o.view)[0], (*o.view)[1]}, {(*o.view)[2], (*o.view)[3]}, 0};
 
     MiniMap miniMap;
+    // Drawn beside the map on a thread of its own, and framed once the map's layers are drawn.
+    std::future<MiniMap::Drawing> miniMapDrawing;
     if (o.map.MiniMapOnMap && !o.noOverlays) {
         miniMap.Resize(kMiniMapWidth, kMiniMapHeight);
-        miniMap.Rebuild(sources);
+        miniMapDrawing = std::async(std::launch::async,
+                                    [&miniMap, sources] { return miniMap.Draw(sources, {}, 1); });
     }
     if (fontsFound.joinable()) fontsFound.join();
     const QImage legend = MakeLegendPicture(o.map.Type, scenery.Ranges(), settings.Colors);
@@ -225,15 +229,19 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
             err);
         return 1;
     }
-    // The frame shows the view as the fit widened it.
-    if (o.map.MiniMapOnMap && !o.noOverlays) miniMap.Refresh(view, bounds);
     if (StopSignal() != 0) return StoppedStatus();
     // --no-overlays alone draws as the mini-map does; with --white, the layers alone on white.
     MapPurpose purpose = o.white ? MapPurpose::Print : MapPurpose::Export;
     if (o.noOverlays && !o.white) purpose = MapPurpose::MiniMap;
     const OverlayPictures overlays =
-        o.noOverlays ? OverlayPictures{.scaleBar = false}
-                     : OverlayPictures{.legend = &legend, .miniMap = &miniMap.Picture()};
+        o.noOverlays
+            ? OverlayPictures{.scaleBar = false}
+            : OverlayPictures{.legend = &legend, .miniMap = &miniMap.Picture(), .finish = [&] {
+                                  if (!miniMapDrawing.valid()) return;
+                                  miniMap.Take(miniMapDrawing.get());
+                                  // The frame shows the view as the fit widened it.
+                                  miniMap.Refresh(view, bounds);
+                              }};
     const bool vector = IsVectorFormat(*format);
     MapOutcome outcome = MapOutcome::Drawn;
     const Drawing draw = [&](QPainter& painter) {
