@@ -251,7 +251,6 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
         }
         index_ = std::make_unique<SceneryIndex>(scenery_);
         modelReady_ = true;
-        StartProblemsCheck();
         keptView = before && ViewFitsExtent(*before, scenery_.Bounds());
         if (keptView) {
             view_.ViewMin = before->ViewMin;
@@ -282,7 +281,9 @@ void TForm1::LoadScenery(std::string path, LoadView keep) {
             }
         }
         RedrawMap(RedrawCause::Load);
-        // After the drawing, which then has both cores.
+        // The checks and the gradients run beside the window, but only once the new scenery
+        // is drawn: the user waits for the map, and the drawing needs both cores.
+        StartProblemsCheck();
         MeasureGradients();
         // The views gone through stay for the same scenery as long as its view stays.
         if (keptView) {
@@ -399,11 +400,15 @@ void TForm1::RedrawMap(RedrawCause cause) {
     if (!SceneryLoaded() || ModelBusy()) return;
     SyncOptions();
     ClampToScenery(view_, scenery_.Bounds());
-    // The mini-map's picture of the scenery is drawn again for a new scenery; for changed
-    // layers or colours it sees that itself when it frames the view below.
-    if (cause == RedrawCause::Load) tools_.miniMap->Refresh(true);
+    // The mini-map's picture of the scenery is drawn again for a new scenery, beside the main
+    // map; for changed layers or colours it sees that itself when it frames the view below.
+    TMiniMapForm& miniMap = *tools_.miniMap;
     QImage& picture = map_->Picture();
-    if (picture.width() < 1 || picture.height() < 1) return;
+    if (picture.width() < 1 || picture.height() < 1) {
+        if (cause == RedrawCause::Load) miniMap.Refresh(true);
+        return;
+    }
+    if (cause == RedrawCause::Load) miniMap.StartRebuild();
     {
         QPainter painter(&picture);
         // An empty view draws nothing; the last usable scale stays for the tools.
@@ -417,6 +422,8 @@ void TForm1::RedrawMap(RedrawCause cause) {
     // The picture has the widget's size now: one left for after a resize is not needed.
     resizeDrawing_.stop();
     map_->DropPrevious();
+    // Taken here when the main map, empty or stopped, did not frame it.
+    if (miniMap.Rebuilding()) miniMap.Refresh(false);
     map_->ClearFeedback();
     ShowPlaces();
     if (cause == RedrawCause::Navigation) RememberView();
@@ -504,15 +511,20 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
         }
         overlays.legend = &legendPicture;
     }
-    // The mini-map frames the view as the fit widened it.
+    // The mini-map frames the view as the fit widened it, once the layers are drawn: its
+    // picture of a new scenery is drawn meanwhile.
     TMiniMapForm& miniMap = *tools_.miniMap;
-    if (options_.MiniMapOnMap || miniMap.isVisible()) miniMap.Refresh(false);
-    QImage framing = &fitted == &view_ ? miniMap.Picture() : miniMap.PictureFraming(fitted);
-    if (const double shown = miniMap.Map().Ratio(); shown != ratio && !framing.isNull()) {
-        // Drawn for a screen of another ratio: brought to this picture's pixels.
-        framing = framing.scaled(framing.size() * (ratio / shown), Qt::IgnoreAspectRatio,
-                                 Qt::SmoothTransformation);
-    }
+    QImage framing;
+    overlays.finish = [&] {
+        if (options_.MiniMapOnMap || miniMap.isVisible() || miniMap.Rebuilding())
+            miniMap.Refresh(false);
+        framing = &fitted == &view_ ? miniMap.Picture() : miniMap.PictureFraming(fitted);
+        if (const double shown = miniMap.Map().Ratio(); shown != ratio && !framing.isNull()) {
+            // Drawn for a screen of another ratio: brought to this picture's pixels.
+            framing = framing.scaled(framing.size() * (ratio / shown), Qt::IgnoreAspectRatio,
+                                     Qt::SmoothTransformation);
+        }
+    };
     overlays.miniMap = &framing;
     const MapResult result = PaintMap({.target = target,
                                        .view = *view,

@@ -4,7 +4,9 @@
 #include <QPainter>
 #include <QString>
 #include <charconv>
+#include <future>
 #include <optional>
+#include <thread>
 
 #include "AppSettings.h"
 #include "ArgumentLists.h"
@@ -14,7 +16,6 @@
 #include "MiniMap.h"
 #include "PaintMap.h"
 #include "PictureWriter.h"
-#include "SegmentGrid.h"
 #include "StopSignals.h"
 #include "Text.h"
 #include "Translate.h"
@@ -183,6 +184,14 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
         ReadFinishStartupSettings(store, settings, DesignedSizes{}, dialogs);
     }
 
+    // The fonts are found and a first text laid out while the scenery loads, on the core that
+    // the load leaves mostly idle: a legend of no ranges, thrown away.
+    std::jthread fontsFound;
+    if (!o.noOverlays) {
+        fontsFound = std::jthread([type = o.map.Type, colors = settings.Colors] {
+            MakeLegendPicture(type, SceneryRanges{}, colors);
+        });
+    }
     TScenery scenery;
     const LoadResult result = LoadForCommand(load, scenery, err);
     if (StopSignal() != 0) return StoppedStatus();
@@ -194,17 +203,22 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
     const TWorkMode mode = load.Mode();
     o.map.LegendOnMapEnabled = o.map.LegendOnMap;
     o.map.MiniMapOnMapEnabled = o.map.MiniMapOnMap;
-    const SceneryIndex index(scenery);
-    const MapSources sources{scenery, o.map, settings.Colors, mode, &index};
+    // No grids: they pay for themselves over the viewer's many drawings, while one picture
+    // walks each list about once and building them walks it three times and sorts.
+    const MapSources sources{scenery, o.map, settings.Colors, mode};
     const SceneryBounds& bounds = scenery.Bounds();
     ViewState view{bounds.SceneryMin, bounds.SceneryMax, 0};
     if (o.view) view = {{(*o.view)[0], (*o.view)[1]}, {(*o.view)[2], (*o.view)[3]}, 0};
 
     MiniMap miniMap;
+    // Drawn beside the map on a thread of its own, and framed once the map's layers are drawn.
+    std::future<MiniMap::Drawing> miniMapDrawing;
     if (o.map.MiniMapOnMap && !o.noOverlays) {
         miniMap.Resize(kMiniMapWidth, kMiniMapHeight);
-        miniMap.Rebuild(sources);
+        miniMapDrawing = std::async(std::launch::async,
+                                    [&miniMap, sources] { return miniMap.Draw(sources, {}, 1); });
     }
+    if (fontsFound.joinable()) fontsFound.join();
     const QImage legend = MakeLegendPicture(o.map.Type, scenery.Ranges(), settings.Colors);
     const std::optional<MapView> fitted =
         FitMap(view.ViewMin, view.ViewMax, static_cast<std::uint16_t>(o.width),
@@ -215,15 +229,19 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
             err);
         return 1;
     }
-    // The frame shows the view as the fit widened it.
-    if (o.map.MiniMapOnMap && !o.noOverlays) miniMap.Refresh(view, bounds);
     if (StopSignal() != 0) return StoppedStatus();
     // --no-overlays alone draws as the mini-map does; with --white, the layers alone on white.
     MapPurpose purpose = o.white ? MapPurpose::Print : MapPurpose::Export;
     if (o.noOverlays && !o.white) purpose = MapPurpose::MiniMap;
     const OverlayPictures overlays =
-        o.noOverlays ? OverlayPictures{.scaleBar = false}
-                     : OverlayPictures{.legend = &legend, .miniMap = &miniMap.Picture()};
+        o.noOverlays
+            ? OverlayPictures{.scaleBar = false}
+            : OverlayPictures{.legend = &legend, .miniMap = &miniMap.Picture(), .finish = [&] {
+                                  if (!miniMapDrawing.valid()) return;
+                                  miniMap.Take(miniMapDrawing.get());
+                                  // The frame shows the view as the fit widened it.
+                                  miniMap.Refresh(view, bounds);
+                              }};
     const bool vector = IsVectorFormat(*format);
     MapOutcome outcome = MapOutcome::Drawn;
     const Drawing draw = [&](QPainter& painter) {

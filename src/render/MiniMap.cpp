@@ -43,28 +43,45 @@ bool MiniMap::CacheShows(const MapSources& sources) const {
 }
 
 MapOutcome MiniMap::Rebuild(const MapSources& sources, const PaintHooks& hooks) {
-    if (cache_.isNull()) return MapOutcome::Drawn;
+    return Take(Draw(sources, hooks));
+}
+
+MiniMap::Drawing MiniMap::Draw(const MapSources& sources, const PaintHooks& hooks,
+                               int threads) const {
+    Drawing d;
+    if (cache_.isNull()) return d;
     const SceneryBounds& bounds = sources.scenery.Bounds();
     TPointF min = bounds.SceneryMin;
     TPointF max = bounds.SceneryMax;
     const std::optional<MapView> view = FitMap(min, max, static_cast<std::uint16_t>(cache_.width()),
                                                static_cast<std::uint16_t>(cache_.height()));
-    if (!view) return MapOutcome::Drawn;
-    QPainter p(&cache_);
+    if (!view) return d;
+    d.cache = QImage(cache_.size(), QImage::Format_RGB32);
+    QPainter p(&d.cache);
     const MapResult result = PaintMap({.target = p,
                                        .view = *view,
                                        .sources = sources,
                                        .purpose = MapPurpose::MiniMap,
-                                       .hooks = hooks});
-    scale_ = result.scale;
-    offX_ = -min.x;
-    offY_ = -min.y;
-    if (result.outcome == MapOutcome::Drawn) {
-        drawnWith_ = CacheSourcesOf(sources, scale_);
-    } else {
-        drawnWith_.reset();
-    }
-    return result.outcome;
+                                       .hooks = hooks,
+                                       .threads = threads});
+    d.outcome = result.outcome;
+    d.scale = result.scale;
+    d.offX = -min.x;
+    d.offY = -min.y;
+    if (result.outcome == MapOutcome::Drawn) d.with = CacheSourcesOf(sources, result.scale);
+    return d;
+}
+
+MapOutcome MiniMap::Take(Drawing drawing) {
+    if (drawing.cache.isNull()) return drawing.outcome;
+    if (drawing.cache.size() != cache_.size()) return MapOutcome::Drawn;
+    scale_ = drawing.scale;
+    offX_ = drawing.offX;
+    offY_ = drawing.offY;
+    drawnWith_ = drawing.with;
+    // A stopped drawing leaves the cache as it was.
+    if (drawing.outcome == MapOutcome::Drawn) cache_ = std::move(drawing.cache);
+    return drawing.outcome;
 }
 
 void MiniMap::Refresh(const ViewState& view, const SceneryBounds& bounds) {

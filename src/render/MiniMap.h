@@ -23,6 +23,16 @@ class MiniMap {
     // Draws the scenery into the cache again and keeps the cache's mapping. Returns how the
     // drawing ended, Drawn also when there is nothing to draw.
     MapOutcome Rebuild(const MapSources& sources, const PaintHooks& hooks = {});
+
+    // A cache drawn apart from the mini-map, with its mapping, for Take.
+    struct Drawing;
+    // What Rebuild draws, drawn without touching this mini-map, on as many threads as given
+    // (0: one per core): it may run on another thread while the mini-map is read, as long as
+    // nothing changes the sources.
+    Drawing Draw(const MapSources& sources, const PaintHooks& hooks = {}, int threads = 0) const;
+    // Takes a drawing made for the cache's present size, as Rebuild would have left it; a
+    // drawing of another size is dropped. Returns how it ended.
+    MapOutcome Take(Drawing drawing);
     // Whether the cache holds the scenery drawn with these switches and colours: those of the
     // main map alone (its type, the names, the overlays) leave the cache as it is. A change of
     // the scenery itself is not seen here.
@@ -64,6 +74,19 @@ class MiniMap {
 
     QImage cache_;
     std::optional<CacheSources> drawnWith_;
+
+  public:
+    struct Drawing {
+        // Null when nothing was drawn (no cache, or an empty scenery).
+        QImage cache;
+        MapOutcome outcome = MapOutcome::Drawn;
+        float scale = 0;
+        float offX = 0;
+        float offY = 0;
+        std::optional<CacheSources> with;
+    };
+
+  private:
     QImage picture_;
     float scale_ = 0;
     float offX_ = 0;

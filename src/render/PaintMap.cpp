@@ -79,10 +79,7 @@ constexpr int kMinBandRows = 48;
 // Whether the drawing runs to its end: the runaway question, which may stop it halfway, is
 // asked only of a drawing that walks more segments than its limit.
 bool RunsToTheEnd(const MapRequest& request) {
-    const TScenery& s = request.sources.scenery;
-    const std::uint64_t most = std::uint64_t{s.Rivers().Count()} + s.Roads().Count() +
-                               2 * std::uint64_t{s.Tracks().Count()} + s.Tractions().Count();
-    return most < request.hooks.runawayLimit;
+    return !DrawingMayStop(request.sources, request.hooks);
 }
 
 // How many bands of rows the layers are drawn in, each on a thread of its own: one when the
@@ -90,7 +87,8 @@ bool RunsToTheEnd(const MapRequest& request) {
 int BandCount(const MapRequest& request, int rows) {
     if (request.plain || !RunsToTheEnd(request)) return 1;
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
-    return std::clamp(rows / kMinBandRows, 1, std::min(cores, 8));
+    const int threads = request.threads > 0 ? std::min(request.threads, cores) : cores;
+    return std::clamp(rows / kMinBandRows, 1, std::min(threads, 8));
 }
 
 // The target's own pixels, when the drawing may go straight into them instead of into a
@@ -182,6 +180,13 @@ void PaintVectorOverlays(QPainter& p, const MapRequest& request) {
 
 }  // namespace
 
+bool DrawingMayStop(const MapSources& sources, const PaintHooks& hooks) {
+    const TScenery& s = sources.scenery;
+    const std::uint64_t most = std::uint64_t{s.Rivers().Count()} + s.Roads().Count() +
+                               2 * std::uint64_t{s.Tracks().Count()} + s.Tractions().Count();
+    return most >= hooks.runawayLimit;
+}
+
 std::optional<MapView> FitMap(TPointF& min, TPointF& max, std::uint16_t width,
                               std::uint16_t height) {
     if (min.x == max.x || min.y == max.y) return std::nullopt;
@@ -214,7 +219,10 @@ MapResult PaintMap(const MapRequest& request) {
             result.outcome = stopped.outcome;
             return result;
         }
-        if (!miniMap) PaintVectorOverlays(p, request);
+        if (!miniMap) {
+            if (request.overlays.finish) request.overlays.finish();
+            PaintVectorOverlays(p, request);
+        }
         p.restore();
     } else {
         // One picture of the pixels, not a copy: a copy would be detached by the first write.
@@ -230,6 +238,7 @@ MapResult PaintMap(const MapRequest& request) {
             return result;
         }
         if (!miniMap) {
+            if (request.overlays.finish) request.overlays.finish();
             AddOverlays(picture, view.Scale(), request.pixelRatio, sources.options,
                         request.overlays);
         }

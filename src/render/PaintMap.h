@@ -50,6 +50,9 @@ enum class MapPurpose { Screen, Export, Print, MiniMap };
 struct OverlayPictures {
     const QImage* legend = nullptr;
     const QImage* miniMap = nullptr;
+    // Called once the layers are drawn, before the pictures are read: pictures drawn
+    // meanwhile on another thread are finished here.
+    std::function<void()> finish{};
     // Off for the command line's layers alone on white, which no purpose of the viewer draws.
     bool scaleBar = true;
 };
@@ -79,6 +82,9 @@ struct MapRequest {
     // alone draws it, which the quicker ways of drawing it (bands on several threads, pixels
     // set directly) must match pixel for pixel.
     bool plain = false;
+    // Most threads the bands are drawn on, 0 for one per core: a drawing beside another one
+    // takes fewer.
+    int threads = 0;
 };
 
 enum class MapOutcome {
@@ -107,5 +113,9 @@ std::optional<MapView> FitMap(TPointF& min, TPointF& max, std::uint16_t width,
 // shows "Rysowanie..." and the drawing cursor is on while it draws; the drawing time follows,
 // except for the mini-map.
 MapResult PaintMap(const MapRequest& request);
+
+// Whether a drawing of these sources may stop halfway at the runaway question, which is asked
+// on the caller's thread: such a drawing cannot be handed to another thread.
+bool DrawingMayStop(const MapSources& sources, const PaintHooks& hooks);
 
 }  // namespace tarvik

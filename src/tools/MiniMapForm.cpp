@@ -19,12 +19,49 @@ TMiniMapForm::TMiniMapForm(MiniMapHost& host, QWidget* parent)
     miniMap_.Resize(kDefaultWidth, kDefaultHeight);
 }
 
+namespace {
+
+bool EmptyBounds(const SceneryBounds& b) {
+    return b.SceneryMin.x == b.SceneryMax.x || b.SceneryMin.y == b.SceneryMax.y;
+}
+
+}  // namespace
+
+TMiniMapForm::~TMiniMapForm() {
+    // The drawing reads the host's model: it ends before the window goes.
+    if (pending_.valid()) pending_.wait();
+}
+
+void TMiniMapForm::StartRebuild() {
+    if (!isVisible() || host_.ModelBusy() || pending_.valid()) return;
+    const MapSources sources = host_.Sources();
+    const PaintHooks hooks = host_.MiniMapPaintHooks();
+    if (EmptyBounds(sources.scenery.Bounds())) return;
+    if (DrawingMayStop(sources, hooks)) {
+        Refresh(true);
+        return;
+    }
+    // The status and the cursor belong to the main map's drawing, which follows at once.
+    if (hooks.status) hooks.status->StatusText("Rysowanie...");
+    // One thread: the main map's bands take the others.
+    pending_ =
+        std::async(std::launch::async, [this, sources] { return miniMap_.Draw(sources, {}, 1); });
+}
+
 void TMiniMapForm::Refresh(bool rebuild) {
+    if (pending_.valid()) {
+        // Taken even when hidden or resized meanwhile: Take drops a drawing of another size.
+        const MapOutcome outcome = miniMap_.Take(pending_.get());
+        host_.MiniMapDrawn(outcome);
+        if (outcome == MapOutcome::Drawn) {
+            cacheStale_ = false;
+            rebuild = false;
+        }
+    }
     if (!isVisible() || host_.ModelBusy()) return;
     const MapSources sources = host_.Sources();
     const SceneryBounds& bounds = sources.scenery.Bounds();
-    if (bounds.SceneryMin.x == bounds.SceneryMax.x || bounds.SceneryMin.y == bounds.SceneryMax.y)
-        return;
+    if (EmptyBounds(bounds)) return;
     // A cache discarded by a resize while hidden (the first showing follows one) holds no
     // scenery to put the frame on, whatever the caller asked. Showing needs no rebuild of its
     // own: the main window redraws with a rebuild when it shows this window.
@@ -47,6 +84,8 @@ QImage TMiniMapForm::PictureFraming(const ViewState& view) const {
 
 void TMiniMapForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
+    // A drawing of the old size is of no use, and it reads the size being changed.
+    if (pending_.valid()) pending_.get();
     miniMap_.Resize(width(), height(), devicePixelRatioF());
     cacheStale_ = true;
     Refresh(true);

@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <future>
 
 #include "MiniMap.h"
 #include "PaintMap.h"
@@ -34,11 +35,18 @@ class TMiniMapForm : public QWidget {
     static constexpr int kDefaultHeight = 140;
 
     TMiniMapForm(MiniMapHost& host, QWidget* parent);
+    ~TMiniMapForm() override;
 
     // Draws the window picture again, first the cached scenery picture when rebuild asks for it
     // (a new scenery) or the switches and colours it was drawn with have changed. A hidden
     // window and an empty bounding box are left alone.
     void Refresh(bool rebuild);
+    // Starts drawing the cached picture of a new scenery on a thread of its own, for the next
+    // Refresh to take (and wait for): the main map draws meanwhile. The host's sources must
+    // stay as they are until then. A drawing that may stop at the runaway question is drawn at
+    // once; a hidden window and an empty bounding box are left alone.
+    void StartRebuild();
+    bool Rebuilding() const { return pending_.valid(); }
     const QImage& Picture() const { return miniMap_.Picture(); }
     // The window picture framing another view (that of a saved picture or a printed page),
     // leaving the window's own picture as it is; the window picture itself while there is no
@@ -60,6 +68,8 @@ class TMiniMapForm : public QWidget {
     MiniMap miniMap_;
     // The cache was resized (its contents discarded) and not drawn since.
     bool cacheStale_ = true;
+    // The drawing started by StartRebuild, until it is taken.
+    std::future<MiniMap::Drawing> pending_;
 };
 
 }  // namespace tarvik

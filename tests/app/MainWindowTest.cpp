@@ -616,6 +616,34 @@ TEST_F(MainWindowTest, OnlySomeCausesRebuildTheMiniMap) {
     EXPECT_FALSE(rebuilds([&] { Action("PaintRoad")->trigger(); }));
 }
 
+// A new scenery's mini-map, drawn beside the main map, is the one drawn in place, and it is
+// laid on the main map as drawn.
+TEST_F(MainWindowTest, MiniMapOfANewSceneryIsTheOneDrawnInPlace) {
+    LoadSquare();
+    window.FinishStartup();
+    Action("MiniMapOnMap")->trigger();
+    const TMiniMapForm& form = *window.Tools().miniMap;
+    ASSERT_TRUE(form.isVisible());
+    const qint64 before = form.Map().Cache().cacheKey();
+    window.LoadScenery(
+        Write("inna.scn", SquareScenery() + test::TrackNode(Piece(&PieceSpec::x1, 500))));
+    EXPECT_FALSE(form.Rebuilding());
+    EXPECT_NE(form.Map().Cache().cacheKey(), before);
+    MiniMap inPlace;
+    inPlace.Resize(form.width(), form.height(), form.Map().Ratio());
+    const MapSources sources{window.Scenery(), window.Options(), window.Colors(), window.Mode()};
+    ASSERT_EQ(inPlace.Rebuild(sources), MapOutcome::Drawn);
+    EXPECT_EQ(form.Map().Cache(), inPlace.Cache());
+    inPlace.Refresh(window.View(), window.Scenery().Bounds());
+    EXPECT_EQ(form.Picture(), inPlace.Picture());
+    const QImage& map = window.Map().Picture();
+    const QImage& mini = form.Picture();
+    const int left = map.width() - mini.width();
+    for (const QPoint at : {QPoint(5, 5), QPoint(mini.width() / 2, mini.height() / 2)}) {
+        EXPECT_EQ(map.pixel(left + at.x(), 15 + at.y()), mini.pixel(at)) << at.x();
+    }
+}
+
 // The frame is put on the mini-map once the drawing has widened the view to the map's shape.
 TEST_F(MainWindowTest, MiniMapFramesTheViewAsDrawn) {
     LoadSquare();

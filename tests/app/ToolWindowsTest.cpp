@@ -202,6 +202,43 @@ TEST_F(MiniMapFormTest, CacheIsDrawnAgainForItsLayersAndColoursAlone) {
     EXPECT_EQ(host.rebuilds, 5);
 }
 
+// The picture of a new scenery drawn beside the main map is the one Refresh draws at once.
+TEST_F(MiniMapFormTest, PictureStartedApartIsTheOneDrawnAtOnce) {
+    form.show();
+    form.Refresh(true);
+    const QImage inPlace = form.Map().Cache();
+    const QImage framed = form.Picture();
+    form.StartRebuild();
+    EXPECT_TRUE(form.Rebuilding());
+    form.Refresh(false);
+    EXPECT_FALSE(form.Rebuilding());
+    EXPECT_EQ(host.rebuilds, 2);
+    EXPECT_EQ(host.outcomes.back(), MapOutcome::Drawn);
+    EXPECT_NE(form.Map().Cache().cacheKey(), inPlace.cacheKey());
+    EXPECT_EQ(form.Map().Cache(), inPlace);
+    EXPECT_EQ(form.Picture(), framed);
+
+    // A resize drops a drawing of the old size and draws at the new one.
+    form.StartRebuild();
+    form.resize(80, 60);
+    WaitFor([this] { return form.Picture().size() == QSize(80, 60); });
+    EXPECT_FALSE(form.Rebuilding());
+    EXPECT_TRUE(form.Map().CacheShows(host.Sources()));
+    EXPECT_EQ(form.Map().Cache().size(), QSize(80, 60));
+
+    // One that may stop at the runaway question is drawn at once, where it may ask.
+    test::ScriptedDialogs dialogs;
+    dialogs.answers = {MessageAnswer::Ignore};
+    host.hooks = {.dialogs = &dialogs, .runawayLimit = 1};
+    form.StartRebuild();
+    EXPECT_FALSE(form.Rebuilding());
+    EXPECT_EQ(dialogs.messages.size(), 1u);
+
+    form.hide();
+    form.StartRebuild();
+    EXPECT_FALSE(form.Rebuilding());
+}
+
 // The host decides what an Abort at the runaway question means; the window goes on.
 TEST_F(MiniMapFormTest, EveryRebuildTellsTheHostHowItEnded) {
     test::ScriptedDialogs dialogs;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <future>
 
 #include "FirstRunSwitches.h"
 #include "LegendPicture.h"
@@ -186,6 +187,40 @@ TEST_F(MiniMapTest, RatioTwoDrawsTwiceThePixels) {
     EXPECT_TRUE(red(41, 100));
     // The track along the diagonal stays one pixel wide.
     EXPECT_EQ(fine.Cache().pixel(100, 100), ToRgb(colors.Track));
+}
+
+// Drawn on another thread and in one band, the cache is the one drawn in place by bands; a
+// drawing made before a resize is dropped.
+TEST_F(MiniMapTest, CacheDrawnApartIsTheOneDrawnInPlace) {
+    scenery.Segments.NewSegment({.kind = SegmentKind::Track,
+                                 .x1 = 0,
+                                 .y1 = 1000,
+                                 .x2 = 1000,
+                                 .y2 = 0,
+                                 .cx1 = 300,
+                                 .cy1 = 100,
+                                 .cx2 = -100,
+                                 .cy2 = 300,
+                                 .velocity = 80});
+    scenery.Segments.NewSegment({.kind = SegmentKind::Road, .x1 = 100, .x2 = 900, .y2 = 400});
+    const MapSources sources{scenery, options, colors, mode};
+    ASSERT_EQ(miniMap.Rebuild(sources), MapOutcome::Drawn);
+    MiniMap apart;
+    apart.Resize(100, 100);
+    MiniMap::Drawing drawing =
+        std::async(std::launch::async, [&] { return apart.Draw(sources, {}, 1); }).get();
+    EXPECT_EQ(apart.Scale(), 0);
+    EXPECT_EQ(apart.Take(std::move(drawing)), MapOutcome::Drawn);
+    EXPECT_EQ(apart.Cache(), miniMap.Cache());
+    EXPECT_EQ(apart.Scale(), miniMap.Scale());
+    EXPECT_EQ(apart.ClickToWorld(30, 70), miniMap.ClickToWorld(30, 70));
+    EXPECT_TRUE(apart.CacheShows(sources));
+
+    MiniMap::Drawing old = apart.Draw(sources);
+    apart.Resize(50, 40);
+    EXPECT_EQ(apart.Take(std::move(old)), MapOutcome::Drawn);
+    EXPECT_FALSE(apart.CacheShows(sources));
+    EXPECT_EQ(apart.Cache().size(), QSize(50, 40));
 }
 
 TEST_F(MiniMapTest, RebuildReportsTheRunawayAnswerAndKeepsTheCacheWhenStopped) {

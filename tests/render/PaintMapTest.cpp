@@ -436,6 +436,27 @@ TEST_F(PaintTest, RatioTwoDrawsTheSameMapInFinerPixels) {
     EXPECT_EQ(blackRows(picture, 30 + 60, 340 + 20, 340 + 31), 2);
 }
 
+// A picture drawn meanwhile elsewhere is finished before the overlays read it, and only for
+// a drawing that lays them.
+TEST_F(PaintTest, OverlayPicturesAreReadOnceFinished) {
+    Add(SegmentKind::Track, 0, 0, 1000, 1000);
+    options.MiniMapOnMap = options.MiniMapOnMapEnabled = true;
+    options.PaintTransparent = false;
+    QImage mini;
+    int finished = 0;
+    overlays = {.miniMap = &mini, .finish = [&] {
+                    ++finished;
+                    mini = QImage(20, 10, QImage::Format_RGB32);
+                    mini.fill(Qt::red);
+                }};
+    Paint({0, 0}, {1000, 1000}, 200, 200, nullptr, MapPurpose::Screen);
+    EXPECT_EQ(finished, 1);
+    EXPECT_EQ(picture.pixel(185, 20), qRgb(255, 0, 0));
+    EXPECT_NE(picture.pixel(175, 20), qRgb(255, 0, 0));
+    Paint({0, 0}, {1000, 1000}, 200, 200, nullptr, MapPurpose::MiniMap);
+    EXPECT_EQ(finished, 1);
+}
+
 TEST(Overlays, PicturesAtRatioTwoAreTheSameFiner) {
     const SceneryRanges ranges{.SpeedMin = 0, .SpeedMax = 160};
     ColorSlots colors;

@@ -68,6 +68,16 @@ TEST(PictureWriterTest, EachFormatReadsBack) {
     EXPECT_EQ(bmpBytes.size(), 54u + ((33 * 3 + 3) & ~3) * 17u);
     EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32), picture);
 
+    // Tall enough for its rows to be written in several pieces, the last one short.
+    QImage tall(31, 9001, QImage::Format_RGB32);
+    for (int y = 0; y < tall.height(); ++y) {
+        for (int x = 0; x < tall.width(); ++x)
+            tall.setPixel(x, y, qRgb(y & 0xFF, y >> 8, 8 * x));
+    }
+    ASSERT_FALSE(WritePicture(tall, bmp, PictureFormat::Bmp));
+    EXPECT_EQ(Bytes(bmp).size(), 54u + ((31 * 3 + 3) & ~3) * 9001u);
+    EXPECT_EQ(QImage(QString::fromStdString(bmp)).convertToFormat(QImage::Format_RGB32), tall);
+
     // GIF data under a name ending in .bmp: the format is chosen, not guessed.
     const std::string gif = (dir.Path() / "b.bmp").string();
     ASSERT_FALSE(WritePicture(picture, gif, PictureFormat::Gif));
