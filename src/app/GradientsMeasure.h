@@ -3,8 +3,8 @@
 #include <QObject>
 #include <functional>
 #include <memory>
-#include <thread>
 
+#include "BackgroundWork.h"
 #include "TrackGradients.h"
 
 namespace tarvik {
@@ -16,24 +16,17 @@ class GradientsMeasure {
   public:
     using Done = std::function<void(std::shared_ptr<const TrackGradients> table)>;
 
-    explicit GradientsMeasure(QObject& receiver) : receiver_(receiver) {}
-    ~GradientsMeasure() { Stop(); }
-    GradientsMeasure(const GradientsMeasure&) = delete;
-    GradientsMeasure& operator=(const GradientsMeasure&) = delete;
+    explicit GradientsMeasure(QObject& receiver) : work_(receiver) {}
 
     // done runs on the receiver's thread unless the measuring is stopped or started again
     // first.
     void Start(const SegmentList& tracks, const TWorkMode& mode, Done done);
     // Ends a running measuring and waits for its thread; its table never arrives.
-    void Stop();
-    bool Running() const { return running_; }
+    void Stop() { work_.Stop(); }
+    bool Running() const { return work_.Running(); }
 
   private:
-    QObject& receiver_;
-    std::jthread thread_;
-    // Tables of a measuring stopped after it posted them are told apart by this.
-    unsigned generation_ = 0;
-    bool running_ = false;
+    BackgroundWork<std::shared_ptr<const TrackGradients>> work_;
 };
 
 }  // namespace tarvik

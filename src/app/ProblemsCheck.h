@@ -2,9 +2,9 @@
 
 #include <QObject>
 #include <functional>
-#include <thread>
 #include <vector>
 
+#include "BackgroundWork.h"
 #include "Problems.h"
 
 namespace tarvik {
@@ -16,23 +16,16 @@ class ProblemsCheck {
   public:
     using Done = std::function<void(std::vector<Problem> found)>;
 
-    explicit ProblemsCheck(QObject& receiver) : receiver_(receiver) {}
-    ~ProblemsCheck() { Stop(); }
-    ProblemsCheck(const ProblemsCheck&) = delete;
-    ProblemsCheck& operator=(const ProblemsCheck&) = delete;
+    explicit ProblemsCheck(QObject& receiver) : work_(receiver) {}
 
     // done runs on the receiver's thread unless the check is stopped first.
     void Start(const TScenery& scenery, ModelCheckOptions options, Done done);
     // Ends a running check and waits for its thread; its result never arrives.
-    void Stop();
-    bool Running() const { return running_; }
+    void Stop() { work_.Stop(); }
+    bool Running() const { return work_.Running(); }
 
   private:
-    QObject& receiver_;
-    std::jthread thread_;
-    // Results of a check stopped after it posted them are told apart by this.
-    unsigned generation_ = 0;
-    bool running_ = false;
+    BackgroundWork<std::vector<Problem>> work_;
 };
 
 }  // namespace tarvik
