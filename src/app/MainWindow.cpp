@@ -400,19 +400,15 @@ void TForm1::RedrawMap(RedrawCause cause) {
     if (!SceneryLoaded() || ModelBusy()) return;
     SyncOptions();
     ClampToScenery(view_, scenery_.Bounds());
-    // The mini-map's picture of the scenery is drawn again, beside the main map, for a new
-    // scenery and for layers or colours it shows that have changed.
+    // The mini-map's picture of the scenery is drawn again for a new scenery, beside the main
+    // map; for changed layers or colours it sees that itself when it frames the view below.
     TMiniMapForm& miniMap = *tools_.miniMap;
     QImage& picture = map_->Picture();
     if (picture.width() < 1 || picture.height() < 1) {
         if (cause == RedrawCause::Load) miniMap.Refresh(true);
         return;
     }
-    if (cause == RedrawCause::Load) {
-        miniMap.StartRebuild();
-    } else {
-        miniMap.StartRebuildIfStale();
-    }
+    if (cause == RedrawCause::Load) miniMap.StartRebuild();
     {
         QPainter painter(&picture);
         // An empty view draws nothing; the last usable scale stays for the tools.

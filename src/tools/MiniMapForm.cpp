@@ -48,12 +48,6 @@ void TMiniMapForm::StartRebuild() {
         std::async(std::launch::async, [this, sources] { return miniMap_.Draw(sources, {}, 1); });
 }
 
-void TMiniMapForm::StartRebuildIfStale() {
-    if (!isVisible() || host_.ModelBusy() || pending_.valid()) return;
-    if (!cacheStale_ && miniMap_.CacheShows(host_.Sources())) return;
-    StartRebuild();
-}
-
 void TMiniMapForm::Refresh(bool rebuild) {
     if (pending_.valid()) {
         // Taken even when hidden or resized meanwhile: Take drops a drawing of another size.

@@ -46,9 +46,6 @@ class TMiniMapForm : public QWidget {
     // stay as they are until then. A drawing that may stop at the runaway question is drawn at
     // once; a hidden window and an empty bounding box are left alone.
     void StartRebuild();
-    // The same when the switches or colours the picture shows have changed since it was
-    // drawn; a picture that still shows them is kept.
-    void StartRebuildIfStale();
     bool Rebuilding() const { return pending_.valid(); }
     const QImage& Picture() const { return miniMap_.Picture(); }
     // The window picture framing another view (that of a saved picture or a printed page),

@@ -239,25 +239,6 @@ TEST_F(MiniMapFormTest, PictureStartedApartIsTheOneDrawnAtOnce) {
     EXPECT_FALSE(form.Rebuilding());
 }
 
-// Changed colours are drawn beside the main map too; a picture that shows the switches and
-// colours as they are is kept.
-TEST_F(MiniMapFormTest, OnlyAStalePictureIsStartedApart) {
-    form.show();
-    form.Refresh(true);
-    form.StartRebuildIfStale();
-    EXPECT_FALSE(form.Rebuilding());
-    host.colors.Track = 0x0000FF;
-    form.StartRebuildIfStale();
-    EXPECT_TRUE(form.Rebuilding());
-    form.Refresh(false);
-    EXPECT_FALSE(form.Rebuilding());
-    EXPECT_EQ(host.rebuilds, 2);
-    EXPECT_TRUE(form.Map().CacheShows(host.Sources()));
-    const QImage apart = form.Map().Cache();
-    form.Refresh(true);
-    EXPECT_EQ(form.Map().Cache(), apart);
-}
-
 // The host decides what an Abort at the runaway question means; the window goes on.
 TEST_F(MiniMapFormTest, EveryRebuildTellsTheHostHowItEnded) {
     test::ScriptedDialogs dialogs;
