@@ -29,6 +29,7 @@
 #include "MiniMapForm.h"
 #include "QuietDialogs.h"
 #include "TrackListForm.h"
+#include "Translate.h"
 
 namespace {
 
@@ -60,14 +61,18 @@ void Settle(TForm1& window) {
 // after a reload begins.
 class DrawingStart : public QObject {
   public:
-    void Arm() { seen_.reset(); }
+    void Arm() {
+        seen_.reset();
+        // In the language the window speaks.
+        drawing_ = QString::fromStdString(Translate("PaintMap", "Rysowanie..."));
+    }
     std::optional<Clock::time_point> Seen() const { return seen_; }
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             if (const auto* label = qobject_cast<QLabel*>(watched);
-                label && label->text().startsWith(QStringLiteral("Rysowanie"))) {
+                label && label->text() == drawing_) {
                 seen_ = Clock::now();
             }
         }
@@ -76,6 +81,7 @@ class DrawingStart : public QObject {
 
   private:
     std::optional<Clock::time_point> seen_;
+    QString drawing_;
 };
 
 struct Step {

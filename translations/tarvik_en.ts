@@ -692,6 +692,10 @@ and %1 more</translation>
         <source>Rysowanie: </source>
         <translation>Drawing: </translation>
     </message>
+    <message>
+        <source>Rysowanie...</source>
+        <translation>Drawing...</translation>
+    </message>
 </context>
 <context>
     <name>PicSizeForm</name>
@@ -716,23 +720,23 @@ and %1 more</translation>
     <name>PictureWriter</name>
     <message>
         <source>Nie można utworzyć pliku „%1”: %2</source>
-        <translation>Cannot create file "%1": %2</translation>
+        <translation>Cannot create file &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Błąd zapisu pliku „%1”: %2</source>
-        <translation>Error writing file "%1": %2</translation>
+        <translation>Error writing file &quot;%1&quot;: %2</translation>
     </message>
     <message>
         <source>Nie można zapisać pustego obrazu do pliku „%1”</source>
-        <translation>Cannot write an empty picture to "%1"</translation>
+        <translation>Cannot write an empty picture to &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Błąd zapisu pliku „%1”</source>
-        <translation>Error writing file "%1"</translation>
+        <translation>Error writing file &quot;%1&quot;</translation>
     </message>
     <message>
         <source>Zapis pliku „%1” został przerwany</source>
-        <translation>Writing "%1" was stopped</translation>
+        <translation>Writing &quot;%1&quot; was stopped</translation>
     </message>
 </context>
 <context>

@@ -199,7 +199,7 @@ MapResult PaintMap(const MapRequest& request) {
     const PaintHooks& hooks = request.hooks;
     const bool miniMap = request.purpose == MapPurpose::MiniMap;
     const DrawingCursor cursor(hooks);
-    if (hooks.status) hooks.status->StatusText("Rysowanie...");
+    if (hooks.status) hooks.status->StatusText(Translate("PaintMap", "Rysowanie..."));
     const Stopwatch stopwatch;
     RunawayGuard guard(hooks);
 

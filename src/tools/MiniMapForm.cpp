@@ -5,6 +5,7 @@
 #include <QResizeEvent>
 
 #include "QtText.h"
+#include "Translate.h"
 
 namespace tarvik {
 
@@ -42,7 +43,7 @@ void TMiniMapForm::StartRebuild() {
         return;
     }
     // The status and the cursor belong to the main map's drawing, which follows at once.
-    if (hooks.status) hooks.status->StatusText("Rysowanie...");
+    if (hooks.status) hooks.status->StatusText(Translate("PaintMap", "Rysowanie..."));
     // One thread: the main map's bands take the others.
     pending_ =
         std::async(std::launch::async, [this, sources] { return miniMap_.Draw(sources, {}, 1); });
