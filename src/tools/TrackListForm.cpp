@@ -246,6 +246,9 @@ void TTrackListForm::BuildTrackList() {
         SortByCaption(rows);
         model_->SetRows(std::move(rows));
     }
+    // Laid out now, columns sized to their contents, as part of the building: on the next turn
+    // of the event loop the map's drawing after a load would wait for it.
+    list_->doItemsLayout();
     SetStatus(ToQString(stopwatch.ElapsedText(Translate("TrackListForm", "Tworzenie listy: "))));
 }
 

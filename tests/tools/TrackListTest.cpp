@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHeaderView>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSettings>
 #include <QTimer>
 #include <algorithm>
@@ -239,6 +241,20 @@ TEST_F(TrackListWindowTest, ViewsFillOnlyOnceChosenWithHeadersSortingAndTiming) 
     Load(Piece("jedyny", 0, 0, 0, 100));
     EXPECT_EQ(Rows(), 1);
     EXPECT_EQ(Cell(0, 0), "jedyny");
+
+    // A list longer than the window is laid out within the building, scroll bar and column
+    // widths, rather than on the next turn of the event loop.
+    std::string many;
+    for (int i = 0; i < 300; ++i)
+        many += Piece("tor_numer_" + std::to_string(i), 0, i, 0, i + 1);
+    Load(many);
+    list->BuildTrackList();
+    const int laidOut = View()->header()->sectionSize(0);
+    const bool scrolls = View()->verticalScrollBar()->isVisible();
+    EXPECT_TRUE(scrolls);
+    QApplication::processEvents();
+    EXPECT_EQ(View()->header()->sectionSize(0), laidOut);
+    EXPECT_EQ(View()->verticalScrollBar()->isVisible(), scrolls);
 }
 
 // Every view tells where its tracks were read, the file named from the scenery's folder.
