@@ -400,22 +400,23 @@ void TForm1::RedrawMap(RedrawCause cause) {
     if (!SceneryLoaded() || ModelBusy()) return;
     SyncOptions();
     ClampToScenery(view_, scenery_.Bounds());
-    // The mini-map's picture of the scenery is drawn again for a new scenery, beside the main
-    // map; for changed layers or colours it sees that itself when it frames the view below.
+    // The mini-map's picture of the scenery, drawn again for a new scenery or for changed
+    // layers or colours, is drawn on the main map's threads beside its bands.
     TMiniMapForm& miniMap = *tools_.miniMap;
     QImage& picture = map_->Picture();
     if (picture.width() < 1 || picture.height() < 1) {
         if (cause == RedrawCause::Load) miniMap.Refresh(true);
         return;
     }
-    if (cause == RedrawCause::Load) miniMap.StartRebuild();
+    std::function<void()> miniMapDrawing = miniMap.StartRebuild(cause == RedrawCause::Load);
     {
         QPainter painter(&picture);
         // An empty view draws nothing; the last usable scale stays for the tools.
         // The picture has the screen's pixels; the tools count in the window's.
         const double ratio = map_->Ratio();
-        if (const std::optional<MapResult> drawn = PaintMainMap(
-                painter, picture.size(), MapPurpose::Screen, highlight_, false, ratio)) {
+        if (const std::optional<MapResult> drawn =
+                PaintMainMap(painter, picture.size(), MapPurpose::Screen, highlight_, false, ratio,
+                             std::move(miniMapDrawing))) {
             view_.MapScale = static_cast<float>(drawn->scale / ratio);
         }
     }
@@ -490,7 +491,7 @@ void TForm1::ZoomTo(const TSegmentObj& segment, std::function<void()> done) {
 
 std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
                                               const TSegmentObj* selected, bool vector,
-                                              double ratio) {
+                                              double ratio, std::function<void()> beside) {
     // Only the screen's drawing widens the window's view; a picture or a page of another shape
     // is fitted with a copy, so the map under the pointer stays as the screen shows it.
     ViewState copy = view_;
@@ -534,7 +535,8 @@ std::optional<MapResult> TForm1::PaintMainMap(QPainter& target, QSize size, MapP
                                        .overlays = overlays,
                                        .hooks = MainPaintHooks(),
                                        .vector = vector,
-                                       .pixelRatio = ratio});
+                                       .pixelRatio = ratio,
+                                       .beside = std::move(beside)});
     EndProgramOnAbort(result.outcome);
     return result;
 }

@@ -241,9 +241,11 @@ class TForm1 : public QMainWindow, private MapControl, private MiniMapHost {
     // widens the window's view in place; the other purposes leave it as it is. A vector
     // target (an SVG or PDF picture) is drawn on in paths and text. ratio: picture pixels to a
     // pixel of the screen, for the overlays' size; the result's scale is in picture pixels.
+    // beside: work done on the drawing's threads beside its bands (see MapRequest).
     std::optional<MapResult> PaintMainMap(QPainter& target, QSize size, MapPurpose purpose,
                                           const TSegmentObj* selected = nullptr,
-                                          bool vector = false, double ratio = 1);
+                                          bool vector = false, double ratio = 1,
+                                          std::function<void()> beside = {});
     // Every drawing ends here: Abort at the runaway question ends the program at once.
     static void EndProgramOnAbort(MapOutcome outcome);
 

@@ -1,7 +1,9 @@
 #include "PaintMap.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
+#include <functional>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -51,18 +53,24 @@ void AddOverlays(QImage& picture, double m, double ratio, const MapOptions& o,
     }
 }
 
+// Which of the layers PaintLayers draws: all of them, or the traction apart from the others.
+enum class Layers { All, BelowTraction, Traction };
+
 // The layers of the view in their order, each when its switch is on; on a raster band, only
 // what shows in it.
-void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard,
-                 RasterBand band = {}) {
+void PaintLayers(QPainter& p, const MapRequest& request, RunawayGuard& guard, RasterBand band = {},
+                 Layers which = Layers::All) {
     p.setRenderHint(QPainter::Antialiasing, request.sources.options.Antialiased);
     p.setBrush(Qt::NoBrush);
     LayerPainter layers(p, request.view, request.sources, guard, request.vector, band);
     const MapOptions& o = request.sources.options;
-    if (o.PaintRiver) layers.PaintRivers();
-    if (o.PaintRoad) layers.PaintRoads();
-    if (o.PaintTrack) layers.PaintTracks(request.selected, request.purpose != MapPurpose::MiniMap);
-    if (o.PaintTraction) layers.PaintTraction();
+    if (which != Layers::Traction) {
+        if (o.PaintRiver) layers.PaintRivers();
+        if (o.PaintRoad) layers.PaintRoads();
+        if (o.PaintTrack)
+            layers.PaintTracks(request.selected, request.purpose != MapPurpose::MiniMap);
+    }
+    if (o.PaintTraction && which != Layers::BelowTraction) layers.PaintTraction();
 }
 
 // The track names over the layers.
@@ -82,14 +90,46 @@ bool RunsToTheEnd(const MapRequest& request) {
     return !DrawingMayStop(request.sources, request.hooks);
 }
 
-// How many bands of rows the layers are drawn in, each on a thread of its own: one when the
-// drawing may stop halfway, as the runaway question is asked on the caller's thread.
-int BandCount(const MapRequest& request, int rows) {
+// How many threads the layers are drawn on: one when the drawing may stop halfway, as the
+// runaway question is asked on the caller's thread.
+int ThreadCount(const MapRequest& request, int rows) {
     if (request.plain || !RunsToTheEnd(request)) return 1;
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const int threads = request.threads > 0 ? std::min(request.threads, cores) : cores;
     return std::clamp(rows / kMinBandRows, 1, std::min(threads, 8));
 }
+
+// Whether the traction is drawn on a clear picture of its own, beside the bands, and laid over
+// them: its dashes run on from one wire to the next, so that every band would have to draw
+// every wire. Laying it over gives the same pixels only when they are opaque and unsmoothed.
+bool TractionApart(const MapRequest& request) {
+    const MapOptions& o = request.sources.options;
+    return o.PaintTraction && !o.Antialiased &&
+           ToQColor(request.sources.colors.Traction).alpha() == 255;
+}
+
+// The parts of a drawing, each thread taking the next one not yet taken until none is left.
+class DrawingParts {
+  public:
+    void Add(std::function<void()> part) { parts_.push_back(std::move(part)); }
+    void Run(int threads) {
+        std::vector<std::thread> workers;
+        workers.reserve(static_cast<std::size_t>(threads - 1));
+        for (int i = 1; i < threads; ++i)
+            workers.emplace_back([this] { Work(); });
+        Work();
+        for (std::thread& worker : workers)
+            worker.join();
+    }
+
+  private:
+    void Work() {
+        for (std::size_t i; (i = next_.fetch_add(1)) < parts_.size();)
+            parts_[i]();
+    }
+    std::vector<std::function<void()>> parts_;
+    std::atomic<std::size_t> next_{0};
+};
 
 // The target's own pixels, when the drawing may go straight into them instead of into a
 // picture copied on at the end: a picture of the drawing's size and pixel format that nothing
@@ -111,12 +151,13 @@ std::optional<QImage> TargetPixels(const MapRequest& request) {
                   image->format());
 }
 
-// The layers and the track names into the picture. Bands are drawn at once, each with the
-// painter clipped to its rows and the segments in list order, so that every pixel is drawn by
-// the same pieces in the same order as in one band.
+// The layers and the track names into the picture. Bands are drawn on several threads, each
+// with the painter clipped to its rows and the segments in list order, so that every pixel is
+// drawn by the same pieces in the same order as in one band. The work handed in beside the
+// drawing goes first, as it is the longest part.
 void PaintRaster(QImage& picture, const MapRequest& request, RunawayGuard& guard) {
-    const int bands = BandCount(request, picture.height());
-    if (bands == 1) {
+    const int threads = ThreadCount(request, picture.height());
+    if (threads == 1) {
         QPainter p(&picture);
         PaintLayers(p, request, guard,
                     request.plain ? RasterBand{} : RasterBand{&picture, 0, picture.height()});
@@ -126,23 +167,41 @@ void PaintRaster(QImage& picture, const MapRequest& request, RunawayGuard& guard
     uchar* const bits = picture.bits();
     const qsizetype stride = picture.bytesPerLine();
     const PaintHooks unasked{};
-    std::vector<std::thread> workers;
-    workers.reserve(static_cast<std::size_t>(bands));
+    DrawingParts parts;
+    if (request.beside) parts.Add(request.beside);
+    const bool tractionApart = TractionApart(request);
+    QImage traction;
+    if (tractionApart) {
+        traction = QImage(picture.size(), QImage::Format_ARGB32_Premultiplied);
+        parts.Add([&] {
+            traction.fill(Qt::transparent);
+            QPainter p(&traction);
+            RunawayGuard partGuard(unasked);
+            PaintLayers(p, request, partGuard, RasterBand{&traction, 0, traction.height()},
+                        Layers::Traction);
+        });
+    }
+    // With parts of other sizes, smaller bands share the threads out evenly; through the
+    // grids a band walks little more than its own segments.
+    const bool uneven = tractionApart || request.beside;
+    const int most = uneven && request.sources.index ? 4 * threads : threads;
+    const int bands = std::clamp(picture.height() / kMinBandRows, 1, most);
     for (int i = 0; i < bands; ++i) {
         const int top = picture.height() * i / bands;
         const int rows = picture.height() * (i + 1) / bands - top;
-        workers.emplace_back([&, top, rows] {
+        parts.Add([&, top, rows] {
             // The same pixels seen as a picture of their own, for a painter of this thread.
             QImage whole(bits, picture.width(), picture.height(), stride, picture.format());
             QPainter p(&whole);
             p.setClipRect(0, top, picture.width(), rows);
-            RunawayGuard bandGuard(unasked);
-            PaintLayers(p, request, bandGuard, RasterBand{&whole, top, top + rows});
+            RunawayGuard partGuard(unasked);
+            PaintLayers(p, request, partGuard, RasterBand{&whole, top, top + rows},
+                        tractionApart ? Layers::BelowTraction : Layers::All);
         });
     }
-    for (std::thread& worker : workers)
-        worker.join();
+    parts.Run(threads);
     QPainter p(&picture);
+    if (tractionApart) p.drawImage(0, 0, traction);
     p.setRenderHint(QPainter::Antialiasing, request.sources.options.Antialiased);
     p.setBrush(Qt::NoBrush);
     PaintLabels(p, request);

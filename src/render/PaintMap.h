@@ -85,6 +85,11 @@ struct MapRequest {
     // Most threads the bands are drawn on, 0 for one per core: a drawing beside another one
     // takes fewer.
     int threads = 0;
+    // Work of the caller's done on one of the drawing's threads while the bands are drawn
+    // (before the overlays are laid), so that it shares the cores with them rather than
+    // competing for them. Left alone by a drawing on one thread: the caller then does it
+    // itself.
+    std::function<void()> beside{};
 };
 
 enum class MapOutcome {

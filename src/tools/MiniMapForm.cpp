@@ -29,30 +29,47 @@ bool EmptyBounds(const SceneryBounds& b) {
 }  // namespace
 
 TMiniMapForm::~TMiniMapForm() {
-    // The drawing reads the host's model: it ends before the window goes.
-    if (pending_.valid()) pending_.wait();
+    // The drawing reads the host's model: it ends, or is kept from starting, before the window
+    // goes.
+    if (pending_) TakePending(false);
 }
 
-void TMiniMapForm::StartRebuild() {
-    if (!isVisible() || host_.ModelBusy() || pending_.valid()) return;
+std::function<void()> TMiniMapForm::StartRebuild(bool newScenery) {
+    if (!isVisible() || host_.ModelBusy() || pending_) return {};
     const MapSources sources = host_.Sources();
     const PaintHooks hooks = host_.MiniMapPaintHooks();
-    if (EmptyBounds(sources.scenery.Bounds())) return;
+    if (EmptyBounds(sources.scenery.Bounds())) return {};
+    if (!newScenery && !cacheStale_ && miniMap_.CacheShows(sources)) return {};
     if (DrawingMayStop(sources, hooks)) {
-        Refresh(true);
-        return;
+        // Refresh sees changed switches and colours itself, not a new scenery.
+        if (newScenery) Refresh(true);
+        return {};
     }
     // The status and the cursor belong to the main map's drawing, which follows at once.
     if (hooks.status) hooks.status->StatusText(Translate("PaintMap", "Rysowanie..."));
+    pending_ = std::make_shared<PendingDrawing>();
     // One thread: the main map's bands take the others.
-    pending_ =
-        std::async(std::launch::async, [this, sources] { return miniMap_.Draw(sources, {}, 1); });
+    pending_->task = std::packaged_task<MiniMap::Drawing()>(
+        [this, sources] { return miniMap_.Draw(sources, {}, 1); });
+    pending_->result = pending_->task.get_future();
+    return [pending = pending_] {
+        if (!pending->claimed.exchange(true)) pending->task();
+    };
+}
+
+MiniMap::Drawing TMiniMapForm::TakePending(bool draw) {
+    const std::shared_ptr<PendingDrawing> pending = std::move(pending_);
+    if (!pending->claimed.exchange(true)) {
+        if (!draw) return {};
+        pending->task();
+    }
+    return pending->result.get();
 }
 
 void TMiniMapForm::Refresh(bool rebuild) {
-    if (pending_.valid()) {
+    if (pending_) {
         // Taken even when hidden or resized meanwhile: Take drops a drawing of another size.
-        const MapOutcome outcome = miniMap_.Take(pending_.get());
+        const MapOutcome outcome = miniMap_.Take(TakePending(true));
         host_.MiniMapDrawn(outcome);
         if (outcome == MapOutcome::Drawn) {
             cacheStale_ = false;
@@ -86,7 +103,7 @@ QImage TMiniMapForm::PictureFraming(const ViewState& view) const {
 void TMiniMapForm::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     // A drawing of the old size is of no use, and it reads the size being changed.
-    if (pending_.valid()) pending_.get();
+    if (pending_) TakePending(false);
     miniMap_.Resize(width(), height(), devicePixelRatioF());
     cacheStale_ = true;
     Refresh(true);

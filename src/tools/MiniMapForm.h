@@ -2,8 +2,10 @@
 
 #include <QImage>
 #include <QWidget>
+#include <atomic>
 #include <functional>
 #include <future>
+#include <memory>
 
 #include "MiniMap.h"
 #include "PaintMap.h"
@@ -41,12 +43,15 @@ class TMiniMapForm : public QWidget {
     // (a new scenery) or the switches and colours it was drawn with have changed. A hidden
     // window and an empty bounding box are left alone.
     void Refresh(bool rebuild);
-    // Starts drawing the cached picture of a new scenery on a thread of its own, for the next
-    // Refresh to take (and wait for): the main map draws meanwhile. The host's sources must
-    // stay as they are until then. A drawing that may stop at the runaway question is drawn at
-    // once; a hidden window and an empty bounding box are left alone.
-    void StartRebuild();
-    bool Rebuilding() const { return pending_.valid(); }
+    // Prepares the drawing of the cached picture, for a new scenery (newScenery) or for
+    // switches and colours it was not drawn with, and returns the work that draws it, for the
+    // caller to run beside the main map's bands; the next Refresh takes it, drawing it then if
+    // the work has not run. The host's sources must stay as they are until then. Returns no
+    // work when the picture needs no drawing, and for a drawing that may stop at the runaway
+    // question (a new scenery's is then drawn at once); a hidden window and an empty bounding
+    // box are left alone.
+    std::function<void()> StartRebuild(bool newScenery);
+    bool Rebuilding() const { return pending_ != nullptr; }
     const QImage& Picture() const { return miniMap_.Picture(); }
     // The window picture framing another view (that of a saved picture or a printed page),
     // leaving the window's own picture as it is; the window picture itself while there is no
@@ -68,8 +73,17 @@ class TMiniMapForm : public QWidget {
     MiniMap miniMap_;
     // The cache was resized (its contents discarded) and not drawn since.
     bool cacheStale_ = true;
-    // The drawing started by StartRebuild, until it is taken.
-    std::future<MiniMap::Drawing> pending_;
+    // A drawing prepared by StartRebuild: run by whoever claims it first, the work handed out
+    // or Refresh.
+    struct PendingDrawing {
+        std::atomic<bool> claimed{false};
+        std::packaged_task<MiniMap::Drawing()> task;
+        std::future<MiniMap::Drawing> result;
+    };
+    // Ends the pending drawing: claims it and, when draw asks, runs it if it has not started,
+    // or waits for it to end; what it drew (nothing when it was kept from starting).
+    MiniMap::Drawing TakePending(bool draw);
+    std::shared_ptr<PendingDrawing> pending_;
 };
 
 }  // namespace tarvik

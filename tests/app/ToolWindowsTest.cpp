@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
+#include <functional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -202,27 +204,56 @@ TEST_F(MiniMapFormTest, CacheIsDrawnAgainForItsLayersAndColoursAlone) {
     EXPECT_EQ(host.rebuilds, 5);
 }
 
-// The picture of a new scenery drawn beside the main map is the one Refresh draws at once.
-TEST_F(MiniMapFormTest, PictureStartedApartIsTheOneDrawnAtOnce) {
+// The picture drawn by the work handed out, on another thread, is the one Refresh draws at
+// once; work that has not run is done by Refresh, and work dropped by a resize does nothing.
+TEST_F(MiniMapFormTest, PictureDrawnBesideIsTheOneDrawnAtOnce) {
     form.show();
     form.Refresh(true);
     const QImage inPlace = form.Map().Cache();
     const QImage framed = form.Picture();
-    form.StartRebuild();
+    std::function<void()> drawing = form.StartRebuild(true);
+    ASSERT_TRUE(drawing);
     EXPECT_TRUE(form.Rebuilding());
+    // Only one drawing is prepared at a time.
+    EXPECT_FALSE(form.StartRebuild(true));
+    std::thread(drawing).join();
+    // Run again, it does not draw twice.
+    drawing();
     form.Refresh(false);
     EXPECT_FALSE(form.Rebuilding());
-    EXPECT_EQ(host.rebuilds, 2);
     EXPECT_EQ(host.outcomes.back(), MapOutcome::Drawn);
     EXPECT_NE(form.Map().Cache().cacheKey(), inPlace.cacheKey());
     EXPECT_EQ(form.Map().Cache(), inPlace);
     EXPECT_EQ(form.Picture(), framed);
 
+    // Not run, it is drawn by the Refresh that takes it.
+    const QImage before = form.Map().Cache();
+    ASSERT_TRUE(form.StartRebuild(true));
+    form.Refresh(false);
+    EXPECT_FALSE(form.Rebuilding());
+    EXPECT_NE(form.Map().Cache().cacheKey(), before.cacheKey());
+    EXPECT_EQ(form.Map().Cache(), inPlace);
+
+    // Without a new scenery, work is handed out only for changed layers or colours.
+    EXPECT_FALSE(form.StartRebuild(false));
+    host.colors.Track = 0x0000FF;
+    drawing = form.StartRebuild(false);
+    ASSERT_TRUE(drawing);
+    drawing();
+    form.Refresh(false);
+    EXPECT_TRUE(form.Map().CacheShows(host.Sources()));
+    EXPECT_NE(form.Map().Cache(), inPlace);
+    EXPECT_FALSE(form.StartRebuild(false));
+
     // A resize drops a drawing of the old size and draws at the new one.
-    form.StartRebuild();
+    drawing = form.StartRebuild(true);
     form.resize(80, 60);
     WaitFor([this] { return form.Picture().size() == QSize(80, 60); });
     EXPECT_FALSE(form.Rebuilding());
+    const qint64 resized = form.Map().Cache().cacheKey();
+    drawing();
+    form.Refresh(false);
+    EXPECT_EQ(form.Map().Cache().cacheKey(), resized);
     EXPECT_TRUE(form.Map().CacheShows(host.Sources()));
     EXPECT_EQ(form.Map().Cache().size(), QSize(80, 60));
 
@@ -230,12 +261,12 @@ TEST_F(MiniMapFormTest, PictureStartedApartIsTheOneDrawnAtOnce) {
     test::ScriptedDialogs dialogs;
     dialogs.answers = {MessageAnswer::Ignore};
     host.hooks = {.dialogs = &dialogs, .runawayLimit = 1};
-    form.StartRebuild();
+    EXPECT_FALSE(form.StartRebuild(true));
     EXPECT_FALSE(form.Rebuilding());
     EXPECT_EQ(dialogs.messages.size(), 1u);
 
     form.hide();
-    form.StartRebuild();
+    EXPECT_FALSE(form.StartRebuild(true));
     EXPECT_FALSE(form.Rebuilding());
 }
 

@@ -5,12 +5,15 @@
 
 #include <QImage>
 #include <QPainter>
+#include <atomic>
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <numbers>
 #include <optional>
 #include <random>
 #include <string>
+#include <thread>
 #include <utility>
 
 #include "LegendPicture.h"
@@ -105,7 +108,9 @@ class FastDrawingTest : public ::testing::Test {
                           .selected = selected,
                           .purpose = purpose,
                           .overlays = overlays,
-                          .plain = plain});
+                          .plain = plain,
+                          .beside = plain || !besideWork ? std::function<void()>()
+                                                         : [this] { ++besideRuns; }});
             }
             p.end();
             return picture;
@@ -123,6 +128,9 @@ class FastDrawingTest : public ::testing::Test {
     TWorkMode mode = TWorkMode::Make(true, 2);
     OverlayPictures overlays;
     std::shared_ptr<const TrackGradients> gradients;
+    // Work handed to the quick drawing, which shares its threads out in smaller bands then.
+    bool besideWork = false;
+    std::atomic<int> besideRuns{0};
 };
 
 int Differences(const QImage& a, const QImage& b) {
@@ -169,11 +177,15 @@ TEST_F(FastDrawingTest, RandomViewsOfGeneratedSceneriesAreTheSame) {
             const int w = 160 + static_cast<int>(unit(rng) * 400);
             const int h = 100 + static_cast<int>(unit(rng) * 300);
             const MapPurpose purpose = view % 8 == 7 ? MapPurpose::MiniMap : MapPurpose::Screen;
+            besideWork = view % 3 == 0;
+            besideRuns = 0;
             const auto [fast, plain] = Draw(min, max, w, h, view % 3 == 2 ? named : nullptr,
                                             purpose, view % 2 == 0 ? &index : nullptr);
             EXPECT_EQ(Differences(fast, plain), 0)
                 << "seed " << seed << " view " << view << ": " << min.x << "," << min.y << " "
                 << max.x << "," << max.y << " at " << w << "x" << h;
+            // Done once on one of the threads, or left to the caller by a drawing on one.
+            EXPECT_LE(besideRuns, 1);
             ++checked;
         }
     }
@@ -188,9 +200,15 @@ TEST_F(FastDrawingTest, WholeViewsOfShortPiecesAreTheSame) {
     for (int type = 0; type < 4; ++type) {
         options.Type = static_cast<MapType>(type);
         for (const int h : {120, 480}) {
+            besideWork = h == 480 && type % 2 == 0;
+            besideRuns = 0;
             const auto [fast, plain] =
                 Draw(b.SceneryMin, b.SceneryMax, 640, h, nullptr, MapPurpose::Screen, &index);
             EXPECT_EQ(Differences(fast, plain), 0) << "type " << type << ", height " << h;
+            // A drawing on several threads does the work it is handed, once.
+            if (besideWork && std::thread::hardware_concurrency() > 1) {
+                EXPECT_EQ(besideRuns, 1);
+            }
         }
     }
 }
