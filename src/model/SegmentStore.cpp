@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "Numbers.h"
+#include "ParseFailure.h"
 #include "Text.h"
 
 namespace tarvik {
@@ -55,29 +56,51 @@ void SegmentStore::Clear() {
     nextSeq_ = 0;
 }
 
-void SegmentStore::GatherRanges(const SegmentInput& input) {
+void SegmentStore::GatherRanges(const SegmentInput& input, SceneryRanges& ranges) {
     if (input.kind == SegmentKind::Track) {
-        if (input.velocity > Ranges.SpeedMax) Ranges.SpeedMax = input.velocity;
-        if (input.velocity < Ranges.SpeedMin) Ranges.SpeedMin = input.velocity;
+        if (input.velocity > ranges.SpeedMax) ranges.SpeedMax = input.velocity;
+        if (input.velocity < ranges.SpeedMin) ranges.SpeedMin = input.velocity;
     }
     const double high = std::max(input.height1, input.height2);
-    if (high > Ranges.HeightMax) Ranges.HeightMax = Low16(RoundHalfEven(high));
+    if (high > ranges.HeightMax) ranges.HeightMax = Low16(RoundHalfEven(high));
     const double low = std::min(input.height1, input.height2);
-    if (low < Ranges.HeightMin) Ranges.HeightMin = Low16(RoundHalfEven(low));
+    if (low < ranges.HeightMin) ranges.HeightMin = Low16(RoundHalfEven(low));
 
     const double dx = input.x2 - input.x1;
     const double dy = input.y2 - input.y1;
     const double gradient =
         std::fabs(input.height2 - input.height1) / std::sqrt(dx * dx + dy * dy) * 1000;
     const std::uint8_t g = LowByte(RoundHalfEven(gradient));
-    if (g > Ranges.GradientMax) Ranges.GradientMax = g;
-    if (g < Ranges.GradientMin) Ranges.GradientMin = g;
+    if (g > ranges.GradientMax) ranges.GradientMax = g;
+    if (g < ranges.GradientMin) ranges.GradientMin = g;
+}
+
+bool SegmentStore::RangesRound(const SegmentInput& input) {
+    if (input.x1 == input.x2 && input.y1 == input.y2) return true;
+    // Asked of every piece read: heights and a gradient well within what rounds answer at once.
+    constexpr double kSafe = 1e15;
+    const double dx = input.x2 - input.x1;
+    const double dy = input.y2 - input.y1;
+    const double gradient =
+        std::fabs(input.height2 - input.height1) / std::sqrt(dx * dx + dy * dy) * 1000;
+    if (std::fabs(input.height1) < kSafe && std::fabs(input.height2) < kSafe && gradient < kSafe)
+        return true;
+    // Whether a rounding fails does not hang on the ranges gathered before: it fails only
+    // beyond any 16-bit bound.
+    SceneryRanges ranges;
+    ranges.Reset();
+    try {
+        GatherRanges(input, ranges);
+    } catch (const ParseFailure&) {
+        return false;
+    }
+    return true;
 }
 
 TSegmentObj* SegmentStore::NewSegment(SegmentInput input) {
     if (input.x1 == input.x2 && input.y1 == input.y2) return nullptr;
     // Ranges first: a rounding that fails leaves no segment behind.
-    GatherRanges(input);
+    GatherRanges(input, Ranges);
     if (nextSeq_ == 0xFFFFFFFFu) throw std::length_error("Too many segments");
 
     TSegmentObj& s = pool_.Allocate();
@@ -85,7 +108,10 @@ TSegmentObj* SegmentStore::NewSegment(SegmentInput input) {
     if (!input.name.empty() || curve || !input.events.empty()) {
         s.extras_ = std::make_unique<TSegmentObj::Extras>();
         s.extras_->name = CutName(input.name);
-        if (curve) s.extras_->control = TControlPoints{input.cx1, input.cy1, input.cx2, input.cy2};
+        if (curve) {
+            s.extras_->control = TControlPoints{input.cx1, input.cy1, input.cx2, input.cy2};
+            s.flags_ |= TSegmentObj::kCurve;
+        }
         s.extras_->events = std::move(input.events);
     }
     s.X1 = input.x1;

@@ -136,6 +136,8 @@ class SegmentStore {
     // Returns the stored segment, or nullptr when its end points coincide. The parser hands
     // every new segment to JoinSegment next, which also makes it findable for later joins.
     TSegmentObj* NewSegment(SegmentInput input);
+    // False when NewSegment would fail on the input, its heights or gradient beyond rounding.
+    static bool RangesRound(const SegmentInput& input);
     void JoinSegment(TSegmentObj* segment);
     // Tells that a segment of this kind ending at (x, y) is coming, so that the memory its join
     // will look at is loaded while the rest of its node is read.
@@ -168,10 +170,11 @@ class SegmentStore {
     void IndexInsert(int kind, TSegmentObj& s);
     void IndexErase(int kind, const TSegmentObj& s);
     void Remove(int kind, TSegmentObj& o, TSegmentObj& absorber);
-    void GatherRanges(const SegmentInput& input);
+    static void GatherRanges(const SegmentInput& input, SceneryRanges& ranges);
 
     static constexpr std::uint8_t kBoundToTrainset = 1;
     static constexpr std::uint8_t kIndexed = 2;  // its ends are in the join index
+    // (TSegmentObj::kCurve is the record's own.)
 
     // Kept beside the records, by creation number, rather than in them: a larger record costs
     // the joins' lookups more cache misses than this table costs its writes. Chunks, so that

@@ -121,6 +121,7 @@ void SimulatorReader::Read(const std::string& path) {
     SegmentPipe pipe(scenery_.Segments);
     pipe_ = &pipe;
     segments_ = StoredSegments(scenery_);
+    boundsStarted_ = false;
     stack_.clear();
     reading_.clear();
     const std::size_t slash = path.rfind('/');
@@ -525,23 +526,27 @@ void SimulatorReader::StorePath(SegmentKind kind, const std::string& name, const
     for (const double v : {x1, y1, x2, y2, h1, h2, c1[0], c1[2], c2[0], c2[2]}) {
         if (!std::isfinite(v)) return;
     }
+    SegmentInput input{.kind = kind,
+                       .name = name,
+                       .x1 = x1,
+                       .y1 = y1,
+                       .x2 = x2,
+                       .y2 = y2,
+                       .height1 = h1,
+                       .height2 = h2,
+                       .cx1 = -c1[0],
+                       .cy1 = -c1[2],
+                       .cx2 = -c2[0],
+                       .cy2 = -c2[2],
+                       .velocity = velocity,
+                       .events = std::move(events),
+                       .readAt = at};
+    // Nor can one whose heights are beyond rounding; the store would fail on it, on its thread.
+    if (!SegmentStore::RangesRound(input)) return;
     CountSegment();
-    pipe_->Add({.kind = kind,
-                .name = name,
-                .x1 = x1,
-                .y1 = y1,
-                .x2 = x2,
-                .y2 = y2,
-                .height1 = h1,
-                .height2 = h2,
-                .cx1 = -c1[0],
-                .cy1 = -c1[2],
-                .cx2 = -c2[0],
-                .cy2 = -c2[2],
-                .velocity = velocity,
-                .events = std::move(events),
-                .readAt = at},
-               true);
+    pipe_->Add(std::move(input),
+               boundsStarted_ ? SegmentPipe::Bounds::Extend : SegmentPipe::Bounds::Start);
+    boundsStarted_ = true;
 }
 
 void SimulatorReader::Traction(SourceLine at) {
@@ -565,7 +570,7 @@ void SimulatorReader::Traction(SourceLine at) {
     CountSegment();
     pipe_->Add(
         {.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = at},
-        false);
+        SegmentPipe::Bounds::None);
 }
 
 void SimulatorReader::Trainset(SourceLine at) {

@@ -499,6 +499,17 @@ std::string SimulatorTrackAt(int x) {
            " 0 0 0 0 0 0 0 0 0 " + at + " 0 7 0 0 endtrack\r\n";
 }
 
+// A height beyond rounding loses its piece alone, as a number beyond the double range does.
+TEST_F(HostileTest, TheSimulatorReadingLeavesOutAPieceOfHeightsBeyondRounding) {
+    const std::string high =
+        "node -1 0 t track normal 1 2 3 4 5 0 flat vis r 4 r 0.2 2.75 2.5 200 0 0 0 0 0 0 0 0 0 "
+        "200 1e300 7 0 0 endtrack\r\n";
+    const LoadResult r = LoadWith("high.scn", SimulatorTrackAt(0) + high + SimulatorTrackAt(400),
+                                  {.reading = SceneryReading::Simulator});
+    EXPECT_NE(r.status, LoadStatus::Failed) << r.error;
+    EXPECT_EQ(scenery.Tracks().Count(), 2u);
+}
+
 // The simulator's reading meets the same inputs within the same limits.
 TEST_F(HostileTest, TheSimulatorReadingEndsOnDamagedInputsWithinTheLimits) {
     const SceneryReadOptions simulator{.reading = SceneryReading::Simulator};
