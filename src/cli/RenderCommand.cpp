@@ -5,6 +5,7 @@
 #include <QString>
 #include <charconv>
 #include <future>
+#include <memory>
 #include <optional>
 #include <thread>
 
@@ -192,7 +193,8 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
             MakeLegendPicture(type, SceneryRanges{}, colors);
         });
     }
-    TScenery scenery;
+    auto model = std::make_unique<TScenery>();
+    TScenery& scenery = *model;
     const LoadResult result = LoadForCommand(load, scenery, err);
     if (StopSignal() != 0) return StoppedStatus();
     if (result.status == LoadStatus::Missing) return 1;
@@ -273,6 +275,9 @@ int RunRender(const std::vector<std::string>& args, std::FILE* err) {
             QPainter painter(&picture);
             draw(painter);
         }
+        // Drawn, the model is freed on the other core while the picture is written, rather
+        // than after it; the thread is joined before the command ends.
+        std::jthread freeing([doomed = std::move(model)]() mutable { doomed.reset(); });
         if (outcome == MapOutcome::EndProgram) return 1;
         if (StopSignal() != 0) return StoppedStatus();
         error = WritePicture(picture, o.output, *format, mayCommit);

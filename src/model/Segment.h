@@ -40,7 +40,7 @@ class TSegmentObj {
 
     bool HasName() const { return extras_ && !extras_->name.empty(); }
     std::string_view Name() const { return extras_ ? std::string_view(extras_->name) : ""; }
-    bool IsCurve() const { return extras_ && extras_->control.has_value(); }
+    bool IsCurve() const { return (flags_ & kCurve) != 0; }
     const TControlPoints* Control() const { return IsCurve() ? &*extras_->control : nullptr; }
     bool HasEvents() const { return extras_ && !extras_->events.empty(); }
     const TEventList& Events() const { return extras_ ? extras_->events : kNoEvents; }
@@ -57,6 +57,10 @@ class TSegmentObj {
         TEventList events;
     };
     static inline const TEventList kNoEvents{};
+    // In flags_, beside the store's own flags: set with the control vectors, so that telling a
+    // curve from a named straight piece does not read the extras (a cache miss a piece when a
+    // drawing culls a million of them).
+    static constexpr std::uint8_t kCurve = 4;
 
     TSegmentObj* next_ = nullptr;
     std::unique_ptr<Extras> extras_;

@@ -111,19 +111,7 @@ SegmentPlace NearestPlace(const TSegmentObj& s, TPointD p, const TWorkMode& mode
     return nearest;
 }
 
-bool SegmentVisible(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode) {
-    const auto x1 = static_cast<float>(s.X1);
-    const auto y1 = static_cast<float>(s.Y1);
-    const auto x2 = static_cast<float>(s.X2);
-    const auto y2 = static_cast<float>(s.Y2);
-    const auto inside = [&](float x, float y) {
-        return rectMin.x <= x && x <= rectMax.x && rectMin.y <= y && y <= rectMax.y;
-    };
-    if (inside(x1, y1) || inside(x2, y2)) return true;
-    if ((x1 < rectMin.x && x2 < rectMin.x) || (x1 > rectMax.x && x2 > rectMax.x) ||
-        (y1 < rectMin.y && y2 < rectMin.y) || (y1 > rectMax.y && y2 > rectMax.y)) {
-        return false;
-    }
+bool SampleInside(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode) {
     const unsigned n = mode.InterpolateSteps;
     for (unsigned k = 1; k < n; ++k) {
         const TPointD p = SegmentPoint(s, static_cast<double>(k) / (n - 1));

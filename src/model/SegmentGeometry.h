@@ -41,7 +41,26 @@ inline double HeightAlong(const TSegmentObj& s, double along) {
     return s.Height1 + (s.Height2 - s.Height1) * along;
 }
 
-// Whether the segment may show inside the world rectangle rectMin..rectMax.
-bool SegmentVisible(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode);
+// Whether one of the inner sample points of the segment lies inside rectMin..rectMax.
+bool SampleInside(const TSegmentObj& s, TPointF rectMin, TPointF rectMax, const TWorkMode& mode);
+
+// Whether the segment may show inside the world rectangle rectMin..rectMax. Inline: a drawing
+// asks it of every segment, and most are decided by their ends.
+inline bool SegmentVisible(const TSegmentObj& s, TPointF rectMin, TPointF rectMax,
+                           const TWorkMode& mode) {
+    const auto x1 = static_cast<float>(s.X1);
+    const auto y1 = static_cast<float>(s.Y1);
+    const auto x2 = static_cast<float>(s.X2);
+    const auto y2 = static_cast<float>(s.Y2);
+    const auto inside = [&](float x, float y) {
+        return rectMin.x <= x && x <= rectMax.x && rectMin.y <= y && y <= rectMax.y;
+    };
+    if (inside(x1, y1) || inside(x2, y2)) return true;
+    if ((x1 < rectMin.x && x2 < rectMin.x) || (x1 > rectMax.x && x2 > rectMax.x) ||
+        (y1 < rectMin.y && y2 < rectMin.y) || (y1 > rectMax.y && y2 > rectMax.y)) {
+        return false;
+    }
+    return SampleInside(s, rectMin, rectMax, mode);
+}
 
 }  // namespace tarvik

@@ -12,8 +12,7 @@
 
 namespace tarvik {
 
-void RunawayGuard::Count() {
-    if (++count_ < hooks_.runawayLimit) return;
+void RunawayGuard::Ask() {
     if (!hooks_.dialogs) {
         count_ = 0;
         return;
@@ -34,11 +33,6 @@ int LayerPainter::WidthFor(double metres) const {
     return std::max(1, static_cast<int>(std::nearbyint(metres * view_.Scale())));
 }
 
-bool LayerPainter::NearBand(const TSegmentObj& s) const {
-    return !((s.Y1 < bandMinY_ && s.Y2 < bandMinY_) || (s.Y1 > bandMaxY_ && s.Y2 > bandMaxY_)) ||
-           s.IsCurve();
-}
-
 bool LayerPainter::Ends(const TSegmentObj& s, QPoint& a, QPoint& b) {
     guard_.Count();
     if (band_.image && bandCull_ && !NearBand(s)) return false;
@@ -57,10 +51,13 @@ void LayerPainter::ApplyPen() {
 }
 
 void LayerPainter::Flush() {
-    if (lines_.empty()) return;
+    if (lines_.empty() && curves_ == 0) return;
     ApplyPen();
-    p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    if (!lines_.empty()) p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     lines_.clear();
+    if (curves_ != 0) p_.drawPath(path_);
+    path_.clear();
+    curves_ = 0;
 }
 
 void LayerPainter::SetPen(const QPen& pen) {
@@ -143,12 +140,21 @@ void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
         SetPixel(b);
         return;
     }
+    if (pixelPen_) {
+        // An opaque one-pixel pen sets the same pixels whatever the order of its pieces: its
+        // curves go to the painter together, one path of many, as a call per curve costs more
+        // than drawing it.
+        path_.moveTo(a);
+        path_.cubicTo(c1, c2, b);
+        ++curves_;
+        return;
+    }
     Flush();
     ApplyPen();
-    path_.clear();
     path_.moveTo(a);
     path_.cubicTo(c1, c2, b);
     p_.drawPath(path_);
+    path_.clear();
 }
 
 template <typename Visit>

@@ -25,11 +25,16 @@ struct DrawingStopped {
 // segment list that never ends is a sign of a damaged model.
 class RunawayGuard {
   public:
-    explicit RunawayGuard(const PaintHooks& hooks) : hooks_(hooks) {}
-    void Count();
+    explicit RunawayGuard(const PaintHooks& hooks) : hooks_(hooks), limit_(hooks.runawayLimit) {}
+    void Count() {
+        if (++count_ >= limit_) Ask();
+    }
 
   private:
+    void Ask();
+
     const PaintHooks& hooks_;
+    const std::uint32_t limit_;
     std::uint32_t count_ = 0;
 };
 
@@ -93,7 +98,7 @@ class LayerPainter {
     void SetPenColor(TColor color);
     // Gives the painter the pen last set, when it does not hold it yet.
     void ApplyPen();
-    // Draws the straight pieces gathered so far.
+    // Draws the straight pieces and curves gathered so far.
     void Flush();
     // The picture points of both ends, or false when the segment is culled or on one pixel.
     bool Ends(const TSegmentObj& s, QPoint& a, QPoint& b);
@@ -104,7 +109,11 @@ class LayerPainter {
     void SetPixel(QPoint at);
     // False when a straight segment lies so far above or below the raster band that neither
     // its line nor its signs can reach the band: it is left out before it is culled and mapped.
-    bool NearBand(const TSegmentObj& s) const;
+    bool NearBand(const TSegmentObj& s) const {
+        return !((s.Y1 < bandMinY_ && s.Y2 < bandMinY_) ||
+                 (s.Y1 > bandMaxY_ && s.Y2 > bandMaxY_)) ||
+               s.IsCurve();
+    }
 
     QPainter& p_;
     const MapView& view_;
@@ -116,8 +125,11 @@ class LayerPainter {
     // one line to the next of a batch.
     bool bandCull_ = true;
     std::vector<QLine> lines_;
-    // Reused for every curve: a path of its own each time costs an allocation.
+    // Reused for every curve: a path of its own each time costs an allocation. Under a pixel
+    // pen it gathers the curves of the pen (curves_ of them) until they are drawn with the
+    // straight pieces.
     QPainterPath path_;
+    int curves_ = 0;
     // The pen last set; the painter takes it when it next draws.
     QPen pen_;
     bool penPending_ = false;
