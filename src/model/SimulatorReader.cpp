@@ -402,15 +402,18 @@ void SimulatorReader::Statement(const Token& token) {
 void SimulatorReader::Node(SourceLine at) {
     Token token;
     if (!Skip(2) || !Next(token)) return;
-    const std::string name = token.Folded();
+    // Kept as written, in a buffer of its own, and folded only by the nodes that keep it.
+    nodeName_.assign(token.text);
+    const bool exactName = token.exact;
+    const auto name = [&] { return exactName ? nodeName_ : FoldedCopy(nodeName_); };
     if (!Next(token)) return;
     if (token.Is("track")) {
-        Track(at, name);
+        Track(at, name());
     } else if (token.Is("traction")) {
         Traction(at);
     } else if (token.Is("dynamic")) {
         if (trainsetOpen_) {
-            Vehicle(name);
+            Vehicle(name());
         } else {
             SkipUntil("enddynamic");
         }
