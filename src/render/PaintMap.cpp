@@ -151,13 +151,15 @@ std::optional<QImage> TargetPixels(const MapRequest& request) {
                   image->format());
 }
 
-// The layers and the track names into the picture. Bands are drawn on several threads, each
-// with the painter clipped to its rows and the segments in list order, so that every pixel is
-// drawn by the same pieces in the same order as in one band. The work handed in beside the
-// drawing goes first, as it is the longest part.
-void PaintRaster(QImage& picture, const MapRequest& request, RunawayGuard& guard) {
+// The background and the layers and the track names into the picture. Bands are drawn on
+// several threads, each filling its rows and drawing with the painter clipped to them and the
+// segments in list order, so that every pixel is drawn by the same pieces in the same order as
+// in one band. The work handed in beside the drawing goes first, as it is the longest part.
+void PaintRaster(QImage& picture, const QColor& background, const MapRequest& request,
+                 RunawayGuard& guard) {
     const int threads = ThreadCount(request, picture.height());
     if (threads == 1) {
+        picture.fill(background);
         QPainter p(&picture);
         PaintLayers(p, request, guard,
                     request.plain ? RasterBand{} : RasterBand{&picture, 0, picture.height()});
@@ -166,6 +168,10 @@ void PaintRaster(QImage& picture, const MapRequest& request, RunawayGuard& guard
     }
     uchar* const bits = picture.bits();
     const qsizetype stride = picture.bytesPerLine();
+    // The background's pixel as the picture's own fill writes it.
+    QImage pixel(1, 1, picture.format());
+    pixel.fill(background);
+    const QRgb fill = reinterpret_cast<const QRgb*>(pixel.constBits())[0];
     const PaintHooks unasked{};
     DrawingParts parts;
     if (request.beside) parts.Add(request.beside);
@@ -190,6 +196,12 @@ void PaintRaster(QImage& picture, const MapRequest& request, RunawayGuard& guard
         const int top = picture.height() * i / bands;
         const int rows = picture.height() * (i + 1) / bands - top;
         parts.Add([&, top, rows] {
+            // A fill of the whole picture is memory bound: each band fills its own rows.
+            for (int y = top; y < top + rows; ++y) {
+                QRgb* const row =
+                    reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * stride);
+                std::fill(row, row + picture.width(), fill);
+            }
             // The same pixels seen as a picture of their own, for a painter of this thread.
             QImage whole(bits, picture.width(), picture.height(), stride, picture.format());
             QPainter p(&whole);
@@ -289,9 +301,8 @@ MapResult PaintMap(const MapRequest& request) {
         QImage ownPicture;
         if (!targetPixels) ownPicture = QImage(view.Width(), view.Height(), QImage::Format_RGB32);
         QImage& picture = targetPixels ? *targetPixels : ownPicture;
-        picture.fill(background);
         try {
-            PaintRaster(picture, request, guard);
+            PaintRaster(picture, background, request, guard);
         } catch (const DrawingStopped& stopped) {
             result.outcome = stopped.outcome;
             return result;
