@@ -40,14 +40,6 @@ void SegmentPipe::Add(SegmentInput input, Bounds bounds) {
     if (filling_.size() == kBatch) Send();
 }
 
-void SegmentPipe::Widen(double x1, double y1, double x2, double y2, Bounds bounds) {
-    Item& item = filling_.emplace_back();
-    item.input = {.x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
-    item.bounds = bounds;
-    item.segment = false;
-    if (filling_.size() == kBatch) Send();
-}
-
 void SegmentPipe::Flush() {
     Send();
     if (!thread_.joinable()) return;
@@ -89,7 +81,6 @@ void SegmentPipe::Store(Batch& batch) {
             store_.ExtendBounds(input.x1, input.y1);
             store_.ExtendBounds(input.x2, input.y2);
         }
-        if (!item.segment) continue;
         store_.PrefetchJoin(input.kind, input.x2, input.y2);
         store_.JoinSegment(store_.NewSegment(std::move(input)));
     }

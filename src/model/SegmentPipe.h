@@ -31,8 +31,6 @@ class SegmentPipe {
 
     // A segment to store and join. Rethrows an error the store met earlier.
     void Add(SegmentInput input, Bounds bounds);
-    // The bounds alone, in turn with the segments: for a piece that is not stored.
-    void Widen(double x1, double y1, double x2, double y2, Bounds bounds);
     // Waits until everything handed over is stored; rethrows an error the store met.
     void Flush();
 
@@ -41,7 +39,6 @@ class SegmentPipe {
         SegmentInput input;
         std::string name;  // input.name views it once stored
         Bounds bounds = Bounds::None;
-        bool segment = true;
     };
     using Batch = std::vector<Item>;
 

@@ -16,13 +16,11 @@ using Bounds = SegmentPipe::Bounds;
 struct Piece {
     SegmentInput input;
     Bounds bounds = Bounds::None;
-    // False for a piece that only widens the bounds.
-    bool segment = true;
 };
 
 // Pieces that often continue one another and join, some named, some with an event, some
-// traction that leaves the bounds alone; the first track starts the bounds, now and then one
-// starts them anew, and a few widen them without being stored.
+// traction that leaves the bounds alone; the first track starts the bounds, and now and then
+// one starts them anew.
 std::vector<Piece> Pieces(std::size_t count, std::vector<std::string>& names) {
     std::mt19937 random(11);
     const auto pick = [&random](int n) {
@@ -52,29 +50,20 @@ std::vector<Piece> Pieces(std::size_t count, std::vector<std::string>& names) {
         Bounds bounds = Bounds::None;
         if (!traction) bounds = started && pick(500) != 0 ? Bounds::Extend : Bounds::Start;
         started = started || !traction;
-        pieces.push_back({std::move(input), bounds, traction || pick(300) != 0});
+        pieces.push_back({std::move(input), bounds});
     }
     return pieces;
 }
 
 void StoreAtOnce(SegmentStore& store, std::vector<Piece> pieces) {
-    for (auto& [input, bounds, segment] : pieces) {
+    for (auto& [input, bounds] : pieces) {
         if (bounds == Bounds::Start) {
             store.StartBounds(input.x1, input.y1, input.x2, input.y2);
         } else if (bounds == Bounds::Extend) {
             store.ExtendBounds(input.x1, input.y1);
             store.ExtendBounds(input.x2, input.y2);
         }
-        if (segment) store.JoinSegment(store.NewSegment(std::move(input)));
-    }
-}
-
-void Hand(SegmentPipe& pipe, const Piece& piece) {
-    const SegmentInput& in = piece.input;
-    if (piece.segment) {
-        pipe.Add(in, piece.bounds);
-    } else {
-        pipe.Widen(in.x1, in.y1, in.x2, in.y2, piece.bounds);
+        store.JoinSegment(store.NewSegment(std::move(input)));
     }
 }
 
@@ -121,7 +110,7 @@ TEST_F(SegmentPipeTest, StoresAndJoinsInTheOrderGiven) {
     {
         SegmentPipe pipe(piped);
         for (std::size_t i = 0; i < pieces.size(); ++i) {
-            Hand(pipe, pieces[i]);
+            pipe.Add(pieces[i].input, pieces[i].bounds);
             names[i] = "changed";
             if (i == 4999) {
                 // What was handed over is in the store once flushed.
@@ -143,7 +132,7 @@ TEST_F(SegmentPipeTest, WhatIsHandedOverIsStoredAlsoWithoutAFlush) {
     {
         SegmentPipe pipe(piped);
         for (const Piece& piece : pieces)
-            Hand(pipe, piece);
+            pipe.Add(piece.input, piece.bounds);
     }
     ExpectSameStores(direct, piped);
 }
