@@ -32,11 +32,11 @@ SegmentPipe::~SegmentPipe() {
     thread_.join();
 }
 
-void SegmentPipe::Add(SegmentInput input, Bounds bounds) {
+void SegmentPipe::Add(SegmentInput input, bool extendBounds) {
     Item& item = filling_.emplace_back();
     item.name.assign(input.name);
     item.input = std::move(input);
-    item.bounds = bounds;
+    item.extendBounds = extendBounds;
     if (filling_.size() == kBatch) Send();
 }
 
@@ -75,11 +75,14 @@ void SegmentPipe::Store(Batch& batch) {
     for (Item& item : batch) {
         SegmentInput& input = item.input;
         input.name = item.name;
-        if (item.bounds == Bounds::Start) {
-            store_.StartBounds(input.x1, input.y1, input.x2, input.y2);
-        } else if (item.bounds == Bounds::Extend) {
-            store_.ExtendBounds(input.x1, input.y1);
-            store_.ExtendBounds(input.x2, input.y2);
+        if (item.extendBounds) {
+            if (firstBounds_) {
+                store_.StartBounds(input.x1, input.y1, input.x2, input.y2);
+                firstBounds_ = false;
+            } else {
+                store_.ExtendBounds(input.x1, input.y1);
+                store_.ExtendBounds(input.x2, input.y2);
+            }
         }
         store_.PrefetchJoin(input.kind, input.x2, input.y2);
         store_.JoinSegment(store_.NewSegment(std::move(input)));
