@@ -51,13 +51,10 @@ void LayerPainter::ApplyPen() {
 }
 
 void LayerPainter::Flush() {
-    if (lines_.empty() && curves_ == 0) return;
+    if (lines_.empty()) return;
     ApplyPen();
-    if (!lines_.empty()) p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
+    p_.drawLines(lines_.data(), static_cast<int>(lines_.size()));
     lines_.clear();
-    if (curves_ != 0) p_.drawPath(path_);
-    path_.clear();
-    curves_ = 0;
 }
 
 void LayerPainter::SetPen(const QPen& pen) {
@@ -108,12 +105,17 @@ bool LayerPainter::MeetsBand(QPoint a, QPoint b, const QPoint* c1, const QPoint*
 }
 
 void LayerPainter::SetPixel(QPoint at) {
-    if (at.x() < 0 || at.x() >= band_.image->width() || at.y() < band_.top ||
-        at.y() >= band_.bottom) {
+    if (at.x() < 0 || at.x() >= width_ || at.y() < band_.top || at.y() >= band_.bottom) {
         return;
     }
     reinterpret_cast<QRgb*>(bits_ + static_cast<std::ptrdiff_t>(at.y()) * stride_)[at.x()] =
         pixelColor_;
+}
+
+bool LayerPainter::SetStamp(const PixelStamp* stamp, QPoint at) {
+    if (!stamp || !stamp->Fits(at, width_, band_.top, band_.bottom)) return false;
+    stamp->Set(bits_, stride_, at, pixelColor_);
+    return true;
 }
 
 void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
@@ -127,6 +129,7 @@ void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
             SetPixel(b);
             return;
         }
+        if (pixelPen_ && SetStamp(lineStamps_->Find(b - a), a)) return;
         // Straight pieces of one pen go to the painter together, in their order.
         lines_.emplace_back(a, b);
         return;
@@ -140,16 +143,11 @@ void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
         SetPixel(b);
         return;
     }
-    if (pixelPen_) {
-        // An opaque one-pixel pen sets the same pixels whatever the order of its pieces: its
-        // curves go to the painter together, one path of many, as a call per curve costs more
-        // than drawing it.
-        path_.moveTo(a);
-        path_.cubicTo(c1, c2, b);
-        ++curves_;
-        return;
-    }
-    Flush();
+    if (pixelPen_ && SetStamp(curveStamps_->Find(c1 - a, c2 - a, b - a), a)) return;
+    // An opaque one-pixel pen sets the same pixels whatever the order of its pieces, so the
+    // straight ones gathered so far may wait. Each curve is a path of its own, though: among
+    // other curves of one path the painter sets some other pixels for it.
+    if (!pixelPen_) Flush();
     ApplyPen();
     path_.moveTo(a);
     path_.cubicTo(c1, c2, b);

@@ -11,6 +11,7 @@
 
 #include "MapView.h"
 #include "PaintMap.h"
+#include "PixelStamps.h"
 #include "SegmentGrid.h"
 #include "Signs.h"
 
@@ -53,7 +54,8 @@ struct RasterBand {
 // and may carry signs at their ends: pictures of them, or, for a vector picture, their shapes.
 // Given the raster band, a piece that cannot touch it is not handed to the painter, and a piece
 // between neighbouring pixels is drawn by setting those two pixels, which is what the painter's
-// one-pixel round-capped pen draws for it.
+// one-pixel round-capped pen draws for it; a piece a few pixels long, by setting the pixels that
+// pen was seen to set for it.
 class LayerPainter {
   public:
     LayerPainter(QPainter& painter, const MapView& view, const MapSources& sources,
@@ -63,6 +65,9 @@ class LayerPainter {
         // Taken once: the picture's own accessors check for sharing on every call.
         bits_ = band_.image->bits();
         stride_ = band_.image->bytesPerLine();
+        width_ = band_.image->width();
+        lineStamps_ = &LineStamps::Learned();
+        curveStamps_ = &CurveStamps::Shared();
         const double m = view_.Scale();
         // The river's pen, the halo and the signs (two of them a sign's size from the end).
         const double reach =
@@ -98,7 +103,7 @@ class LayerPainter {
     void SetPenColor(TColor color);
     // Gives the painter the pen last set, when it does not hold it yet.
     void ApplyPen();
-    // Draws the straight pieces and curves gathered so far.
+    // Draws the straight pieces gathered so far.
     void Flush();
     // The picture points of both ends, or false when the segment is culled or on one pixel.
     bool Ends(const TSegmentObj& s, QPoint& a, QPoint& b);
@@ -107,6 +112,9 @@ class LayerPainter {
     bool MeetsBand(QPoint a, QPoint b, const QPoint* c1 = nullptr,
                    const QPoint* c2 = nullptr) const;
     void SetPixel(QPoint at);
+    // Sets the pixels of a stamp that lies wholly inside the band at at; false, having set
+    // none, for a stamp that does not or for none.
+    bool SetStamp(const PixelStamp* stamp, QPoint at);
     // False when a straight segment lies so far above or below the raster band that neither
     // its line nor its signs can reach the band: it is left out before it is culled and mapped.
     bool NearBand(const TSegmentObj& s) const {
@@ -125,11 +133,8 @@ class LayerPainter {
     // one line to the next of a batch.
     bool bandCull_ = true;
     std::vector<QLine> lines_;
-    // Reused for every curve: a path of its own each time costs an allocation. Under a pixel
-    // pen it gathers the curves of the pen (curves_ of them) until they are drawn with the
-    // straight pieces.
+    // Reused for every curve: a path of its own each time costs an allocation.
     QPainterPath path_;
-    int curves_ = 0;
     // The pen last set; the painter takes it when it next draws.
     QPen pen_;
     bool penPending_ = false;
@@ -143,6 +148,9 @@ class LayerPainter {
     bool pixelPen_ = false;
     uchar* bits_ = nullptr;
     qsizetype stride_ = 0;
+    int width_ = 0;
+    const LineStamps* lineStamps_ = nullptr;
+    CurveStamps* curveStamps_ = nullptr;
     QRgb pixelColor_ = 0;
     // Pixels of the pen's reach beyond the line it draws, for the band test.
     int reach_ = 0;

@@ -18,6 +18,7 @@
 
 #include "LegendPicture.h"
 #include "PaintMap.h"
+#include "PixelStamps.h"
 #include "QtColor.h"
 #include "Scenery.h"
 #include "SceneryLoader.h"
@@ -299,6 +300,44 @@ TEST_F(FastDrawingTest, PiecesBetweenNeighbouringPixelsSetThoseTwo) {
             drawn += fast.pixel(x, y) == ToRgb(colors.Track);
     }
     EXPECT_GT(drawn, 30);
+}
+
+TEST_F(FastDrawingTest, ShortPiecesAreSetAsThePainterDrawsThem) {
+    // Straight pieces and curves of up to a few pixels, every way round, scattered over the
+    // picture and its edges, about a pixel a metre: most of them are set from stamps.
+    options = {.PaintTrack = true, .Type = MapType::Normal};
+    scenery->Segments.Ranges.Reset();
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<double> unit(0, 1);
+    const auto offset = [&](double reach) { return (unit(rng) * 2 - 1) * (reach + 0.5); };
+    for (int y = -4; y < 484; y += 12) {
+        for (int x = -4; x < 724; x += 12) {
+            const double x1 = x + unit(rng), y1 = y + unit(rng);
+            const bool curve = rng() % 2 == 0;
+            const double reach = curve ? CurveStamps::kEndReach : LineStamps::kReach;
+            const double x2 = x1 + offset(reach), y2 = y1 + offset(reach);
+            const double cr = CurveStamps::kControlReach;
+            scenery->Segments.NewSegment({.kind = SegmentKind::Track,
+                                          .x1 = x1,
+                                          .y1 = y1,
+                                          .x2 = x2,
+                                          .y2 = y2,
+                                          .cx1 = curve ? offset(cr) : 0,
+                                          .cy1 = curve ? offset(cr) : 0,
+                                          .cx2 = curve ? offset(cr) : 0,
+                                          .cy2 = curve ? offset(cr) : 0});
+        }
+    }
+    for (const float scale : {1.0f, 0.8f}) {
+        const auto [fast, plain] = Draw({0, 0}, {720 / scale, 480 / scale}, 720, 480, nullptr,
+                                        MapPurpose::Screen, nullptr);
+        EXPECT_EQ(Differences(fast, plain), 0) << "scale " << scale;
+    }
+    // The painter's pen fits a stamp for every short line.
+    for (int dy = -LineStamps::kReach; dy <= LineStamps::kReach; ++dy) {
+        for (int dx = -LineStamps::kReach; dx <= LineStamps::kReach; ++dx)
+            EXPECT_NE(LineStamps::Learned().Find({dx, dy}), nullptr) << dx << "," << dy;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QImage>
+#include <QPoint>
+#include <array>
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace tarvik {
+
+// The pixels the painter's one-pixel, unsmoothed, round-capped solid pen sets for one short
+// piece, as offsets from the piece's first end. Learned from the painter itself, so that short
+// pieces may be set pixel by pixel and still match it exactly, at a small part of its cost.
+struct PixelStamp {
+    static constexpr int kMostPixels = 16;
+
+    std::uint8_t count = 0;
+    std::array<std::array<std::int8_t, 2>, kMostPixels> pixels{};
+    // The extent of the offsets.
+    std::int8_t left = 0, right = 0, top = 0, bottom = 0;
+
+    // Whether the stamp at at lies inside columns [0, width) and rows [top, bottom).
+    bool Fits(QPoint at, int width, int firstRow, int endRow) const {
+        return at.x() + left >= 0 && at.x() + right < width && at.y() + top >= firstRow &&
+               at.y() + bottom < endRow;
+    }
+    // Sets its pixels at at, in a picture of 32-bit pixels.
+    void Set(uchar* bits, qsizetype stride, QPoint at, QRgb color) const {
+        for (std::uint8_t i = 0; i < count; ++i) {
+            reinterpret_cast<QRgb*>(bits + (at.y() + pixels[i][1]) *
+                                               stride)[at.x() + pixels[i][0]] = color;
+        }
+    }
+};
+
+// The stamps of the straight lines of at most kReach pixels across and down, learned on first
+// use; safe to ask from several threads.
+class LineStamps {
+  public:
+    static constexpr int kReach = 6;
+
+    static const LineStamps& Learned();
+
+    // The stamp of the line from (0, 0) to to, or null when the line is beyond the reach or
+    // the painter set pixels a stamp cannot hold.
+    const PixelStamp* Find(QPoint to) const {
+        if (to.x() < -kReach || to.x() > kReach || to.y() < -kReach || to.y() > kReach) {
+            return nullptr;
+        }
+        const std::size_t i = static_cast<std::size_t>((to.y() + kReach) * kSide + to.x() + kReach);
+        return usable_[i] ? &stamps_[i] : nullptr;
+    }
+
+  private:
+    static constexpr int kSide = 2 * kReach + 1;
+    LineStamps();
+    std::array<PixelStamp, kSide * kSide> stamps_{};
+    std::array<bool, kSide * kSide> usable_{};
+};
+
+// The stamps of the small cubic curves: an end at most kEndReach pixels from the first, control
+// points at most kControlReach from it. There are too many to learn at once, so each is learned
+// the first time it is asked for and kept for the rest of the program; several threads may ask
+// at once, and one that finds a stamp being learned by another draws that curve the usual way.
+class CurveStamps {
+  public:
+    static constexpr int kEndReach = 3;
+    static constexpr int kControlReach = 2;
+
+    static CurveStamps& Shared();
+
+    // The stamp of the curve from (0, 0) through c1 and c2 to end, learning it if need be; null
+    // when it is beyond the reach, being learned on another thread or not fit for a stamp.
+    const PixelStamp* Find(QPoint c1, QPoint c2, QPoint end);
+
+  private:
+    enum State : std::uint8_t { kUnknown, kLearning, kReady, kUnfit };
+    struct Entry {
+        std::atomic<std::uint8_t> state{kUnknown};
+        PixelStamp stamp;
+    };
+    static constexpr int kEndSide = 2 * kEndReach + 1;
+    static constexpr int kControlSide = 2 * kControlReach + 1;
+    static constexpr std::size_t kEntries = std::size_t{kEndSide} * kEndSide * kControlSide *
+                                            kControlSide * kControlSide * kControlSide;
+
+    CurveStamps();
+    std::unique_ptr<Entry[]> entries_;
+};
+
+}  // namespace tarvik
