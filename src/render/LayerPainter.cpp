@@ -112,12 +112,6 @@ void LayerPainter::SetPixel(QPoint at) {
         pixelColor_;
 }
 
-bool LayerPainter::SetStamp(const PixelStamp* stamp, QPoint at) {
-    if (!stamp || !stamp->Fits(at, width_, band_.top, band_.bottom)) return false;
-    stamp->Set(bits_, stride_, at, pixelColor_);
-    return true;
-}
-
 void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
     const TControlPoints* c = s.Control();
     const bool neighbours =

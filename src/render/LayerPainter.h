@@ -114,7 +114,12 @@ class LayerPainter {
     void SetPixel(QPoint at);
     // Sets the pixels of a stamp that lies wholly inside the band at at; false, having set
     // none, for a stamp that does not or for none.
-    bool SetStamp(const PixelStamp* stamp, QPoint at);
+    template <int N>
+    bool SetStamp(const PixelStamp<N>* stamp, QPoint at) {
+        if (!stamp || !stamp->Fits(at, width_, band_.top, band_.bottom)) return false;
+        stamp->Set(bits_, stride_, at, pixelColor_);
+        return true;
+    }
     // False when a straight segment lies so far above or below the raster band that neither
     // its line nor its signs can reach the band: it is left out before it is culled and mapped.
     bool NearBand(const TSegmentObj& s) const {

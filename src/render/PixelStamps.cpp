@@ -13,30 +13,45 @@ namespace {
 
 // Room around the origin on every side: a piece of the reaches and whatever the pen sets
 // beside it, with a frame that the pen must not reach.
-constexpr int kScratchReach = 8;
+constexpr int kScratchReach = LineStamps::kReach + 2;
+
+// A picture with a painter of the pen on it, kept by each thread that learns stamps: starting
+// a painter costs more than drawing a small piece.
+struct Scratch {
+    static constexpr int kSide = 2 * kScratchReach + 1;
+    QImage image{kSide, kSide, QImage::Format_RGB32};
+    // Taken before the painter starts, as the picture's pixels do not move while it paints.
+    uchar* bits = image.bits();
+    qsizetype stride = image.bytesPerLine();
+    QPainter painter{&image};
+
+    Scratch() {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setPen(QPen(Qt::white, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        painter.setBrush(Qt::NoBrush);
+    }
+    QRgb* Row(int y) { return reinterpret_cast<QRgb*>(bits + y * stride); }
+};
 
 // The pixels the pen sets when draw draws a piece from the scratch picture's middle, or false
 // when they do not fit a stamp.
-bool Learn(const std::function<void(QPainter&, QPoint)>& draw, PixelStamp& stamp) {
-    constexpr int side = 2 * kScratchReach + 1;
-    QImage scratch(side, side, QImage::Format_RGB32);
+template <int N>
+bool Learn(const std::function<void(QPainter&, QPoint)>& draw, PixelStamp<N>& stamp) {
+    thread_local Scratch scratch;
+    constexpr int side = Scratch::kSide;
     const QRgb background = qRgb(0, 0, 0);
-    scratch.fill(background);
-    {
-        QPainter p(&scratch);
-        p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(QPen(Qt::white, 1, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-        p.setBrush(Qt::NoBrush);
-        draw(p, QPoint(kScratchReach, kScratchReach));
-    }
-    stamp = PixelStamp{};
+    for (int y = 0; y < side; ++y)
+        std::fill(scratch.Row(y), scratch.Row(y) + side, background);
+    draw(scratch.painter, QPoint(kScratchReach, kScratchReach));
+    stamp = PixelStamp<N>{};
+    bool fit = true;
     for (int y = 0; y < side; ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(scratch.constScanLine(y));
+        const QRgb* row = scratch.Row(y);
         for (int x = 0; x < side; ++x) {
             if (row[x] == background) continue;
-            if (x == 0 || y == 0 || x == side - 1 || y == side - 1 ||
-                stamp.count == PixelStamp::kMostPixels) {
-                return false;
+            if (x == 0 || y == 0 || x == side - 1 || y == side - 1 || stamp.count == N) {
+                fit = false;
+                continue;
             }
             const auto dx = static_cast<std::int8_t>(x - kScratchReach);
             const auto dy = static_cast<std::int8_t>(y - kScratchReach);
@@ -47,7 +62,7 @@ bool Learn(const std::function<void(QPainter&, QPoint)>& draw, PixelStamp& stamp
             stamp.bottom = std::max(stamp.bottom, dy);
         }
     }
-    return true;
+    return fit;
 }
 
 }  // namespace
@@ -79,7 +94,7 @@ CurveStamps& CurveStamps::Shared() {
 
 CurveStamps::CurveStamps() : entries_(std::make_unique<Entry[]>(kEntries)) {}
 
-const PixelStamp* CurveStamps::Find(QPoint c1, QPoint c2, QPoint end) {
+const CurveStamps::Stamp* CurveStamps::Find(QPoint c1, QPoint c2, QPoint end) {
     const auto within = [](QPoint p, int reach) {
         return p.x() >= -reach && p.x() <= reach && p.y() >= -reach && p.y() <= reach;
     };

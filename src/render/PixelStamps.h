@@ -13,8 +13,9 @@ namespace tarvik {
 // The pixels the painter's one-pixel, unsmoothed, round-capped solid pen sets for one short
 // piece, as offsets from the piece's first end. Learned from the painter itself, so that short
 // pieces may be set pixel by pixel and still match it exactly, at a small part of its cost.
+template <int N>
 struct PixelStamp {
-    static constexpr int kMostPixels = 16;
+    static constexpr int kMostPixels = N;
 
     std::uint8_t count = 0;
     std::array<std::array<std::int8_t, 2>, kMostPixels> pixels{};
@@ -39,13 +40,14 @@ struct PixelStamp {
 // use; safe to ask from several threads.
 class LineStamps {
   public:
-    static constexpr int kReach = 6;
+    static constexpr int kReach = 16;
+    using Stamp = PixelStamp<2 * kReach + 4>;
 
     static const LineStamps& Learned();
 
     // The stamp of the line from (0, 0) to to, or null when the line is beyond the reach or
     // the painter set pixels a stamp cannot hold.
-    const PixelStamp* Find(QPoint to) const {
+    const Stamp* Find(QPoint to) const {
         if (to.x() < -kReach || to.x() > kReach || to.y() < -kReach || to.y() > kReach) {
             return nullptr;
         }
@@ -56,7 +58,7 @@ class LineStamps {
   private:
     static constexpr int kSide = 2 * kReach + 1;
     LineStamps();
-    std::array<PixelStamp, kSide * kSide> stamps_{};
+    std::array<Stamp, kSide * kSide> stamps_{};
     std::array<bool, kSide * kSide> usable_{};
 };
 
@@ -68,18 +70,19 @@ class CurveStamps {
   public:
     static constexpr int kEndReach = 3;
     static constexpr int kControlReach = 2;
+    using Stamp = PixelStamp<16>;
 
     static CurveStamps& Shared();
 
     // The stamp of the curve from (0, 0) through c1 and c2 to end, learning it if need be; null
     // when it is beyond the reach, being learned on another thread or not fit for a stamp.
-    const PixelStamp* Find(QPoint c1, QPoint c2, QPoint end);
+    const Stamp* Find(QPoint c1, QPoint c2, QPoint end);
 
   private:
     enum State : std::uint8_t { kUnknown, kLearning, kReady, kUnfit };
     struct Entry {
         std::atomic<std::uint8_t> state{kUnknown};
-        PixelStamp stamp;
+        Stamp stamp;
     };
     static constexpr int kEndSide = 2 * kEndReach + 1;
     static constexpr int kControlSide = 2 * kControlReach + 1;

@@ -310,8 +310,8 @@ TEST_F(FastDrawingTest, ShortPiecesAreSetAsThePainterDrawsThem) {
     std::mt19937 rng(3);
     std::uniform_real_distribution<double> unit(0, 1);
     const auto offset = [&](double reach) { return (unit(rng) * 2 - 1) * (reach + 0.5); };
-    for (int y = -4; y < 484; y += 12) {
-        for (int x = -4; x < 724; x += 12) {
+    for (int y = -4; y < 484; y += 16) {
+        for (int x = -4; x < 724; x += 16) {
             const double x1 = x + unit(rng), y1 = y + unit(rng);
             const bool curve = rng() % 2 == 0;
             const double reach = curve ? CurveStamps::kEndReach : LineStamps::kReach;
