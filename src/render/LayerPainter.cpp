@@ -137,7 +137,12 @@ void LayerPainter::DrawSegment(const TSegmentObj& s, QPoint a, QPoint b) {
         SetPixel(b);
         return;
     }
-    if (pixelPen_ && SetStamp(curveStamps_->Find(c1 - a, c2 - a, b - a), a)) return;
+    if (pixelPen_ &&
+        (SetStamp(curveStamps_->Find(c1 - a, c2 - a, b - a), a) ||
+         curveCache_->Set(c1 - a, c2 - a, b - a, a,
+                          {bits_, stride_, width_, band_.top, band_.bottom, pixelColor_}))) {
+        return;
+    }
     // An opaque one-pixel pen sets the same pixels whatever the order of its pieces, so the
     // straight ones gathered so far may wait. Each curve is a path of its own, though: among
     // other curves of one path the painter sets some other pixels for it.

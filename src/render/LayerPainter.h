@@ -68,6 +68,7 @@ class LayerPainter {
         width_ = band_.image->width();
         lineStamps_ = &LineStamps::Learned();
         curveStamps_ = &CurveStamps::Shared();
+        curveCache_ = &CurveStampCache::Shared();
         const double m = view_.Scale();
         // The river's pen, the halo and the signs (two of them a sign's size from the end).
         const double reach =
@@ -156,6 +157,7 @@ class LayerPainter {
     int width_ = 0;
     const LineStamps* lineStamps_ = nullptr;
     CurveStamps* curveStamps_ = nullptr;
+    CurveStampCache* curveCache_ = nullptr;
     QRgb pixelColor_ = 0;
     // Pixels of the pen's reach beyond the line it draws, for the band test.
     int reach_ = 0;

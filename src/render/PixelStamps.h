@@ -7,6 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <vector>
 
 namespace tarvik {
 
@@ -91,6 +94,54 @@ class CurveStamps {
 
     CurveStamps();
     std::unique_ptr<Entry[]> entries_;
+};
+
+// Where stamps are set: a picture of 32-bit pixels, its columns [0, width) and rows
+// [top, bottom) that may be set, and the colour.
+struct StampTarget {
+    uchar* bits = nullptr;
+    qsizetype stride = 0;
+    int width = 0;
+    int top = 0;
+    int bottom = 0;
+    QRgb color = 0;
+};
+
+// The stamps of curves beyond CurveStamps' reach, of ends and control points at most kReach
+// pixels from the first end: learned as they are met and kept while there is room. A curve of
+// one shape in pixels is drawn alike wherever it lies, and a view drawn again, moved, or with
+// other layers or colours, meets the same shapes. When a part of the cache fills up, it is
+// emptied; stamps are used only under their part's lock, so that this may happen at any time.
+class CurveStampCache {
+  public:
+    static constexpr int kReach = 31;
+
+    // At most mostPixels pixels of stamps are kept.
+    explicit CurveStampCache(std::size_t mostPixels = std::size_t{4} << 20);
+
+    static CurveStampCache& Shared();
+
+    // Sets the pixels of the curve from at through at + c1 and at + c2 to at + end, learning
+    // its stamp if need be, when the stamp lies wholly inside the target; false, having set
+    // none, for any other curve.
+    bool Set(QPoint c1, QPoint c2, QPoint end, QPoint at, const StampTarget& target);
+
+  private:
+    struct Entry {
+        std::uint32_t first = 0;  // in the part's pixels
+        std::uint16_t count = 0;
+        bool fit = false;
+        std::int8_t left = 0, right = 0, top = 0, bottom = 0;
+    };
+    struct Part {
+        std::mutex mutex;
+        std::unordered_map<std::uint64_t, Entry> entries;
+        std::vector<std::array<std::int8_t, 2>> pixels;
+    };
+    static constexpr std::size_t kParts = 64;
+
+    std::size_t mostPixelsPerPart_;
+    std::array<Part, kParts> parts_;
 };
 
 }  // namespace tarvik
