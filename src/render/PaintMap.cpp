@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <cwchar>
 #include <functional>
 #include <optional>
 #include <thread>
@@ -79,6 +80,22 @@ void PaintLabels(QPainter& p, const MapRequest& request) {
         PaintTrackLabels(p, PlaceTrackLabels(request.view, request.sources, request.pixelRatio),
                          request.pixelRatio);
     }
+}
+
+// Fills rows [top, top + rows) of 32-bit pixels. Through the C library's wide fill, which uses
+// the widest stores the processor has: the fill is bound by the speed of the caches.
+void FillRows(uchar* bits, qsizetype stride, int width, int top, int rows, QRgb fill) {
+    static_assert(sizeof(wchar_t) == sizeof(QRgb));
+    const auto pixel = static_cast<wchar_t>(fill);
+    auto* const first = reinterpret_cast<wchar_t*>(bits + static_cast<qsizetype>(top) * stride);
+    if (stride == static_cast<qsizetype>(width) * 4) {
+        std::wmemset(first, pixel,
+                     static_cast<std::size_t>(width) * static_cast<std::size_t>(rows));
+        return;
+    }
+    for (int y = 0; y < rows; ++y)
+        std::wmemset(reinterpret_cast<wchar_t*>(bits + static_cast<qsizetype>(top + y) * stride),
+                     pixel, static_cast<std::size_t>(width));
 }
 
 // Rows a band has at least: below that, a thread costs more than it saves.
@@ -197,11 +214,7 @@ void PaintRaster(QImage& picture, const QColor& background, const MapRequest& re
         const int rows = picture.height() * (i + 1) / bands - top;
         parts.Add([&, top, rows] {
             // A fill of the whole picture is memory bound: each band fills its own rows.
-            for (int y = top; y < top + rows; ++y) {
-                QRgb* const row =
-                    reinterpret_cast<QRgb*>(bits + static_cast<qsizetype>(y) * stride);
-                std::fill(row, row + picture.width(), fill);
-            }
+            FillRows(bits, stride, picture.width(), top, rows, fill);
             // The same pixels seen as a picture of their own, for a painter of this thread.
             QImage whole(bits, picture.width(), picture.height(), stride, picture.format());
             QPainter p(&whole);

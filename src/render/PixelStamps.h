@@ -117,7 +117,7 @@ class CurveStampCache {
     static constexpr int kReach = 31;
 
     // At most mostPixels pixels of stamps are kept.
-    explicit CurveStampCache(std::size_t mostPixels = std::size_t{4} << 20);
+    explicit CurveStampCache(std::size_t mostPixels = std::size_t{2} << 20);
 
     static CurveStampCache& Shared();
 
