@@ -93,6 +93,11 @@ QRect CurveBox(QPoint c1, QPoint c2, QPoint end) {
     return QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// Whether p lies at most reach pixels across and down from the origin.
+bool Within(QPoint p, int reach) {
+    return p.x() >= -reach && p.x() <= reach && p.y() >= -reach && p.y() <= reach;
+}
+
 // Draws a curve through the same calls as the layers' curves.
 std::function<void(QPainter&, QPoint)> CurveDrawing(QPoint c1, QPoint c2, QPoint end) {
     return [c1, c2, end](QPainter& p, QPoint o) {
@@ -135,10 +140,7 @@ CurveStamps& CurveStamps::Shared() {
 CurveStamps::CurveStamps() : entries_(std::make_unique<Entry[]>(kEntries)) {}
 
 const CurveStamps::Stamp* CurveStamps::Find(QPoint c1, QPoint c2, QPoint end) {
-    const auto within = [](QPoint p, int reach) {
-        return p.x() >= -reach && p.x() <= reach && p.y() >= -reach && p.y() <= reach;
-    };
-    if (!within(end, kEndReach) || !within(c1, kControlReach) || !within(c2, kControlReach)) {
+    if (!Within(end, kEndReach) || !Within(c1, kControlReach) || !Within(c2, kControlReach)) {
         return nullptr;
     }
     std::size_t i =
@@ -169,7 +171,7 @@ CurveStampCache& CurveStampCache::Shared() {
 bool CurveStampCache::Set(QPoint c1, QPoint c2, QPoint end, QPoint at, const StampTarget& target) {
     std::uint64_t key = 0;
     for (const QPoint p : {end, c1, c2}) {
-        if (p.x() < -kReach || p.x() > kReach || p.y() < -kReach || p.y() > kReach) return false;
+        if (!Within(p, kReach)) return false;
         key = (key << 6 | static_cast<std::uint64_t>(p.x() + kReach)) << 6 |
               static_cast<std::uint64_t>(p.y() + kReach);
     }
