@@ -6,6 +6,10 @@
 #include <cstring>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tarvik {
 
 // A decimal number with "." as separator, an optional sign and exponent; NaN, infinities and
@@ -79,6 +83,92 @@ inline std::uint64_t EightDigits(std::uint64_t digits) {
     if (digits == 0 || digits > 15 || (p != end && (*p == 'e' || *p == 'E'))) return nullptr;
     value = ShortDecimal(mantissa, fraction, negative);
     return p;
+}
+
+#if defined(__SSE2__)
+namespace detail {
+
+// The inverse of 5^k modulo 2^64, for k up to 15: dividing a multiple of 10^k by 10^k is a
+// shift by k and a product with it, exact, where a division would take many times as long.
+constexpr std::uint64_t InverseOfFivePower(int k) {
+    std::uint64_t five = 1;
+    for (int i = 0; i < k; ++i)
+        five *= 5;
+    std::uint64_t inverse = five;  // right in the lowest three bits; each step doubles them
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2 - five * inverse;
+    return inverse;
+}
+
+}  // namespace detail
+#endif
+
+// ShortDecimalAt, the same in every case, for p whose sixteen bytes after the sign may be
+// read (up to readable, also past end): a number ending within them is read in a few vector
+// steps, as a whole block, without a branch per digit run; any other goes the plain way.
+[[gnu::always_inline]] inline const char* ShortDecimalInBlock(const char* p, const char* const end,
+                                                              const char* readable, double& value) {
+#if defined(__SSE2__)
+    const bool negative = p != end && *p == '-';
+    const char* const body = p + (p != end && (*p == '+' || *p == '-') ? 1 : 0);
+    if (readable - body < 16) return ShortDecimalAt(p, end, value);
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(body));
+    const __m128i digits = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+    const __m128i isDigit = _mm_cmpeq_epi8(_mm_min_epu8(digits, _mm_set1_epi8(9)), digits);
+    const std::ptrdiff_t left = end - body;
+    const std::uint32_t inLine = left >= 16 ? 0xFFFFu : (1u << left) - 1;
+    const auto digitBits = static_cast<std::uint32_t>(_mm_movemask_epi8(isDigit)) & inLine;
+    const auto pointBits =
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')))) &
+        inLine;
+    // The whole part's digits, then a point and the fraction's; a run reaching the block's
+    // end may go on beyond it.
+    const int whole = std::countr_zero(~digitBits);
+    if (whole == 16) return ShortDecimalAt(p, end, value);
+    const bool point = ((pointBits >> whole) & 1) != 0;
+    const int fraction = point ? std::countr_zero(~(digitBits >> (whole + 1))) : 0;
+    const int after = point ? whole + 1 + fraction : whole;
+    if (after >= 16) return ShortDecimalAt(p, end, value);
+    const int count = whole + fraction;
+    if (count == 0 || (after < left && (body[after] | 0x20) == 'e')) return nullptr;
+    // The whole part moves one byte up over the point, so that the digits stand in bytes 1 to
+    // count, the highest first; the bytes around them become 0.
+    const __m128i index = _mm_setr_epi8(0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15);
+    const __m128i inWhole = _mm_cmplt_epi8(index, _mm_set1_epi8(static_cast<char>(whole + 1)));
+    const __m128i moved = _mm_or_si128(_mm_and_si128(inWhole, _mm_slli_si128(digits, 1)),
+                                       _mm_andnot_si128(inWhole, digits));
+    const __m128i kept =
+        _mm_andnot_si128(_mm_cmpeq_epi8(index, _mm_setzero_si128()),
+                         _mm_cmplt_epi8(index, _mm_set1_epi8(static_cast<char>(count + 1))));
+    const __m128i sixteen = _mm_and_si128(moved, kept);
+    // Pairs, fours and eights of digits by multiply-adds: the sixteen digits' number is the
+    // mantissa followed by 15 - count zeros.
+    const __m128i zero = _mm_setzero_si128();
+    const __m128i tens = _mm_setr_epi16(10, 1, 10, 1, 10, 1, 10, 1);
+    const __m128i pairs = _mm_packs_epi32(_mm_madd_epi16(_mm_unpacklo_epi8(sixteen, zero), tens),
+                                          _mm_madd_epi16(_mm_unpackhi_epi8(sixteen, zero), tens));
+    const __m128i fours = _mm_madd_epi16(pairs, _mm_setr_epi16(100, 1, 100, 1, 100, 1, 100, 1));
+    const __m128i eights = _mm_madd_epi16(_mm_packs_epi32(fours, fours),
+                                          _mm_setr_epi16(10000, 1, 10000, 1, 10000, 1, 10000, 1));
+    const auto high = static_cast<std::uint64_t>(_mm_cvtsi128_si32(eights));
+    const auto low = static_cast<std::uint64_t>(_mm_cvtsi128_si32(_mm_srli_si128(eights, 4)));
+    static constexpr std::uint64_t kInverses[] = {
+        detail::InverseOfFivePower(0),  detail::InverseOfFivePower(1),
+        detail::InverseOfFivePower(2),  detail::InverseOfFivePower(3),
+        detail::InverseOfFivePower(4),  detail::InverseOfFivePower(5),
+        detail::InverseOfFivePower(6),  detail::InverseOfFivePower(7),
+        detail::InverseOfFivePower(8),  detail::InverseOfFivePower(9),
+        detail::InverseOfFivePower(10), detail::InverseOfFivePower(11),
+        detail::InverseOfFivePower(12), detail::InverseOfFivePower(13),
+        detail::InverseOfFivePower(14), detail::InverseOfFivePower(15)};
+    const int zeros = 15 - count;
+    const std::uint64_t mantissa = ((high * 100000000 + low) >> zeros) * kInverses[zeros];
+    value = ShortDecimal(mantissa, static_cast<std::size_t>(fraction), negative);
+    return body + after;
+#else
+    static_cast<void>(readable);
+    return ShortDecimalAt(p, end, value);
+#endif
 }
 
 // The simulator's reading of a number: the longest prefix of the token that reads as a decimal

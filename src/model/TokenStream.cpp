@@ -190,7 +190,7 @@ int TokenStream::NextNumbers(double* values, int count) {
         if (!ToToken(nullptr)) break;
         const char* const data = line_.data();
         const char* const end = data + line_.size();
-        const char* const after = ShortDecimalAt(data + pos_, end, values[read]);
+        const char* const after = ShortDecimalInBlock(data + pos_, end, readable_, values[read]);
         if (after == nullptr || (after != end && ClassOf(*after) != kSeparator)) break;
         pos_ = static_cast<std::size_t>(after - data);
     }

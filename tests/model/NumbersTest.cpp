@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
 #include <cstdlib>
 #include <random>
@@ -52,6 +53,36 @@ TEST(ParseFloat, ShortDecimalsReadExactlyAsTheGeneralConversion) {
          {"0.1", "0.3", "1234567890.12345", "123456789012345.6", "0.000000000000001",
           "9007199254740993", "2.2250738585072014e-308", "4.9e-324"}) {
         EXPECT_EQ(ParseFloat(text), std::strtod(text, nullptr)) << text;
+    }
+}
+
+// The block form reads past the line's end and takes sixteen bytes at once: wherever the line
+// ends and whatever follows, it gives the plain form's value and end, or fails as it does.
+TEST(ShortDecimalInBlock, AgreesWithThePlainFormWhereverTheLineEnds) {
+    std::mt19937_64 rng(9);
+    const std::string alphabet = "0123456789012345678901234567890123456789..--+eE x/";
+    for (int i = 0; i < 400000; ++i) {
+        std::string text;
+        const int length = static_cast<int>(rng() % 24);
+        for (int k = 0; k < length; ++k)
+            text += alphabet[rng() % alphabet.size()];
+        // Room to read sixteen bytes after any start; the line ends anywhere within the text.
+        const std::string memory = text + std::string(32, rng() % 2 ? '7' : '.');
+        const std::size_t lineEnd = rng() % (text.size() + 1);
+        const char* const end = memory.data() + lineEnd;
+        const char* const readable = memory.data() + memory.size();
+        for (std::size_t start = 0; start <= lineEnd; ++start) {
+            const char* const p = memory.data() + start;
+            double plain = -1;
+            double block = -1;
+            const char* const plainEnd = ShortDecimalAt(p, end, plain);
+            const char* const blockEnd = ShortDecimalInBlock(p, end, readable, block);
+            ASSERT_EQ(plainEnd, blockEnd) << text << " / " << lineEnd << " / " << start;
+            if (plainEnd) {
+                ASSERT_EQ(std::bit_cast<std::uint64_t>(plain), std::bit_cast<std::uint64_t>(block))
+                    << text << " / " << lineEnd << " / " << start;
+            }
+        }
     }
 }
 
