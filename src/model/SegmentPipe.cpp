@@ -32,11 +32,19 @@ SegmentPipe::~SegmentPipe() {
     thread_.join();
 }
 
-void SegmentPipe::Add(SegmentInput input, bool extendBounds) {
+void SegmentPipe::Add(SegmentInput input, Bounds bounds) {
     Item& item = filling_.emplace_back();
     item.name.assign(input.name);
     item.input = std::move(input);
-    item.extendBounds = extendBounds;
+    item.bounds = bounds;
+    if (filling_.size() == kBatch) Send();
+}
+
+void SegmentPipe::Widen(double x1, double y1, double x2, double y2, Bounds bounds) {
+    Item& item = filling_.emplace_back();
+    item.input = {.x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
+    item.bounds = bounds;
+    item.segment = false;
     if (filling_.size() == kBatch) Send();
 }
 
@@ -75,15 +83,13 @@ void SegmentPipe::Store(Batch& batch) {
     for (Item& item : batch) {
         SegmentInput& input = item.input;
         input.name = item.name;
-        if (item.extendBounds) {
-            if (firstBounds_) {
-                store_.StartBounds(input.x1, input.y1, input.x2, input.y2);
-                firstBounds_ = false;
-            } else {
-                store_.ExtendBounds(input.x1, input.y1);
-                store_.ExtendBounds(input.x2, input.y2);
-            }
+        if (item.bounds == Bounds::Start) {
+            store_.StartBounds(input.x1, input.y1, input.x2, input.y2);
+        } else if (item.bounds == Bounds::Extend) {
+            store_.ExtendBounds(input.x1, input.y1);
+            store_.ExtendBounds(input.x2, input.y2);
         }
+        if (!item.segment) continue;
         store_.PrefetchJoin(input.kind, input.x2, input.y2);
         store_.JoinSegment(store_.NewSegment(std::move(input)));
     }
