@@ -8,6 +8,7 @@
 
 #include "FileSystem.h"
 #include "LineReader.h"
+#include "LineScan.h"
 #include "Numbers.h"
 #include "TestSupport.h"
 #include "Text.h"
@@ -264,6 +265,33 @@ TEST(TokenStream, QuickWaysGiveWhatTokenByTokenGives) {
             ++next;
         }
         EXPECT_EQ(next, expected.tokens.size()) << text;
+    }
+}
+
+// A line may stop a search exactly when it holds, anywhere, the word or "include" in any case,
+// a slash, a quote, or with placeholders a '(': told by the bytes around each candidate,
+// wherever the line ends within the blocks it is looked at in.
+TEST(MayStopSearch, FindsExactlyWhatMayStopASearch) {
+    std::mt19937 random(13);
+    const std::string alphabet = "enEN dtDrixIclu0123(/\"aZ";
+    const std::vector<std::string> words = {"endtri", "endx", "e", "en"};
+    for (int round = 0; round < 200000; ++round) {
+        std::string text;
+        const int length = std::uniform_int_distribution<int>(0, 40)(random);
+        for (int k = 0; k < length; ++k)
+            text += alphabet[random() % alphabet.size()];
+        if (random() % 3 == 0) {
+            const std::string insert = random() % 2 ? "InClUdE" : "EndTri";
+            text.insert(random() % (text.size() + 1), insert);
+        }
+        const std::string& word = words[random() % words.size()];
+        const bool placeholders = random() % 2 == 0;
+        const std::string folded = AsciiLowerCopy(text);
+        bool expected = folded.find(word) != std::string::npos ||
+                        folded.find("include") != std::string::npos ||
+                        text.find_first_of(placeholders ? "/\"(" : "/\"") != std::string::npos;
+        ASSERT_EQ(MayStopSearch(text, word, placeholders), expected)
+            << text << " / " << word << " / " << placeholders;
     }
 }
 
