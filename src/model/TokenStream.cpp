@@ -247,7 +247,8 @@ int TokenStream::SkipInBlock(int count) {
     std::uint32_t marks = 0;
     BitsOf32(data + pos, separators, marks);
     if (size - pos < 32) separators |= ~std::uint32_t{0} << (size - pos);
-    // pos_ stands after a token or at the line's start: what lies before counts as a separator.
+    // pos_ stands after a token, at one or at the line's start: what lies before counts as a
+    // separator.
     const std::uint32_t before = (separators << 1) | 1;
     std::uint32_t starts = ~separators & before;
     const std::uint32_t ends = separators & ~before;
@@ -273,16 +274,22 @@ int TokenStream::SkipInBlock(int count) {
 
 int TokenStream::SkipPlain(int count) {
     int skipped = 0;
-    // Runs of tokens in a line are told apart at once; single ones one by one.
-    if (count >= 3) skipped = SkipInBlock(count);
-    for (; skipped < count; ++skipped) {
+    while (skipped < count) {
         if (!ToToken(nullptr)) break;
+        // Runs of tokens in a line are told apart at once, also the rest of a run that went on
+        // over a line's end; single ones one by one.
+        if (count - skipped >= 2) {
+            const int run = SkipInBlock(count - skipped);
+            skipped += run;
+            if (run > 0) continue;
+        }
         const std::size_t end = TokenEnd(pos_);
         if ((end < line_.size() && line_[end] == '"') ||
             EqualsIgnoreCase(line_.substr(pos_, end - pos_), "include")) {
             break;
         }
         pos_ = end;
+        ++skipped;
     }
     return skipped;
 }
