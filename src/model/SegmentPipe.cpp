@@ -80,7 +80,20 @@ void SegmentPipe::Send() {
 }
 
 void SegmentPipe::Store(Batch& batch) {
-    for (Item& item : batch) {
+    // The join index's buckets at a segment's end are asked for a few segments ahead: on a
+    // large scenery most of them are not in the caches, and a fetch takes as long as storing
+    // a few segments.
+    constexpr std::size_t kAhead = 8;
+    const auto fetch = [this, &batch](std::size_t i) {
+        if (i >= batch.size() || !batch[i].segment) return;
+        const SegmentInput& input = batch[i].input;
+        store_.PrefetchJoin(input.kind, input.x2, input.y2);
+    };
+    for (std::size_t i = 0; i < kAhead; ++i)
+        fetch(i);
+    for (std::size_t i = 0; i < batch.size(); ++i) {
+        fetch(i + kAhead);
+        Item& item = batch[i];
         SegmentInput& input = item.input;
         input.name = item.name;
         if (item.bounds == Bounds::Start) {
@@ -90,7 +103,6 @@ void SegmentPipe::Store(Batch& batch) {
             store_.ExtendBounds(input.x2, input.y2);
         }
         if (!item.segment) continue;
-        store_.PrefetchJoin(input.kind, input.x2, input.y2);
         store_.JoinSegment(store_.NewSegment(std::move(input)));
     }
     batch.clear();
