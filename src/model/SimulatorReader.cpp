@@ -322,12 +322,14 @@ bool SimulatorReader::NextPoint(Point& point) {
 }
 
 bool SimulatorReader::NextPath(Path& path) {
-    // The rolls and the radius are not drawn.
-    std::array<double, 9> points{};
-    if (!NextPoint(path.p1) || !Skip(1) || !NextNumbers(points.data(), 9) || !Skip(2)) return false;
-    std::copy_n(points.begin(), 3, path.c1.begin());
-    std::copy_n(points.begin() + 3, 3, path.c2.begin());
-    std::copy_n(points.begin() + 6, 3, path.p2.begin());
+    // P1, its roll, C1, C2, P2, its roll and the radius, in one run: the rolls and the radius
+    // are not drawn, and reading them as numbers passes over them as skipping would.
+    std::array<double, 15> numbers{};
+    if (!NextNumbers(numbers.data(), 15)) return false;
+    std::copy_n(numbers.begin(), 3, path.p1.begin());
+    std::copy_n(numbers.begin() + 4, 3, path.c1.begin());
+    std::copy_n(numbers.begin() + 7, 3, path.c2.begin());
+    std::copy_n(numbers.begin() + 10, 3, path.p2.begin());
     return true;
 }
 
@@ -554,14 +556,12 @@ void SimulatorReader::StorePath(SegmentKind kind, const std::string& name, const
 
 void SimulatorReader::Traction(SourceLine at) {
     // Supply, voltage, current, resistivity, material, thickness, damage flag; then the contact
-    // wire's two points. The carrier wire and the rest are not drawn.
-    Point p1{};
-    Point p2{};
-    // Heights are not drawn.
-    if (!Skip(7) || !NextNumber(p1[0]) || !Skip(1) || !NextNumber(p1[2]) || !NextNumber(p2[0]) ||
-        !Skip(1) || !NextNumber(p2[2])) {
-        return;
-    }
+    // wire's two points. The carrier wire and the rest are not drawn, nor are the heights:
+    // read as numbers, these are passed over as skipping would.
+    std::array<double, 6> points{};
+    if (!Skip(7) || !NextNumbers(points.data(), 6)) return;
+    const Point p1{points[0], points[1], points[2]};
+    const Point p2{points[3], points[4], points[5]};
     SkipUntil("endtraction");
     const Point o = origins_.empty() ? Point{} : origins_.back();
     const double x1 = -(p1[0] + o[0]);
