@@ -50,7 +50,7 @@ class SegmentPipe {
     // Hands the filling batch over.
     void Send();
 
-    static constexpr std::size_t kBatch = 2048;
+    static constexpr std::size_t kBatch = 512;
     static constexpr std::size_t kBatchesAhead = 4;
 
     SegmentStore& store_;
