@@ -10,7 +10,6 @@
 #include "Numbers.h"
 #include "ParseFailure.h"
 #include "PointLine.h"
-#include "SegmentPipe.h"
 #include "Text.h"
 #include "Trainsets.h"
 #include "Translate.h"
@@ -145,13 +144,6 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
                                      OriginOffsets origin) {
     stack_.clear();
     reading_.clear();
-    // Segments are joined on a thread of their own while the files are read; whatever way the
-    // reading ends, the pipe stores what it was given before it goes.
-    SegmentPipe pipe(scenery_.Segments);
-    pipe_ = &pipe;
-    segments_ = StoredSegments(scenery_);
-    areaStored_ =
-        !scenery_.Tracks().Empty() || !scenery_.Roads().Empty() || !scenery_.Rivers().Empty();
     try {
         if (!Enter(IncludeRequest{path, path, firstInit, origin}, firstSegment)) return;
         while (!stack_.empty()) {
@@ -170,7 +162,6 @@ void SceneryParser::ParseSceneryFile(const std::string& path, bool firstSegment,
                 if (!Enter(pending_, f.firstSegment) && topLevel) AfterTopLevelInclude(f);
             }
         }
-        pipe.Flush();
     } catch (const LoadStopped&) {
         throw;
     } catch (const std::exception& e) {
@@ -231,7 +222,9 @@ void SceneryParser::Leave() {
 
 void SceneryParser::AfterTopLevelInclude(Frame& f) {
     f.awaitingInclude = false;
-    if (areaStored_) f.firstSegment = false;
+    if (!scenery_.Tracks().Empty() || !scenery_.Roads().Empty() || !scenery_.Rivers().Empty()) {
+        f.firstSegment = false;
+    }
     status_.StatusText(LoadingText(f.path));
 }
 
@@ -247,9 +240,8 @@ void SceneryParser::Taken(std::uint64_t bytes) {
     if (bytesSinceProgress_ >= kProgressBytes) ReportProgress();
 }
 
-void SceneryParser::CountSegment(const SegmentInput& input) {
-    // The store keeps no piece whose ends meet.
-    if (input.x1 != input.x2 || input.y1 != input.y2) ++segments_;
+void SceneryParser::CheckSegmentLimit() const {
+    tarvik::CheckSegmentLimit(scenery_, options_.limits);
 }
 
 SourceLine SceneryParser::HereInnermost() const {
@@ -454,6 +446,7 @@ bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t
         const double x2 = -(v[0] + f.origin.x);
         const double h2 = v[1] - f.origin.y;
         const double y2 = -(v[2] + f.origin.z);
+        scenery_.Segments.PrefetchJoin(kind, x2, y2);
 
         current = NextLine(f);
         if (last) {
@@ -473,35 +466,31 @@ bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t
             }
         }
 
-        CheckSegmentCount(segments_, options_.limits);
-        const SegmentPipe::Bounds bounds =
-            f.firstSegment ? SegmentPipe::Bounds::Start : SegmentPipe::Bounds::Extend;
-        f.firstSegment = false;
-        // A switch's first segment is made before the speed and events are read.
-        SegmentInput input{.kind = kind,
-                           .name = piece.name,
-                           .x1 = x1,
-                           .y1 = y1,
-                           .x2 = x2,
-                           .y2 = y2,
-                           .height1 = h1,
-                           .height2 = h2,
-                           .cx1 = cx1,
-                           .cy1 = cy1,
-                           .cx2 = cx2,
-                           .cy2 = cy2,
-                           .velocity = velocity,
-                           .events = last ? std::move(events) : TEventList{},
-                           .readAt = piece.node};
-        // Found here, where the piece is reported, rather than by the store on its thread;
-        // the bounds have taken the piece in by then.
-        if (!SegmentStore::RangesRound(input)) {
-            pipe_->Widen(x1, y1, x2, y2, bounds);
-            throw ParseFailure("Invalid floating point operation");
+        CheckSegmentLimit();
+        SegmentStore& store = scenery_.Segments;
+        if (f.firstSegment) {
+            store.StartBounds(x1, y1, x2, y2);
+            f.firstSegment = false;
+        } else {
+            store.ExtendBounds(x1, y1);
+            store.ExtendBounds(x2, y2);
         }
-        CountSegment(input);
-        if (kind != SegmentKind::Traction && (x1 != x2 || y1 != y2)) areaStored_ = true;
-        pipe_->Add(std::move(input), bounds);
+        // A switch's first segment is made before the speed and events are read.
+        store.JoinSegment(store.NewSegment({.kind = kind,
+                                            .name = piece.name,
+                                            .x1 = x1,
+                                            .y1 = y1,
+                                            .x2 = x2,
+                                            .y2 = y2,
+                                            .height1 = h1,
+                                            .height2 = h2,
+                                            .cx1 = cx1,
+                                            .cy1 = cy1,
+                                            .cx2 = cx2,
+                                            .cy2 = cy2,
+                                            .velocity = velocity,
+                                            .events = last ? std::move(events) : TEventList{},
+                                            .readAt = piece.node}));
     } catch (const ParseFailure&) {
         const std::string text =
             Translate("Scenery", kPieceReadError) + " '" + MessageExcerpt(current) + "'";
@@ -529,15 +518,15 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     if (!ReadPoint(NextLine(f), v, false)) return Next::StopFile;
     const double x2 = -(v[0] + f.origin.x);
     const double y2 = -(v[2] + f.origin.z);
+    scenery_.Segments.PrefetchJoin(SegmentKind::Traction, x2, y2);
 
     while (!f.reader.AtEnd()) {
         if (NextLine(f) == "endtraction") break;
     }
-    CheckSegmentCount(segments_, options_.limits);
-    SegmentInput input{
-        .kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = node};
-    CountSegment(input);
-    pipe_->Add(std::move(input), SegmentPipe::Bounds::None);
+    CheckSegmentLimit();
+    SegmentStore& store = scenery_.Segments;
+    store.JoinSegment(store.NewSegment(
+        {.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = node}));
     return Next::Continue;
 }
 
@@ -562,8 +551,6 @@ void SceneryParser::TrainsetBlock(Frame& f) {
     // Copies: the next read reuses the line's buffer.
     const std::string name(tokens_.GetOrEmpty(1));
     const std::string track(tokens_.GetOrEmpty(2));
-    // The trainset's track is looked up among the segments made so far.
-    pipe_->Flush();
     TTrainsObj& trainset = AddTrainset(scenery_, name, track, mode_.OwnerMode, dialogs_);
     trainset.ReadAt = Here(f);
     if (mode_.OwnerMode && !trainset.Track && !track.empty() && !EqualsIgnoreCase(track, "none")) {

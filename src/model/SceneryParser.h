@@ -15,14 +15,12 @@
 #include "LoadLimits.h"
 #include "PathResolver.h"
 #include "Scenery.h"
-#include "SceneryReading.h"
 #include "Translate.h"
+#include "SceneryReading.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
 namespace tarvik {
-
-class SegmentPipe;
 
 // The start of the message about a piece whose numbers could not be read; the piece is left
 // out and the load goes on.
@@ -89,8 +87,7 @@ class SceneryParser final : private ReadMeter {
     // The load's number of the line last read from f.
     static SourceLine Here(const Frame& f);
     void BeginRun(Frame& f, SourceLine first);
-    // Counts a segment handed to the store, one whose ends meet excepted.
-    void CountSegment(const SegmentInput& input);
+    void CheckSegmentLimit() const;
 
     struct TrackPiece {
         SegmentKind kind = SegmentKind::Track;
@@ -150,11 +147,6 @@ class SceneryParser final : private ReadMeter {
     std::uint64_t bytesSinceProgress_ = 0;
     std::uint32_t filesSinceProgress_ = 0;
     std::vector<std::unique_ptr<Frame>> stack_;  // the open files, the innermost last
-    // ParseSceneryFile's, while it reads: the store is not looked at until it is flushed.
-    SegmentPipe* pipe_ = nullptr;
-    std::uint64_t segments_ = 0;  // in the store and on their way to it
-    // A track, road or river is in the store or on its way to it.
-    bool areaStored_ = false;
 };
 
 }  // namespace tarvik

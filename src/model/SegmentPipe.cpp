@@ -32,19 +32,11 @@ SegmentPipe::~SegmentPipe() {
     thread_.join();
 }
 
-void SegmentPipe::Add(SegmentInput input, Bounds bounds) {
+void SegmentPipe::Add(SegmentInput input, bool extendBounds) {
     Item& item = filling_.emplace_back();
     item.name.assign(input.name);
     item.input = std::move(input);
-    item.bounds = bounds;
-    if (filling_.size() == kBatch) Send();
-}
-
-void SegmentPipe::Widen(double x1, double y1, double x2, double y2, Bounds bounds) {
-    Item& item = filling_.emplace_back();
-    item.input = {.x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2};
-    item.bounds = bounds;
-    item.segment = false;
+    item.extendBounds = extendBounds;
     if (filling_.size() == kBatch) Send();
 }
 
@@ -85,7 +77,7 @@ void SegmentPipe::Store(Batch& batch) {
     // a few segments.
     constexpr std::size_t kAhead = 8;
     const auto fetch = [this, &batch](std::size_t i) {
-        if (i >= batch.size() || !batch[i].segment) return;
+        if (i >= batch.size()) return;
         const SegmentInput& input = batch[i].input;
         store_.PrefetchJoin(input.kind, input.x2, input.y2);
     };
@@ -96,13 +88,15 @@ void SegmentPipe::Store(Batch& batch) {
         Item& item = batch[i];
         SegmentInput& input = item.input;
         input.name = item.name;
-        if (item.bounds == Bounds::Start) {
-            store_.StartBounds(input.x1, input.y1, input.x2, input.y2);
-        } else if (item.bounds == Bounds::Extend) {
-            store_.ExtendBounds(input.x1, input.y1);
-            store_.ExtendBounds(input.x2, input.y2);
+        if (item.extendBounds) {
+            if (firstBounds_) {
+                store_.StartBounds(input.x1, input.y1, input.x2, input.y2);
+                firstBounds_ = false;
+            } else {
+                store_.ExtendBounds(input.x1, input.y1);
+                store_.ExtendBounds(input.x2, input.y2);
+            }
         }
-        if (!item.segment) continue;
         store_.JoinSegment(store_.NewSegment(std::move(input)));
     }
     batch.clear();

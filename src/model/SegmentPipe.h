@@ -25,14 +25,9 @@ class SegmentPipe {
     SegmentPipe(const SegmentPipe&) = delete;
     SegmentPipe& operator=(const SegmentPipe&) = delete;
 
-    // What a segment does to the store's bounds: nothing, start them anew at its ends, or
-    // widen them to its ends.
-    enum class Bounds : std::uint8_t { None, Start, Extend };
-
-    // A segment to store and join. Rethrows an error the store met earlier.
-    void Add(SegmentInput input, Bounds bounds);
-    // The bounds alone, in turn with the segments: for a piece that is not stored.
-    void Widen(double x1, double y1, double x2, double y2, Bounds bounds);
+    // A segment to store and join; with extendBounds its ends also widen the store's bounds
+    // (the first such segment starts them). Rethrows an error the store met earlier.
+    void Add(SegmentInput input, bool extendBounds);
     // Waits until everything handed over is stored; rethrows an error the store met.
     void Flush();
 
@@ -40,8 +35,7 @@ class SegmentPipe {
     struct Item {
         SegmentInput input;
         std::string name;  // input.name views it once stored
-        Bounds bounds = Bounds::None;
-        bool segment = true;
+        bool extendBounds = false;
     };
     using Batch = std::vector<Item>;
 
@@ -54,6 +48,7 @@ class SegmentPipe {
     static constexpr std::size_t kBatchesAhead = 4;
 
     SegmentStore& store_;
+    bool firstBounds_ = true;  // touched by whichever side stores
     Batch filling_;
     std::mutex mutex_;
     std::condition_variable changed_;

@@ -121,7 +121,6 @@ void SimulatorReader::Read(const std::string& path) {
     SegmentPipe pipe(scenery_.Segments);
     pipe_ = &pipe;
     segments_ = StoredSegments(scenery_);
-    boundsStarted_ = false;
     stack_.clear();
     reading_.clear();
     const std::size_t slash = path.rfind('/');
@@ -549,9 +548,7 @@ void SimulatorReader::StorePath(SegmentKind kind, const std::string& name, const
     // Nor can one whose heights are beyond rounding; the store would fail on it, on its thread.
     if (!SegmentStore::RangesRound(input)) return;
     CountSegment();
-    pipe_->Add(std::move(input),
-               boundsStarted_ ? SegmentPipe::Bounds::Extend : SegmentPipe::Bounds::Start);
-    boundsStarted_ = true;
+    pipe_->Add(std::move(input), true);
 }
 
 void SimulatorReader::Traction(SourceLine at) {
@@ -573,7 +570,7 @@ void SimulatorReader::Traction(SourceLine at) {
     CountSegment();
     pipe_->Add(
         {.kind = SegmentKind::Traction, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2, .readAt = at},
-        SegmentPipe::Bounds::None);
+        false);
 }
 
 void SimulatorReader::Trainset(SourceLine at) {

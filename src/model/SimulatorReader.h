@@ -115,7 +115,6 @@ class SimulatorReader final : private ReadMeter, private MarkedComments {
     std::unordered_set<std::string> reading_;    // identities of the files in the include chain
     std::vector<Point> origins_;                 // the origin stack; the offset is its top
     SegmentPipe* pipe_ = nullptr;                // Read's, while it reads
-    bool boundsStarted_ = false;                 // by a segment of this reading
     std::string nodeName_;                       // Node's, as the file writes it
     std::uint64_t segments_ = 0;                 // in the store and on their way to it
     bool trainsetOpen_ = false;
