@@ -23,9 +23,9 @@ LineReader::LineReader(std::unique_ptr<FileSource> source, const Options& option
     const std::int64_t stamped = source_->Stamp().size;
     if (stamped >= options.readAheadFrom) {
         try {
-            ahead_ = std::make_unique<ReadAhead>(*source_, options.chunkSize, options.headroom,
-                                                 options.buffers, options.endAtMark,
-                                                 options.markPlainLines);
+            ahead_ = std::make_unique<ReadAhead>(
+                *source_, options.chunkSize, options.headroom, options.buffers, options.endAtMark,
+                ReadAheadMarks{.plain = options.markPlainLines, .points = options.readPoints});
             feedsKnown_ = true;
             return;
         } catch (const std::system_error&) {
@@ -99,6 +99,8 @@ bool LineReader::FillAhead() {
     if (chunk.size > 0) {
         std::swap(lineFeeds_, chunk.lineFeeds);
         nextFeed_ = 0;
+        std::swap(points_, chunk.points);
+        nextPoint_ = 0;
     }
     filled_ += chunk.size;
     if (chunk.last) {
@@ -106,7 +108,8 @@ bool LineReader::FillAhead() {
         ahead_.reset();
     } else if (chunk.buffer.capacity() > 0) {
         // The reader's first buffer is the empty one it started with; it goes.
-        ahead_->Recycle(std::move(chunk.buffer), std::move(chunk.lineFeeds));
+        ahead_->Recycle(std::move(chunk.buffer), std::move(chunk.lineFeeds),
+                        std::move(chunk.points));
     }
     Taken(chunk.size);
     return chunk.size > 0;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -44,6 +45,9 @@ class LineReader {
         // Files read ahead have their plain lines marked by the second thread (see
         // LastLinePlain).
         bool markPlainLines = false;
+        // Files read ahead have the numbers of their point lines read by the second thread
+        // (see LastLinePoint).
+        bool readPoints = false;
     };
 
     explicit LineReader(std::unique_ptr<FileSource> source) : LineReader(std::move(source), {}) {}
@@ -55,6 +59,7 @@ class LineReader {
     std::string_view ReadLine() {
         longLineOut_ = false;
         plain_ = false;
+        pointKnown_ = false;
         // Most lines lie whole in the buffer.
         const char* const start = buffer_.data() + begin_;
         const char* const lf = NextLineFeed(start);
@@ -73,6 +78,10 @@ class LineReader {
     // Whether the line last returned is known to be plain (see ReadAhead::kPlainLine); false
     // when not known.
     bool LastLinePlain() const { return plain_; }
+    // The numbers of the line last returned when it is known to be a point line as
+    // ReadPointLine reads it with its middle number (see ReadAhead::kPointLine); null when not
+    // known.
+    const std::array<double, 3>* LastLinePoint() const { return pointKnown_ ? &point_ : nullptr; }
     // Number of the line last returned, counted from 1.
     std::uint64_t LineNumber() const { return lineNumber_; }
     const FileSource& Source() const { return *source_; }
@@ -85,7 +94,9 @@ class LineReader {
         if (nextFeed_ != lineFeeds_.size()) {
             const std::uint32_t feed = lineFeeds_[nextFeed_++];
             plain_ = (feed & ReadAhead::kPlainLine) != 0;
-            return buffer_.data() + feedsBase_ + (feed & ~ReadAhead::kPlainLine);
+            pointKnown_ = (feed & ReadAhead::kPointLine) != 0;
+            if (pointKnown_) point_ = points_[nextPoint_++];
+            return buffer_.data() + feedsBase_ + (feed & ReadAhead::kOffset);
         }
         // Read ahead, the second thread has already searched the rest.
         if (feedsKnown_) return buffer_.data() + end_;
@@ -114,6 +125,11 @@ class LineReader {
     // on, as offsets from feedsBase_. Once they are used up the rest holds no line feed.
     std::vector<std::uint32_t> lineFeeds_;
     std::size_t nextFeed_ = 0;
+    // The numbers of the point lines among them, from nextPoint_ on.
+    std::vector<std::array<double, 3>> points_;
+    std::size_t nextPoint_ = 0;
+    std::array<double, 3> point_{};  // see LastLinePoint
+    bool pointKnown_ = false;
     std::size_t feedsBase_ = 0;
     bool feedsKnown_ = false;  // the file is read ahead
     bool sourceDone_ = false;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cstring>
+
+#include "PointLine.h"
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -58,16 +60,38 @@ void FindLineFeeds(const char* data, std::size_t size, std::vector<std::uint32_t
     }
 }
 
+// The numbers of the point lines that lie wholly in the chunk; the first line feed ends a
+// line that may have begun in the chunk before.
+void ReadPoints(const char* data, std::vector<std::uint32_t>& offsets,
+                std::vector<std::array<double, 3>>& points) {
+    // Point lines are short; longer ones are left to the reader.
+    constexpr std::size_t kLongest = 256;
+    points.clear();
+    for (std::size_t k = 1; k < offsets.size(); ++k) {
+        const std::size_t start = (offsets[k - 1] & ReadAhead::kOffset) + 1;
+        std::size_t end = offsets[k] & ReadAhead::kOffset;
+        if (end - start > kLongest) continue;
+        if (end > start && data[end - 1] == '\r') --end;
+        if (end == start) continue;
+        const char first = data[start];
+        if (first != '-' && first != ' ' && static_cast<unsigned char>(first - '0') >= 10) continue;
+        std::array<double, 3> values{};
+        if (!ReadPointLine(std::string_view(data + start, end - start), values)) continue;
+        points.push_back(values);
+        offsets[k] |= ReadAhead::kPointLine;
+    }
+}
+
 }  // namespace
 
 ReadAhead::ReadAhead(FileSource& source, std::size_t chunkSize, std::size_t headroom, int buffers,
-                     bool endAtMark, bool markPlain)
+                     bool endAtMark, ReadAheadMarks marks)
     : source_(source),
-      // Line feeds are kept as 31-bit offsets.
-      chunkSize_(std::clamp<std::size_t>(chunkSize, 1, std::size_t{1} << 30)),
+      // Line feeds are kept as 30-bit offsets.
+      chunkSize_(std::clamp<std::size_t>(chunkSize, 1, ReadAhead::kOffset)),
       headroom_(headroom),
       endAtMark_(endAtMark),
-      markPlain_(markPlain) {
+      marks_(marks) {
     // The reader holds one buffer while it reads it, so a second one must be there to fill.
     for (int i = 0; i < std::max(buffers, 2); ++i)
         free_.emplace_back();
@@ -88,17 +112,19 @@ ReadAhead::Chunk ReadAhead::Next() {
     changed_.wait(lock, [this] { return !ready_.empty() || finished_; });
     if (ready_.empty()) {
         if (error_) std::rethrow_exception(error_);
-        return Chunk{{}, 0, true, {}};
+        return Chunk{{}, 0, true, {}, {}};
     }
     Chunk chunk = std::move(ready_.front());
     ready_.erase(ready_.begin());
     return chunk;
 }
 
-void ReadAhead::Recycle(std::vector<char> buffer, std::vector<std::uint32_t> lineFeeds) {
+void ReadAhead::Recycle(std::vector<char> buffer, std::vector<std::uint32_t> lineFeeds,
+                        std::vector<std::array<double, 3>> points) {
     {
         const std::lock_guard lock(mutex_);
-        free_.push_back(Chunk{std::move(buffer), 0, false, std::move(lineFeeds)});
+        free_.push_back(
+            Chunk{std::move(buffer), 0, false, std::move(lineFeeds), std::move(points)});
     }
     changed_.notify_all();
 }
@@ -133,7 +159,8 @@ void ReadAhead::Run() {
                 }
                 chunk.size += n;
             }
-            FindLineFeeds(data, chunk.size, chunk.lineFeeds, markPlain_, lineDirty);
+            FindLineFeeds(data, chunk.size, chunk.lineFeeds, marks_.plain, lineDirty);
+            if (marks_.points) ReadPoints(data, chunk.lineFeeds, chunk.points);
         } catch (...) {
             const std::lock_guard lock(mutex_);
             error_ = std::current_exception();

@@ -72,7 +72,10 @@ SceneryParser::SceneryParser(TScenery& scenery, const TWorkMode& mode, const Fil
       kept_(files),
       dialogs_(dialogs),
       options_(options),
-      status_(status) {}
+      status_(status) {
+    // Point lines are most of what is parsed; the second thread reads their numbers.
+    options_.lines.readPoints = true;
+}
 
 SceneryParser::~SceneryParser() = default;
 
@@ -116,7 +119,16 @@ bool SceneryParser::SplitRecorded(std::string_view line, SplitOptions options) {
     return split;
 }
 
-bool SceneryParser::ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight) {
+bool SceneryParser::ReadPoint(const Frame& f, std::string_view line, std::array<double, 3>& v,
+                              bool withHeight) {
+    // Most point lines were read by the thread that reads the file ahead; whatever reads as a
+    // point with its middle number reads the same without it.
+    if (const std::array<double, 3>* known = f.reader.LastLinePoint()) {
+        v[0] = (*known)[0];
+        if (withHeight) v[1] = (*known)[1];
+        v[2] = (*known)[2];
+        return true;
+    }
     if (ReadPointLine(line, v, withHeight)) return true;
     if (!Split(line, 3, 3)) return false;
     v[0] = ParseFloat(tokens_[0]);
@@ -426,23 +438,23 @@ bool SceneryParser::TrackSegment(Frame& f, const TrackPiece& piece, std::uint8_t
     try {
         std::array<double, 3> v{};
         current = NextLine(f);
-        if (!ReadPoint(current, v, true)) return false;
+        if (!ReadPoint(f, current, v, true)) return false;
         const double x1 = -(v[0] + f.origin.x);
         const double h1 = v[1] - f.origin.y;
         const double y1 = -(v[2] + f.origin.z);
 
         current = NextLine(f);
-        if (!ReadPoint(current, v, false)) return false;
+        if (!ReadPoint(f, current, v, false)) return false;
         const double cx1 = -v[0];
         const double cy1 = -v[2];
 
         current = NextLine(f);
-        if (!ReadPoint(current, v, false)) return false;
+        if (!ReadPoint(f, current, v, false)) return false;
         const double cx2 = -v[0];
         const double cy2 = -v[2];
 
         current = NextLine(f);
-        if (!ReadPoint(current, v, true)) return false;
+        if (!ReadPoint(f, current, v, true)) return false;
         const double x2 = -(v[0] + f.origin.x);
         const double h2 = v[1] - f.origin.y;
         const double y2 = -(v[2] + f.origin.z);
@@ -512,10 +524,10 @@ SceneryParser::Next SceneryParser::TractionSection(Frame& f, std::string_view li
     const SourceLine node = Here(f);
 
     std::array<double, 3> v{};
-    if (!ReadPoint(NextLine(f), v, false)) return Next::StopFile;
+    if (!ReadPoint(f, NextLine(f), v, false)) return Next::StopFile;
     const double x1 = -(v[0] + f.origin.x);
     const double y1 = -(v[2] + f.origin.z);
-    if (!ReadPoint(NextLine(f), v, false)) return Next::StopFile;
+    if (!ReadPoint(f, NextLine(f), v, false)) return Next::StopFile;
     const double x2 = -(v[0] + f.origin.x);
     const double y2 = -(v[2] + f.origin.z);
     scenery_.Segments.PrefetchJoin(SegmentKind::Traction, x2, y2);

@@ -15,8 +15,8 @@
 #include "LoadLimits.h"
 #include "PathResolver.h"
 #include "Scenery.h"
-#include "Translate.h"
 #include "SceneryReading.h"
+#include "Translate.h"
 #include "UserDialogs.h"
 #include "WorkMode.h"
 
@@ -104,7 +104,8 @@ class SceneryParser final : private ReadMeter {
     bool SplitRecorded(std::string_view line, SplitOptions options);
     // A point line, split with at most and at least 3 tokens and converted; false when the
     // user did not ignore a short line.
-    bool ReadPoint(std::string_view line, std::array<double, 3>& v, bool withHeight);
+    bool ReadPoint(const Frame& f, std::string_view line, std::array<double, 3>& v,
+                   bool withHeight);
     // The tokens of the last split of line, as a split with at most and at least count tokens
     // would give them.
     bool Need(std::string_view line, std::uint8_t count);
@@ -134,7 +135,7 @@ class SceneryParser final : private ReadMeter {
     PathResolver resolver_;
     IncludeCache kept_;
     UserDialogs& dialogs_;
-    const SceneryReadOptions options_;
+    SceneryReadOptions options_;
     StatusSink& status_;
     TokenList tokens_;
     std::uint8_t lastMaxCount_ = 0;  // maximum of the split that filled tokens_

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -10,6 +12,7 @@
 #include <vector>
 
 #include "LineReader.h"
+#include "PointLine.h"
 
 namespace tarvik {
 namespace {
@@ -151,6 +154,49 @@ TEST(LineReaderReadAhead, AReadErrorArrivesAfterTheLinesBeforeIt) {
     ASSERT_GE(ahead.lines.size(), 40u);
     ASSERT_LT(ahead.lines.size(), 60u);
     EXPECT_TRUE(std::equal(ahead.lines.begin(), ahead.lines.end(), whole.lines.begin()));
+}
+
+// The numbers the second thread reads for a line are those ReadPointLine reads from it, with
+// CR LF line ends, lines that are nearly point lines, and chunks of every size.
+TEST(LineReaderReadAhead, PointLinesReadAheadAreReadAsThePointLineReaderReadsThem) {
+    std::mt19937 random(17);
+    const std::vector<std::string> pieces = {"12.5", "-0.25", "7", "3.", ".5", "+1",
+                                             "1e5",  "x",     " ", "  ", "//c", "\r"};
+    int known = 0;
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes;
+        for (int line = 0; line < 60; ++line) {
+            const int count = std::uniform_int_distribution<>(0, 5)(random);
+            for (int i = 0; i < count; ++i) {
+                const bool number = std::uniform_int_distribution<>(0, 3)(random) != 0;
+                bytes += number ? pieces[random() % 3] : pieces[random() % pieces.size()];
+                bytes += ' ';
+            }
+            bytes += random() % 4 == 0 ? "\r\n" : "\n";
+        }
+        LineReader::Options options =
+            ReadAheadTiny(std::uniform_int_distribution<std::size_t>(1, 200)(random), 64, 2);
+        options.readPoints = round % 5 != 0;
+        LineReader reader(std::make_unique<MemorySource>(bytes, 13), options);
+        while (!reader.AtEnd()) {
+            const std::string line(reader.ReadLine());
+            const std::array<double, 3>* point = reader.LastLinePoint();
+            if (!options.readPoints) {
+                ASSERT_EQ(point, nullptr);
+                continue;
+            }
+            if (!point) continue;
+            ++known;
+            std::array<double, 3> values{};
+            ASSERT_TRUE(ReadPointLine(line, values)) << line;
+            for (int k = 0; k < 3; ++k) {
+                ASSERT_EQ(std::bit_cast<std::uint64_t>((*point)[k]),
+                          std::bit_cast<std::uint64_t>(values[k]))
+                    << line;
+            }
+        }
+    }
+    EXPECT_GT(known, 1000);
 }
 
 TEST(LineReaderReadAhead, AReaderLeftEarlyStopsItsThread) {
