@@ -102,8 +102,9 @@ class SceneryParser final : private ReadMeter {
     bool Split(std::string_view line, std::uint8_t maxCount, std::uint8_t minCount);
     // SplitLine, recording the question about a short line with the user's answer.
     bool SplitRecorded(std::string_view line, SplitOptions options);
-    // A point line, split with at most and at least 3 tokens and converted; false when the
-    // user did not ignore a short line.
+    // A point line, f's line last read: its numbers as the read-ahead thread read them, else
+    // split with at most and at least 3 tokens and converted; false when the user did not
+    // ignore a short line.
     bool ReadPoint(const Frame& f, std::string_view line, std::array<double, 3>& v,
                    bool withHeight);
     // The tokens of the last split of line, as a split with at most and at least count tokens
